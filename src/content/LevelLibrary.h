@@ -1,0 +1,65 @@
+#pragma once
+// Every level the player can choose: the built-in tutorial (set 0) and up to five sets named
+// in "Beta.txt", the current set and level, unlocking, and the progress file.
+#include <array>
+#include <cstdint>
+#include <istream>
+#include <string>
+
+#include "puzzle/Level.h"
+
+constexpr int kMaxSets = 6;
+constexpr int kMaxLevelsPerSet = 20;
+
+struct LevelSet {
+    std::array<LevelStatus, kMaxLevelsPerSet> levelStatus{};  // all Open at creation
+    std::string listFile;  // path of the set's list file; empty for the tutorial
+    std::string name;      // empty: the set is not in use
+    int32_t levelCount = 0;
+
+    // Solved when no level is Open or Locked, else Locked when none is Open, else Open.
+    LevelStatus Status() const;
+};
+
+class LevelLibrary {
+public:
+    std::array<Level, kMaxLevelsPerSet> tutorialLevels;
+    int32_t tutorialCount = 0;
+    std::array<LevelSet, kMaxSets> sets;
+    LevelSet* currentSet = nullptr;
+    int32_t setCount = 0;
+    int32_t currentLevelIndex = 0;
+    int32_t currentSetIndex = 0;
+    bool lastLevelOfLastSet = false;
+    bool lastLevelOfSetBeforeLast = false;
+    std::array<Level, kMaxLevelsPerSet> levels;
+
+    // Creation in order: tutorial, "Beta.txt", progress records, then the walk that loads
+    // every named set once and ends on set 0, level 0. Reads relative to the working folder.
+    LevelLibrary();
+    LevelLibrary(const LevelLibrary&) = delete;
+    LevelLibrary& operator=(const LevelLibrary&) = delete;
+
+    Level& CurrentLevel() { return levels[currentLevelIndex]; }
+    const Level& CurrentLevel() const { return levels[currentLevelIndex]; }
+
+    void SelectSet(int32_t index);
+    void NextSet();
+    void PreviousSet();
+    void SelectLevel(int32_t index);
+    void PreviousLevel();
+    void NextLevel();
+    void LoadCurrentSet();
+
+    void MarkCurrentSolved();
+    void SaveProgress();
+    void LoadProgress();
+    void ReadProgressRecords(std::istream& in);  // the reader behind LoadProgress
+    void CreateDefaultProgress();
+    void ReadSetList(std::istream& in);          // the "Beta.txt" reader
+
+    void BuildTutorial();
+};
+
+// The process-wide library (created before main in the game; tests may replace it).
+LevelLibrary& Library();

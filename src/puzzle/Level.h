@@ -1,0 +1,80 @@
+#pragma once
+// One puzzle: a board of at most 9 by 7 tiles, three shapes and their goals, and the rules by
+// which shapes move and the editor changes the board.
+#include <array>
+#include <istream>
+#include <string>
+
+#include "puzzle/Command.h"
+#include "puzzle/Types.h"
+
+class Level {
+public:
+    CommandHistory playHistory;  // moves made while playing, newest last
+    CommandHistory editHistory;  // edits made in the editor, newest last
+    int32_t width = 9;
+    int32_t height = 7;
+    // Column by column: cell (x, y) is element x * 7 + y. All 63 cells always exist.
+    std::array<TileColor, kCellCount> tiles{};
+    TilePos starPos, circlePos, trianglePos;
+    TilePos starGoal, circleGoal, triangleGoal;
+    std::string name = "New Level";
+    std::string filePath;
+    bool fromEditor = false;
+    LevelStatus status = LevelStatus::Locked;
+    std::string introText;
+    std::string solvedText;
+    std::string picturePath;
+
+    // The new level: 9 by 7, white tiles at (0,0), (1,0), (0,1) holding the three shapes.
+    Level();
+
+    // Cell access by column and row; both must lie in the 9 by 7 array.
+    TileColor Tile(int x, int y) const { return tiles[x * kMaxHeight + y]; }
+    TileColor& Tile(int x, int y) { return tiles[x * kMaxHeight + y]; }
+    static bool InArray(int x, int y) { return x >= 0 && x < kMaxWidth && y >= 0 && y < kMaxHeight; }
+
+    TilePos& ShapePos(ShapeKind kind);
+    const TilePos& ShapePos(ShapeKind kind) const;
+    TilePos& GoalPos(ShapeKind kind);
+    const TilePos& GoalPos(ShapeKind kind) const;
+
+    // Playing.
+    bool MoveShape(TilePos from, int16_t toX, int16_t toY);
+    bool IsSolved() const;
+
+    // Editing: each records at most one command in editHistory.
+    void SetTile(TilePos pos, TileColor color);
+    void PlaceShape(ShapeKind kind, TilePos pos);
+    void PlaceGoal(ShapeKind kind, TilePos pos);
+    void ShiftRight(bool record);
+    void ShiftLeft(bool record);
+    void ShiftUp(bool record);
+    void ShiftDown(bool record);
+    bool SameContent(const Level& other) const;
+
+    // Undo history.
+    void UndoMove();
+    void UndoAllMoves();
+    void UndoEdit();
+    void UndoAllEdits();
+    void ClearHistories();
+
+    // Level text format.
+    void LoadLevel();                                   // reads filePath; reports failures
+    void ReadLevel(std::istream& in);                   // the reader behind LoadLevel
+    bool SaveLevel();                                   // writes filePath; false when it can't
+    void WriteLevel(std::ostream& out) const;           // the text SaveLevel writes
+};
+
+// The colour a shape of `kind` leaves on a tile of colour `old`, or Black when it may not
+// enter. The whole move rule's colour table.
+TileColor MixedColor(TileColor old, ShapeKind kind);
+
+// The colour a shape carries: circle red, star yellow, triangle blue.
+TileColor ShapeColor(ShapeKind kind);
+
+// Builds a level from the numeric part of the text format (trusted built-in data).
+Level ParseLevelString(const std::string& numbers, const std::string& name,
+                       const std::string& introText, const std::string& solvedText,
+                       const std::string& picturePath);
