@@ -13,6 +13,3 @@ void Quit() { App().running = false; }
 void SwitchToMainMenu() {}
 void SwitchToPlay() {}
 void SwitchToEditor() {}
-void OpenMessageBox(const std::string&, const std::string&, SDL_Surface*) {}
-void CloseBox() {}
-void CloseBoxWithResult(int32_t index) { App().boxResult = index; }

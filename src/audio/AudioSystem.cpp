@@ -1,0 +1,4 @@
+#include "audio/AudioSystem.h"
+
+// Placeholder until the audio system lands.
+void StartAudio() {}
