@@ -1,0 +1,5 @@
+#include "render/Sounds.h"
+
+// Placeholders until the sound table lands.
+void PlaySound(SoundId) {}
+void LoadSounds() {}
