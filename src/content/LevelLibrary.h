@@ -2,6 +2,7 @@
 // Every level the player can choose: the built-in tutorial (set 0) and up to five sets named
 // in "Beta.txt", the current set and level, unlocking, and the progress file.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <string>
@@ -10,6 +11,12 @@
 
 constexpr int kMaxSets = 6;
 constexpr int kMaxLevelsPerSet = 20;
+
+// Where the settings bytes and level statuses are kept.
+constexpr const char kProgressFilePath[] = "./progress.save";
+// Line limits of "Beta.txt" and the set list files.
+constexpr std::size_t kMaxSetNameChars = 49;
+constexpr std::size_t kMaxPathChars = 254;
 
 struct LevelSet {
     std::array<LevelStatus, kMaxLevelsPerSet> levelStatus{};  // all Open at creation
@@ -52,14 +59,17 @@ public:
     void LoadCurrentSet();
 
     void MarkCurrentSolved();
-    void SaveProgress();
+    bool SaveProgress();  // false when the file could not be replaced; the old one stays
     void LoadProgress();
-    void ReadProgressRecords(std::istream& in);  // the reader behind LoadProgress
+    // The reader behind LoadProgress: the whole file, settings bytes included.
+    void ReadProgressRecords(std::istream& in);
     void CreateDefaultProgress();
     void ReadSetList(std::istream& in);          // the "Beta.txt" reader
 
     void BuildTutorial();
 };
 
-// The process-wide library (created before main in the game; tests may replace it).
+// The process-wide library, created from the working folder's files on the first call.
 LevelLibrary& Library();
+// Throws the library away and creates it again from the files now in the working folder.
+void ResetLibrary();

@@ -1,0 +1,161 @@
+#include "content/LevelLibrary.h"
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+
+#include "content/BoundedLine.h"
+#include "content/Tutorial.h"
+
+namespace {
+
+bool ValidSetIndex(int32_t index) { return index >= 0 && index < kMaxSets; }
+
+// A working copy slot that holds no level: unnamed, so SelectLevel refuses it, and without a
+// path, so the editor can never write a level that came from another set into a file.
+void ClearSlot(Level& level) {
+    level.name.clear();
+    level.filePath.clear();
+}
+
+std::unique_ptr<LevelLibrary>& Instance() {
+    static std::unique_ptr<LevelLibrary> library;
+    return library;
+}
+
+}  // namespace
+
+LevelStatus LevelSet::Status() const {
+    const int count = std::min<int>(levelCount, kMaxLevelsPerSet);
+    bool anyOpen = false;
+    bool anyLocked = false;
+    for (int i = 0; i < count; ++i) {
+        anyOpen = anyOpen || levelStatus[i] == LevelStatus::Open;
+        anyLocked = anyLocked || levelStatus[i] == LevelStatus::Locked;
+    }
+    if (anyOpen) return LevelStatus::Open;
+    return anyLocked ? LevelStatus::Locked : LevelStatus::Solved;
+}
+
+LevelLibrary::LevelLibrary() {
+    BuildTutorial();
+    {
+        std::ifstream setList("Beta.txt");
+        ReadSetList(setList);
+    }
+    LoadProgress();
+    // Loading every named set once fixes its level count, which the progress file needs;
+    // going downwards leaves the tutorial current.
+    for (int32_t j = setCount - 1; j >= 0; --j) SelectSet(j);
+}
+
+void LevelLibrary::BuildTutorial() {
+    for (int i = 0; i < kTutorialLevelCount; ++i) tutorialLevels[i] = TutorialLevel(i);
+    sets[0].name = kTutorialSetName;
+    tutorialCount = kTutorialLevelCount;
+}
+
+void LevelLibrary::ReadSetList(std::istream& in) {
+    // A missing file leaves every slot counted as in use; only named sets can be chosen.
+    setCount = kMaxSets;
+    bool listEnded = false;
+    for (int32_t i = 1; i < kMaxSets; ++i) {
+        LevelSet& set = sets[i];
+        set.name.clear();
+        set.listFile.clear();
+        if (listEnded || in.fail()) continue;
+        std::string name;
+        std::string path;
+        const bool complete = ReadBoundedLine(in, name, kMaxSetNameChars) &&
+                              ReadBoundedLine(in, path, kMaxPathChars) && !name.empty() &&
+                              !path.empty();
+        if (complete) {
+            set.name = name;
+            set.listFile = path;
+        } else {
+            // The first incomplete entry ends the list. Entries after a gap stay unused: a set
+            // beyond setCount would be playable but never saved.
+            setCount = i;
+            listEnded = true;
+        }
+    }
+}
+
+void LevelLibrary::SelectSet(int32_t index) {
+    if (!ValidSetIndex(index) || sets[index].name.empty()) return;
+    currentSetIndex = index;
+    currentSet = &sets[index];
+    LoadCurrentSet();
+}
+
+void LevelLibrary::NextSet() { SelectSet(currentSetIndex + 1); }
+
+void LevelLibrary::PreviousSet() { SelectSet(currentSetIndex - 1); }
+
+void LevelLibrary::SelectLevel(int32_t index) {
+    if (currentSet == nullptr) return;
+    const int32_t count = currentSet->levelCount;
+    if (index >= 0 && index < count && index < kMaxLevelsPerSet && !levels[index].name.empty()) {
+        currentLevelIndex = index;
+    }
+    const bool lastOfSet = count == currentLevelIndex + 1;
+    lastLevelOfLastSet = lastOfSet && setCount == currentSetIndex + 1;
+    lastLevelOfSetBeforeLast = lastOfSet && setCount == currentSetIndex + 2;
+}
+
+void LevelLibrary::PreviousLevel() { SelectLevel(currentLevelIndex - 1); }
+
+void LevelLibrary::NextLevel() {
+    if (currentSet == nullptr) return;
+    if (currentLevelIndex < currentSet->levelCount - 1) {
+        SelectLevel(currentLevelIndex + 1);
+    } else {
+        SelectSet(currentSetIndex + 1);
+    }
+}
+
+void LevelLibrary::LoadCurrentSet() {
+    if (currentSet == nullptr) return;
+    LevelSet& set = *currentSet;
+    if (currentSetIndex == 0) {
+        for (int32_t i = 0; i < tutorialCount; ++i) {
+            levels[i] = tutorialLevels[i];
+            levels[i].status = set.levelStatus[i];
+        }
+        set.levelCount = tutorialCount;
+    } else {
+        std::ifstream list(set.listFile);
+        set.levelCount = kMaxLevelsPerSet;
+        for (int32_t i = 0; i < kMaxLevelsPerSet; ++i) {
+            Level& level = levels[i];
+            if (list.fail()) {
+                ClearSlot(level);
+                continue;
+            }
+            std::string path;
+            // A line too long for a path fails the stream; like an empty line it ends the
+            // count, and its cut-off text is no path to load.
+            if (ReadBoundedLine(list, path, kMaxPathChars) && !path.empty()) {
+                level.filePath = path;
+                level.status = set.levelStatus[i];
+                level.LoadLevel();
+            } else {
+                ClearSlot(level);
+                set.levelCount = i;
+            }
+        }
+    }
+    SelectLevel(0);
+}
+
+LevelLibrary& Library() {
+    std::unique_ptr<LevelLibrary>& library = Instance();
+    if (!library) library = std::make_unique<LevelLibrary>();
+    return *library;
+}
+
+void ResetLibrary() {
+    std::unique_ptr<LevelLibrary>& library = Instance();
+    library.reset();
+    library = std::make_unique<LevelLibrary>();
+}

@@ -1,0 +1,136 @@
+// The progress half of the library: unlocking and the level records of "./progress.save".
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "app/Settings.h"
+#include "content/LevelLibrary.h"
+#include "content/ProgressRecord.h"
+
+namespace {
+
+// Written first and renamed over the real file, so that a failed or interrupted write never
+// leaves the player with a cut-off or empty progress file.
+constexpr const char kProgressTempPath[] = "./progress.save.tmp";
+
+constexpr int kSettingsBytes = 3;
+
+void OpenLockedLevels(LevelSet& set, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (set.levelStatus[i] == LevelStatus::Locked) set.levelStatus[i] = LevelStatus::Open;
+    }
+}
+
+bool WriteFileBytes(const char* path, const std::vector<char>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+}  // namespace
+
+void LevelLibrary::MarkCurrentSolved() {
+    if (currentSet == nullptr) return;
+    LevelSet& set = *currentSet;
+    CurrentLevel().status = LevelStatus::Solved;
+    set.levelStatus[currentLevelIndex] = LevelStatus::Solved;
+
+    const int32_t count = std::min<int32_t>(set.levelCount, kMaxLevelsPerSet);
+    for (int32_t i = 0; i < count; ++i) {
+        if (levels[i].status == LevelStatus::Locked) {
+            levels[i].status = LevelStatus::Open;
+            set.levelStatus[i] = LevelStatus::Open;
+            return;
+        }
+    }
+    // The whole set is open: the next set's first three levels become playable. Its working
+    // copies are not loaded, so only its table changes.
+    if (currentSetIndex + 1 < kMaxSets) OpenLockedLevels(sets[currentSetIndex + 1], 3);
+}
+
+bool LevelLibrary::SaveProgress() {
+    const Settings& settings = TheSettings();
+    std::vector<char> bytes;
+    bytes.push_back(static_cast<char>(settings.musicVolume & 0xFF));
+    bytes.push_back(static_cast<char>(settings.soundVolume & 0xFF));
+    bytes.push_back(static_cast<char>(settings.fullscreen ? 1 : 0));
+
+    std::vector<ProgressBytes> records;
+    const int32_t usedSets = std::min<int32_t>(setCount, kMaxSets);
+    for (int32_t s = 0; s < usedSets; ++s) {
+        const int32_t count = std::min<int32_t>(sets[s].levelCount, kMaxLevelsPerSet);
+        for (int32_t l = 0; l < count; ++l) {
+            records.push_back(EncodeProgressRecord(s, l, sets[s].levelStatus[l]));
+        }
+    }
+    // Shuffled with the unseeded C generator, so every run writes the same order.
+    for (std::size_t k = 1; k < records.size(); ++k) {
+        std::swap(records[k], records[static_cast<std::size_t>(std::rand()) % (k + 1)]);
+    }
+    for (const ProgressBytes& record : records) {
+        bytes.push_back(static_cast<char>(record.a));
+        bytes.push_back(static_cast<char>(record.b));
+    }
+
+    // No box: progress is saved after every solved level and volume change, and the game
+    // goes on without it; the player only loses this save.
+    std::error_code error;
+    if (!WriteFileBytes(kProgressTempPath, bytes)) {
+        std::filesystem::remove(kProgressTempPath, error);
+        std::cerr << "Cannot save progress: writing " << kProgressTempPath << " failed.\n";
+        return false;
+    }
+    std::filesystem::rename(kProgressTempPath, kProgressFilePath, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(kProgressTempPath, ignored);
+        std::cerr << "Cannot save progress: replacing " << kProgressFilePath
+                  << " failed: " << error.message() << ".\n";
+        return false;
+    }
+    return true;
+}
+
+void LevelLibrary::LoadProgress() {
+    std::ifstream in(kProgressFilePath, std::ios::binary);
+    if (in.is_open()) ReadProgressRecords(in);
+}
+
+void LevelLibrary::ReadProgressRecords(std::istream& in) {
+    // Raw bytes throughout: a status or index byte may look like whitespace.
+    in.ignore(kSettingsBytes);
+    char a = 0;
+    char b = 0;
+    while (in.get(a) && in.get(b)) {
+        const ProgressRecord record = DecodeProgressRecord(
+            {static_cast<uint8_t>(a), static_cast<uint8_t>(b)});
+        if (record.set >= kMaxSets || record.level >= kMaxLevelsPerSet) continue;
+        sets[record.set].levelStatus[record.level] = record.status;
+    }
+}
+
+void LevelLibrary::CreateDefaultProgress() {
+    if (std::ifstream(kProgressFilePath, std::ios::binary).is_open()) return;
+
+    Settings& settings = TheSettings();
+    settings.musicVolume = 64;
+    settings.soundVolume = 128;
+    settings.fullscreen = false;
+
+    for (LevelSet& set : sets) set.levelStatus.fill(LevelStatus::Locked);
+    sets[0].levelStatus[0] = LevelStatus::Open;
+    // Nothing has to be earned in the last set in use: all of it starts open.
+    if (setCount >= 1 && setCount <= kMaxSets) {
+        sets[setCount - 1].levelStatus.fill(LevelStatus::Open);
+    }
+
+    SaveProgress();
+    // The working copies must show the new statuses.
+    SelectSet(currentSetIndex);
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The two-byte level record of "./progress.save": which level of which set has which status.
+#include <cstdint>
+
+#include "puzzle/Types.h"
+
+struct ProgressRecord {
+    int set = 0;    // 0..31 as stored; only 0..5 exist
+    int level = 0;  // 0..31 as stored; only 0..19 exist
+    LevelStatus status = LevelStatus::Open;
+};
+
+// The record's bytes in file order: A (status, low level bits), then B (high level bits, set).
+struct ProgressBytes {
+    uint8_t a = 0;
+    uint8_t b = 0;
+};
+
+ProgressBytes EncodeProgressRecord(int set, int level, LevelStatus status);
+
+// Status 3 cannot be written by the game but may be found in a file; it reads as Solved so
+// that the menu's colours and the unlocking only ever see the three real statuses.
+ProgressRecord DecodeProgressRecord(ProgressBytes bytes);

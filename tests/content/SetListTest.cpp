@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "ContentFiles.h"
+#include "support/ErrorRecorder.h"
+
+TEST(SetList, TwoEntriesGiveThreeSets) {
+    TempDir dir;
+    ErrorRecorder errors;
+    WriteSets(dir, {2, 3});
+    auto library = MakeLibrary();
+    EXPECT_EQ(library->setCount, 3);
+    EXPECT_EQ(library->sets[1].name, "set1");
+    EXPECT_EQ(library->sets[1].listFile, "set1.txt");
+    EXPECT_EQ(library->sets[3].name, "");
+    // Every named set was loaded once; the walk ends on the tutorial's first level.
+    EXPECT_EQ(library->sets[1].levelCount, 2);
+    EXPECT_EQ(library->sets[2].levelCount, 3);
+    EXPECT_EQ(library->currentSet, &library->sets[0]);
+    EXPECT_EQ(library->CurrentLevel().name, "Setting Goals");
+    EXPECT_TRUE(errors.boxes.empty());
+}
+
+TEST(SetList, MissingFileLeavesOnlyTheTutorial) {
+    TempDir dir;
+    auto library = MakeLibrary();
+    EXPECT_EQ(library->setCount, 6);
+    for (int s = 1; s < kMaxSets; ++s) EXPECT_EQ(library->sets[s].name, "") << s;
+    library->SelectSet(1);
+    EXPECT_EQ(library->currentSetIndex, 0);
+}
+
+TEST(SetList, FirstIncompleteEntryEndsTheList) {
+    TempDir dir;
+    const std::string longest(49, 'n');
+    dir.Write("Beta.txt", longest + "\na.txt\n" + std::string(60, 'm') + "\nb.txt\nc\nc.txt\n");
+    auto library = MakeLibrary();
+    EXPECT_EQ(library->sets[1].name, longest);
+    EXPECT_EQ(library->setCount, 2);
+    EXPECT_EQ(library->sets[2].name, "");
+
+    // Entries after an empty one would be playable but never saved.
+    dir.Write("Beta.txt", "a\na.txt\n\n\nb\nb.txt\n");
+    library = MakeLibrary();
+    EXPECT_EQ(library->setCount, 2);
+    EXPECT_EQ(library->sets[3].name, "");
+}
+
+TEST(SetList, WindowsLineEndsAreNotPartOfNamesOrPaths) {
+    TempDir dir;
+    dir.Write("Beta.txt", "crlf\r\nlist.txt\r\n");
+    dir.Write("list.txt", "one.level\r\n");
+    dir.Write("one.level", LevelFileText("One"));
+    auto library = MakeLibrary();
+    library->SelectSet(1);
+    EXPECT_EQ(library->sets[1].name, "crlf");
+    EXPECT_EQ(library->sets[1].levelCount, 1);
+    EXPECT_EQ(library->levels[0].name, "One");
+}
+
+TEST(LevelList, EmptyLineLeavesAnUnusableSlot) {
+    TempDir dir;
+    ErrorRecorder errors;
+    dir.Write("Beta.txt", "mine\nlist.txt\n");
+    dir.Write("list.txt", "a\n\nb");
+    dir.Write("a", LevelFileText("A"));
+    dir.Write("b", LevelFileText("B"));
+    auto library = MakeLibrary();
+    library->SelectSet(1);
+    EXPECT_EQ(library->sets[1].levelCount, 3);
+    EXPECT_EQ(library->levels[0].name, "A");
+    EXPECT_EQ(library->levels[2].name, "B");
+    // The tutorial level that held slot 1 must not pass for a level of this set.
+    EXPECT_EQ(library->levels[1].name, "");
+    EXPECT_EQ(library->levels[1].filePath, "");
+    library->NextLevel();
+    EXPECT_EQ(library->currentLevelIndex, 0);
+    EXPECT_TRUE(errors.boxes.empty());
+}
+
+TEST(LevelList, TakesTheStatusesAndAtMostTwentyLevels) {
+    TempDir dir;
+    WriteSets(dir, {20});
+    dir.Write("set1.txt", dir.Read("set1.txt") + "s1-0.level\n");  // a 21st line
+    WriteProgress(dir, {0x02, 0x0C});  // set 1, level 16 solved
+    auto library = MakeLibrary();
+    library->SelectSet(1);
+    EXPECT_EQ(library->sets[1].levelCount, 20);
+    EXPECT_EQ(library->levels[19].name, "s1-19");
+    EXPECT_EQ(library->levels[16].status, LevelStatus::Solved);
+    EXPECT_EQ(library->levels[15].status, LevelStatus::Open);
+}
+
+TEST(LevelList, OverlongPathEndsTheSet) {
+    TempDir dir;
+    ErrorRecorder errors;
+    dir.Write("Beta.txt", "mine\nlist.txt\n");
+    dir.Write("list.txt", "a\n" + std::string(300, 'p') + "\nb\n");
+    dir.Write("a", LevelFileText("A"));
+    dir.Write("b", LevelFileText("B"));
+    auto library = MakeLibrary();
+    library->SelectSet(1);
+    EXPECT_EQ(library->sets[1].levelCount, 1);
+    EXPECT_EQ(library->levels[1].filePath, "");
+    EXPECT_TRUE(errors.boxes.empty());  // the cut-off path is not tried
+}
+
+TEST(LevelList, MissingListFileKeepsTheCurrentLevel) {
+    TempDir dir;
+    dir.Write("Beta.txt", "lost\nnowhere.txt\n");
+    auto library = MakeLibrary();
+    library->SelectLevel(3);
+    library->SelectSet(1);
+    EXPECT_EQ(library->currentSetIndex, 1);
+    EXPECT_EQ(library->sets[1].levelCount, 20);
+    for (const Level& level : library->levels) EXPECT_EQ(level.name + level.filePath, "");
+    EXPECT_EQ(library->currentLevelIndex, 3);
+}
