@@ -3,6 +3,7 @@
 // which shapes move and the editor changes the board.
 #include <array>
 #include <istream>
+#include <ostream>
 #include <string>
 
 #include "puzzle/Command.h"
@@ -34,10 +35,18 @@ public:
     TileColor& Tile(int x, int y) { return tiles[x * kMaxHeight + y]; }
     static bool InArray(int x, int y) { return x >= 0 && x < kMaxWidth && y >= 0 && y < kMaxHeight; }
 
+    // The size limited to the array: the only extent that may be walked over `tiles`, since
+    // `width` and `height` are public and may hold anything a caller put there.
+    int Columns() const;
+    int Rows() const;
+
+    // `kind` must be one of the three shapes (IsValidShape); anything else yields the triangle's.
     TilePos& ShapePos(ShapeKind kind);
     const TilePos& ShapePos(ShapeKind kind) const;
     TilePos& GoalPos(ShapeKind kind);
     const TilePos& GoalPos(ShapeKind kind) const;
+    // The three shape positions, indexed by ShapeKind.
+    std::array<TilePos, kShapeCount> ShapePositions() const;
 
     // Playing.
     bool MoveShape(TilePos from, int16_t toX, int16_t toY);
@@ -65,6 +74,13 @@ public:
     void ReadLevel(std::istream& in);                   // the reader behind LoadLevel
     bool SaveLevel();                                   // writes filePath; false when it can't
     void WriteLevel(std::ostream& out) const;           // the text SaveLevel writes
+
+private:
+    bool Shift(int dx, int dy);
+    void RecordShift(CommandKind kind, bool record);
+    // Puts a colour back from a history record, which may hold anything; out-of-array cells and
+    // impossible colours are skipped.
+    void RestoreCell(int32_t x, int32_t y, int32_t color);
 };
 
 // The colour a shape of `kind` leaves on a tile of colour `old`, or Black when it may not

@@ -33,3 +33,4 @@ constexpr int kMaxHeight = 7;
 constexpr int kCellCount = kMaxWidth * kMaxHeight;
 
 inline bool IsValidColor(int32_t value) { return value >= 0 && value <= 7; }
+inline bool IsValidShape(int32_t value) { return value >= 0 && value < kShapeCount; }

@@ -1,0 +1,151 @@
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+#include "platform/ErrorReport.h"
+#include "puzzle/Level.h"
+
+namespace {
+
+bool ReadNumber(std::istream& in, long long& value) {
+    return static_cast<bool>(in >> value);
+}
+
+// One line without its line end; a carriage return before the line feed belongs to the end.
+// Lines of any length are taken whole, so a long name typed in the editor loads back intact.
+bool ReadLine(std::istream& in, std::string& line) {
+    if (!std::getline(in, line)) return false;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+// Items 1 to 5 of a level text: size, tiles row by row, then circle, star, triangle and their
+// goals. `reportAs` is the path named in messages, or null for the trusted built-in strings.
+// Stops at the first bad, missing or out-of-range number; returns whether everything was read.
+bool ReadBoard(Level& level, std::istream& in, const std::string* reportAs) {
+    auto report = [&](const std::string& reason) {
+        if (reportAs) ReportError("Cannot load level " + *reportAs + ". " + reason);
+    };
+
+    level.tiles.fill(TileColor::Black);
+    long long width = 0;
+    long long height = 0;
+    if (!ReadNumber(in, width) || !ReadNumber(in, height)) {
+        level.width = level.height = 0;
+        return false;
+    }
+    // A rejected size leaves an empty board, so nothing is ever drawn or played outside the array.
+    if (width > kMaxWidth || height > kMaxHeight) {
+        level.width = level.height = 0;
+        report("Level too big.");
+        return false;
+    }
+    if (width < 0 || height < 0) {
+        level.width = level.height = 0;
+        report("Level dimensions cannot be negative.");
+        return false;
+    }
+    level.width = static_cast<int32_t>(width);
+    level.height = static_cast<int32_t>(height);
+
+    for (int y = 0; y < level.height; ++y) {
+        for (int x = 0; x < level.width; ++x) {
+            long long value = 0;
+            if (!ReadNumber(in, value)) return false;
+            if (value < 0 || value > 7) {
+                report("Invalid color (" + std::to_string(value) + ") at position (" +
+                       std::to_string(x) + ", " + std::to_string(y) + ").");
+                return false;
+            }
+            level.Tile(x, y) = static_cast<TileColor>(value);
+        }
+    }
+
+    for (TilePos* pos : {&level.circlePos, &level.starPos, &level.trianglePos, &level.circleGoal,
+                         &level.starGoal, &level.triangleGoal}) {
+        for (int16_t* half : {&pos->x, &pos->y}) {
+            long long value = 0;
+            if (!ReadNumber(in, value)) return false;
+            *half = static_cast<int16_t>(value);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void Level::LoadLevel() {
+    std::ifstream in(filePath);
+    if (!in) {
+        ReportError("Cannot load level " + filePath + ". File not found.");
+        return;
+    }
+    ReadLevel(in);
+}
+
+void Level::ReadLevel(std::istream& in) {
+    if (!ReadBoard(*this, in, &filePath)) return;
+
+    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    if (!ReadLine(in, name)) name.clear();
+
+    std::string line;
+    introText.clear();
+    while (ReadLine(in, line) && !line.empty()) introText += line + '\n';
+    picturePath.clear();
+    solvedText.clear();
+    while (ReadLine(in, line)) {
+        if (!line.empty()) solvedText += line + '\n';
+    }
+    ClearHistories();
+}
+
+void Level::WriteLevel(std::ostream& out) const {
+    const int columns = Columns();
+    const int rows = Rows();
+    out << columns << ' ' << rows << ' ';
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < columns; ++x) out << static_cast<int32_t>(Tile(x, y)) << ' ';
+    }
+    const char* separator = "";
+    for (const TilePos& pos : {circlePos, starPos, trianglePos, circleGoal, starGoal, triangleGoal}) {
+        out << separator << pos.x << ' ' << pos.y;
+        separator = " ";
+    }
+    out << '\n' << name;
+}
+
+bool Level::SaveLevel() {
+    UndoAllMoves();
+    editHistory.clear();
+
+    // Written beside the old file and renamed over it, so a failed write never destroys it.
+    const std::string temporary = filePath + ".tmp";
+    bool saved = false;
+    if (!filePath.empty()) {
+        std::ofstream out(temporary, std::ios::trunc);
+        if (out) {
+            WriteLevel(out);
+            out.close();
+            saved = !out.fail() && std::rename(temporary.c_str(), filePath.c_str()) == 0;
+        }
+        if (!saved) std::remove(temporary.c_str());
+    }
+    if (!saved) ReportError("Cannot save level " + filePath + ".");
+    return saved;
+}
+
+Level ParseLevelString(const std::string& numbers, const std::string& name,
+                       const std::string& introText, const std::string& solvedText,
+                       const std::string& picturePath) {
+    Level level;
+    std::istringstream in(numbers);
+    ReadBoard(level, in, nullptr);
+    level.name = name;
+    level.introText = introText;
+    level.solvedText = solvedText;
+    level.picturePath = picturePath;
+    return level;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Finds a shortest solution of a level from its present layout, by A* over packed states with
+// the sum of the shapes' distances to their goals as the estimate. Used by the qv-solve tool to
+// check levels, and with limits wherever an answer is needed quickly.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "puzzle/Level.h"
+
+enum class StepDirection { Up = 0, Down = 1, Left = 2, Right = 3 };
+
+// One move: the shape on `from` steps one tile in `direction`.
+struct SolverMove {
+    ShapeKind shape = ShapeKind::Circle;
+    TilePos from;
+    StepDirection direction = StepDirection::Up;
+};
+
+enum class SolveOutcome { Solved, Unsolvable, Undecided };
+
+// Zero means no limit.
+struct SolverLimits {
+    std::size_t maxStates = 0;
+    double maxSeconds = 0;
+};
+
+struct SolveResult {
+    SolveOutcome outcome = SolveOutcome::Undecided;
+    int moveCount = 0;                  // fewest moves; 0 unless Solved
+    std::vector<SolverMove> solution;   // one shortest solution when Solved
+    std::size_t statesExplored = 0;     // distinct states stored
+    double seconds = 0;
+};
+
+SolveResult SolveLevel(const Level& level, const SolverLimits& limits = {});
+
+// The tile one step from `from` in `direction` (row 0 is the top).
+TilePos StepTarget(TilePos from, StepDirection direction);
+
+// "circle", "star" or "triangle".
+const char* ShapeName(ShapeKind kind);
+
+// A move as a player reads it, e.g. "star (3,2) right".
+std::string DescribeMove(const SolverMove& move);

@@ -1,0 +1,72 @@
+#include "puzzle/StateCodec.h"
+
+// A word holds 21 slots of 3 bits. Slots 0..n-1 are the n open cells' colours; then each shape
+// takes two slots (6 bits) for its open-cell index or kAtStart.
+namespace {
+constexpr int kSlotsPerWord = 21;
+constexpr int kSlotBits = 3;
+constexpr uint64_t kSlotMask = 7;
+}  // namespace
+
+StateCodec::StateCodec(const Level& level)
+    : width_(level.Columns()), height_(level.Rows()), start_(level.ShapePositions()) {
+    cellIndex_.fill(-1);
+    for (int x = 0; x < width_; ++x) {
+        for (int y = 0; y < height_; ++y) {
+            if (level.Tile(x, y) == TileColor::Black) continue;
+            cellIndex_[x * kMaxHeight + y] = static_cast<int8_t>(cellCount_);
+            cellPos_[cellCount_] = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+            ++cellCount_;
+        }
+    }
+    const int slots = cellCount_ + 2 * kShapeCount;
+    words_ = (slots + kSlotsPerWord - 1) / kSlotsPerWord;
+
+    for (int i = 0; i < cellCount_; ++i) {
+        SetColor(initial_, i, level.Tile(cellPos_[i].x, cellPos_[i].y));
+    }
+    for (int k = 0; k < kShapeCount; ++k) {
+        const int cell = CellIndex(start_[k].x, start_[k].y);
+        SetShape(initial_, static_cast<ShapeKind>(k), cell < 0 ? static_cast<int>(kAtStart) : cell);
+    }
+}
+
+int StateCodec::CellIndex(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
+    return cellIndex_[x * kMaxHeight + y];
+}
+
+uint64_t StateCodec::Slot(const PackedState& state, int slot) const {
+    return (state[slot / kSlotsPerWord] >> (kSlotBits * (slot % kSlotsPerWord))) & kSlotMask;
+}
+
+void StateCodec::SetSlot(PackedState& state, int slot, uint64_t value) const {
+    const int shift = kSlotBits * (slot % kSlotsPerWord);
+    uint64_t& word = state[slot / kSlotsPerWord];
+    word = (word & ~(kSlotMask << shift)) | ((value & kSlotMask) << shift);
+}
+
+TileColor StateCodec::Color(const PackedState& state, int cell) const {
+    return static_cast<TileColor>(Slot(state, cell));
+}
+
+void StateCodec::SetColor(PackedState& state, int cell, TileColor color) const {
+    SetSlot(state, cell, static_cast<uint64_t>(color));
+}
+
+ShapePositions StateCodec::Shapes(const PackedState& state) const {
+    ShapePositions shapes;
+    for (int k = 0; k < kShapeCount; ++k) {
+        const int slot = cellCount_ + 2 * k;
+        const uint64_t code = Slot(state, slot) | (Slot(state, slot + 1) << kSlotBits);
+        shapes[k] = code == kAtStart ? start_[k] : cellPos_[code];
+    }
+    return shapes;
+}
+
+void StateCodec::SetShape(PackedState& state, ShapeKind kind, int cell) const {
+    const int slot = cellCount_ + 2 * static_cast<int>(kind);
+    const auto code = static_cast<uint64_t>(cell);
+    SetSlot(state, slot, code & kSlotMask);
+    SetSlot(state, slot + 1, code >> kSlotBits);
+}

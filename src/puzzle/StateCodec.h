@@ -1,0 +1,50 @@
+#pragma once
+// Packs a board position (the colours of the tiles a shape can ever enter, and where the three
+// shapes stand) into at most four 64-bit words, so the solver can keep millions of them.
+#include <array>
+#include <cstdint>
+
+#include "puzzle/Level.h"
+#include "puzzle/MoveRule.h"
+
+constexpr int kMaxStateWords = 4;
+using PackedState = std::array<uint64_t, kMaxStateWords>;
+
+class StateCodec {
+public:
+    // Learns the layout from `level`: its open cells (non-Black, inside the board) and where the
+    // shapes start.
+    explicit StateCodec(const Level& level);
+
+    int Words() const { return words_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    // The packed form of the level's tiles and shapes as they were given (unused words zero).
+    const PackedState& Initial() const { return initial_; }
+
+    // The index of the open cell (x, y), or -1 for a cell no shape may enter.
+    int CellIndex(int x, int y) const;
+
+    TileColor Color(const PackedState& state, int cell) const;
+    void SetColor(PackedState& state, int cell, TileColor color) const;
+    ShapePositions Shapes(const PackedState& state) const;
+    void SetShape(PackedState& state, ShapeKind kind, int cell) const;
+
+private:
+    // A shape that starts off the open cells (bad data) keeps this code until it steps onto one;
+    // it can never go back, so its start position is all the code has to stand for.
+    static constexpr uint64_t kAtStart = 63;
+
+    uint64_t Slot(const PackedState& state, int slot) const;
+    void SetSlot(PackedState& state, int slot, uint64_t value) const;
+
+    int width_;
+    int height_;
+    int cellCount_ = 0;
+    int words_ = 1;
+    std::array<int8_t, kCellCount> cellIndex_{};  // by x * 7 + y
+    std::array<TilePos, kCellCount> cellPos_{};   // by open-cell index
+    ShapePositions start_;
+    PackedState initial_{};
+};
