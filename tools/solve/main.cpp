@@ -1,11 +1,15 @@
 // qv-solve: tells whether levels can be solved, in how few moves, and how.
 //   qv-solve [--max-states N] [--max-seconds S] [--board-offset] FILE... [--tutorial N]...
+//   qv-solve [--max-states N] [--max-seconds S] --table BETA_FILE
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "content/LevelLibrary.h"
 #include "content/Tutorial.h"
 #include "platform/ErrorReport.h"
 #include "puzzle/BoardCentring.h"
@@ -28,10 +32,13 @@ public:
 void Usage() {
     std::cerr << "usage: qv-solve [--max-states N] [--max-seconds S] [--board-offset] FILE... "
                  "[--tutorial N]...\n"
+                 "       qv-solve [--max-states N] [--max-seconds S] --table BETA_FILE\n"
                  "  Solves each level file (and tutorial level N, 0 to "
               << kTutorialLevelCount - 1
               << ") and prints the fewest moves and one shortest solution.\n"
                  "  --board-offset also prints where the play screen shifts the tile grid.\n"
+                 "  --table prints every set of a set list file as a markdown table of its\n"
+                 "  levels' fewest moves; run it from the game folder, where the paths lead.\n"
                  "  Limits default to 20000000 states and 600 seconds; 0 means none.\n";
 }
 
@@ -69,6 +76,42 @@ void PrintResult(const Level& level, const std::string& source, const SolveResul
     std::cout << "  states explored: " << result.statesExplored << ", time: " << timing << " s\n";
 }
 
+std::string MovesCell(const SolveResult& result) {
+    switch (result.outcome) {
+    case SolveOutcome::Solved: return std::to_string(result.moveCount);
+    case SolveOutcome::Unsolvable: return "not solvable";
+    case SolveOutcome::Undecided: break;
+    }
+    return "undecided";
+}
+
+// The sets are loaded the way the game loads them, so the table shows what a player gets.
+// False when the file can't be read, a level failed to load or one has no solution.
+bool PrintTable(const std::string& betaFile, const SolverLimits& limits, const ConsoleSink& sink) {
+    std::ifstream in(betaFile);
+    if (!in) {
+        std::cerr << "qv-solve: cannot read " << betaFile << '\n';
+        return false;
+    }
+    auto library = std::make_unique<LevelLibrary>();
+    library->ReadSetList(in);
+    const int errorsBefore = sink.count;
+    bool allSolved = true;
+    for (int32_t s = 1; s < library->setCount; ++s) {
+        if (library->sets[s].name.empty()) continue;
+        library->SelectSet(s);
+        std::cout << (s > 1 ? "\n" : "") << "### " << library->sets[s].name << "\n\n"
+                  << "| # | Level | Fewest moves |\n|---|---|---|\n";
+        for (int32_t i = 0; i < library->sets[s].levelCount; ++i) {
+            const SolveResult result = SolveLevel(library->levels[i], limits);
+            allSolved = allSolved && result.outcome == SolveOutcome::Solved;
+            std::cout << "| " << i + 1 << " | " << library->levels[i].name << " | "
+                      << MovesCell(result) << " |\n";
+        }
+    }
+    return allSolved && sink.count == errorsBefore;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,6 +129,14 @@ int main(int argc, char** argv) {
     bool failed = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (arg == "--table") {
+            if (i + 1 >= args.size()) {
+                Usage();
+                return 2;
+            }
+            failed = !PrintTable(args[++i], limits, sink) || failed;
+            continue;
+        }
         const bool takesValue = arg == "--max-states" || arg == "--max-seconds" || arg == "--tutorial";
         long long value = 0;
         if (takesValue && (i + 1 >= args.size() || !ParseCount(args[i + 1], value))) {

@@ -1,0 +1,81 @@
+#!/usr/bin/env python3
+"""Says what a level's shortest solution asks of the player, to see whether a design's idea is
+really needed: steps back, shapes that leave their goal again, tiles that must turn white, and
+the order in which the shapes get home.
+
+    explain.py FOLDER [NUMBER...]    the designs in tools/levels/designs/FOLDER.txt
+    explain.py --grid FILE           a single design grid, e.g. a candidate from generate.py
+"""
+import collections
+import sys
+
+import make_levels
+import qvlevels
+
+ADDS = {"circle": 1, "star": 2, "triangle": 4}  # primaries as bits: red 1, yellow 2, blue 4
+# TileColor code <-> primaries: Red 1, Yellow 2, Orange 3, Blue 4, Purple 5, Green 6, White 7.
+STEP = {"up": (0, -1), "down": (0, 1), "left": (-1, 0), "right": (1, 0)}
+KIND = {"circle": 0, "star": 1, "triangle": 2}
+
+
+def distances(level, goal):
+    """Steps from every open cell to `goal`, ignoring colours."""
+    far = {goal: 0}
+    queue = collections.deque([goal])
+    while queue:
+        x, y = queue.popleft()
+        for dx, dy in STEP.values():
+            n = (x + dx, y + dy)
+            if 0 <= n[0] < level.width and 0 <= n[1] < level.height and level.tiles[n[1]][n[0]] \
+                    and n not in far:
+                far[n] = far[(x, y)] + 1
+                queue.append(n)
+    return far
+
+
+def explain(level, verdict):
+    notes = []
+    tiles = [row[:] for row in level.tiles]
+    far = [distances(level, g) for g in level.goals]
+    shapes = list(level.shapes)
+    home_at = [None] * 3
+    for number, (shape, x, y, direction) in enumerate(verdict.solution, 1):
+        k = KIND[shape]
+        dx, dy = STEP[direction]
+        to = (x + dx, y + dy)
+        old = tiles[to[1]][to[0]]
+        new = ADDS[shape] if old == 7 else old | ADDS[shape]
+        if old != 7 and new == 7:
+            notes.append(f"{number}: {shape} turns {to} white")
+        if far[k][to] > far[k][(x, y)]:
+            notes.append(f"{number}: {shape} steps back to {to}")
+        if (x, y) == level.goals[k]:
+            notes.append(f"{number}: {shape} leaves its goal")
+        tiles[to[1]][to[0]] = new
+        shapes[k] = to
+        home_at[k] = number if to == level.goals[k] else None
+    order = sorted((n or 0, s) for s, n in zip("cst", home_at))
+    notes.append("home order: " + " ".join(f"{s}@{n}" for n, s in order))
+    return notes
+
+
+def main(argv):
+    if argv[0] == "--grid":
+        with open(argv[1]) as f:
+            levels = [qvlevels.Level.from_grid(f.read(), argv[1])]
+    else:
+        levels = make_levels.read_designs(argv[0])
+        if len(argv) > 1:
+            levels = [levels[int(n) - 1] for n in argv[1:]]
+    for level, verdict in zip(levels, qvlevels.solve_many(levels)):
+        print(f"= {level.name}: {verdict.moves} moves, {verdict.states} states")
+        print(level.grid())
+        print("  " + " ".join(f"{s[0][0]}{s[1]}{s[2]}{s[3][0]}" for s in verdict.solution))
+        for note in explain(level, verdict):
+            print("  " + note)
+        print()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
