@@ -1,0 +1,315 @@
+#include "screens/MainMenuState.h"
+
+#include "app/Application.h"
+#include "app/Globals.h"
+#include "audio/AudioSystem.h"
+#include "content/LevelLibrary.h"
+#include "platform/ErrorReport.h"
+#include "platform/sdl/Input.h"
+#include "platform/sdl/SdlErrorReport.h"
+#include "render/MediaStore.h"
+#include "screens/MenuLayout.h"
+#include "screens/PendingEvents.h"
+
+namespace {
+
+constexpr int kBackgroundSlot = 0;
+constexpr int kSetListSlot = 1;
+constexpr int kLevelListSlot = 2;
+constexpr int kPreviewSlot = 3;
+constexpr int kPlaySlot = 4;
+constexpr int kEditSlot = 5;
+constexpr int kQuitSlot = 6;
+constexpr int kMusicSlot = 8;
+constexpr int kSoundSlot = 9;
+constexpr int kLockedSlot = 10;
+// Slot 10 (the locked marker) lies beyond the count and is drawn only for a locked level.
+constexpr int kMenuSpriteCount = 10;
+
+constexpr const char* kUserSetName = "be creative";
+
+bool CurrentLevelLocked() {
+    return Library().CurrentLevel().status == LevelStatus::Locked;
+}
+
+void Blit(SDL_Surface* picture, SDL_Surface* target, int x, int y) {
+    if (!picture || !target) return;
+    SDL_Rect where{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    SDL_BlitSurface(picture, nullptr, target, &where);
+}
+
+// A colour-keyed surface made once and then reused; false when it can't be had.
+bool EnsureKeyedSurface(SurfacePtr& surface, int width, int height, const char* createError,
+                        const char* keyError) {
+    if (surface) return true;
+    surface = CreateDisplayLikeSurface(width, height);
+    if (!surface) {
+        ReportSdlError(createError);
+        return false;
+    }
+    // Black is transparent, so only the rows and tiles drawn show over the background.
+    if (SDL_SetColorKey(surface.get(), SDL_SRCCOLORKEY, 0) == -1) ReportSdlError(keyError);
+    return true;
+}
+
+}  // namespace
+
+MainMenuState::MainMenuState() {
+    PlayMenuMusic();
+    font = OpenUiFont(14);
+    if (!font) return;  // reported; without text the menu can't show anything useful
+
+    BuildSetList();
+    BuildLevelList();
+    BuildPreview();
+
+    const PictureTable& pictures = Pictures();
+    sprites.sprites[kBackgroundSlot] = {pictures.chooseLevel.get(), 0, 0};
+    sprites.sprites[kSetListSlot] = {setListSurface.get(), kSetList.left, kSetList.top};
+    sprites.sprites[kLevelListSlot] = {levelListSurface.get(), kLevelList.left, kLevelList.top};
+    sprites.sprites[kPreviewSlot].picture = previewSurface.get();
+    sprites.sprites[kLockedSlot] = {pictures.locked.get(), kLockedX, kLockedY};
+    sprites.count = kMenuSpriteCount;
+
+    playButton.LoadButton("./gui/mainmenu/play.button", &sprites.sprites[kPlaySlot]);
+    editButton.LoadButton("./gui/mainmenu/edit.button", &sprites.sprites[kEditSlot]);
+    quitButton.LoadButton("./gui/mainmenu/quit.button", &sprites.sprites[kQuitSlot]);
+    musicButton.LoadButton("./gui/mainmenu/music.button", &sprites.sprites[kMusicSlot]);
+    soundButton.LoadButton("./gui/mainmenu/sound.button", &sprites.sprites[kSoundSlot]);
+
+    ApplyEditRule();
+    if (TheSettings().musicVolume > 0) musicButton.SetToggled(true);
+    if (TheSettings().soundVolume > 0) soundButton.SetToggled(true);
+}
+
+MainMenuState::~MainMenuState() {
+    font.reset();
+    setListSurface.reset();
+    levelListSurface.reset();
+    previewSurface.reset();
+    StopMusic();
+    for (Button* button : {&playButton, &editButton, &quitButton, &musicButton, &soundButton})
+        button->FreeImages();
+}
+
+void MainMenuState::Draw() {
+    // The locked marker is the slot just past the count; it covers the preview.
+    const int32_t drawn = sprites.count;
+    if (CurrentLevelLocked()) sprites.count = drawn + 1;
+    sprites.Draw(DisplaySurface());
+    sprites.count = drawn;
+}
+
+void MainMenuState::HandleEvents() {
+    SDL_WaitEvent(nullptr);
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (OfferToButtons(event)) return;
+        switch (event.type) {
+        case SDL_KEYDOWN:
+            if (HandleKeyDown(event.key)) return;
+            break;
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.button == SDL_BUTTON_LEFT) HandleListClick();
+            break;
+        case SDL_QUIT:
+            Quit();
+            return;
+        default:
+            break;
+        }
+    }
+}
+
+bool MainMenuState::OfferToButtons(const SDL_Event& event) {
+    if (playButton.HandleEvent(event) && !CurrentLevelLocked()) {
+        SwitchToPlay();
+        return true;
+    }
+    if (editButton.HandleEvent(event)) {
+        SwitchToEditor();
+        // Whatever else was queued belonged to the menu.
+        DiscardPendingEvents();
+        EditorBaseline() = Library().CurrentLevel();
+        return true;
+    }
+    if (quitButton.HandleEvent(event)) {
+        Quit();
+        return true;
+    }
+    if (musicButton.HandleEvent(event)) {
+        const bool on = !musicButton.toggled;
+        musicButton.SetToggled(on);
+        SetMusicVolume(on ? 0.5f : 0.0f);
+    }
+    if (soundButton.HandleEvent(event)) {
+        const bool on = !soundButton.toggled;
+        soundButton.SetToggled(on);
+        SetSoundVolume(on ? 1.0f : 0.0f);
+    }
+    return false;
+}
+
+bool MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
+    LevelLibrary& library = Library();
+    const bool shift = (WithoutLocks(key.keysym.mod) & KMOD_SHIFT) != 0;
+    switch (key.keysym.sym) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: {
+        if (CurrentLevelLocked()) return false;
+        SwitchToPlay();
+        // The key's release must not reach the play screen, which acts on releases.
+        SDL_Event release;
+        SDL_WaitEvent(&release);
+        return true;
+    }
+    case SDLK_0:
+        if (CurrentLevelLocked()) return false;
+        SwitchToPlay();
+        return true;
+    case SDLK_UP:
+        if (shift) {
+            library.PreviousSet();
+            BuildSetList();
+        } else {
+            library.PreviousLevel();
+        }
+        RebuildLevelView();
+        break;
+    case SDLK_DOWN:
+        if (shift) {
+            library.NextSet();
+            BuildSetList();
+            RebuildLevelView();
+        } else if (library.currentSet &&
+                   library.currentLevelIndex < library.currentSet->levelCount - 1) {
+            library.NextLevel();
+            RebuildLevelView();
+        }
+        break;
+    default:
+        return false;
+    }
+    if (shift) ApplyEditRule();
+    return false;
+}
+
+void MainMenuState::HandleListClick() {
+    int x = 0;
+    int y = 0;
+    PointerState(&x, &y);
+    if (const auto row = ListRowAt(kSetList, x, y)) {
+        Library().SelectSet(*row);
+        BuildSetList();
+        RebuildLevelView();
+    }
+    ApplyEditRule();
+    if (const auto row = ListRowAt(kLevelList, x, y)) {
+        Library().SelectLevel(*row);
+        RebuildLevelView();
+    }
+}
+
+void MainMenuState::ApplyEditRule() {
+    const LevelSet* set = Library().currentSet;
+    if (set && set->name == kUserSetName)
+        editButton.Show();
+    else
+        editButton.Hide();
+}
+
+void MainMenuState::RebuildLevelView() {
+    BuildLevelList();
+    BuildPreview();
+}
+
+void MainMenuState::BuildList(SurfacePtr& surface, const ListBox& box, SDL_Color background,
+                              const char* createError, const char* keyError,
+                              const std::vector<ListRow>& rows) {
+    if (!font) return;  // the menu shows nothing without its font
+    if (!EnsureKeyedSurface(surface, box.width, box.height, createError, keyError)) return;
+    SDL_FillRect(surface.get(), nullptr, 0);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        // An unnamed set or level keeps an empty row: there is nothing to render, and asking
+        // the font to render nothing fails with an error box for every such row.
+        if (rows[i].text.empty()) continue;
+        SurfacePtr text = RenderShaded(font.get(), rows[i].text,
+                                       ListRowColor(rows[i].current, rows[i].status), background);
+        Blit(text.get(), surface.get(), 0, static_cast<int>(i) * kListRowHeight);
+    }
+}
+
+void MainMenuState::BuildSetList() {
+    const LevelLibrary& library = Library();
+    std::vector<ListRow> rows;
+    for (int i = 0; i < library.setCount && i < kMaxSets; ++i) {
+        const LevelSet& set = library.sets[i];
+        rows.push_back({set.name, &set == library.currentSet, set.Status()});
+    }
+    BuildList(setListSurface, kSetList, kSetListBackground,
+              "Can't create surface for Application.CurrentLevel set list.",
+              "Can't set color key for Application.CurrentLevel set list surface.", rows);
+}
+
+void MainMenuState::BuildLevelList() {
+    const LevelLibrary& library = Library();
+    std::vector<ListRow> rows;
+    const int count = library.currentSet ? library.currentSet->levelCount : 0;
+    for (int i = 0; i < count && i < kMaxLevelsPerSet; ++i) {
+        const Level& level = library.levels[i];
+        rows.push_back({LowerCased(level.name), &level == &library.CurrentLevel(), level.status});
+    }
+    BuildList(levelListSurface, kLevelList, kLevelListBackground,
+              "Can't create surface for Application.CurrentLevel list.",
+              "Can't set color key for Application.CurrentLevel list surface.", rows);
+}
+
+void MainMenuState::BuildPreview() {
+    if (!font) return;
+    if (!EnsureKeyedSurface(previewSurface, kPreviewWidth, kPreviewHeight,
+                            "Can't create surface for level preview.",
+                            "Can't set color key for level preview surface.")) {
+        return;
+    }
+    SDL_Surface* target = previewSurface.get();
+    SDL_FillRect(target, nullptr, 0);
+
+    const Level& level = Library().CurrentLevel();
+    for (int x = 0; x < level.Columns(); ++x) {
+        for (int y = 0; y < level.Rows(); ++y) {
+            const TileColor color = level.Tile(x, y);
+            if (!IsValidColor(static_cast<int32_t>(color))) {
+                ReportError("Tile (" + std::to_string(x) + ", " + std::to_string(y) +
+                            ") has an invalid color (" +
+                            std::to_string(static_cast<int32_t>(color)) + ").");
+                continue;
+            }
+            Blit(PreviewTilePicture(color), target, x * kPreviewCell, y * kPreviewCell);
+        }
+    }
+
+    const PictureTable& pictures = Pictures();
+    const auto at = [](TilePos pos, int inset) {
+        return std::pair<int, int>{pos.x * kPreviewCell + inset, pos.y * kPreviewCell + inset};
+    };
+    const std::pair<SDL_Surface*, TilePos> goals[] = {
+        {pictures.previewCircleGoal.get(), level.circleGoal},
+        {pictures.previewStarGoal.get(), level.starGoal},
+        {pictures.previewTriangleGoal.get(), level.triangleGoal}};
+    for (const auto& [picture, pos] : goals) {
+        const auto [x, y] = at(pos, 1);
+        Blit(picture, target, x, y);
+    }
+    const std::pair<SDL_Surface*, TilePos> shapes[] = {
+        {pictures.previewCircle.get(), level.circlePos},
+        {pictures.previewStar.get(), level.starPos},
+        {pictures.previewTriangle.get(), level.trianglePos}};
+    for (const auto& [picture, pos] : shapes) {
+        const auto [x, y] = at(pos, 0);
+        Blit(picture, target, x, y);
+    }
+
+    const SDL_Rect where = PreviewPlacement(level);
+    sprites.sprites[kPreviewSlot].x = where.x;
+    sprites.sprites[kPreviewSlot].y = where.y;
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The first screen after the splash: the level sets, the levels of the current set, a preview
+// of the current level, and the Play, Edit and Quit buttons with the music and sound switches.
+// The selection itself lives in the level library; the menu only changes and shows it.
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+#include "app/GameState.h"
+#include "puzzle/Types.h"
+#include "render/Button.h"
+#include "render/SpriteList.h"
+#include "render/Surface.h"
+#include "render/Text.h"
+
+struct ListBox;
+
+class MainMenuState : public GameState {
+public:
+    SpriteList sprites;
+    SurfacePtr levelListSurface;
+    SurfacePtr setListSurface;
+    SurfacePtr previewSurface;
+    FontPtr font;  // null when it could not be opened: the menu then shows nothing
+    Button playButton;
+    Button editButton;
+    Button quitButton;
+    Button musicButton;
+    Button soundButton;
+
+    MainMenuState();
+    ~MainMenuState() override;
+    MainMenuState(const MainMenuState&) = delete;
+    MainMenuState& operator=(const MainMenuState&) = delete;
+
+    void HandleEvents() override;
+    void Draw() override;
+
+    void BuildSetList();
+    void BuildLevelList();
+    void BuildPreview();
+
+private:
+    struct ListRow {
+        std::string text;
+        bool current;
+        LevelStatus status;
+    };
+
+    // Each returns true when the menu has been left (and so no longer exists).
+    bool OfferToButtons(const SDL_Event& event);
+    bool HandleKeyDown(const SDL_KeyboardEvent& key);
+    void HandleListClick();
+
+    void ApplyEditRule();
+    void RebuildLevelView();
+    void BuildList(SurfacePtr& surface, const ListBox& box, SDL_Color background,
+                   const char* createError, const char* keyError,
+                   const std::vector<ListRow>& rows);
+};

@@ -1,0 +1,400 @@
+#include "screens/PlayState.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/Application.h"
+#include "audio/AudioSystem.h"
+#include "content/LevelLibrary.h"
+#include "platform/ErrorReport.h"
+#include "platform/sdl/Clock.h"
+#include "platform/sdl/Input.h"
+#include "puzzle/Level.h"
+#include "render/MediaStore.h"
+#include "render/MessageBoxOpeners.h"
+#include "render/Sounds.h"
+#include "screens/PendingEvents.h"
+
+namespace {
+
+constexpr int kUndoSlot = 9;
+constexpr int kRestartSlot = 10;
+constexpr int kExitSlot = 11;
+constexpr int kHelpSlot = 12;
+constexpr int kColorHelpSlot = 13;
+constexpr int kArrowSlot = 14;
+constexpr int kPlaySpriteCount = 15;
+constexpr int kHelpX = 51;
+constexpr int kHelpY = 230;
+constexpr int kColorHelpY = 310;
+
+// Less travel than this between press and release still counts as a click.
+constexpr int32_t kClickTravel = 3;
+// Long enough for the last move to be seen before the level moves on.
+constexpr uint32_t kSolvedPauseMs = 500;
+
+constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
+
+SDL_Surface* PlainShapePicture(ShapeKind kind) {
+    const PictureTable& p = Pictures();
+    switch (kind) {
+    case ShapeKind::Circle: return p.circle.get();
+    case ShapeKind::Star: return p.star.get();
+    case ShapeKind::Triangle: return p.triangle.get();
+    }
+    return nullptr;
+}
+
+SDL_Surface* SelectedShapePicture(ShapeKind kind) {
+    const PictureTable& p = Pictures();
+    switch (kind) {
+    case ShapeKind::Circle: return p.selectedCircle.get();
+    case ShapeKind::Star: return p.selectedStar.get();
+    case ShapeKind::Triangle: return p.selectedTriangle.get();
+    }
+    return nullptr;
+}
+
+SDL_Surface* ShapeHelpPicture(std::optional<ShapeKind> kind) {
+    if (!kind) return nullptr;
+    const PictureTable& p = Pictures();
+    switch (*kind) {
+    case ShapeKind::Circle: return p.circleHelp.get();
+    case ShapeKind::Star: return p.starHelp.get();
+    case ShapeKind::Triangle: return p.triangleHelp.get();
+    }
+    return nullptr;
+}
+
+SDL_Surface* ArrowPicture(TileSection section) {
+    const PictureTable& p = Pictures();
+    switch (section) {
+    case TileSection::Up: return p.arrowUp.get();
+    case TileSection::Down: return p.arrowDown.get();
+    case TileSection::Left: return p.arrowLeft.get();
+    case TileSection::Right: return p.arrowRight.get();
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+PlayState::PlayState() {
+    Level& level = BoardLevel();
+    if (level.status == LevelStatus::Locked) ReportError("Shouldn't be able to play locked level.");
+    CentreOnUsedTiles();
+    AttachBoardPictures();
+    sprites.sprites[kHelpSlot].x = kHelpX;
+    sprites.sprites[kHelpSlot].y = kHelpY;
+    sprites.sprites[kColorHelpSlot].x = kHelpX;
+    sprites.sprites[kColorHelpSlot].y = kColorHelpY;
+    sprites.count = kPlaySpriteCount;
+    undoButton.LoadButton("./gui/play/undo.button", &sprites.sprites[kUndoSlot]);
+    restartButton.LoadButton("./gui/play/restart.button", &sprites.sprites[kRestartSlot]);
+    exitButton.LoadButton("./gui/play/exit.button", &sprites.sprites[kExitSlot]);
+    Restart();
+}
+
+PlayState::~PlayState() {
+    undoButton.FreeImages();
+    restartButton.FreeImages();
+    exitButton.FreeImages();
+}
+
+void PlayState::Draw() { sprites.Draw(DisplaySurface()); }
+
+void PlayState::HandleEvents() {
+    KeepMusicPlaying();
+    Level& level = BoardLevel();
+    if (introPending) {
+        introPending = false;
+        // The box parks this screen underneath it; no input is read in this pass.
+        if (!level.introText.empty())
+            OpenMessageBoxFromFile(level.name, level.introText, level.picturePath);
+        return;
+    }
+    if (solved) {
+        RunCompletion();
+        return;
+    }
+
+    SDL_WaitEvent(nullptr);
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (!dragging && PollButtons()) return;
+        if (HandleEvent(event)) return;
+    }
+    if (!dragging) CheckSolved();
+}
+
+bool PlayState::PollButtons() {
+    if (undoButton.Update()) Undo();
+    if (restartButton.Update()) Restart();
+    if (exitButton.Update()) {
+        Leave();
+        DiscardPendingEvents();
+        return true;
+    }
+    return false;
+}
+
+void PlayState::Leave() {
+    // The level starts from its beginning next time.
+    Restart();
+    if (BoardLevel().fromEditor)
+        SwitchToEditor();
+    else
+        SwitchToMainMenu();
+}
+
+bool PlayState::HandleEvent(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_MOUSEMOTION:
+        HandleMotion(event.motion);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        pointerX = event.button.x;
+        pointerY = event.button.y;
+        dragDistance = 0;
+        if (event.button.button == SDL_BUTTON_LEFT) PickUpShape();
+        break;
+    case SDL_MOUSEBUTTONUP:
+        pointerX = event.button.x;
+        pointerY = event.button.y;
+        if (event.button.button == SDL_BUTTON_LEFT) {
+            if (dragging) {
+                dragging = false;
+                SnapShapeSprites();
+            }
+            if (dragDistance < kClickTravel) ClickMove();
+        } else if (event.button.button == SDL_BUTTON_RIGHT) {
+            Undo();
+        }
+        break;
+    case SDL_KEYUP:
+        return HandleKeyUp(event.key);
+    case SDL_QUIT:
+        // The loop stops after this pass; the rest of the queue is still handled.
+        Quit();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void PlayState::HandleMotion(const SDL_MouseMotionEvent& motion) {
+    dragDistance += std::abs(motion.x - pointerX) + std::abs(motion.y - pointerY);
+    pointerX = motion.x;
+    pointerY = motion.y;
+    if (motion.state & SDL_BUTTON(SDL_BUTTON_LEFT)) {
+        if (dragging)
+            DragStep();
+        else
+            PickUpShape();
+    } else {
+        UpdateHoverArrow();
+    }
+    UpdateHelpDiagram();
+}
+
+bool PlayState::HandleKeyUp(const SDL_KeyboardEvent& key) {
+    const SDLMod mod = WithoutLocks(key.keysym.mod);
+    const bool ctrl = (mod & KMOD_CTRL) != 0;
+    const bool alt = (mod & KMOD_ALT) != 0;
+    switch (key.keysym.sym) {
+    case SDLK_r:
+        if (ctrl) Restart();
+        break;
+    case SDLK_z:
+        if (ctrl) Undo();
+        break;
+    case SDLK_w:
+        // Counts as solved for moving on, but records nothing in the progress file.
+        if (alt) solved = true;
+        break;
+    case SDLK_UP: MoveSelected(0, -1); break;
+    case SDLK_DOWN: MoveSelected(0, 1); break;
+    case SDLK_LEFT: MoveSelected(-1, 0); break;
+    case SDLK_RIGHT: MoveSelected(1, 0); break;
+    case SDLK_c:
+    case SDLK_1: SelectShape(ShapeKind::Circle); break;
+    case SDLK_s:
+    case SDLK_2: SelectShape(ShapeKind::Star); break;
+    case SDLK_t:
+    case SDLK_3: SelectShape(ShapeKind::Triangle); break;
+    case SDLK_0: SelectShape(std::nullopt); break;
+    case SDLK_TAB:
+        if (BoardLevel().fromEditor) {
+            Restart();
+            SwitchToEditor();
+            return true;
+        }
+        break;
+    case SDLK_ESCAPE:
+        Leave();
+        return true;
+    default:
+        break;
+    }
+    return false;
+}
+
+void PlayState::SelectShape(std::optional<ShapeKind> kind) {
+    for (ShapeKind shape : kShapes) {
+        sprites.sprites[ShapeSlot(shape)].picture =
+            kind == shape ? SelectedShapePicture(shape) : PlainShapePicture(shape);
+    }
+    // Selecting none leaves the help where it is until the pointer next updates it.
+    if (kind) sprites.sprites[kHelpSlot].picture = ShapeHelpPicture(kind);
+    selectedShape = kind;
+}
+
+void PlayState::MoveSelected(int dx, int dy) {
+    if (!selectedShape) return;
+    TryMove(BoardLevel().ShapePos(*selectedShape), dx, dy);
+}
+
+void PlayState::TryMove(TilePos from, int dx, int dy) {
+    const bool moved = BoardLevel().MoveShape(from, static_cast<int16_t>(from.x + dx),
+                                              static_cast<int16_t>(from.y + dy));
+    PlaySound(moved ? MoveSound : BlockedSound);
+    SnapShapeSprites();
+    DrawTiles();
+}
+
+std::optional<ShapeKind> PlayState::ShapeAt(TilePos tile) const {
+    const Level& level = BoardLevel();
+    for (ShapeKind shape : kShapes) {
+        if (level.ShapePos(shape) == tile) return shape;
+    }
+    return std::nullopt;
+}
+
+void PlayState::PickUpShape() {
+    if (const auto shape = ShapeAt(TileUnderPointer())) {
+        dragging = true;
+        dragShape = *shape;
+    }
+    sprites.sprites[kArrowSlot].picture = nullptr;
+}
+
+void PlayState::DragStep() {
+    Level& level = BoardLevel();
+    const TilePos from = level.ShapePos(dragShape);
+    const TilePos under = TileUnderPointer();
+    if (under != from) {
+        // A tile skipped or a pointer off the board is not a neighbour, so the level refuses
+        // it like any move against the rules.
+        if (level.MoveShape(from, under.x, under.y)) {
+            PlaySound(MoveSound);
+        } else {
+            PlaySound(DragBlockedSound);
+            WarpIntoTile(from);
+        }
+    }
+    Sprite& shape = sprites.sprites[ShapeSlot(dragShape)];
+    shape.x = pointerX - kTileSize / 2;
+    shape.y = pointerY - kTileSize / 2;
+    DrawTiles();
+}
+
+void PlayState::WarpIntoTile(TilePos tile) {
+    const ScreenPos corner = TileScreenPos(tile);
+    pointerX = std::clamp<int32_t>(pointerX, corner.x, corner.x + kTileSize - 1);
+    pointerY = std::clamp<int32_t>(pointerY, corner.y, corner.y + kTileSize - 1);
+    WarpPointer(static_cast<Uint16>(pointerX), static_cast<Uint16>(pointerY));
+}
+
+void PlayState::ClickMove() {
+    const TilePos tile = TileUnderPointer();
+    if (!ShapeAt(tile)) return;
+    switch (PointerSection()) {
+    case TileSection::Up: TryMove(tile, 0, -1); break;
+    case TileSection::Down: TryMove(tile, 0, 1); break;
+    case TileSection::Left: TryMove(tile, -1, 0); break;
+    case TileSection::Right: TryMove(tile, 1, 0); break;
+    }
+}
+
+void PlayState::SnapShapeSprites() { PlaceShapeSprites(); }
+
+void PlayState::UpdateHoverArrow() {
+    Sprite& arrow = sprites.sprites[kArrowSlot];
+    const TilePos tile = TileUnderPointer();
+    if (!Level::InArray(tile.x, tile.y) || !ShapeAt(tile)) {
+        arrow.picture = nullptr;
+        return;
+    }
+    const ScreenPos corner = TileScreenPos(tile);
+    arrow = {ArrowPicture(PointerSection()), corner.x, corner.y};
+}
+
+void PlayState::UpdateHelpDiagram() {
+    Sprite& shapeHelp = sprites.sprites[kHelpSlot];
+    Sprite& colorHelp = sprites.sprites[kColorHelpSlot];
+    colorHelp.picture = nullptr;
+    const TilePos tile = TileUnderPointer();
+    const auto shape = ShapeAt(tile);
+    shapeHelp.picture = ShapeHelpPicture(shape ? shape : selectedShape);
+    if (pointerX < kBoardX || pointerY < kBoardY || !Level::InArray(tile.x, tile.y)) return;
+    SDL_Surface* help = ColorHelpPicture(BoardLevel().Tile(tile.x, tile.y));
+    (shapeHelp.picture ? colorHelp : shapeHelp).picture = help;
+}
+
+void PlayState::Restart() {
+    CentreOnUsedTiles();
+    RenderBoard();
+    RenderNameLabel();
+    BoardLevel().UndoAllMoves();
+    introPending = true;
+    for (ShapeKind shape : kShapes) sprites.sprites[ShapeSlot(shape)].picture = PlainShapePicture(shape);
+    selectedShape = std::nullopt;
+    SnapShapeSprites();
+    DrawTiles();
+}
+
+void PlayState::Undo() {
+    Level& level = BoardLevel();
+    level.UndoMove();
+    DrawTiles();
+    SnapShapeSprites();
+    if (!dragging) return;
+    // Keep the dragged shape under the pointer: back to the middle of its tile.
+    const TilePos tile = level.ShapePos(dragShape);
+    const auto x = static_cast<int16_t>(kBoardX + kTileSize * tile.x + kTileSize / 2 + offsetX);
+    const auto y = static_cast<int16_t>(kBoardY + kTileSize * tile.y + kTileSize / 2 + offsetY);
+    WarpPointer(static_cast<Uint16>(x), static_cast<Uint16>(y));
+}
+
+void PlayState::CheckSolved() {
+    Level& level = BoardLevel();
+    if (!level.IsSolved()) return;
+    solved = true;
+    if (level.status != LevelStatus::Solved) Library().MarkCurrentSolved();
+    Library().SaveProgress();
+}
+
+void PlayState::RunCompletion() {
+    PlaySound(SolvedSound);
+    SleepMs(kSolvedPauseMs);
+    LevelLibrary& library = Library();
+    Level& level = library.CurrentLevel();
+    solved = false;
+    if (level.fromEditor) {
+        level.UndoAllMoves();
+        SwitchToEditor();
+        return;
+    }
+    if (library.lastLevelOfLastSet || library.lastLevelOfSetBeforeLast) {
+        Restart();
+        SwitchToMainMenu();
+        return;
+    }
+    // The box keeps this screen alive beneath it, set up for the next level, whose intro then
+    // follows when the box is closed.
+    OpenMessageBox("Well done", level.solvedText, nullptr);
+    Restart();
+    library.NextLevel();
+    Restart();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The screen on which the player solves the current level: clicks on a section of a shape's
+// tile, drags from tile to tile, or selects a shape from the keyboard and moves it with the
+// arrows. It plays the library's current level in place and records solves there.
+#include <SDL.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "puzzle/Types.h"
+#include "render/BoardView.h"
+#include "render/Button.h"
+
+class PlayState : public BoardView {
+public:
+    bool solved = false;  // all shapes home: the completion sequence runs on the next pass
+    Button exitButton;
+    Button undoButton;
+    Button restartButton;
+    bool dragging = false;
+    bool introPending = true;  // the level's intro box is still to be shown
+    ShapeKind dragShape = ShapeKind::Circle;
+    std::optional<ShapeKind> selectedShape;  // the shape the arrow keys move
+    int32_t dragDistance = 0;  // pointer travel since the last button press
+
+    PlayState();
+    ~PlayState() override;
+
+    void HandleEvents() override;
+    void Draw() override;
+
+    void Restart();
+    void Undo();
+    void ClickMove();
+    void PickUpShape();
+    void DragStep();
+    void SnapShapeSprites();
+    void WarpIntoTile(TilePos tile);
+    void UpdateHoverArrow();
+    void UpdateHelpDiagram();
+    void CheckSolved();
+
+private:
+    // Each returns true when the screen has been left (and so no longer exists).
+    bool PollButtons();
+    bool HandleEvent(const SDL_Event& event);
+    bool HandleKeyUp(const SDL_KeyboardEvent& key);
+    void Leave();  // back to the editor or the menu; the screen is gone afterwards
+    void RunCompletion();
+
+    void HandleMotion(const SDL_MouseMotionEvent& motion);
+    void SelectShape(std::optional<ShapeKind> kind);
+    void MoveSelected(int dx, int dy);
+    // Asks the level for a move and plays the sound that answers it.
+    void TryMove(TilePos from, int dx, int dy);
+    std::optional<ShapeKind> ShapeAt(TilePos tile) const;
+};

@@ -1,0 +1,191 @@
+// Choosing sets and levels in the main menu and leaving it for the play screen or the editor.
+#include "ScreenFixture.h"
+
+#include <cstdio>
+
+#include "app/Application.h"
+#include "app/Globals.h"
+#include "app/Settings.h"
+#include "content/LevelLibrary.h"
+#include "puzzle/Level.h"
+#include "screens/MainMenuState.h"
+#include "screens/PlayState.h"
+
+namespace {
+
+class MainMenuTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        OpenMenu();
+        menu = Current<MainMenuState>();
+    }
+
+    // A left click that the menu sees as a release at (x, y).
+    void Click(int x, int y) {
+        Press(x, y);
+        Release(x, y);
+        Pass();
+    }
+    static int RowY(int row) { return 150 + 18 * row + 9; }
+
+    int set() { return Library().currentSetIndex; }
+    int level() { return Library().currentLevelIndex; }
+
+    MainMenuState* menu = nullptr;
+};
+
+TEST_F(MainMenuTest, ListClicksUseTruncatingRowsAndInclusiveRightEdges) {
+    Click(203, RowY(1));
+    EXPECT_EQ(set(), 1);
+    Click(204, RowY(2));
+    EXPECT_EQ(set(), 1) << "one pixel past the set list's click area";
+    Click(451, RowY(1));
+    EXPECT_EQ(level(), 1);
+    Click(452, RowY(0));
+    EXPECT_EQ(level(), 1);
+    Click(300, 150 - 17);
+    EXPECT_EQ(level(), 0) << "17 pixels above row 0 still truncates to row 0";
+    Click(300, RowY(1));
+    Click(300, 150 - 18);
+    EXPECT_EQ(level(), 1);
+    Click(300, RowY(5));
+    EXPECT_EQ(level(), 1) << "below the last level";
+    Click(60, 150 - 17);
+    EXPECT_EQ(set(), 0);
+}
+
+TEST_F(MainMenuTest, UpAndDownStopAtTheEndsOfTheSet) {
+    Library().SelectSet(1);
+    KeyDown(SDLK_UP);
+    Pass();
+    EXPECT_EQ(level(), 0);
+    KeyDown(SDLK_DOWN);
+    KeyDown(SDLK_DOWN);
+    Pass();
+    EXPECT_EQ(set(), 1) << "Down at the last level stays in the set";
+    EXPECT_EQ(level(), 1);
+    KeyDown(SDLK_DOWN, KMOD_LSHIFT);
+    Pass();
+    EXPECT_EQ(set(), 2);
+    EXPECT_EQ(level(), 0);
+    KeyDown(SDLK_UP, KMOD_RSHIFT);
+    KeyDown(SDLK_UP, KMOD_RSHIFT);
+    KeyDown(SDLK_UP, KMOD_RSHIFT);
+    Pass();
+    EXPECT_EQ(set(), 0);
+}
+
+TEST_F(MainMenuTest, EditButtonShowsOnlyForTheUserSet) {
+    EXPECT_FALSE(menu->editButton.visible);
+    for (int i = 0; i < 3; ++i) KeyDown(SDLK_DOWN, KMOD_LSHIFT);
+    Pass();
+    EXPECT_EQ(Library().currentSet->name, "be creative");
+    EXPECT_TRUE(menu->editButton.visible);
+    Click(60, RowY(1));
+    EXPECT_FALSE(menu->editButton.visible);
+    Click(60, RowY(3));
+    EXPECT_TRUE(menu->editButton.visible);
+    // A click beside the set list still re-applies the rule, which keeps the button.
+    Click(250, RowY(0));
+    EXPECT_TRUE(menu->editButton.visible);
+}
+
+TEST_F(MainMenuTest, EditOpensTheEditorWithTheLevelAsBaseline) {
+    Click(60, RowY(3));
+    Press(650, 490);
+    Release(650, 490);
+    Pass();
+    EXPECT_EQ(Current<MainMenuState>(), nullptr);
+    EXPECT_EQ(EditorBaseline().name, "Mine");
+}
+
+TEST_F(MainMenuTest, ALockedLevelRefusesEveryWayToPlay) {
+    WriteProgress({{1, 1, LevelStatus::Locked}});
+    Click(60, RowY(1));
+    Click(300, RowY(1));
+    ASSERT_EQ(Library().CurrentLevel().status, LevelStatus::Locked);
+    Click(650, 440);  // Play
+    KeyDown(SDLK_RETURN);
+    KeyDown(SDLK_KP_ENTER);
+    KeyDown(SDLK_0);
+    Pass();
+    EXPECT_EQ(Current<MainMenuState>(), menu);
+}
+
+TEST_F(MainMenuTest, ReturnAndKeypadEnterStartPlayAndSwallowTheNextEvent) {
+    for (SDLKey key : {SDLK_RETURN, SDLK_KP_ENTER}) {
+        OpenMenu();
+        KeyDown(key);
+        PushMarker();
+        Pass();
+        EXPECT_NE(Current<PlayState>(), nullptr);
+        EXPECT_EQ(PendingEvents(), 0);
+    }
+}
+
+TEST_F(MainMenuTest, ZeroStartsPlayAndLeavesTheNextEvent) {
+    KeyDown(SDLK_0);
+    PushMarker();
+    Pass();
+    EXPECT_NE(Current<PlayState>(), nullptr);
+    EXPECT_EQ(PendingEvents(), 1);
+}
+
+TEST_F(MainMenuTest, PlayButtonStartsASolvedLevel) {
+    WriteProgress({{0, 0, LevelStatus::Solved}});
+    Click(650, 440);
+    EXPECT_NE(Current<PlayState>(), nullptr);
+}
+
+TEST_F(MainMenuTest, SwitchesTurnMusicAndSoundOnAndOffAndSaveThem) {
+    EXPECT_FALSE(menu->musicButton.toggled) << "music volume 0 at the start";
+    EXPECT_TRUE(menu->soundButton.toggled);
+    Click(40, 560);
+    EXPECT_TRUE(menu->musicButton.toggled);
+    EXPECT_EQ(TheSettings().musicVolume, 127);
+    EXPECT_EQ(static_cast<unsigned char>(dir.Read("progress.save")[0]), 127);
+    Click(90, 560);
+    EXPECT_FALSE(menu->soundButton.toggled);
+    EXPECT_EQ(TheSettings().soundVolume, 0);
+    Click(90, 560);
+    EXPECT_EQ(TheSettings().soundVolume, 255);
+    EXPECT_EQ(static_cast<unsigned char>(dir.Read("progress.save")[1]), 255);
+}
+
+TEST_F(MainMenuTest, QuitButtonAndWindowCloseStopTheGame) {
+    Click(650, 540);
+    EXPECT_FALSE(App().running);
+    App().running = true;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    Pass();
+    EXPECT_FALSE(App().running);
+}
+
+TEST_F(MainMenuTest, PreviewIsCentredOnTheUsedTiles) {
+    // The Line board's tiles fill columns 0 to 3 and rows 0 to 2.
+    Click(60, RowY(1));
+    EXPECT_EQ(menu->sprites.sprites[3].x, 588);
+    EXPECT_EQ(menu->sprites.sprites[3].y, 200);
+}
+
+TEST_F(MainMenuTest, PreviewReportsAnInvalidTileColour) {
+    Library().CurrentLevel().Tile(0, 0) = static_cast<TileColor>(9);
+    KeyDown(SDLK_UP);  // nothing to go up to, but the preview is rebuilt
+    Pass();
+    EXPECT_EQ(BoxesTitled("Error").back().text, "Tile (0, 0) has an invalid color (9).");
+}
+
+TEST_F(MainMenuTest, UnnamedSetsGetEmptyRowsWithoutErrors) {
+    App().currentState.reset();
+    std::remove("Beta.txt");  // a missing list leaves five unnamed sets
+    ResetLibrary();
+    recorder.boxes.clear();
+    OpenMenu();
+    EXPECT_EQ(Library().setCount, 6);
+    EXPECT_TRUE(BoxesTitled("Error (SDL)").empty());
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+// What happens when a level is solved: the progress record, the "Well done" box and the next
+// level, the way back to the menu after the last levels, and the way back to the editor.
+#include "ScreenFixture.h"
+
+#include "app/Application.h"
+#include "content/LevelLibrary.h"
+#include "puzzle/Level.h"
+#include "render/MessageBoxState.h"
+#include "screens/MainMenuState.h"
+#include "screens/PlayState.h"
+
+namespace {
+
+class PlayCompletionTest : public ScreenTest {
+protected:
+    // Moves each shape of the Line board one tile right, onto its goal, and lets the screen
+    // notice the solve.
+    void SolveLine() {
+        for (SDLKey select : {SDLK_c, SDLK_s, SDLK_t}) {
+            KeyUp(select);
+            KeyUp(SDLK_RIGHT);
+        }
+        Pass();
+    }
+
+    std::string ProgressBytes() { return dir.Read("progress.save"); }
+};
+
+TEST_F(PlayCompletionTest, SolvingRecordsProgressThenShowsWellDoneOverTheNextLevel) {
+    WriteProgress({{1, 1, LevelStatus::Locked}});
+    OpenPlay(1, 0);
+    SolveLine();
+    PlayState* play = Current<PlayState>();
+    ASSERT_NE(play, nullptr);
+    EXPECT_TRUE(play->solved);
+    EXPECT_EQ(Library().sets[1].levelStatus[0], LevelStatus::Solved);
+    EXPECT_EQ(Library().sets[1].levelStatus[1], LevelStatus::Open) << "the next level opens";
+    // Set 1, level 0, Solved is the record 0x02 0x08; level 1 Open is 0x04 0x08.
+    const std::string bytes = ProgressBytes();
+    EXPECT_NE(bytes.find(std::string{'\x02', '\x08'}), std::string::npos);
+    EXPECT_NE(bytes.find(std::string{'\x04', '\x08'}), std::string::npos);
+
+    Pass();  // the completion sequence
+    ASSERT_NE(Current<MessageBoxState>(), nullptr);
+    EXPECT_EQ(App().savedState.get(), play);
+    EXPECT_FALSE(play->solved);
+    EXPECT_EQ(Library().currentLevelIndex, 1);
+    EXPECT_EQ(Library().levels[0].circlePos, (TilePos{0, 0})) << "the solved level was restarted";
+
+    // Closing the box brings the next level's intro.
+    CloseBox();
+    ASSERT_EQ(Current<PlayState>(), play);
+    Pass();
+    EXPECT_NE(Current<MessageBoxState>(), nullptr);
+}
+
+TEST_F(PlayCompletionTest, SolvingTheLastLevelOfTheSetBeforeTheLastReturnsToTheMenu) {
+    OpenPlay(2, 0);
+    SolveLine();
+    Pass();
+    EXPECT_NE(Current<MainMenuState>(), nullptr);
+    EXPECT_EQ(App().savedState, nullptr) << "no completion box";
+    EXPECT_EQ(Library().CurrentLevel().name, "Last Of Second");
+    EXPECT_TRUE(Library().CurrentLevel().playHistory.empty());
+}
+
+TEST_F(PlayCompletionTest, SolvingTheLastLevelOfTheLastSetReturnsToTheMenu) {
+    OpenPlay(3, 0);
+    SolveLine();
+    Pass();
+    EXPECT_NE(Current<MainMenuState>(), nullptr);
+    EXPECT_EQ(App().savedState, nullptr);
+    EXPECT_EQ(Library().sets[3].levelStatus[0], LevelStatus::Solved);
+}
+
+TEST_F(PlayCompletionTest, SolvingALevelTriedFromTheEditorGoesBackWithTheLevelAtItsStart) {
+    OpenPlay(3, 0);
+    Library().CurrentLevel().fromEditor = true;
+    SolveLine();
+    Pass();
+    EXPECT_EQ(Current<PlayState>(), nullptr);
+    EXPECT_EQ(Current<MainMenuState>(), nullptr);
+    EXPECT_EQ(App().savedState, nullptr);
+    EXPECT_EQ(Library().CurrentLevel().circlePos, (TilePos{0, 0}));
+    EXPECT_TRUE(Library().CurrentLevel().playHistory.empty());
+}
+
+TEST_F(PlayCompletionTest, AltWMovesOnWithoutRecordingTheSolve) {
+    OpenPlay(1, 0);
+    const std::string before = ProgressBytes();
+    KeyUp(SDLK_w);
+    Pass();
+    EXPECT_FALSE(Current<PlayState>()->solved) << "W without Alt";
+    KeyUp(SDLK_w, KMOD_LALT);
+    Pass();
+    Pass();
+    EXPECT_NE(Current<MessageBoxState>(), nullptr);
+    EXPECT_EQ(Library().currentLevelIndex, 1);
+    EXPECT_EQ(Library().sets[1].levelStatus[0], LevelStatus::Open);
+    EXPECT_EQ(ProgressBytes(), before);
+}
+
+TEST_F(PlayCompletionTest, ALevelAlreadySolvedAtTheStartIsSolvedAfterTheFirstInput) {
+    dir.Write("levels/mine.txt", "3 1 7 7 7 0 0 1 0 2 0 0 0 1 0 2 0\nHome\n");
+    WriteProgress({{3, 0, LevelStatus::Solved}});
+    OpenPlay(3, 0);
+    PushMarker();
+    Pass();
+    EXPECT_TRUE(Current<PlayState>()->solved);
+    // Already solved: nothing more to unlock, but the progress is written all the same.
+    EXPECT_EQ(Library().sets[3].levelStatus[0], LevelStatus::Solved);
+}
+
+TEST_F(PlayCompletionTest, TheIntroComesAgainAfterEveryRestart) {
+    OpenPlay(1, 1);  // "Twin" has an intro text
+    ASSERT_NE(Current<MessageBoxState>(), nullptr);
+    CloseBox();
+    KeyUp(SDLK_r, KMOD_LCTRL);
+    Pass();
+    ASSERT_NE(Current<PlayState>(), nullptr);
+    Pass();
+    EXPECT_NE(Current<MessageBoxState>(), nullptr);
+}
+
+TEST_F(PlayCompletionTest, ALockedLevelIsReportedAndPlayedAnyway) {
+    WriteProgress({{1, 0, LevelStatus::Locked}});
+    OpenPlay(1, 0);
+    ASSERT_NE(Current<PlayState>(), nullptr);
+    EXPECT_EQ(BoxesTitled("Error"),
+              (std::vector<ErrorRecorder::Box>{
+                  {"Error", "Shouldn't be able to play locked level."}}));
+    KeyUp(SDLK_c);
+    KeyUp(SDLK_RIGHT);
+    Pass();
+    EXPECT_EQ(Library().CurrentLevel().circlePos, (TilePos{1, 0}));
+}
+
+}  // namespace

@@ -1,0 +1,237 @@
+// Moving shapes on the play screen by dragging, clicking and the keyboard, and taking moves back.
+#include "ScreenFixture.h"
+
+#include "content/LevelLibrary.h"
+#include "puzzle/Level.h"
+#include "render/MediaStore.h"
+#include "screens/PlayState.h"
+
+namespace {
+
+class PlayInputTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        OpenPlay(1, 0);
+        play = Current<PlayState>();
+        ASSERT_NE(play, nullptr);
+        ClearSounds();
+    }
+
+    Level& level() { return Library().CurrentLevel(); }
+    TilePos circle() { return level().circlePos; }
+    // The middle of a tile of the Line board.
+    static int MidX(int column) { return TileX(column) + 30; }
+    static int MidY(int row) { return TileY(row) + 30; }
+
+    PlayState* play = nullptr;
+};
+
+TEST_F(PlayInputTest, DragOntoAnAllowedNeighbourMovesTheShape) {
+    Press(MidX(0), MidY(0));
+    Pass();
+    EXPECT_TRUE(play->dragging);
+    Motion(MidX(1) + 5, MidY(0), true);
+    Pass();
+    EXPECT_EQ(circle(), (TilePos{1, 0}));
+    EXPECT_EQ(level().Tile(1, 0), TileColor::Red);
+    EXPECT_TRUE(Played(MoveSound));
+    // The sprite follows the pointer while the button is held, and snaps on release.
+    EXPECT_EQ(play->sprites.sprites[6].x, MidX(1) + 5 - 30);
+    Release(MidX(1) + 5, MidY(0));
+    Pass();
+    EXPECT_FALSE(play->dragging);
+    EXPECT_EQ(play->sprites.sprites[6].x, TileX(1));
+    EXPECT_EQ(circle(), (TilePos{1, 0})) << "a long drag is not also a click";
+}
+
+TEST_F(PlayInputTest, DragSkippingATileIsRefusedAndPullsThePointerBack) {
+    Press(MidX(0), MidY(0));
+    Pass();
+    Motion(MidX(2), MidY(0), true);
+    Pass();
+    EXPECT_EQ(circle(), (TilePos{0, 0}));
+    EXPECT_TRUE(level().playHistory.empty());
+    EXPECT_TRUE(Played(DragBlockedSound));
+    ASSERT_EQ(input.warps.size(), 1u);
+    EXPECT_EQ(input.warps.back(), std::make_pair(TileX(0) + 59, MidY(0)));
+}
+
+TEST_F(PlayInputTest, DragOffTheBoardIsRefusedOnEveryMotion) {
+    Press(MidX(0), MidY(0));
+    Pass();
+    Motion(TileX(0) - 40, MidY(0), true);
+    Pass();
+    EXPECT_TRUE(Played(DragBlockedSound));
+    ClearSounds();
+    Motion(TileX(0) - 50, TileY(0) - 20, true);
+    Pass();
+    EXPECT_TRUE(Played(DragBlockedSound));
+    EXPECT_EQ(circle(), (TilePos{0, 0}));
+    ASSERT_EQ(input.warps.size(), 2u);
+    EXPECT_EQ(input.warps.back(), std::make_pair(TileX(0), TileY(0)));
+}
+
+TEST_F(PlayInputTest, PressAndReleaseWithTwoPixelsOfTravelIsAClick) {
+    // The right-hand section of the circle's tile.
+    Press(TileX(0) + 50, MidY(0));
+    Motion(TileX(0) + 51, MidY(0) + 1, true);
+    Release(TileX(0) + 51, MidY(0) + 1);
+    Pass();
+    EXPECT_EQ(circle(), (TilePos{1, 0}));
+    EXPECT_TRUE(Played(MoveSound));
+}
+
+TEST_F(PlayInputTest, ThreePixelsOfTravelIsNoClick) {
+    Press(TileX(0) + 50, MidY(0));
+    Motion(TileX(0) + 52, MidY(0) + 1, true);
+    Release(TileX(0) + 52, MidY(0) + 1);
+    Pass();
+    EXPECT_EQ(circle(), (TilePos{0, 0}));
+    EXPECT_FALSE(Played(MoveSound));
+    EXPECT_FALSE(Played(BlockedSound));
+}
+
+TEST_F(PlayInputTest, ClickMovesTowardsTheSectionAndRefusalsSound) {
+    // Upper section of the circle: off the board, refused.
+    Press(MidX(0), TileY(0) + 5);
+    Release(MidX(0), TileY(0) + 5);
+    Pass();
+    EXPECT_EQ(circle(), (TilePos{0, 0}));
+    EXPECT_TRUE(Played(BlockedSound));
+    // Lower section of the star: onto the triangle, refused; then the star's right section.
+    ClearSounds();
+    Press(MidX(0), TileY(1) + 55);
+    Release(MidX(0), TileY(1) + 55);
+    Pass();
+    EXPECT_EQ(level().starPos, (TilePos{0, 1}));
+    EXPECT_TRUE(Played(BlockedSound));
+    Press(TileX(0) + 55, MidY(1));
+    Release(TileX(0) + 55, MidY(1));
+    Pass();
+    EXPECT_EQ(level().starPos, (TilePos{1, 1}));
+    EXPECT_EQ(level().Tile(1, 1), TileColor::Yellow);
+}
+
+TEST_F(PlayInputTest, KeysActOnReleaseOnly) {
+    KeyDown(SDLK_c);
+    KeyDown(SDLK_RIGHT);
+    Pass();
+    EXPECT_FALSE(play->selectedShape.has_value());
+    EXPECT_EQ(circle(), (TilePos{0, 0}));
+    KeyUp(SDLK_c);
+    KeyUp(SDLK_RIGHT);
+    Pass();
+    EXPECT_EQ(circle(), (TilePos{1, 0}));
+    EXPECT_TRUE(Played(MoveSound));
+}
+
+TEST_F(PlayInputTest, ArrowWithNothingSelectedIsSilent) {
+    KeyUp(SDLK_RIGHT);
+    KeyUp(SDLK_DOWN);
+    Pass();
+    EXPECT_TRUE(level().playHistory.empty());
+    EXPECT_FALSE(Played(MoveSound));
+    EXPECT_FALSE(Played(BlockedSound));
+}
+
+TEST_F(PlayInputTest, ArrowAgainstTheRulesPlaysTheBlockedSound) {
+    KeyUp(SDLK_3);
+    KeyUp(SDLK_DOWN);  // the triangle is on the bottom row
+    Pass();
+    EXPECT_EQ(level().trianglePos, (TilePos{0, 2}));
+    EXPECT_TRUE(Played(BlockedSound));
+}
+
+TEST_F(PlayInputTest, SelectionSwapsPicturesAndZeroClearsIt) {
+    const PictureTable& pictures = Pictures();
+    KeyUp(SDLK_s);
+    Pass();
+    EXPECT_EQ(play->sprites.sprites[7].picture, pictures.selectedStar.get());
+    EXPECT_EQ(play->sprites.sprites[6].picture, pictures.circle.get());
+    EXPECT_EQ(play->sprites.sprites[12].picture, pictures.starHelp.get());
+    KeyUp(SDLK_1);
+    Pass();
+    EXPECT_EQ(play->sprites.sprites[6].picture, pictures.selectedCircle.get());
+    EXPECT_EQ(play->sprites.sprites[7].picture, pictures.star.get());
+    KeyUp(SDLK_0);
+    Pass();
+    EXPECT_FALSE(play->selectedShape.has_value());
+    EXPECT_EQ(play->sprites.sprites[6].picture, pictures.circle.get());
+    EXPECT_EQ(play->sprites.sprites[12].picture, pictures.circleHelp.get())
+        << "the help stays until the pointer moves";
+}
+
+TEST_F(PlayInputTest, CtrlZUndoesAndRIsRestartOnlyWithCtrlHeld) {
+    KeyUp(SDLK_c);
+    KeyUp(SDLK_RIGHT);
+    KeyUp(SDLK_s);
+    KeyUp(SDLK_RIGHT);
+    Pass();
+    KeyUp(SDLK_z);  // Ctrl already let go
+    Pass();
+    EXPECT_EQ(level().playHistory.size(), 2u);
+    KeyUp(SDLK_z, KMOD_RCTRL);
+    Pass();
+    EXPECT_EQ(level().starPos, (TilePos{0, 1}));
+    EXPECT_EQ(level().Tile(1, 1), TileColor::White);
+    KeyUp(SDLK_r);  // Ctrl released before R
+    Pass();
+    EXPECT_EQ(circle(), (TilePos{1, 0}));
+    KeyUp(SDLK_r, static_cast<SDLMod>(KMOD_LCTRL | KMOD_NUM));
+    Pass();
+    EXPECT_EQ(circle(), (TilePos{0, 0}));
+    EXPECT_TRUE(level().playHistory.empty());
+    EXPECT_EQ(level().Tile(1, 0), TileColor::White);
+}
+
+TEST_F(PlayInputTest, RightClickWhileDraggingUndoesAndCentresThePointer) {
+    // Separate passes: the screen reads the pointer as it is when the pass runs.
+    Press(MidX(0), MidY(0));
+    Pass();
+    Motion(MidX(1), MidY(0) + 10, true);
+    Pass();
+    ASSERT_EQ(circle(), (TilePos{1, 0}));
+    Press(MidX(1), MidY(0) + 10, SDL_BUTTON_RIGHT);
+    Release(MidX(1), MidY(0) + 10, SDL_BUTTON_RIGHT);
+    Pass();
+    EXPECT_EQ(circle(), (TilePos{0, 0}));
+    EXPECT_EQ(level().Tile(1, 0), TileColor::White);
+    EXPECT_TRUE(play->dragging);
+    ASSERT_FALSE(input.warps.empty());
+    EXPECT_EQ(input.warps.back(), std::make_pair(MidX(0), MidY(0)));
+}
+
+TEST_F(PlayInputTest, HoverShowsTheArrowAndHelpOnlyOverTheBoard) {
+    const PictureTable& pictures = Pictures();
+    Motion(MidX(0), TileY(0) + 5, false);
+    Pass();
+    EXPECT_EQ(play->sprites.sprites[14].picture, pictures.arrowUp.get());
+    EXPECT_EQ(play->sprites.sprites[14].x, TileX(0));
+    EXPECT_EQ(play->sprites.sprites[12].picture, pictures.circleHelp.get());
+    EXPECT_EQ(play->sprites.sprites[13].picture, pictures.whiteHelp.get());
+    Motion(MidX(2), MidY(1), false);
+    Pass();
+    EXPECT_EQ(play->sprites.sprites[14].picture, nullptr);
+    EXPECT_EQ(play->sprites.sprites[12].picture, pictures.whiteHelp.get());
+    EXPECT_EQ(play->sprites.sprites[13].picture, nullptr);
+    Motion(150, 300, false);
+    Pass();
+    EXPECT_EQ(play->sprites.sprites[12].picture, nullptr);
+    EXPECT_EQ(play->sprites.sprites[13].picture, nullptr);
+}
+
+TEST_F(PlayInputTest, EscapeOnReleaseLeavesForTheMenuWithTheLevelRestarted) {
+    KeyUp(SDLK_c);
+    KeyUp(SDLK_RIGHT);
+    KeyDown(SDLK_ESCAPE);
+    Pass();
+    ASSERT_EQ(Current<PlayState>(), play);
+    KeyUp(SDLK_ESCAPE);
+    Pass();
+    EXPECT_EQ(Current<PlayState>(), nullptr);
+    EXPECT_EQ(circle(), (TilePos{0, 0}));
+    EXPECT_TRUE(level().playHistory.empty());
+}
+
+}  // namespace

@@ -1,0 +1,249 @@
+#include "ScreenFixture.h"
+
+#include <SDL_mixer.h>
+#include <SDL_ttf.h>
+
+#include <atomic>
+
+#include "app/Application.h"
+#include "app/Settings.h"
+#include "content/LevelLibrary.h"
+#include "render/MediaStore.h"
+#include "screens/MainMenuState.h"
+
+namespace {
+
+constexpr const char* kLineBoard = "4 3 7 7 7 7 7 7 7 7 7 7 7 7 0 0 0 1 0 2 1 0 1 1 1 2\n";
+constexpr Uint32 kWatchdogMs = 3000;
+constexpr int kWatchdogCode = 9999;
+
+std::atomic<bool> watchdogFired{false};
+
+Uint32 Watchdog(Uint32, void*) {
+    watchdogFired = true;
+    SDL_Event event{};
+    event.type = SDL_USEREVENT;
+    event.user.code = kWatchdogCode;
+    SDL_PushEvent(&event);
+    return 0;
+}
+
+// Two seconds of silence per effect: long enough to still be playing when a test looks.
+std::vector<Uint8>& SilentSamples() {
+    static std::vector<Uint8> samples(22050 * 2 * 2 * 2, 0);
+    return samples;
+}
+
+SDL_Surface* TestPicture(Uint32 color) {
+    SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 60, 60, 32, 0xFF0000, 0xFF00,
+                                                0xFF, 0);
+    SDL_FillRect(picture, nullptr, color);
+    return picture;
+}
+
+}  // namespace
+
+Uint8 FakeInput::PointerState(int* px, int* py) {
+    if (px) *px = x;
+    if (py) *py = y;
+    return buttons;
+}
+
+void FakeInput::WarpPointer(Uint16 wx, Uint16 wy) {
+    warps.emplace_back(wx, wy);
+    x = wx;
+    y = wy;
+}
+
+void ScreenTest::SetUp() {
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_TIMER), 0) << SDL_GetError();
+    ASSERT_NE(SDL_SetVideoMode(800, 600, 32, SDL_SWSURFACE), nullptr) << SDL_GetError();
+    ASSERT_EQ(TTF_Init(), 0);
+    ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 512), 0) << Mix_GetError();
+    for (ChunkPtr& slot : Sounds())
+        slot.reset(Mix_QuickLoad_RAW(SilentSamples().data(),
+                                     static_cast<Uint32>(SilentSamples().size())));
+    SetInputSource(&input);
+    input.x = 790;  // away from the board and every button
+    input.y = 590;
+
+    // Distinct pictures, so tests can tell which one a slot shows.
+    PictureTable& pictures = Pictures();
+    SurfacePtr* slots[] = {&pictures.circle,       &pictures.star,         &pictures.triangle,
+                           &pictures.selectedCircle, &pictures.selectedStar,
+                           &pictures.selectedTriangle, &pictures.circleHelp, &pictures.starHelp,
+                           &pictures.triangleHelp, &pictures.whiteHelp,    &pictures.arrowUp,
+                           &pictures.arrowDown,    &pictures.arrowLeft,    &pictures.arrowRight,
+                           &pictures.white,        &pictures.red,          &pictures.yellow,
+                           &pictures.blue};
+    Uint32 color = 0x101010;
+    for (SurfacePtr* slot : slots) slot->reset(TestPicture(color += 0x030507));
+
+    Settings& settings = TheSettings();
+    settings.musicVolume = 0;  // no playlist upkeep
+    settings.soundVolume = 128;
+
+    SDL_Surface* buttonPicture = TestPicture(0x808080);
+    SDL_SaveBMP(buttonPicture, (dir.path() + "/button.bmp").c_str());
+    SDL_FreeSurface(buttonPicture);
+    WriteButton("gui/mainmenu/play.button", 600, 420, 100, 40);
+    WriteButton("gui/mainmenu/edit.button", 600, 470, 100, 40);
+    WriteButton("gui/mainmenu/quit.button", 600, 520, 100, 40);
+    WriteButton("gui/mainmenu/music.button", 20, 540, 40, 40);
+    WriteButton("gui/mainmenu/sound.button", 70, 540, 40, 40);
+    WriteButton("gui/play/undo.button", 20, 20, 60, 30);
+    WriteButton("gui/play/restart.button", 20, 60, 60, 30);
+    WriteButton("gui/play/exit.button", 20, 100, 60, 30);
+    WriteButton("gui/messages/ok.button", 370, 380, 60, 30);
+
+    dir.Write("Beta.txt",
+              "first\nlevels/first.txt\nsecond\nlevels/second.txt\n"
+              "be creative\nlevels/creative.txt\n");
+    dir.Write("levels/first.txt", "levels/line.txt\nlevels/twin.txt\n");
+    dir.Write("levels/second.txt", "levels/last.txt\n");
+    dir.Write("levels/creative.txt", "levels/mine.txt\n");
+    dir.Write("levels/line.txt", std::string(kLineBoard) + "Line\n");
+    dir.Write("levels/twin.txt", std::string(kLineBoard) + "Twin\nRead me first\n");
+    dir.Write("levels/last.txt", std::string(kLineBoard) + "Last Of Second\n");
+    dir.Write("levels/mine.txt", std::string(kLineBoard) + "Mine\n");
+    WriteProgress({});
+}
+
+void ScreenTest::TearDown() {
+    App().currentState.reset();
+    App().savedState.reset();
+    App().running = true;
+    App().boxResult = -1;
+    Mix_HaltChannel(-1);
+    for (ChunkPtr& slot : Sounds()) slot.reset();
+    Mix_CloseAudio();
+    FreeAllPictures();
+    SetInputSource(nullptr);
+    TTF_Quit();
+    SDL_Quit();
+}
+
+void ScreenTest::WriteButton(const std::string& path, int x, int y, int width, int height) {
+    dir.Write(path, std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(width) +
+                        " " + std::to_string(height) +
+                        " ./button.bmp ./button.bmp ./button.bmp 0\n");
+}
+
+void ScreenTest::WriteProgress(const std::vector<StatusRecord>& records) {
+    std::string bytes{'\0', static_cast<char>(128), '\0'};
+    for (const StatusRecord& r : records) {
+        bytes += static_cast<char>(static_cast<int>(r.status) | ((r.level & 3) << 2));
+        bytes += static_cast<char>(((r.level >> 2) & 7) | (r.set << 3));
+    }
+    dir.Write("progress.save", bytes);
+    ResetLibrary();
+}
+
+void ScreenTest::OpenMenu() {
+    SwitchToMainMenu();
+    ASSERT_NE(Current<MainMenuState>(), nullptr);
+}
+
+void ScreenTest::OpenPlay(int set, int level) {
+    Library().SelectSet(set);
+    Library().SelectLevel(level);
+    SwitchToPlay();
+    Pass();  // the intro pass reads no input
+}
+
+GameState* ScreenTest::CurrentScreen() { return App().currentState.get(); }
+
+void ScreenTest::Pass() {
+    ASSERT_TRUE(App().currentState) << "no screen is current";
+    watchdogFired = false;
+    SDL_TimerID timer = SDL_AddTimer(kWatchdogMs, Watchdog, nullptr);
+    App().currentState->HandleEvents();
+    SDL_RemoveTimer(timer);
+    EXPECT_FALSE(watchdogFired) << "the screen waited for input that never came";
+    if (App().currentState) App().currentState->Draw();
+}
+
+void ScreenTest::Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
+
+void ScreenTest::KeyDown(SDLKey key, SDLMod mod) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    event.key.keysym.mod = mod;
+    Push(event);
+}
+
+void ScreenTest::KeyUp(SDLKey key, SDLMod mod) {
+    SDL_Event event{};
+    event.type = SDL_KEYUP;
+    event.key.state = SDL_RELEASED;
+    event.key.keysym.sym = key;
+    event.key.keysym.mod = mod;
+    Push(event);
+}
+
+void ScreenTest::Press(int x, int y, Uint8 button) {
+    input.x = x;
+    input.y = y;
+    input.buttons |= SDL_BUTTON(button);
+    SDL_Event event{};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = button;
+    event.button.state = SDL_PRESSED;
+    event.button.x = static_cast<Uint16>(x);
+    event.button.y = static_cast<Uint16>(y);
+    Push(event);
+}
+
+void ScreenTest::Release(int x, int y, Uint8 button) {
+    input.x = x;
+    input.y = y;
+    input.buttons &= static_cast<Uint8>(~SDL_BUTTON(button));
+    SDL_Event event{};
+    event.type = SDL_MOUSEBUTTONUP;
+    event.button.button = button;
+    event.button.state = SDL_RELEASED;
+    event.button.x = static_cast<Uint16>(x);
+    event.button.y = static_cast<Uint16>(y);
+    Push(event);
+}
+
+void ScreenTest::Motion(int x, int y, bool leftHeld) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.xrel = static_cast<Sint16>(x - input.x);
+    event.motion.yrel = static_cast<Sint16>(y - input.y);
+    input.x = x;
+    input.y = y;
+    event.motion.x = static_cast<Uint16>(x);
+    event.motion.y = static_cast<Uint16>(y);
+    event.motion.state = leftHeld ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0;
+    if (leftHeld)
+        input.buttons |= SDL_BUTTON(SDL_BUTTON_LEFT);
+    else
+        input.buttons &= static_cast<Uint8>(~SDL_BUTTON(SDL_BUTTON_LEFT));
+    Push(event);
+}
+
+void ScreenTest::PushMarker() {
+    SDL_Event event{};
+    event.type = SDL_USEREVENT;
+    Push(event);
+}
+
+int ScreenTest::PendingEvents() {
+    SDL_Event events[64];
+    return SDL_PeepEvents(events, 64, SDL_PEEKEVENT, SDL_ALLEVENTS);
+}
+
+bool ScreenTest::Played(SoundId id) const { return Mix_Playing(id) != 0; }
+
+void ScreenTest::ClearSounds() { Mix_HaltChannel(-1); }
+
+std::vector<ErrorRecorder::Box> ScreenTest::BoxesTitled(const std::string& title) const {
+    std::vector<ErrorRecorder::Box> found;
+    for (const auto& box : recorder.boxes)
+        if (box.title == title) found.push_back(box);
+    return found;
+}

@@ -1,0 +1,91 @@
+#pragma once
+// Drives the menu and the play screen in-process: a 800x600 dummy display, a fake pointer and
+// keyboard, recorded error boxes, a dummy audio device whose effects can be told apart, and a
+// working folder holding small level sets, button files and a progress file.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/GameState.h"
+#include "platform/sdl/Input.h"
+#include "puzzle/Types.h"
+#include "render/Sounds.h"
+#include "support/ErrorRecorder.h"
+#include "support/TempDir.h"
+
+class FakeInput : public InputSource {
+public:
+    int x = 0;
+    int y = 0;
+    Uint8 buttons = 0;
+    SDLMod mod = KMOD_NONE;
+    std::vector<std::pair<int, int>> warps;
+
+    Uint8 PointerState(int* px, int* py) override;
+    void WarpPointer(Uint16 wx, Uint16 wy) override;
+    SDLMod Modifiers() override { return mod; }
+};
+
+struct StatusRecord {
+    int set;
+    int level;
+    LevelStatus status;
+};
+
+// The level sets the fixture writes (after the tutorial, set 0):
+//   set 1 "first":       "Line", then "Twin" (the Line board with an intro text)
+//   set 2 "second":      "Last Of Second" (the Line board)
+//   set 3 "be creative": "Mine" (the Line board)
+// The Line board is 4 by 3 white tiles. The circle, star and triangle stand in column 0 (rows
+// 0, 1, 2) and each one's goal is in column 1 of its row, so three moves to the right solve it.
+// It is drawn with its top-left tile corner at (360, 180).
+class ScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Rewrites "./progress.save" with these statuses (others Open) and reloads the library.
+    void WriteProgress(const std::vector<StatusRecord>& records);
+    // Makes the menu current, or selects set/level and makes the play screen current with its
+    // (empty) intro pass already run.
+    void OpenMenu();
+    void OpenPlay(int set, int level);
+
+    // One pass of the main loop on the current screen: HandleEvents, then Draw. A watchdog
+    // event ends a wait that would otherwise never return.
+    void Pass();
+
+    // Synthetic input. Pointer events also move the fake pointer, since the screens read it.
+    void KeyDown(SDLKey key, SDLMod mod = KMOD_NONE);
+    void KeyUp(SDLKey key, SDLMod mod = KMOD_NONE);
+    void Press(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
+    void Release(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
+    void Motion(int x, int y, bool leftHeld);
+    void PushMarker();
+    int PendingEvents();
+
+    // Screen corner of a tile of the Line board.
+    static int TileX(int column) { return 360 + 60 * column; }
+    static int TileY(int row) { return 180 + 60 * row; }
+
+    // Effects started since the last ClearSounds (each effect plays on its own channel).
+    bool Played(SoundId id) const;
+    void ClearSounds();
+
+    template <typename Screen>
+    Screen* Current() { return dynamic_cast<Screen*>(CurrentScreen()); }
+
+    std::vector<ErrorRecorder::Box> BoxesTitled(const std::string& title) const;
+
+    TempDir dir;
+    ErrorRecorder recorder;
+    FakeInput input;
+
+private:
+    GameState* CurrentScreen();
+    void Push(SDL_Event event);
+    void WriteButton(const std::string& path, int x, int y, int width, int height);
+};

@@ -1,0 +1,270 @@
+#!/bin/bash
+# Plays the whole tutorial in the installed game on a virtual X server, as a player would:
+# keyboard in the menu, clicks, drags and keys on the board, undo by right button and Ctrl+Z,
+# restart by Ctrl+R, Escape back to the menu. Checks tile colours on screen and the progress file.
+# Skips (exit 0) only when Xvfb or xdotool is missing.
+# QV_E2E_SHOTS=DIR keeps screenshots of the menu, a play screen with its intro box and the
+# "Well done" box there.
+set -euo pipefail
+
+if [ -z "${QV_E2E_INNER:-}" ]; then
+    QV_E2E_INNER=1 exec timeout --kill-after=10 600 bash "$0" "$@"
+fi
+
+for tool in Xvfb xdotool; do
+    if ! command -v "$tool" > /dev/null; then
+        echo "e2e_play: skipped, $tool is not installed"
+        exit 0
+    fi
+done
+
+SRC=${QV_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
+BIN=${QV_BINARY_DIR:-$SRC/build}
+SOLVER=$BIN/tools/qv-solve
+WORK=$(mktemp -d /tmp/qv-e2e-play.XXXXXX)
+GAME=$WORK/game
+XVFB_PID=
+GAME_PID=
+
+cleanup() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2> /dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2> /dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "e2e_play: FAILED: $*" >&2
+    if [ -f "$GAME/game.log" ]; then
+        echo "--- game output" >&2
+        cat "$GAME/game.log" >&2
+    fi
+    exit 1
+}
+
+settle() { sleep "${1:-0.35}"; }
+
+# --- the installed game and the solver
+[ -x "$SOLVER" ] || cmake --build "$BIN" --target qv-solve > /dev/null
+cmake --install "$BIN" --prefix "$GAME" > /dev/null
+[ -x "$GAME/quorvellan" ] || fail "the install has no ./quorvellan"
+
+# --- a free display
+DISPLAY_NUMBER=
+for n in $(seq 91 120); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+        DISPLAY_NUMBER=$n
+        break
+    fi
+done
+[ -n "$DISPLAY_NUMBER" ] || fail "no free X display number"
+Xvfb ":$DISPLAY_NUMBER" -screen 0 1024x768x24 -noreset > "$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+export DISPLAY=":$DISPLAY_NUMBER"
+for _ in $(seq 50); do
+    xdotool getmouselocation > /dev/null 2>&1 && break
+    sleep 0.1
+done
+xdotool getmouselocation > /dev/null 2>&1 || fail "Xvfb did not start"
+
+# --- start the game and wait out the splash
+cd "$GAME"
+SDL_AUDIODRIVER=dummy QUORVELLAN_NO_DIALOGS=1 ./quorvellan > game.log 2>&1 &
+GAME_PID=$!
+WINDOW=$(timeout 20 xdotool search --sync --name "Quorvellan" | head -1) || fail "no game window"
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"  # X, Y of the window on the root
+WIN_X=$X
+WIN_Y=$Y
+settle 5.5
+
+game_running() { kill -0 "$GAME_PID" 2> /dev/null; }
+
+# Keys go to the window under the pointer, so park the pointer over an empty corner first.
+key() {
+    xdotool mousemove --window "$WINDOW" 785 15
+    settle 0.1
+    xdotool key "$@"
+    settle
+}
+
+# A key with Ctrl held the way a hand does it: SDL loses a chord that comes all at once.
+ctrl_key() {
+    xdotool mousemove --window "$WINDOW" 785 15
+    settle 0.1
+    xdotool keydown ctrl
+    settle 0.15
+    xdotool key "$1"
+    settle 0.15
+    xdotool keyup ctrl
+    settle
+}
+
+click_at() {  # x y [button]
+    xdotool mousemove --window "$WINDOW" "$1" "$2"
+    settle 0.1
+    xdotool click "${3:-1}"
+    settle
+}
+
+drag() {  # from-x from-y to-x to-y
+    xdotool mousemove --window "$WINDOW" "$1" "$2"
+    settle 0.15
+    xdotool mousedown 1
+    settle 0.15
+    xdotool mousemove --window "$WINDOW" "$3" "$4"
+    settle 0.15
+    xdotool mouseup 1
+    settle
+}
+
+SHOT=$WORK/shot.png
+shoot() { import -window root "$SHOT"; }
+keep_shot() {  # name: copies the last screenshot's window area to QV_E2E_SHOTS
+    if [ -n "${QV_E2E_SHOTS:-}" ]; then
+        mkdir -p "$QV_E2E_SHOTS"
+        convert "$SHOT" -crop "800x600+$WIN_X+$WIN_Y" +repage "$QV_E2E_SHOTS/$1.png"
+    fi
+}
+# Red, green and blue of a window pixel in the last screenshot, e.g. "205 204 147".
+pixel() {
+    convert "$SHOT" -crop "1x1+$((WIN_X + $1))+$((WIN_Y + $2))" +repage -depth 8 txt:- |
+        tail -1 | sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'
+}
+
+# --- the solver's view of a tutorial level: board offset and moves
+OFFSET_X=0
+OFFSET_Y=0
+MOVES=()
+load_level() {
+    local out
+    out=$("$SOLVER" --board-offset --tutorial "$1") || fail "qv-solve failed on tutorial $1"
+    read -r OFFSET_X OFFSET_Y < <(sed -n 's/^  board offset: //p' <<< "$out")
+    mapfile -t MOVES < <(sed -nE 's/^  [0-9]+\. ([a-z]+) \(([0-9]+),([0-9]+)\) ([a-z]+)$/\1 \2 \3 \4/p' <<< "$out")
+    [ "${#MOVES[@]}" -gt 0 ] || fail "no solution for tutorial $1"
+}
+
+tile_x() { echo $((210 + OFFSET_X + 60 * $1)); }
+tile_y() { echo $((60 + OFFSET_Y + 60 * $1)); }
+
+# A click in the section of the shape's tile that points the way it should go.
+click_move() {  # shape column row direction
+    local x0 y0
+    x0=$(tile_x "$2")
+    y0=$(tile_y "$3")
+    case $4 in
+    up) click_at $((x0 + 30)) $((y0 + 8)) ;;
+    down) click_at $((x0 + 30)) $((y0 + 52)) ;;
+    left) click_at $((x0 + 8)) $((y0 + 30)) ;;
+    right) click_at $((x0 + 52)) $((y0 + 30)) ;;
+    esac
+}
+
+drag_move() {
+    local x0 y0 dx=0 dy=0
+    x0=$(($(tile_x "$2") + 30))
+    y0=$(($(tile_y "$3") + 30))
+    case $4 in
+    up) dy=-60 ;; down) dy=60 ;; left) dx=-60 ;; right) dx=60 ;;
+    esac
+    drag "$x0" "$y0" $((x0 + dx)) $((y0 + dy))
+}
+
+key_move() {
+    local select arrow
+    case $1 in circle) select=c ;; star) select=2 ;; triangle) select=t ;; esac
+    case $4 in up) arrow=Up ;; down) arrow=Down ;; left) arrow=Left ;; right) arrow=Right ;; esac
+    key "$select" "$arrow"
+}
+
+# After a level's last move: the "Well done" box, shown over the solved board.
+expect_well_done() {
+    settle 1.2
+    shoot
+    # A spot of the box's own fill, below any line of the short solved texts.
+    [ "$(pixel 236 418)" = "205 204 147" ] || fail "no \"Well done\" box after tutorial $1 (pixel $(pixel 236 418))"
+}
+
+# --- the menu: tutorial level 0 is current; Return plays it
+shoot
+keep_shot menu
+game_running || fail "the game ended during start-up"
+key Return
+settle 0.6
+shoot
+keep_shot play
+key Return  # closes the intro box on release
+
+# Level 0 by clicks, with undo by right button and Ctrl+Z and a restart checked on screen.
+load_level 0
+read -r shape col row dir <<< "${MOVES[0]}"
+case $dir in up) tc=$col tr=$((row - 1)) ;; down) tc=$col tr=$((row + 1)) ;;
+left) tc=$((col - 1)) tr=$row ;; right) tc=$((col + 1)) tr=$row ;; esac
+# Top middle of the tile the first move enters: shapes leave a margin there.
+PROBE_X=$(($(tile_x "$tc") + 30))
+PROBE_Y=$(($(tile_y "$tr") + 3))
+shoot
+BEFORE=$(pixel "$PROBE_X" "$PROBE_Y")
+click_move "$shape" "$col" "$row" "$dir"
+shoot
+AFTER=$(pixel "$PROBE_X" "$PROBE_Y")
+[ "$AFTER" != "$BEFORE" ] || fail "the first move did not recolour its tile ($BEFORE)"
+click_at 780 300 3  # right button: undo
+shoot
+[ "$(pixel "$PROBE_X" "$PROBE_Y")" = "$BEFORE" ] || fail "right-click did not undo the move"
+click_move "$shape" "$col" "$row" "$dir"
+ctrl_key z
+shoot
+[ "$(pixel "$PROBE_X" "$PROBE_Y")" = "$BEFORE" ] || fail "Ctrl+Z did not undo the move"
+click_move "$shape" "$col" "$row" "$dir"
+ctrl_key r
+settle 0.5
+key Return  # the restart brings the intro again
+shoot
+[ "$(pixel "$PROBE_X" "$PROBE_Y")" = "$BEFORE" ] || fail "Ctrl+R did not restart the level"
+
+for level in $(seq 0 8); do
+    [ "$level" -eq 0 ] || load_level "$level"
+    for move in "${MOVES[@]}"; do
+        # shellcheck disable=SC2086
+        case $level in
+        1) drag_move $move ;;
+        2) key_move $move ;;
+        *) click_move $move ;;
+        esac
+    done
+    expect_well_done "$level"
+    [ "$level" -eq 0 ] && keep_shot welldone
+    key Return  # closes "Well done"
+    settle 0.4
+    [ "$level" -lt 8 ] && key Return  # closes the next level's intro
+    game_running || fail "the game ended during tutorial $level"
+done
+
+# --- the progress file: every tutorial level solved
+/usr/bin/python3 - "$GAME/progress.save" << 'EOF' || fail "tutorial progress not recorded"
+import sys
+data = open(sys.argv[1], "rb").read()[3:]
+status = {}
+for a, b in zip(data[0::2], data[1::2]):
+    status[(b >> 3, (b & 7) * 4 + ((a >> 2) & 3))] = a & 3
+missing = [level for level in range(9) if status.get((0, level)) != 2]
+if missing:
+    print("tutorial levels not solved:", missing, file=sys.stderr)
+    sys.exit(1)
+EOF
+
+# --- Escape leaves the play screen (after any intro box of the next set); in the menu Escape is
+# the Quit button's key, so the game ends only once the menu has been reached.
+for _ in 1 2 3 4; do
+    game_running || break
+    key Escape
+    settle 0.6
+done
+for _ in $(seq 30); do
+    game_running || break
+    sleep 0.2
+done
+game_running && fail "Escape did not lead back to the menu and out"
+wait "$GAME_PID" || true
+GAME_PID=
+echo "e2e_play: passed"
