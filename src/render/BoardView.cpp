@@ -1,0 +1,153 @@
+#include "render/BoardView.h"
+
+#include "content/LevelLibrary.h"
+#include "platform/ErrorReport.h"
+#include "platform/sdl/Input.h"
+#include "platform/sdl/SdlErrorReport.h"
+#include "puzzle/BoardCentring.h"
+#include "render/MediaStore.h"
+#include "render/Text.h"
+
+namespace {
+
+constexpr SDL_Color kNameColor{203, 202, 145, 0};
+
+}  // namespace
+
+int NameLabelX(int labelWidth) { return kNameStripX + (kNameStripWidth - labelWidth) / 2; }
+
+int ShapeSlot(ShapeKind kind) { return kCircleSlot + static_cast<int>(kind); }
+
+int GoalSlot(ShapeKind kind) { return kCircleGoalSlot + static_cast<int>(kind); }
+
+Level& BoardView::BoardLevel() { return Library().CurrentLevel(); }
+
+BoardView::BoardView() {
+    boardSurface = CreateDisplayLikeSurface(kBoardPixelWidth, kBoardPixelHeight);
+    if (!boardSurface) {
+        ReportSdlError("Can't create surface for level.");
+    } else if (SDL_SetColorKey(boardSurface.get(), SDL_SRCCOLORKEY, 0) == -1) {
+        // Without the key, empty cells would hide the background.
+        ReportSdlError("Can't set color key for level surface.");
+    }
+    sprites.Clear();
+    offsetX = 0;
+    offsetY = 0;
+    RenderNameLabel();
+}
+
+BoardView::~BoardView() = default;
+
+void BoardView::AttachBoardPictures() {
+    PictureTable& pictures = Pictures();
+    sprites.sprites[kBackgroundSlot].picture = pictures.play.get();
+    Sprite& board = sprites.sprites[kBoardSlot];
+    board.picture = boardSurface.get();
+    board.x = kBoardX;
+    board.y = kBoardY;
+    sprites.sprites[kCircleGoalSlot].picture = pictures.circleGoal.get();
+    sprites.sprites[kStarGoalSlot].picture = pictures.starGoal.get();
+    sprites.sprites[kTriangleGoalSlot].picture = pictures.triangleGoal.get();
+    sprites.sprites[kCircleSlot].picture = pictures.circle.get();
+    sprites.sprites[kStarSlot].picture = pictures.star.get();
+    sprites.sprites[kTriangleSlot].picture = pictures.triangle.get();
+}
+
+void BoardView::RenderBoard() {
+    if (boardSurface) SDL_FillRect(boardSurface.get(), nullptr, 0);
+    DrawTiles();
+    PlaceShapeSprites();
+    PlaceGoalSprites();
+}
+
+void BoardView::DrawTiles() {
+    if (!boardSurface) return;
+    const Level& level = BoardLevel();
+    // Columns()/Rows(): a level read from bad data may claim more than the 9 by 7 array holds.
+    for (int c = 0; c < level.Columns(); ++c) {
+        for (int r = 0; r < level.Rows(); ++r) {
+            const TileColor color = level.Tile(c, r);
+            const int32_t value = static_cast<int32_t>(color);
+            if (!IsValidColor(value)) {
+                ReportError("Tile (" + std::to_string(c) + ", " + std::to_string(r) +
+                            ") has an invalid color (" + std::to_string(value) + ").");
+                continue;
+            }
+            SDL_Surface* picture = TilePicture(color);
+            if (!picture) continue;
+            SDL_Rect where{static_cast<Sint16>(offsetX + kTileSize * c),
+                           static_cast<Sint16>(offsetY + kTileSize * r), 0, 0};
+            SDL_BlitSurface(picture, nullptr, boardSurface.get(), &where);
+        }
+    }
+}
+
+namespace {
+
+void PlaceSprite(Sprite& sprite, ScreenPos pos) {
+    sprite.x = pos.x;
+    sprite.y = pos.y;
+}
+
+}  // namespace
+
+void BoardView::PlaceShapeSprites() {
+    const Level& level = BoardLevel();
+    for (ShapeKind kind : {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle})
+        PlaceSprite(sprites.sprites[ShapeSlot(kind)], TileScreenPos(level.ShapePos(kind)));
+}
+
+void BoardView::PlaceGoalSprites() {
+    const Level& level = BoardLevel();
+    for (ShapeKind kind : {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle})
+        PlaceSprite(sprites.sprites[GoalSlot(kind)], TileScreenPos(level.GoalPos(kind)));
+}
+
+void BoardView::RenderNameLabel() {
+    Sprite& slot = sprites.sprites[kNameLabelSlot];
+    slot.picture = nullptr;
+    nameLabel.reset();
+    const std::string& name = BoardLevel().name;
+    if (name.empty()) return;
+    FontPtr font = OpenUiFont(14);
+    if (!font) return;
+    nameLabel = RenderBlended(font.get(), name, kNameColor);
+    if (!nameLabel) return;
+    slot.picture = nameLabel.get();
+    slot.x = NameLabelX(nameLabel->w);
+    slot.y = kNameLabelY;
+}
+
+TilePos BoardView::TileUnderPointer() const {
+    int x = 0, y = 0;
+    PointerState(&x, &y);
+    if (x < kBoardX + offsetX || y < kBoardY + offsetY) return NoTile;
+    return TilePos{static_cast<int16_t>((x - offsetX - kBoardX) / kTileSize),
+                   static_cast<int16_t>((y - offsetY - kBoardY) / kTileSize)};
+}
+
+ScreenPos BoardView::TileScreenPos(TilePos pos) const {
+    return ScreenPos{static_cast<int16_t>(kTileSize * pos.x + offsetX + kBoardX),
+                     static_cast<int16_t>(kTileSize * (pos.y + 1) + offsetY)};
+}
+
+TileSection BoardView::PointerSection() const {
+    const int u = (pointerX - offsetX - kBoardX) % kTileSize;
+    const int v = (pointerY - offsetY - kBoardY) % kTileSize;
+    const bool onOrAboveFalling = u >= v;           // diagonal top-left to bottom-right
+    const bool onOrAboveRising = kTileSize - u >= v;  // diagonal bottom-left to top-right
+    if (onOrAboveFalling && onOrAboveRising) return TileSection::Up;
+    if (onOrAboveFalling) return TileSection::Right;
+    if (onOrAboveRising) return TileSection::Left;
+    return TileSection::Down;
+}
+
+void BoardView::CentreOnUsedTiles() {
+    const UsedTileBounds used = FindUsedTiles(BoardLevel());
+    // CentringShift spans first to last tile corner; the tiles reach one tile further, so
+    // half a tile comes off.
+    offsetX = static_cast<int16_t>(
+        CentringShift(used.minCol, used.maxCol, kMaxWidth, kTileSize) - kTileSize / 2);
+    offsetY = static_cast<int16_t>(
+        CentringShift(used.minRow, used.maxRow, kMaxHeight, kTileSize) - kTileSize / 2);
+}

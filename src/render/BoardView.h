@@ -1,0 +1,92 @@
+#pragma once
+// The base of the two screens that show a board (play screen and editor): the board surface
+// with the current level's tiles, the name label, the shared sprite slots, and the mapping of
+// the pointer onto tiles and their four sections. Always works on Library().CurrentLevel().
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "app/GameState.h"
+#include "puzzle/Types.h"
+#include "render/SpriteList.h"
+#include "render/Surface.h"
+
+class Level;
+
+constexpr int kTileSize = 60;
+constexpr int kBoardX = 210;  // board area origin on the display
+constexpr int kBoardY = 60;
+constexpr int kBoardPixelWidth = kMaxWidth * kTileSize;
+constexpr int kBoardPixelHeight = kMaxHeight * kTileSize;
+constexpr int kNameStripX = 368;
+constexpr int kNameStripWidth = 223;
+constexpr int kNameLabelY = 548;
+
+// Sprite slots the board view fills; the derived screen owns slots from kFirstScreenSlot on.
+constexpr int kBackgroundSlot = 0;
+constexpr int kNameLabelSlot = 1;
+constexpr int kBoardSlot = 2;
+constexpr int kCircleGoalSlot = 3;
+constexpr int kStarGoalSlot = 4;
+constexpr int kTriangleGoalSlot = 5;
+constexpr int kCircleSlot = 6;
+constexpr int kStarSlot = 7;
+constexpr int kTriangleSlot = 8;
+constexpr int kFirstScreenSlot = 9;
+
+// The four triangles a tile's diagonals cut it into; each names the direction a click there
+// moves a shape.
+enum class TileSection { Up, Down, Left, Right };
+
+// A screen position in the board's 16-bit arithmetic.
+struct ScreenPos {
+    int16_t x = 0;
+    int16_t y = 0;
+};
+
+// Where a name label of this width starts: centred in the name strip, the halving truncating
+// towards zero, so a label wider than the strip starts left of it.
+int NameLabelX(int labelWidth);
+
+// The sprite slots of a shape and of its goal.
+int ShapeSlot(ShapeKind kind);
+int GoalSlot(ShapeKind kind);
+
+class BoardView : public GameState {
+public:
+    SurfacePtr nameLabel;     // null when the level has no name or it couldn't be rendered
+    SurfacePtr boardSurface;  // 540 by 420, pixel value 0 transparent
+    int16_t offsetX = 0;      // tile grid offset inside the board area
+    int16_t offsetY = 0;
+    int32_t pointerX = 0;     // last pointer position the derived screen stored
+    int32_t pointerY = 0;
+    SpriteList sprites;
+
+    BoardView();
+    ~BoardView() override;
+    BoardView(const BoardView&) = delete;
+    BoardView& operator=(const BoardView&) = delete;
+
+    // Background, board, goal and shape pictures into slots 0 and 2 to 8.
+    void AttachBoardPictures();
+    // Clears the board surface, draws the tiles and places the shape and goal sprites.
+    void RenderBoard();
+    // Draws the tiles over what the board surface holds (tiles keep their places in play).
+    void DrawTiles();
+    void PlaceShapeSprites();
+    void PlaceGoalSprites();
+    // The level's name into nameLabel and slot 1, centred in the name strip.
+    void RenderNameLabel();
+
+    // The tile under the system pointer, or NoTile left of or above the grid. Columns and rows
+    // beyond the grid are returned as they are; callers check them.
+    TilePos TileUnderPointer() const;
+    ScreenPos TileScreenPos(TilePos pos) const;
+    // The section of its tile that (pointerX, pointerY) lies in.
+    TileSection PointerSection() const;
+    // Offsets that centre the bounding box of the non-empty tiles in the board area.
+    void CentreOnUsedTiles();
+
+protected:
+    static Level& BoardLevel();
+};

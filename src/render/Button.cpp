@@ -1,0 +1,172 @@
+#include "render/Button.h"
+
+#include <fstream>
+
+#include "platform/ErrorReport.h"
+#include "platform/sdl/Input.h"
+#include "render/MediaStore.h"
+#include "render/Sounds.h"
+
+namespace {
+
+void PlayClickEffect() { PlaySound(ClickSound); }
+
+ClickSoundPlayer clickSoundPlayer = &PlayClickEffect;
+
+void PlayClickSound() { clickSoundPlayer(); }
+
+}  // namespace
+
+ClickSoundPlayer SetClickSoundPlayer(ClickSoundPlayer player) {
+    ClickSoundPlayer previous = clickSoundPlayer;
+    clickSoundPlayer = player ? player : &PlayClickEffect;
+    return previous;
+}
+
+void Button::LoadButton(const std::string& path, Sprite* slot) {
+    sprite = slot;
+    std::ifstream in(path);
+    if (!in) {
+        ReportError("Could not open file " + path + ".");
+        return;
+    }
+    // A failed read leaves the stream failed, so reading stops at the first bad field and it
+    // and every later field keep their defaults.
+    int16_t number = 0;
+    if (in >> number) area.x = number;
+    if (in >> number) area.y = number;
+    if (in >> number) area.width = number;
+    if (in >> number) area.height = number;
+    std::string normalPath, hoverPath, pressedPath;
+    in >> normalPath >> hoverPath >> pressedPath;
+    int32_t key = SDLK_UNKNOWN;
+    if (in >> key) hotKey = key;
+    loaded = true;
+    normalImage.reset(LoadBitmap(normalPath));
+    hoverImage.reset(LoadBitmap(hoverPath));
+    pressedImage.reset(LoadBitmap(pressedPath));
+    if (sprite) {
+        sprite->x = area.x;
+        sprite->y = area.y;
+        sprite->picture = normalImage.get();
+    }
+}
+
+bool Button::Inside(int px, int py) const {
+    return px >= area.x && px < area.x + area.width && py >= area.y && py < area.y + area.height;
+}
+
+void Button::ShowPicture(SDL_Surface* picture) {
+    if (sprite) sprite->picture = picture;
+}
+
+bool Button::HandleEvent(const SDL_Event& event) {
+    if (!visible) {
+        ShowPicture(nullptr);
+        return false;
+    }
+    // A button without a hot key must not answer keys SDL reports as unknown (code 0).
+    const bool isHotKey = hotKey != SDLK_UNKNOWN &&
+                          (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) &&
+                          static_cast<int32_t>(event.key.keysym.sym) == hotKey;
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        if (isHotKey) {
+            keyHeld = true;
+            ShowPicture(pressedImage.get());
+            PlayClickSound();
+        }
+        break;
+    case SDL_KEYUP:
+        if (isHotKey) {
+            ShowPicture(normalImage.get());
+            keyHeld = false;
+            return true;
+        }
+        break;
+    case SDL_MOUSEMOTION:
+        if (Inside(event.motion.x, event.motion.y)) {
+            if (event.motion.state & SDL_BUTTON(SDL_BUTTON_LEFT)) {
+                // Sound only on entering with the button held, not on every motion inside.
+                const bool alreadyPressed = sprite && sprite->picture == pressedImage.get();
+                if (!alreadyPressed) PlayClickSound();
+                ShowPicture(pressedImage.get());
+            } else {
+                ShowPicture(hoverImage.get());
+            }
+        } else {
+            ShowPicture(normalImage.get());
+        }
+        if (keyHeld) ShowPicture(pressedImage.get());
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT && Inside(event.button.x, event.button.y)) {
+            ShowPicture(pressedImage.get());
+            PlayClickSound();
+        }
+        break;
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT && Inside(event.button.x, event.button.y)) {
+            ShowPicture(hoverImage.get());
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    if (toggled) ShowPicture(pressedImage.get());
+    return false;
+}
+
+bool Button::Update() {
+    if (!visible) {
+        ShowPicture(nullptr);
+        return false;
+    }
+    const bool firstPress = !wasDown;
+    int px = 0, py = 0;
+    const bool down = (PointerState(&px, &py) & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
+    clicked = pressedInside && !down;
+    wasDown = toggled;
+    pressedInside = false;
+    hovering = false;
+    if (Inside(px, py)) {
+        pressedInside = down;
+        wasDown = down || toggled;
+        hovering = !down;
+        if (firstPress && down) PlayClickSound();
+    } else {
+        clicked = false;  // released outside: the press is cancelled
+    }
+    if (sprite) {
+        SDL_Surface* picture = normalImage.get();
+        if (pressedInside) picture = pressedImage.get();
+        if (hovering) picture = hoverImage.get();
+        sprite->picture = picture;
+    }
+    return clicked;
+}
+
+void Button::SetToggled(bool on) {
+    toggled = on;
+    ShowPicture(on ? pressedImage.get() : normalImage.get());
+}
+
+void Button::Hide() {
+    visible = false;
+    ShowPicture(nullptr);
+}
+
+void Button::Show() {
+    visible = true;
+    ShowPicture(normalImage.get());
+}
+
+void Button::FreeImages() {
+    if (!loaded) return;
+    // The slot must not keep pointing at a freed picture.
+    ShowPicture(nullptr);
+    normalImage.reset();
+    hoverImage.reset();
+    pressedImage.reset();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// A clickable picture read from a ".button" file: idle, hover and pressed looks, an optional
+// latched state, a hot key and a click sound. It shows itself through one slot of its screen's
+// SpriteList and keeps that slot's picture in step with its state.
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+
+#include "render/SpriteList.h"
+#include "render/Surface.h"
+
+class Button {
+public:
+    bool pressedInside = false;  // polled form: left button held over the button
+    bool keyHeld = false;        // the hot key is down
+    bool loaded = false;         // the ".button" file was read; the pictures are ours
+    bool visible = true;
+    int32_t hotKey = SDLK_UNKNOWN;
+    SurfacePtr normalImage;
+    SurfacePtr pressedImage;   // also the latched look
+    SurfacePtr hoverImage;
+    Sprite* sprite = nullptr;  // slot of the owning screen's list; not owned
+    struct Area {
+        int16_t x = 0;
+        int16_t y = 0;
+        int16_t width = 0;  // a negative size (bad data) makes an empty area
+        int16_t height = 0;
+    } area;
+    bool clicked = false;   // polled form: result of the last Update
+    bool wasDown = false;   // polled form: down or latched at the last Update
+    bool hovering = false;  // polled form: over the button with the left button up
+    bool toggled = false;   // latched on-state of switches and tool palettes
+
+    // Reads the eight fields of `path` (x, y, width, height, idle, hover and pressed picture,
+    // hot key), stopping at the first one that can't be read, and shows the idle look in `slot`.
+    void LoadButton(const std::string& path, Sprite* slot);
+    // Event-driven form: true when this event completes a click.
+    bool HandleEvent(const SDL_Event& event);
+    // Polled form: reads the pointer now; true when a press inside was released inside.
+    bool Update();
+    void SetToggled(bool on);
+    void Hide();
+    void Show();
+    // Frees the three pictures (if loaded) and takes them out of the slot.
+    void FreeImages();
+
+    bool Inside(int px, int py) const;
+
+private:
+    void ShowPicture(SDL_Surface* picture);
+};
+
+// The click sound goes through this hook so its plays can be observed; nullptr restores the
+// default (the ClickSound effect). Returns the hook it replaced.
+using ClickSoundPlayer = void (*)();
+ClickSoundPlayer SetClickSoundPlayer(ClickSoundPlayer player);

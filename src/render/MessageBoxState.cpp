@@ -1,0 +1,152 @@
+#include "render/MessageBoxState.h"
+
+#include <sstream>
+
+#include "app/Application.h"
+#include "platform/sdl/SdlErrorReport.h"
+#include "render/MediaStore.h"
+#include "render/Text.h"
+
+namespace {
+
+constexpr int kBackgroundSprite = 0;
+constexpr int kFrameSprite = 1;
+constexpr int kBoxSprite = 2;
+constexpr int kFirstButtonSprite = 3;
+
+constexpr SDL_Color kTextColor{68, 68, 49, 0};
+constexpr int kTitlePoints = 15;
+constexpr int kTextPoints = 14;
+constexpr int kFirstLineY = 22;
+constexpr int kLineHeight = 15;
+constexpr int kLineBufferSize = 100;  // a box line holds at most 99 characters
+constexpr int kPictureTop = 29;
+constexpr int kPictureStep = 14;
+
+void BlitOnto(SDL_Surface* picture, SDL_Surface* target, int x, int y) {
+    if (!picture || !target) return;
+    SDL_Rect where{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    SDL_BlitSurface(picture, nullptr, target, &where);
+}
+
+}  // namespace
+
+MessageBoxState::MessageBoxState(const std::string& title, const std::string& text,
+                                 SDL_Surface* picture, const std::vector<std::string>& buttonFiles) {
+    LoadButtons(buttonFiles);
+    ComposeBox(title, text, picture);
+}
+
+MessageBoxState::MessageBoxState(const std::string& title, const std::string& text,
+                                 const std::string& picturePath,
+                                 const std::vector<std::string>& buttonFiles) {
+    LoadButtons(buttonFiles);
+    SurfacePtr picture(picturePath.empty() ? nullptr : LoadBitmap(picturePath));
+    ComposeBox(title, text, picture.get());
+}
+
+MessageBoxState::~MessageBoxState() {
+    for (Button& button : buttons) button.FreeImages();
+}
+
+void MessageBoxState::LoadButtons(const std::vector<std::string>& buttonFiles) {
+    sprites.Clear();
+    buttonCount = 0;
+    for (const std::string& file : buttonFiles) {
+        if (file.empty() || buttonCount == kMaxBoxButtons) break;
+        buttons[buttonCount].LoadButton(file, &sprites.sprites[kFirstButtonSprite + buttonCount]);
+        ++buttonCount;
+    }
+    sprites.count = kFirstButtonSprite + buttonCount;
+}
+
+void MessageBoxState::CaptureBackground() {
+    SDL_Surface* display = DisplaySurface();
+    background = display ? CreateDisplayLikeSurface(display->w, display->h) : nullptr;
+    if (!background) {
+        ReportSdlError("Couldn't create background surface.");
+        return;
+    }
+    if (SDL_BlitSurface(display, nullptr, background.get(), nullptr) != 0)
+        ReportSdlError("Couldn't blit to background surface.");
+}
+
+void MessageBoxState::RenderTitle(const std::string& title) {
+    FontPtr font = OpenUiFont(kTitlePoints);
+    if (!font) return;
+    TTF_SetFontStyle(font.get(), TTF_STYLE_BOLD);
+    // SDL_ttf refuses empty text; an untitled box (a level without a name) is not an error.
+    if (title.empty()) return;
+    SurfacePtr rendered = RenderBlended(font.get(), title, kTextColor);
+    BlitOnto(rendered.get(), box.get(), 0, 0);
+}
+
+void MessageBoxState::RenderLines(const std::string& text) {
+    FontPtr font = OpenUiFont(kTextPoints);
+    // The lines are counted even without a font: the picture is placed below them.
+    std::istringstream in(text);
+    int y = kFirstLineY;
+    lineCount = 0;
+    while (!in.fail()) {
+        // The final read past the end fails with an empty line and still counts; a line too
+        // long for the buffer is cut and fails the stream, hiding the rest of the text.
+        char line[kLineBufferSize] = {};
+        in.getline(line, kLineBufferSize);
+        if (line[0] != '\0' && font) {
+            SurfacePtr rendered = RenderBlended(font.get(), line, kTextColor);
+            BlitOnto(rendered.get(), box.get(), 0, y);
+        }
+        y += kLineHeight;
+        ++lineCount;
+    }
+}
+
+void MessageBoxState::ComposeBox(const std::string& title, const std::string& text,
+                                 SDL_Surface* picture) {
+    CaptureBackground();
+    box = CreateDisplayLikeSurface(kBoxWidth, kBoxHeight);
+    if (box) {
+        SDL_FillRect(box.get(), nullptr, SDL_MapRGB(box->format, 205, 204, 147));
+    } else {
+        ReportSdlError("Can't create surface for message box.");
+    }
+    RenderTitle(title);
+    RenderLines(text);
+    if (picture) {
+        const int16_t x = static_cast<int16_t>((kBoxWidth - picture->w) / 2);
+        BlitOnto(picture, box.get(), x, kPictureTop + kPictureStep * lineCount);
+    }
+    sprites.sprites[kBackgroundSprite] = Sprite{background.get(), 0, 0};
+    sprites.sprites[kFrameSprite] = Sprite{Pictures().message.get(), 0, 0};
+    sprites.sprites[kBoxSprite] = Sprite{box.get(), kBoxX, kBoxY};
+}
+
+void MessageBoxState::HandleEvents() {
+    SDL_WaitEvent(nullptr);
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (HandleEvent(event)) return;  // the box is gone: touch nothing more
+    }
+}
+
+bool MessageBoxState::HandleEvent(const SDL_Event& event) {
+    for (int i = 0; i < buttonCount; ++i) {
+        if (buttons[i].HandleEvent(event)) {
+            CloseBoxWithResult(i);
+            return true;
+        }
+    }
+    if (event.type == SDL_KEYUP && !waitsForChoice) {
+        // Closing a choice box without a result would hand control back to the covered screen
+        // while its caller still waits; there only the buttons' own hot keys count.
+        const SDLKey key = event.key.keysym.sym;
+        if (key == SDLK_RETURN || key == SDLK_SPACE || key == SDLK_ESCAPE) {
+            CloseBox();
+            return true;
+        }
+    }
+    if (event.type == SDL_QUIT) Quit();
+    return false;
+}
+
+void MessageBoxState::Draw() { sprites.Draw(DisplaySurface()); }

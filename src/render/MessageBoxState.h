@@ -1,0 +1,54 @@
+#pragma once
+// An in-game message box: a title, lines of text, an optional picture and up to three buttons,
+// shown over a frozen copy of the screen it covers (which the shell keeps in savedState).
+#include <SDL.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/GameState.h"
+#include "render/Button.h"
+#include "render/SpriteList.h"
+#include "render/Surface.h"
+
+constexpr int kBoxX = 231;
+constexpr int kBoxY = 176;
+constexpr int kBoxWidth = 343;
+constexpr int kBoxHeight = 248;
+constexpr int kMaxBoxButtons = 3;
+
+class MessageBoxState : public GameState {
+public:
+    SurfacePtr background;  // copy of the display when the box was composed
+    SurfacePtr box;         // title, text and picture
+    SpriteList sprites;
+    std::array<Button, kMaxBoxButtons> buttons;
+    int buttonCount = 0;
+    // Set while RunChoiceBox waits: then only the buttons (and their hot keys) close the box.
+    bool waitsForChoice = false;
+    // Lines the text reader took, the last (empty) read included; places the picture.
+    int lineCount = 0;
+
+    // Reads the non-empty leading button files, then composes the box. `picture` may be null;
+    // it is copied in and stays the caller's.
+    MessageBoxState(const std::string& title, const std::string& text, SDL_Surface* picture,
+                    const std::vector<std::string>& buttonFiles);
+    // The same with the picture read from a file (none when the path is empty).
+    MessageBoxState(const std::string& title, const std::string& text,
+                    const std::string& picturePath, const std::vector<std::string>& buttonFiles);
+    ~MessageBoxState() override;
+
+    void HandleEvents() override;
+    void Draw() override;
+
+    void ComposeBox(const std::string& title, const std::string& text, SDL_Surface* picture);
+
+private:
+    void LoadButtons(const std::vector<std::string>& buttonFiles);
+    void CaptureBackground();
+    void RenderTitle(const std::string& title);
+    void RenderLines(const std::string& text);
+    // Closes the box when this event ends it; true when the box is gone.
+    bool HandleEvent(const SDL_Event& event);
+};

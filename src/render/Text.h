@@ -1,0 +1,25 @@
+#pragma once
+// The user-interface font and text rendering with SDL_ttf.
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <memory>
+#include <string>
+
+#include "render/Surface.h"
+
+struct FontDeleter {
+    void operator()(TTF_Font* font) const { TTF_CloseFont(font); }
+};
+using FontPtr = std::unique_ptr<TTF_Font, FontDeleter>;
+
+// Opens the system's Arial (or its metric twin) at the given size; reports and returns null
+// when it can't. TTF_Init must have run.
+FontPtr OpenUiFont(int points);
+
+// Anti-aliased text for drawing over a picture; reports "Can't render text." and returns null
+// when rendering fails (or there is no font).
+SurfacePtr RenderBlended(TTF_Font* font, const std::string& text, SDL_Color color);
+// Text on an opaque background box; fails the same way.
+SurfacePtr RenderShaded(TTF_Font* font, const std::string& text, SDL_Color foreground,
+                        SDL_Color background);

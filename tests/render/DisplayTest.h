@@ -1,0 +1,55 @@
+#pragma once
+// A fixture with SDL's dummy video driver at 800 by 600, the font library, a temporary working
+// folder, a scripted pointer and recorded error boxes; plus small picture and event helpers.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/ErrorRecorder.h"
+#include "support/TempDir.h"
+#include "platform/sdl/Input.h"
+
+// A pointer and modifier state the test sets by hand.
+class ScriptedInput : public InputSource {
+public:
+    int x = 0;
+    int y = 0;
+    Uint8 buttons = 0;
+    Uint8 PointerState(int* px, int* py) override {
+        if (px) *px = x;
+        if (py) *py = y;
+        return buttons;
+    }
+    void WarpPointer(Uint16 wx, Uint16 wy) override {
+        x = wx;
+        y = wy;
+    }
+    SDLMod Modifiers() override { return KMOD_NONE; }
+};
+
+class DisplayTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes a width by height BMP of one colour; IMG_Load reads it like the game's PNGs.
+    void WritePicture(const std::string& path, int width, int height, Uint8 r, Uint8 g, Uint8 b);
+    // A new surface of one colour in the display's format.
+    static SDL_Surface* MakeSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b);
+
+    TempDir dir;
+    ErrorRecorder errors;
+    ScriptedInput input;
+};
+
+// The pixel value at (x, y) of a 32-bit surface.
+Uint32 PixelAt(SDL_Surface* surface, int x, int y);
+Uint32 Rgb(SDL_Surface* surface, Uint8 r, Uint8 g, Uint8 b);
+
+// Events to offer directly or to queue with Push.
+void Push(SDL_Event event);
+SDL_Event QuitEvent();
+SDL_Event KeyEvent(Uint8 type, SDLKey key);
+SDL_Event MouseButtonEvent(Uint8 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT);
+SDL_Event MotionEvent(int x, int y, Uint8 state);

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "DisplayTest.h"
+#include "render/MediaStore.h"
+
+namespace {
+
+// Every file the store loads. Each test picture is as wide as its place in this list plus
+// one, so a slot shows which file went into it.
+const std::vector<std::string> kFiles = {
+    "star", "circle", "triangle", "selectedstar", "selectedcircle", "selectedtriangle",
+    "stargoal", "circlegoal", "trianglegoal", "previewcircle", "previewstar", "previewtriangle",
+    "previewcirclegoal", "previewstargoal", "previewtrianglegoal", "arrowup", "arrowdown",
+    "arrowleft", "arrowright", "editor", "play", "message", "caret", "red", "yellow", "blue",
+    "green", "orange", "purple", "white", "previewred", "previewyellow", "previewblue",
+    "previewgreen", "previeworange", "previewpurple", "previewwhite", "tutorial0", "tutorial1",
+    "tutorial2", "tutorial3", "tutorial4", "tutorial5", "tutorial6", "tutorial7", "locked",
+    "circlehelp", "starhelp", "trianglehelp", "whitehelp", "redhelp", "yellowhelp", "bluehelp",
+    "greenhelp", "orangehelp", "purplehelp", "chooselevel_beta"};
+
+int WidthOf(const std::string& stem) {
+    for (size_t i = 0; i < kFiles.size(); ++i)
+        if (kFiles[i] == stem) return static_cast<int>(i) + 1;
+    return -1;
+}
+
+class MediaStoreTest : public DisplayTest {
+protected:
+    void SetUp() override {
+        DisplayTest::SetUp();
+        // IMG_Load goes by content, so BMP data under the game's ".png" names serves.
+        for (const std::string& stem : kFiles)
+            WritePicture("graphics/" + stem + ".png", WidthOf(stem), 2, 50, 60, 70);
+    }
+    void TearDown() override {
+        FreeAllPictures();
+        DisplayTest::TearDown();
+    }
+
+    static int Width(const SurfacePtr& slot) { return slot ? slot->w : 0; }
+};
+
+}  // namespace
+
+TEST_F(MediaStoreTest, EveryFileLandsInItsSlot) {
+    ASSERT_EQ(kFiles.size(), 57u);
+    LoadAllPictures();
+    EXPECT_TRUE(errors.boxes.empty());
+    const PictureTable& p = Pictures();
+    EXPECT_EQ(Width(p.selectedCircle), WidthOf("selectedcircle"));
+    EXPECT_EQ(Width(p.selectedStar), WidthOf("selectedstar"));
+    EXPECT_EQ(Width(p.previewTriangleGoal), WidthOf("previewtrianglegoal"));
+    EXPECT_EQ(Width(p.arrowLeft), WidthOf("arrowleft"));
+    EXPECT_EQ(Width(p.caret), WidthOf("caret"));
+    EXPECT_EQ(Width(p.chooseLevel), WidthOf("chooselevel_beta"));
+    EXPECT_EQ(Width(p.locked), WidthOf("locked"));
+    EXPECT_EQ(Width(p.purpleHelp), WidthOf("purplehelp"));
+    EXPECT_EQ(Width(p.tutorial[0]), WidthOf("tutorial0"));
+    EXPECT_EQ(Width(p.tutorial[7]), WidthOf("tutorial7"));
+    for (int i = 8; i < kTutorialPictureSlots; ++i) EXPECT_EQ(p.tutorial[i], nullptr) << i;
+}
+
+TEST_F(MediaStoreTest, ColourCodesPickTheirPictures) {
+    LoadAllPictures();
+    const struct {
+        TileColor color;
+        const char* name;
+    } colours[] = {{TileColor::Red, "red"},       {TileColor::Yellow, "yellow"},
+                   {TileColor::Orange, "orange"}, {TileColor::Blue, "blue"},
+                   {TileColor::Purple, "purple"}, {TileColor::Green, "green"},
+                   {TileColor::White, "white"}};
+    for (const auto& c : colours) {
+        const std::string name = c.name;
+        EXPECT_EQ(TilePicture(c.color)->w, WidthOf(name)) << name;
+        EXPECT_EQ(PreviewTilePicture(c.color)->w, WidthOf("preview" + name)) << name;
+        EXPECT_EQ(ColorHelpPicture(c.color)->w, WidthOf(name + "help")) << name;
+    }
+    EXPECT_EQ(TilePicture(TileColor::Black), nullptr);
+    EXPECT_EQ(PreviewTilePicture(static_cast<TileColor>(8)), nullptr);
+    EXPECT_EQ(ColorHelpPicture(static_cast<TileColor>(-1)), nullptr);
+}
+
+TEST_F(MediaStoreTest, MissingPictureIsReportedOnceAndLeftEmpty) {
+    std::remove("graphics/locked.png");
+    LoadAllPictures();
+    ASSERT_EQ(errors.boxes.size(), 1u);
+    EXPECT_EQ(errors.boxes[0].title, "Error (SDL)");
+    EXPECT_EQ(errors.boxes[0].text.rfind("Could not load bitmap ./graphics/locked.png. ", 0), 0u);
+    EXPECT_EQ(Pictures().locked, nullptr);
+    EXPECT_NE(Pictures().purpleHelp, nullptr);  // loading went on
+}
+
