@@ -1,0 +1,21 @@
+#include "screens/EditorNameField.h"
+
+#include "render/BoardView.h"
+
+namespace {
+
+constexpr int kNameFieldBottom = 571;
+
+}  // namespace
+
+bool InNameField(int x, int y) {
+    return x >= kNameStripX && x <= kNameStripX + kNameStripWidth && y >= kNameLabelY &&
+           y <= kNameFieldBottom;
+}
+
+bool IsNameCharacter(Uint16 unicode) {
+    return (unicode >= 'A' && unicode <= 'Z') || (unicode >= 'a' && unicode <= 'z') ||
+           (unicode >= '0' && unicode <= '9') || unicode == ' ';
+}
+
+int CaretX(int labelWidth) { return (labelWidth + kNameStripWidth) / 2 + kNameStripX; }

@@ -1,0 +1,349 @@
+#include "screens/EditorState.h"
+
+#include <cstdlib>
+
+#include "app/Application.h"
+#include "app/Globals.h"
+#include "audio/AudioSystem.h"
+#include "content/LevelLibrary.h"
+#include "platform/ErrorReport.h"
+#include "platform/sdl/Clock.h"
+#include "platform/sdl/Input.h"
+#include "puzzle/Level.h"
+#include "render/MediaStore.h"
+#include "render/MessageBoxOpeners.h"
+#include "screens/EditorNameField.h"
+
+namespace {
+
+constexpr const char* kSaveButtonFile = "./gui/messages/save.button";
+constexpr const char* kDiscardButtonFile = "./gui/messages/discard.button";
+constexpr const char* kCancelButtonFile = "./gui/messages/cancel.button";
+enum SaveQuestionAnswer : int32_t { AnswerSave = 0, AnswerDiscard = 1, AnswerCancel = 2 };
+
+// A breath after each event, so a long drag does not keep the processor busy.
+constexpr uint32_t kEventPauseMs = 1;
+// Less travel than this between press and release still applies the tool as a click.
+constexpr int32_t kClickTravel = 2;
+// A press this close to a tile's top-left corner takes its goal marker rather than its shape.
+constexpr int kGoalGrip = 20;
+// Half of a goal marker: a dragged goal is centred on the pointer.
+constexpr int kGoalHalf = 10;
+
+constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
+
+}  // namespace
+
+EditorState::EditorState() {
+    Level& level = BoardLevel();
+    // Still set when the play screen brings us back from a trial: the name to put back on
+    // Discard is then the one of the last save or of entry, which the baseline holds.
+    const bool backFromTrial = level.fromEditor;
+    level.width = kMaxWidth;
+    level.height = kMaxHeight;
+    level.fromEditor = true;
+    savedName = backFromTrial ? EditorBaseline().name : level.name;
+
+    RenderNameLabel();
+    AttachBoardPictures();
+    sprites.sprites[kBackgroundSlot].picture = Pictures().editor.get();
+    sprites.count = kEditorSpriteCount;
+    PlaceGoalSprites();
+    PlaceShapeSprites();
+    DrawTiles();
+    // Name typing needs the characters, not just the keys.
+    SDL_EnableUNICODE(1);
+    for (const EditorButtonFile& file : kEditorButtonFiles)
+        ButtonFor(file.button).LoadButton(file.path, &sprites.sprites[file.slot]);
+    ButtonFor(EditorButton::White).SetToggled(true);
+}
+
+EditorState::~EditorState() {
+    SDL_EnableUNICODE(0);
+    for (Button& button : buttons) button.FreeImages();
+}
+
+void EditorState::Draw() {
+    // While a piece is dragged its sprite follows the pointer and must not be snapped back.
+    if (!dragging) RenderBoard();
+    SDL_Surface* display = DisplaySurface();
+    sprites.Draw(display);
+    SDL_Surface* caret = Pictures().caret.get();
+    if (editingName && caret && display) {
+        SDL_Rect where{static_cast<Sint16>(CaretX(nameLabel ? nameLabel->w : 0)),
+                       static_cast<Sint16>(kNameLabelY), 0, 0};
+        SDL_BlitSurface(caret, nullptr, display, &where);
+    }
+}
+
+void EditorState::HandleEvents() {
+    KeepMusicPlaying();
+    SDL_WaitEvent(nullptr);
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (HandleEvent(event) == After::Stop) return;
+        SleepMs(kEventPauseMs);
+    }
+}
+
+EditorState::After EditorState::HandleEvent(const SDL_Event& event) {
+    if (!dragging && OfferToButtons(event) == After::Stop) return After::Stop;
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        if (editingName) HandleKeyDown(event.key);
+        break;
+    case SDL_KEYUP:
+        return HandleKeyUp(event.key);
+    case SDL_MOUSEBUTTONDOWN:
+        HandleButtonDown(event.button);
+        break;
+    case SDL_MOUSEMOTION:
+        HandleMotion(event.motion);
+        break;
+    case SDL_MOUSEBUTTONUP:
+        HandleButtonUp(event.button);
+        break;
+    case SDL_QUIT:
+        Quit();
+        return After::Stop;
+    default:
+        break;
+    }
+    return After::Continue;
+}
+
+EditorState::After EditorState::OfferToButtons(const SDL_Event& event) {
+    // Every button sees every event, so each keeps its hover and pressed look in step.
+    for (int i = 0; i < kEditorButtonCount; ++i) {
+        if (!buttons[i].HandleEvent(event)) continue;
+        if (ActOnClick(static_cast<EditorButton>(i)) == After::Stop) return After::Stop;
+    }
+    return After::Continue;
+}
+
+EditorState::After EditorState::ActOnClick(EditorButton which) {
+    Level& level = BoardLevel();
+    switch (which) {
+    case EditorButton::Undo: level.UndoEdit(); break;
+    case EditorButton::Play:
+        // Tried as it is now, saved or not; the play screen brings it back here.
+        SwitchToPlay();
+        return After::Stop;
+    case EditorButton::Save:
+        if (Save(true)) return After::Stop;
+        break;
+    case EditorButton::Exit: return Leave();
+    case EditorButton::ShiftUp: level.ShiftUp(true); break;
+    case EditorButton::ShiftDown: level.ShiftDown(true); break;
+    case EditorButton::ShiftLeft: level.ShiftLeft(true); break;
+    case EditorButton::ShiftRight: level.ShiftRight(true); break;
+    default: SelectTool(which); break;
+    }
+    return After::Continue;
+}
+
+void EditorState::SelectTool(EditorButton which) {
+    const auto tool = ToolOfButton(which);
+    if (!tool) return;
+    // The tool buttons are a palette: exactly one of the fourteen stays latched.
+    for (int i = Index(EditorButton::Red); i <= Index(EditorButton::TriangleGoal); ++i)
+        buttons[i].SetToggled(false);
+    ButtonFor(which).SetToggled(true);
+    toolKind = tool->kind;
+    switch (tool->kind) {
+    case ToolKind::Colour: selectedColour = static_cast<TileColor>(tool->value); break;
+    case ToolKind::Shape: selectedShape = static_cast<ShapeKind>(tool->value); break;
+    case ToolKind::Goal: selectedGoal = static_cast<ShapeKind>(tool->value); break;
+    }
+}
+
+void EditorState::HandleKeyDown(const SDL_KeyboardEvent& key) {
+    const std::string& name = BoardLevel().name;
+    if (IsNameCharacter(key.keysym.unicode) && (!nameLabel || nameLabel->w < kNameWidthLimit))
+        SetName(name + static_cast<char>(key.keysym.unicode));
+    if (key.keysym.sym == SDLK_BACKSPACE && !name.empty())
+        SetName(name.substr(0, name.size() - 1));
+    if (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER) editingName = false;
+}
+
+EditorState::After EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
+    // The modifiers of the key event itself: a quick Ctrl+S may be queued whole, with the Ctrl
+    // release behind it, before the editor looks.
+    const bool ctrl = (WithoutLocks(key.keysym.mod) & KMOD_CTRL) != 0;
+    switch (key.keysym.sym) {
+    case SDLK_ESCAPE:
+        if (editingName) {
+            editingName = false;
+            break;
+        }
+        // Out without asking; the name stays as typed.
+        ReturnToMenu();
+        return After::Stop;
+    case SDLK_s:
+        if (ctrl && Save(true)) return After::Stop;
+        break;
+    case SDLK_t:
+        if (ctrl) editingName = true;
+        break;
+    case SDLK_z:
+        if (ctrl) BoardLevel().UndoEdit();
+        break;
+    default:
+        break;
+    }
+    return After::Continue;
+}
+
+void EditorState::HandleButtonDown(const SDL_MouseButtonEvent& button) {
+    pointerTravel = 0;
+    pointerX = button.x;
+    pointerY = button.y;
+    if (button.button == SDL_BUTTON_LEFT)
+        Press();
+    else if (button.button == SDL_BUTTON_RIGHT)
+        BoardLevel().UndoEdit();
+    editingName = InNameField(button.x, button.y);
+}
+
+void EditorState::HandleMotion(const SDL_MouseMotionEvent& motion) {
+    pointerTravel += std::abs(motion.x - pointerX) + std::abs(motion.y - pointerY);
+    pointerX = motion.x;
+    pointerY = motion.y;
+    if (!(motion.state & SDL_BUTTON(SDL_BUTTON_LEFT))) return;
+    if (dragging)
+        MoveDraggedSprite();
+    else if (painting)
+        Paint();
+    else
+        Press();  // the button went down elsewhere and came onto the board held
+}
+
+void EditorState::HandleButtonUp(const SDL_MouseButtonEvent& button) {
+    if (button.button != SDL_BUTTON_LEFT) return;
+    // A click without travel applies the tool, also on a tile whose piece the press took up.
+    if (pointerTravel < kClickTravel) Paint();
+    if (dragging) Drop();
+    painting = false;
+}
+
+void EditorState::Press() {
+    const Level& level = BoardLevel();
+    dragging = false;
+    const TilePos tile = TileUnderPointer();
+    for (ShapeKind kind : kShapes) {
+        if (level.ShapePos(kind) == tile) {
+            dragging = true;
+            dragPiece = kind;
+            break;
+        }
+    }
+    // Signed remainders, as the board geometry has them: only the corner of a tile qualifies.
+    const bool inGoalCorner = (pointerX - kBoardX - offsetX) % kTileSize < kGoalGrip &&
+                              (pointerY - kBoardY - offsetY) % kTileSize < kGoalGrip;
+    if (inGoalCorner) {
+        for (ShapeKind kind : kShapes) {
+            if (level.GoalPos(kind) == tile) {
+                dragging = true;
+                draggingGoal = true;
+                dragPiece = kind;
+                break;
+            }
+        }
+    }
+    if (dragging) return;
+    painting = true;
+    Paint();
+}
+
+void EditorState::Paint() {
+    // The level refuses what its rules forbid, including tiles off the 9 by 7 board, which
+    // TileUnderPointer returns as they are.
+    Level& level = BoardLevel();
+    const TilePos tile = TileUnderPointer();
+    switch (toolKind) {
+    case ToolKind::Colour: level.SetTile(tile, selectedColour); break;
+    case ToolKind::Shape:
+        level.PlaceShape(selectedShape, tile);
+        PlaceShapeSprites();
+        break;
+    case ToolKind::Goal: level.PlaceGoal(selectedGoal, tile); break;
+    }
+}
+
+void EditorState::MoveDraggedSprite() {
+    Sprite& sprite = sprites.sprites[draggingGoal ? GoalSlot(dragPiece) : ShapeSlot(dragPiece)];
+    const int half = draggingGoal ? kGoalHalf : kTileSize / 2;
+    sprite.x = pointerX - half;
+    sprite.y = pointerY - half;
+}
+
+void EditorState::Drop() {
+    dragging = false;
+    // The level keeps the piece where it was when the tile is off the board, Black, or holds
+    // another piece of the same sort; the next Draw then puts its sprite back.
+    Level& level = BoardLevel();
+    const TilePos tile = TileUnderPointer();
+    if (draggingGoal)
+        level.PlaceGoal(dragPiece, tile);
+    else
+        level.PlaceShape(dragPiece, tile);
+    draggingGoal = false;
+}
+
+void EditorState::SetName(std::string name) {
+    BoardLevel().name = std::move(name);
+    RenderNameLabel();
+}
+
+bool EditorState::Save(bool confirm) {
+    Level& level = BoardLevel();
+    // A level without a name can't be chosen in the menu again, and as its set's first level
+    // it would keep the whole set from loading: refuse it before the file is touched.
+    if (level.name.empty()) {
+        ReportError("Cannot save level " + level.filePath + ". The level has no name.");
+        return false;
+    }
+    if (!level.SaveLevel()) return false;
+    savedName = level.name;
+    EditorBaseline() = level;
+    if (confirm) {
+        // The box takes the rest of the input, the release that would end a gesture included.
+        dragging = draggingGoal = painting = false;
+        OpenMessageBox(kSavedBoxTitle, "", nullptr);
+    }
+    return true;
+}
+
+EditorState::After EditorState::Leave() {
+    painting = false;
+    Level& level = BoardLevel();
+    if (level.SameContent(EditorBaseline())) {
+        ReturnToMenu();
+        return After::Stop;
+    }
+    // The OK button of an earlier notice leaves its index behind as a result; it must not
+    // answer this question.
+    App().boxResult = -1;
+    const int32_t answer = RunChoiceBox(kSaveQuestionTitle, kSaveQuestionText, kSaveButtonFile,
+                                        kDiscardButtonFile, kCancelButtonFile);
+    switch (answer) {
+    case AnswerSave:
+        // A save that failed has been reported; staying keeps the work on screen.
+        if (Save(false)) ReturnToMenu();
+        break;
+    case AnswerDiscard:
+        level.name = savedName;
+        ReturnToMenu();
+        break;
+    case AnswerCancel: break;
+    default: ReportError("Illegal dialog box result."); break;
+    }
+    return After::Stop;
+}
+
+void EditorState::ReturnToMenu() {
+    Level& level = BoardLevel();
+    level.fromEditor = false;
+    level.UndoAllEdits();
+    SwitchToMainMenu();
+}

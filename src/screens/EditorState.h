@@ -1,0 +1,76 @@
+#pragma once
+// The level editor: paints tiles, places and drags the shapes and their goals, shifts the
+// layout, names the level, takes edits back, saves the level to its file and lets the player
+// try it on the play screen. It edits the library's current level in place.
+#include <SDL.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "puzzle/Types.h"
+#include "render/BoardView.h"
+#include "render/Button.h"
+#include "screens/EditorPalette.h"
+
+inline constexpr const char* kSavedBoxTitle = "Your level has been saved";
+inline constexpr const char* kSaveQuestionTitle = "Do you want to save your changes?";
+inline constexpr const char* kSaveQuestionText =
+    "The changes you have made to your level have not\n"
+    "been saved yet.\n"
+    "\n"
+    "Click Save to save your changes.\n"
+    "Click Discard to go to the main menu without saving.\n"
+    "Click Cancel to return to the level editor.";
+
+class EditorState : public BoardView {
+public:
+    TileColor selectedColour = TileColor::White;
+    ShapeKind selectedShape = ShapeKind::Circle;
+    ShapeKind selectedGoal = ShapeKind::Circle;
+    ToolKind toolKind = ToolKind::Colour;
+    bool editingName = false;
+    std::string savedName;  // the name at entry or the last save; Discard puts it back
+    ShapeKind dragPiece = ShapeKind::Circle;
+    bool dragging = false;
+    bool draggingGoal = false;
+    bool painting = false;      // the press found no piece, so motion paints
+    int32_t pointerTravel = 0;  // |dx| + |dy| since the last button press
+    std::array<Button, kEditorButtonCount> buttons;
+
+    EditorState();
+    ~EditorState() override;
+
+    void HandleEvents() override;
+    void Draw() override;
+
+    Button& ButtonFor(EditorButton which) { return buttons[Index(which)]; }
+
+private:
+    // What handling an event left behind: the editor may go on with the next event, or it is
+    // no longer current (deleted by a switch, or parked under a message box) and must return.
+    enum class After { Continue, Stop };
+
+    After HandleEvent(const SDL_Event& event);
+    After OfferToButtons(const SDL_Event& event);
+    After ActOnClick(EditorButton which);
+    void SelectTool(EditorButton which);
+    void HandleKeyDown(const SDL_KeyboardEvent& key);
+    After HandleKeyUp(const SDL_KeyboardEvent& key);
+    void HandleButtonDown(const SDL_MouseButtonEvent& button);
+    void HandleMotion(const SDL_MouseMotionEvent& motion);
+    void HandleButtonUp(const SDL_MouseButtonEvent& button);
+
+    void Press();
+    void Paint();
+    void MoveDraggedSprite();
+    void Drop();
+
+    void SetName(std::string name);
+    // Writes the level; on success takes the new baseline and, when asked, shows the notice.
+    bool Save(bool confirm);
+    // The Exit button: straight out when nothing changed, otherwise the save question.
+    After Leave();
+    // Out to the main menu with the recorded edits taken back; the screen is gone afterwards.
+    void ReturnToMenu();
+};
