@@ -48,11 +48,16 @@ int32_t RunChoiceBox(const std::string& title, const std::string& text,
                      const std::string& button0, const std::string& button1,
                      const std::string& button2) {
     Application& app = App();
+    // The OK button of an earlier plain box leaves its index behind; it must not answer this.
+    app.boxResult = -1;
     MessageBoxState& box = ShowBox(std::make_unique<MessageBoxState>(
         title, text, static_cast<SDL_Surface*>(nullptr),
         std::vector<std::string>{button0, button1, button2}));
     box.waitsForChoice = true;
     const GameState* boxScreen = &box;
+    // Show the question before waiting for input, as the main loop does for a new screen.
+    box.Draw();
+    if (SDL_Surface* display = DisplaySurface()) SDL_Flip(display);
     // The loop's own pass, run here so the caller gets the answer as a return value.
     while (app.running && app.boxResult < 0 && app.currentState) {
         app.currentState->HandleEvents();

@@ -321,9 +321,6 @@ EditorState::After EditorState::Leave() {
         ReturnToMenu();
         return After::Stop;
     }
-    // The OK button of an earlier notice leaves its index behind as a result; it must not
-    // answer this question.
-    App().boxResult = -1;
     const int32_t answer = RunChoiceBox(kSaveQuestionTitle, kSaveQuestionText, kSaveButtonFile,
                                         kDiscardButtonFile, kCancelButtonFile);
     switch (answer) {

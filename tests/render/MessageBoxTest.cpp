@@ -183,6 +183,14 @@ TEST_F(MessageBoxTest, ChoiceBoxReturnsTheClickedButtonAndResetsTheResult) {
     EXPECT_EQ(App().savedState, nullptr);
 }
 
+TEST_F(MessageBoxTest, ChoiceBoxIgnoresAResultLeftByAnEarlierBox) {
+    App().boxResult = 0;  // as the OK button of a plain box leaves it
+    Push(MouseButtonEvent(SDL_MOUSEBUTTONDOWN, 360, 390));
+    Push(MouseButtonEvent(SDL_MOUSEBUTTONUP, 360, 390));
+    Push(QuitEvent());
+    EXPECT_EQ(AskToSave(), 1);
+}
+
 TEST_F(MessageBoxTest, ChoiceBoxTakesReturnSpaceAndEscapeOnlyAsHotKeys) {
     // Return and Space belong to no button here; Escape is the cancel button's key.
     Push(KeyEvent(SDL_KEYUP, SDLK_RETURN));
