@@ -5,6 +5,9 @@ the order in which the shapes get home.
 
     explain.py FOLDER [NUMBER...]    the designs in tools/levels/designs/FOLDER.txt
     explain.py --grid FILE           a single design grid, e.g. a candidate from generate.py
+
+Each level also lists the coloured tiles that could be white without changing its fewest moves:
+they carry no idea and only make the board look busy (keep them only for symmetry).
 """
 import collections
 import sys
@@ -59,6 +62,20 @@ def explain(level, verdict):
     return notes
 
 
+def idle_colours(level, verdict):
+    """Coloured tiles whose colour the fewest moves do not depend on."""
+    cells = [(x, y) for y in range(level.height) for x in range(level.width)
+             if level.tiles[y][x] not in (0, 7)]
+    variants = []
+    for x, y in cells:
+        variant = qvlevels.Level(level.width, level.height, [row[:] for row in level.tiles],
+                                 level.shapes, level.goals, level.name)
+        variant.tiles[y][x] = 7
+        variants.append(variant)
+    verdicts = qvlevels.solve_many(variants) if variants else []
+    return [cell for cell, v in zip(cells, verdicts) if v.moves == verdict.moves]
+
+
 def main(argv):
     if argv[0] == "--grid":
         with open(argv[1]) as f:
@@ -73,6 +90,9 @@ def main(argv):
         print("  " + " ".join(f"{s[0][0]}{s[1]}{s[2]}{s[3][0]}" for s in verdict.solution))
         for note in explain(level, verdict):
             print("  " + note)
+        idle = idle_colours(level, verdict)
+        if idle:
+            print("  could be white: " + " ".join(f"({x}, {y})" for x, y in idle))
         print()
     return 0
 
