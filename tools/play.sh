@@ -9,9 +9,14 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 # A reinstall refreshes the game but keeps the levels the player has edited.
 keep=$(mktemp -d)
+trap 'rm -rf "$keep"' EXIT
 if [ -d "$game_dir/levels/creative" ]; then cp -r "$game_dir/levels/creative" "$keep/"; fi
 cmake --install build --prefix "$game_dir" >/dev/null
-if [ -d "$keep/creative" ]; then cp -r "$keep/creative/." "$game_dir/levels/creative/"; fi
+if [ -d "$keep/creative" ]; then
+  mkdir -p "$game_dir/levels/creative"
+  cp -r "$keep/creative/." "$game_dir/levels/creative/"
+fi
 rm -rf "$keep"
+trap - EXIT
 cd "$game_dir"
 exec ./quorvellan

@@ -7,11 +7,21 @@ bash tools/install-deps.sh
 jobs=$(nproc)
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVELLAN_NO_DIALOGS=1
 
+# A failing plain run still goes on to the sanitizer run, so one pass shows every fault.
+failed=()
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs" || failed+=("plain build")
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$jobs" -E '^script_'
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" -E '^script_' \
+  || failed+=("sanitizer build")
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "Tests failed in: ${failed[*]}" >&2
+  exit 1
+fi
+echo "All tests passed in both builds."

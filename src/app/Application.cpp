@@ -1,15 +1,136 @@
-// Placeholder shell until the real one lands: opens nothing and quits.
 #include "app/Application.h"
+
+#include <SDL_ttf.h>
+
+#include "audio/AudioSystem.h"
+#include "content/LevelLibrary.h"
+#include "platform/ErrorReport.h"
+#include "platform/sdl/Clock.h"
+#include "platform/sdl/SdlErrorReport.h"
+#include "render/MediaStore.h"
+#include "render/Surface.h"
+#include "screens/EditorState.h"
+#include "screens/MainMenuState.h"
+#include "screens/PlayState.h"
+
+namespace {
+
+constexpr const char* kWindowCaption = "Quorvellan (beta version)";
+constexpr const char* kIconFile = "./graphics/icon.png";
+constexpr const char* kSplashFile = "./graphics/splash.png";
+
+// A settings file that can't be read leaves nothing sensible to open a window with.
+bool LoadSettingsFiles() {
+    if (!LoadAudioSettings()) {
+        ReportFatalError("Cannot load audio settings.");
+        return false;
+    }
+    if (!LoadVideoSettings()) {
+        ReportFatalError("Cannot load video settings.");
+        return false;
+    }
+    if (!LoadUserSettings()) {
+        ReportFatalError("Cannot load user settings.");
+        return false;
+    }
+    return true;
+}
+
+// A missing icon has been reported by LoadBitmap; the window then keeps SDL's own.
+void SetWindowIcon() {
+    SurfacePtr icon(LoadBitmap(kIconFile));
+    if (icon) SDL_WM_SetIcon(icon.get(), nullptr);
+}
+
+bool OpenWindow() {
+    const Settings& settings = TheSettings();
+    Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
+    if (settings.fullscreen) flags |= SDL_FULLSCREEN;
+    App().display = SDL_SetVideoMode(settings.screenWidth, settings.screenHeight,
+                                     settings.screenBpp, flags);
+    if (!App().display) {
+        ReportFatalSdlError("Can't set the video mode.");
+        return false;
+    }
+    return true;
+}
+
+void ShowSplash() {
+    SurfacePtr splash(LoadBitmap(kSplashFile));
+    if (!splash) return;
+    SDL_Rect topLeft = {0, 0, 0, 0};
+    SDL_BlitSurface(splash.get(), nullptr, App().display, &topLeft);
+    SDL_Flip(App().display);
+}
+
+}  // namespace
 
 Application& App() {
     static Application application;
     return application;
 }
 
-bool Startup() { return false; }
-void Shutdown() {}
-void RunMainLoop() {}
+uint32_t SplashTimeLeft(uint32_t shownAt, uint32_t now) {
+    // Unsigned difference: correct even when the counter wrapped in between, and a clock read
+    // after the deadline gives 0 instead of a sleep of days.
+    const uint32_t elapsed = now - shownAt;
+    return elapsed < kMinimumSplashMs ? kMinimumSplashMs - elapsed : 0;
+}
+
+bool Startup() {
+    SetFatalHandler(Quit);
+    Library().CreateDefaultProgress();
+    if (!LoadSettingsFiles()) return false;
+    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == -1) {
+        ReportFatalSdlError("Can't initialize SDL.");
+        return false;
+    }
+    SetWindowIcon();
+    if (!OpenWindow()) {
+        SDL_Quit();
+        return false;
+    }
+    ShowSplash();
+    const uint32_t splashShownAt = TickCount();
+    LoadAllPictures();
+    SDL_ShowCursor(SDL_ENABLE);
+    SDL_WM_SetCaption(kWindowCaption, nullptr);
+    if (TTF_Init() == -1) ReportSdlError("Can't initialize TrueType font library.");
+    StartAudio();
+    if (const uint32_t left = SplashTimeLeft(splashShownAt, TickCount())) SleepMs(left);
+    return true;
+}
+
+void RunMainLoop() {
+    Application& app = App();
+    while (app.running) {
+        if (!app.currentState) {
+            ReportFatalError("No game state set.");
+            break;
+        }
+        app.currentState->HandleEvents();
+        // HandleEvents may have switched screens: draw whichever is current now, so a new
+        // screen is seen once before it handles any input.
+        if (!app.currentState) continue;
+        app.currentState->Draw();
+        if (app.display) SDL_Flip(app.display);
+    }
+}
+
+void Shutdown() {
+    Application& app = App();
+    app.currentState.reset();
+    app.savedState.reset();
+    // Screens are gone, so nothing borrows the shared pictures and sounds any more.
+    ShutdownAudio();
+    FreeAllPictures();
+    if (TTF_WasInit()) TTF_Quit();
+    SDL_Quit();
+    app.display = nullptr;
+}
+
 void Quit() { App().running = false; }
-void SwitchToMainMenu() {}
-void SwitchToPlay() {}
-void SwitchToEditor() {}
+
+void SwitchToMainMenu() { SwitchTo<MainMenuState>(); }
+void SwitchToPlay() { SwitchTo<PlayState>(); }
+void SwitchToEditor() { SwitchTo<EditorState>(); }

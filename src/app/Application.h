@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "app/GameState.h"
 #include "app/Settings.h"
@@ -30,6 +31,19 @@ void Quit();
 void SwitchToMainMenu();
 void SwitchToPlay();
 void SwitchToEditor();
+
+// The switch behind the three above. The old screen goes first: the menu's destructor stops its
+// music before the next screen may start its own.
+template <typename Screen, typename... Args>
+void SwitchTo(Args&&... args) {
+    App().currentState.reset();
+    App().currentState = std::make_unique<Screen>(std::forward<Args>(args)...);
+}
+
+// How long the splash must still stay, given when it appeared and the time now (milliseconds
+// of TickCount); 0 once the minimum has passed. Safe across the tick counter wrapping.
+constexpr uint32_t kMinimumSplashMs = 4000;
+uint32_t SplashTimeLeft(uint32_t shownAt, uint32_t now);
 
 // Message boxes: the current screen is parked in savedState until the box closes.
 void OpenMessageBox(const std::string& title, const std::string& text, SDL_Surface* picture);

@@ -3,8 +3,12 @@
 #include <SDL.h>
 
 #include "app/Application.h"
+#include "app/Globals.h"
 
 int main(int, char**) {
+    // The objects already exist by now; naming this keeps their file in the link even while
+    // no screen refers to it.
+    CreateProcessObjects();
     if (!Startup()) return 0;
     SwitchToMainMenu();
     RunMainLoop();
