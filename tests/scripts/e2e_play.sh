@@ -69,7 +69,7 @@ xdotool getmouselocation > /dev/null 2>&1 || fail "Xvfb did not start"
 
 # --- start the game and wait out the splash
 cd "$GAME"
-SDL_AUDIODRIVER=dummy QUORVELLAN_NO_DIALOGS=1 ./quorvellan > game.log 2>&1 &
+SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy QUORVELLAN_NO_DIALOGS=1 ./quorvellan > game.log 2>&1 &
 GAME_PID=$!
 WINDOW=$(timeout 20 xdotool search --sync --name "Quorvellan" | head -1) || fail "no game window"
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"  # X, Y of the window on the root
