@@ -1,0 +1,23 @@
+// Choosing a set reads its twenty level files from disk every time.
+#include <benchmark/benchmark.h>
+
+#include "BenchSupport.h"
+#include "content/LevelLibrary.h"
+
+namespace {
+
+void BM_LoadSetOfTwentyLevels(benchmark::State& state) {
+    ScratchGameFolder folder;
+    folder.WriteTwentyLevelSet();
+    ResetLibrary();
+    LevelLibrary& library = Library();
+    for (auto _ : state) {
+        library.SelectSet(1);
+        benchmark::DoNotOptimize(library.levels[19].width);
+    }
+    if (library.sets[1].levelCount != kMaxLevelsPerSet) state.SkipWithError("set not loaded");
+    state.SetItemsProcessed(state.iterations() * kMaxLevelsPerSet);
+}
+BENCHMARK(BM_LoadSetOfTwentyLevels)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
