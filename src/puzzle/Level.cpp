@@ -61,18 +61,12 @@ std::array<TilePos, kShapeCount> Level::ShapePositions() const {
 bool Level::MoveShape(TilePos from, int16_t toX, int16_t toY) {
     if (!StepAllowed(width, height, ShapePositions(), from, toX, toY)) return false;
 
-    // Star first: if bad data put two shapes on one cell, this is the one that moves.
-    ShapeKind kind;
-    if (starPos == from) {
-        kind = ShapeKind::Star;
-    } else if (circlePos == from) {
-        kind = ShapeKind::Circle;
-    } else if (trianglePos == from) {
-        kind = ShapeKind::Triangle;
-    } else {
+    const std::optional<ShapeKind> moving = ShapeMovingFrom(ShapePositions(), from);
+    if (!moving) {
         ReportError("Illegal movement. Shape is invalid.");
         return false;
     }
+    const ShapeKind kind = *moving;
 
     const TileColor old = Tile(toX, toY);
     const TileColor mixed = MixedColor(old, kind);

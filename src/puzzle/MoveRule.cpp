@@ -17,6 +17,13 @@ bool StepAllowed(int width, int height, const ShapePositions& shapes, TilePos fr
     return true;
 }
 
+std::optional<ShapeKind> ShapeMovingFrom(const ShapePositions& shapes, TilePos from) {
+    for (ShapeKind kind : {ShapeKind::Star, ShapeKind::Circle, ShapeKind::Triangle}) {
+        if (shapes[static_cast<int>(kind)] == from) return kind;
+    }
+    return std::nullopt;
+}
+
 TileColor ShapeColor(ShapeKind kind) {
     switch (kind) {
     case ShapeKind::Circle: return TileColor::Red;

@@ -2,6 +2,7 @@
 // The move rule without a Level around it, so that the game and the solver apply the very same
 // test and can never drift apart.
 #include <array>
+#include <optional>
 
 #include "puzzle/Types.h"
 
@@ -13,3 +14,7 @@ using ShapePositions = std::array<TilePos, kShapeCount>;
 // a shape. The colour half is MixedColor (Level.h).
 bool StepAllowed(int width, int height, const ShapePositions& shapes, TilePos from, int toX,
                  int toY);
+
+// The shape a move from `from` takes: the star first, then the circle, then the triangle, so that
+// when bad data put two shapes on one cell the game and the solver move the same one.
+std::optional<ShapeKind> ShapeMovingFrom(const ShapePositions& shapes, TilePos from);

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "puzzle/MoveRule.h"
 #include "puzzle/SearchQueue.h"
@@ -24,53 +25,94 @@ constexpr int kUnreachable = -1;
 
 int Distance(TilePos a, TilePos b) { return std::abs(a.x - b.x) + std::abs(a.y - b.y); }
 
-// How far each shape is from its goal, walking over open cells and ignoring colours and the
-// other shapes: never more than the moves still needed, and missing tiles cost a lot of
-// searching when the plain distance is used instead.
-class GoalDistances {
+// The colour bit a shape adds to the tiles it enters.
+int Primary(int kind) { return static_cast<int>(ShapeColor(static_cast<ShapeKind>(kind))); }
+
+// A lower bound on the moves still needed: the sum of one bound per shape. Each shape needs at
+// least its walk home over open cells, ignoring colours and the other shapes (missing tiles
+// cost a lot of searching when the plain distance is used instead). And while a goal tile holds
+// its owner's colour and is not white, the owner can only get in once the tile has turned
+// white, so every shape whose colour the tile still lacks has to call there on its way home.
+// A move can only lower the moving shape's bound, and by one at most, so the bound is
+// consistent and a state never has to be expanded twice.
+class MovesLeftBound {
 public:
-    GoalDistances(const StateCodec& codec, const ShapePositions& goals) : codec_(codec), goals_(goals) {
-        for (int k = 0; k < kShapeCount; ++k) {
-            auto& steps = steps_[k];
-            steps.fill(kUnreachable);
-            const int goal = codec.CellIndex(goals[k].x, goals[k].y);
-            if (goal < 0) continue;
-            std::array<TilePos, kCellCount> queue;
-            int head = 0;
-            int tail = 0;
-            steps[goal] = 0;
-            queue[tail++] = goals[k];
-            while (head < tail) {
-                const TilePos at = queue[head++];
-                const int here = steps[codec.CellIndex(at.x, at.y)];
-                for (StepDirection direction : kDirections) {
-                    const TilePos next = StepTarget(at, direction);
-                    const int cell = codec.CellIndex(next.x, next.y);
-                    if (cell < 0 || steps[cell] != kUnreachable) continue;
-                    steps[cell] = here + 1;
-                    queue[tail++] = next;
-                }
+    MovesLeftBound(const StateCodec& codec, const ShapePositions& goals)
+        : codec_(codec), goals_(goals) {
+        std::vector<TilePos> cells;
+        for (int x = 0; x < codec.Width(); ++x) {
+            for (int y = 0; y < codec.Height(); ++y) {
+                const int cell = codec.CellIndex(x, y);
+                if (cell < 0) continue;
+                if (cell >= static_cast<int>(cells.size())) cells.resize(cell + 1);
+                cells[cell] = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
             }
         }
+        cellCount_ = static_cast<int>(cells.size());
+        steps_.assign(static_cast<std::size_t>(cellCount_) * cellCount_, kUnreachable);
+        for (int from = 0; from < cellCount_; ++from) WalkFrom(cells, from);
+        for (int k = 0; k < kShapeCount; ++k)
+            goalCells_[k] = codec.CellIndex(goals[k].x, goals[k].y);
     }
 
-    // The sum over the shapes, or kUnreachable when a shape can never get home from where it is.
-    int Estimate(const ShapePositions& shapes) const {
+    // kUnreachable when some shape can never get home from here.
+    int Estimate(const PackedState& state, const ShapePositions& shapes) const {
         int sum = 0;
         for (int k = 0; k < kShapeCount; ++k) {
-            const int cell = codec_.CellIndex(shapes[k].x, shapes[k].y);
-            // A shape still on its off-board start: the plain distance is a safe bound there.
-            const int steps = cell < 0 ? Distance(shapes[k], goals_[k]) : steps_[k][cell];
-            if (steps == kUnreachable) return kUnreachable;
-            sum += steps;
+            int bound = Walk(shapes[k], goals_[k]);
+            if (bound == kUnreachable) return kUnreachable;
+            for (int owner = 0; owner < kShapeCount; ++owner) {
+                if (!MustCallAt(state, shapes, owner, k)) continue;
+                const int there = Walk(shapes[k], goals_[owner]);
+                const int home = Walk(goals_[owner], goals_[k]);
+                if (there == kUnreachable || home == kUnreachable) return kUnreachable;
+                bound = std::max(bound, there + home);
+            }
+            sum += bound;
         }
         return sum;
     }
 
 private:
+    void WalkFrom(const std::vector<TilePos>& cells, int from) {
+        int* steps = &steps_[static_cast<std::size_t>(from) * cellCount_];
+        std::vector<int> queue{from};
+        steps[from] = 0;
+        for (std::size_t head = 0; head < queue.size(); ++head) {
+            const TilePos at = cells[queue[head]];
+            for (StepDirection direction : kDirections) {
+                const TilePos next = StepTarget(at, direction);
+                const int cell = codec_.CellIndex(next.x, next.y);
+                if (cell < 0 || steps[cell] != kUnreachable) continue;
+                steps[cell] = steps[queue[head]] + 1;
+                queue.push_back(cell);
+            }
+        }
+    }
+
+    int Walk(TilePos from, TilePos to) const {
+        const int a = codec_.CellIndex(from.x, from.y);
+        // A shape still on its off-board start: the plain distance is a safe bound there.
+        if (a < 0) return Distance(from, to);
+        const int b = codec_.CellIndex(to.x, to.y);
+        return b < 0 ? kUnreachable : steps_[static_cast<std::size_t>(a) * cellCount_ + b];
+    }
+
+    // Whether `visitor` still has to enter the goal tile of `owner` before the owner can.
+    bool MustCallAt(const PackedState& state, const ShapePositions& shapes, int owner,
+                    int visitor) const {
+        if (owner == visitor || shapes[owner] == goals_[owner] || goalCells_[owner] < 0)
+            return false;
+        const auto color = static_cast<int>(codec_.Color(state, goalCells_[owner]));
+        if (color == static_cast<int>(TileColor::White)) return false;
+        return (color & Primary(owner)) != 0 && (color & Primary(visitor)) == 0;
+    }
+
     const StateCodec& codec_;
     ShapePositions goals_;
-    std::array<std::array<int, kCellCount>, kShapeCount> steps_;
+    std::array<int, kShapeCount> goalCells_{};
+    int cellCount_ = 0;
+    std::vector<int> steps_;  // [from cell * cellCount_ + to cell]
 };
 
 std::vector<SolverMove> TracePath(StateTable& table, const StateCodec& codec, uint32_t start,
@@ -131,15 +173,16 @@ SolveResult SolveLevel(const Level& level, const SolverLimits& limits) {
     const ShapePositions goals{level.circleGoal, level.starGoal, level.triangleGoal};
 
     StateTable table(codec.Words());
-    const GoalDistances distances(codec, goals);
+    const MovesLeftBound movesLeft(codec, goals);
     if (starts == goals) {
         result.outcome = SolveOutcome::Solved;
         result.statesExplored = 1;
         result.seconds = elapsed();
         return result;
     }
-    // A goal a shape can never reach settles the matter without a search.
-    const int startEstimate = distances.Estimate(starts);
+    // A goal that a shape, or a shape it waits for, can never reach settles the matter
+    // without a search.
+    const int startEstimate = movesLeft.Estimate(codec.Initial(), starts);
     if (startEstimate == kUnreachable) {
         result.outcome = SolveOutcome::Unsolvable;
         result.seconds = elapsed();
@@ -179,6 +222,8 @@ SolveResult SolveLevel(const Level& level, const SolverLimits& limits) {
 
         for (int k = 0; k < kShapeCount && !undecided; ++k) {
             const auto kind = static_cast<ShapeKind>(k);
+            // A shape sharing its cell with one the game moves first can't be moved at all.
+            if (ShapeMovingFrom(shapes, shapes[k]) != kind) continue;
             for (int d = 0; d < kDirectionCount; ++d) {
                 const TilePos to = StepTarget(shapes[k], kDirections[d]);
                 if (!StepAllowed(codec.Width(), codec.Height(), shapes, shapes[k], to.x, to.y)) continue;
@@ -187,14 +232,13 @@ SolveResult SolveLevel(const Level& level, const SolverLimits& limits) {
                 const TileColor mixed = MixedColor(codec.Color(state, cell), kind);
                 if (mixed == TileColor::Black) continue;
 
-                ShapePositions moved = shapes;
-                moved[k] = to;
-                const int estimate = distances.Estimate(moved);
-                if (estimate == kUnreachable) continue;
-
                 PackedState next = state;
                 codec.SetColor(next, cell, mixed);
                 codec.SetShape(next, kind, cell);
+                ShapePositions moved = shapes;
+                moved[k] = to;
+                const int estimate = movesLeft.Estimate(next, moved);
+                if (estimate == kUnreachable) continue;
                 const StateTable::Entry entry = table.Insert(next);
                 StateTable::Link& nextLink = table.LinkOf(entry.id);
                 if (!entry.added && (nextLink.expanded || nextLink.depth <= depth + 1)) continue;

@@ -20,8 +20,6 @@ bool ReplaySolves(Level level, const SolveResult& result) {
 // A bad file can put two shapes on one tile. MoveShape then always moves the star first, then
 // the circle; a solution that moves the lower shape off such a tile can't be played.
 TEST(FuzzRegression, SolverAnswerIsPlayableWhenTwoShapesShareATile) {
-    GTEST_SKIP() << "known fault, reported to the solver's owner: the solver moves whichever "
-                    "shape it likes off a shared tile; remove this skip with the fix";
     // Star and triangle on (0, 0); the triangle's goal is (1, 0), the star's (0, 0).
     const Level level = BoardFrom("3 1 7 7 7  2 0 0 0 0 0  2 0 0 0 1 0");
     const SolveResult result = SolveLevel(level, {10000, 0});
