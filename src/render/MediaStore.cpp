@@ -9,10 +9,29 @@ PictureTable& Pictures() {
     return table;
 }
 
+namespace {
+
+// Pictures are stored in the display's own layout once a display exists: blitting a 24-bit
+// picture onto the 32-bit display converts every pixel, every frame, and the full-screen
+// backgrounds made that cost a few milliseconds per frame. The look is unchanged: alpha is kept.
+SDL_Surface* InDisplayLayout(SDL_Surface* loaded) {
+    if (!SDL_GetVideoSurface()) return loaded;
+    const bool hasAlpha = loaded->format->Amask != 0;
+    SDL_Surface* converted = hasAlpha ? SDL_DisplayFormatAlpha(loaded) : SDL_DisplayFormat(loaded);
+    if (!converted) return loaded;  // still drawable, only slower
+    SDL_FreeSurface(loaded);
+    return converted;
+}
+
+}  // namespace
+
 SDL_Surface* LoadBitmap(const std::string& path) {
     SDL_Surface* surface = IMG_Load(path.c_str());
-    if (!surface) ReportSdlError("Could not load bitmap " + path + ".");
-    return surface;
+    if (!surface) {
+        ReportSdlError("Could not load bitmap " + path + ".");
+        return nullptr;
+    }
+    return InDisplayLayout(surface);
 }
 
 namespace {
