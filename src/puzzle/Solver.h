@@ -1,7 +1,8 @@
 #pragma once
-// Finds a shortest solution of a level from its present layout, by A* over packed states with
-// the sum of the shapes' distances to their goals as the estimate. Used by the qv-solve tool to
-// check levels, and with limits wherever an answer is needed quickly.
+// Finds a shortest solution of a level from its present layout, by A* over packed states. The
+// estimate is each shape's walk home plus the calls it must first make on goal tiles that have
+// to turn white. Used by the qv-solve tool to check levels, and with limits wherever an answer
+// is needed quickly (the play screen's hints).
 #include <cstddef>
 #include <string>
 #include <vector>

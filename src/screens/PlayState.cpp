@@ -14,6 +14,7 @@
 #include "render/MessageBoxOpeners.h"
 #include "render/Sounds.h"
 #include "screens/PendingEvents.h"
+#include "screens/PlayHint.h"
 
 namespace {
 
@@ -75,6 +76,16 @@ SDL_Surface* ArrowPicture(TileSection section) {
     case TileSection::Right: return p.arrowRight.get();
     }
     return nullptr;
+}
+
+TileSection SectionOf(StepDirection direction) {
+    switch (direction) {
+    case StepDirection::Up: return TileSection::Up;
+    case StepDirection::Down: return TileSection::Down;
+    case StepDirection::Left: return TileSection::Left;
+    case StepDirection::Right: return TileSection::Right;
+    }
+    return TileSection::Up;
 }
 
 }  // namespace
@@ -184,6 +195,8 @@ bool PlayState::HandleEvent(const SDL_Event& event) {
 }
 
 void PlayState::HandleMotion(const SDL_MouseMotionEvent& motion) {
+    // From here on the hover arrow owns slot 14 again.
+    hintShown = false;
     dragDistance += std::abs(motion.x - pointerX) + std::abs(motion.y - pointerY);
     pointerX = motion.x;
     pointerY = motion.y;
@@ -224,6 +237,10 @@ bool PlayState::HandleKeyUp(const SDL_KeyboardEvent& key) {
     case SDLK_t:
     case SDLK_3: SelectShape(ShapeKind::Triangle); break;
     case SDLK_0: SelectShape(std::nullopt); break;
+    case SDLK_h:
+        // Not mid-drag: a box opened now would take the button release the drag waits for.
+        if (!dragging) return ShowHint();
+        break;
     case SDLK_TAB:
         if (BoardLevel().fromEditor) {
             Restart();
@@ -259,6 +276,7 @@ void PlayState::TryMove(TilePos from, int dx, int dy) {
     const bool moved = BoardLevel().MoveShape(from, static_cast<int16_t>(from.x + dx),
                                               static_cast<int16_t>(from.y + dy));
     PlaySound(moved ? MoveSound : BlockedSound);
+    if (moved) DropHint();
     SnapShapeSprites();
     DrawTiles();
 }
@@ -277,6 +295,7 @@ void PlayState::PickUpShape() {
         dragShape = *shape;
     }
     sprites.sprites[kArrowSlot].picture = nullptr;
+    hintShown = false;
 }
 
 void PlayState::DragStep() {
@@ -320,14 +339,43 @@ void PlayState::ClickMove() {
 void PlayState::SnapShapeSprites() { PlaceShapeSprites(); }
 
 void PlayState::UpdateHoverArrow() {
-    Sprite& arrow = sprites.sprites[kArrowSlot];
     const TilePos tile = TileUnderPointer();
-    if (!Level::InArray(tile.x, tile.y) || !ShapeAt(tile)) {
-        arrow.picture = nullptr;
-        return;
-    }
+    if (Level::InArray(tile.x, tile.y) && ShapeAt(tile))
+        ShowArrow(tile, PointerSection());
+    else
+        sprites.sprites[kArrowSlot].picture = nullptr;
+}
+
+void PlayState::ShowArrow(TilePos tile, TileSection section) {
     const ScreenPos corner = TileScreenPos(tile);
-    arrow = {ArrowPicture(PointerSection()), corner.x, corner.y};
+    sprites.sprites[kArrowSlot] = {ArrowPicture(section), corner.x, corner.y};
+}
+
+bool PlayState::ShowHint() {
+    const Hint hint = FindHint(BoardLevel());
+    switch (hint.outcome) {
+    case HintOutcome::Move:
+        // A shape left off the grid by a broken level file has no tile to carry the arrow.
+        if (!Level::InArray(hint.move.from.x, hint.move.from.y)) return false;
+        ShowArrow(hint.move.from, SectionOf(hint.move.direction));
+        hintShown = true;
+        return false;
+    case HintOutcome::AlreadySolved:
+        return false;
+    case HintOutcome::NoWayHome:
+        OpenMessageBox(kNoWayHomeTitle, kNoWayHomeText, nullptr);
+        return true;
+    case HintOutcome::OutOfTime:
+        OpenMessageBox(kOutOfTimeTitle, kOutOfTimeText, nullptr);
+        return true;
+    }
+    return false;
+}
+
+void PlayState::DropHint() {
+    if (!hintShown) return;
+    sprites.sprites[kArrowSlot].picture = nullptr;
+    hintShown = false;
 }
 
 void PlayState::UpdateHelpDiagram() {
@@ -347,6 +395,7 @@ void PlayState::Restart() {
     RenderBoard();
     RenderNameLabel();
     BoardLevel().UndoAllMoves();
+    DropHint();
     introPending = true;
     for (ShapeKind shape : kShapes) sprites.sprites[ShapeSlot(shape)].picture = PlainShapePicture(shape);
     selectedShape = std::nullopt;
@@ -357,6 +406,7 @@ void PlayState::Restart() {
 void PlayState::Undo() {
     Level& level = BoardLevel();
     level.UndoMove();
+    DropHint();
     DrawTiles();
     SnapShapeSprites();
     if (!dragging) return;

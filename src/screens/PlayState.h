@@ -22,6 +22,7 @@ public:
     ShapeKind dragShape = ShapeKind::Circle;
     std::optional<ShapeKind> selectedShape;  // the shape the arrow keys move
     int32_t dragDistance = 0;  // pointer travel since the last button press
+    bool hintShown = false;    // slot 14 holds a hint, not the hover arrow
 
     PlayState();
     ~PlayState() override;
@@ -39,9 +40,12 @@ public:
     void UpdateHoverArrow();
     void UpdateHelpDiagram();
     void CheckSolved();
+    // Returns true when a box now covers the screen and this pass must end.
+    bool ShowHint();
 
 private:
-    // Each returns true when the screen has been left (and so no longer exists).
+    // Each returns true when this pass must end at once: the screen has been left (and so no
+    // longer exists), or a box now covers it and is to read the rest of the input.
     bool PollButtons();
     bool HandleEvent(const SDL_Event& event);
     bool HandleKeyUp(const SDL_KeyboardEvent& key);
@@ -54,4 +58,7 @@ private:
     // Asks the level for a move and plays the sound that answers it.
     void TryMove(TilePos from, int dx, int dy);
     std::optional<ShapeKind> ShapeAt(TilePos tile) const;
+    // Takes a hint's arrow away once the position it was worked out for has changed.
+    void DropHint();
+    void ShowArrow(TilePos tile, TileSection section);
 };

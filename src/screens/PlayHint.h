@@ -1,0 +1,33 @@
+#pragma once
+// Hints on the play screen: the next move of a shortest solution from the position the player
+// has reached. The solver works within a fixed budget, so asking can never freeze the game.
+#include "puzzle/Level.h"
+#include "puzzle/Solver.h"
+
+// About a second at most, and a million states at 45 to 55 bytes each: some 55 MB at the very
+// worst, for that moment. No shipped level needs a fifth of that from its start.
+inline constexpr SolverLimits kHintLimits{1000000, 1.0};
+
+enum class HintOutcome {
+    Move,           // `move` is the first step of a shortest solution from here
+    AlreadySolved,  // every shape is home
+    NoWayHome,      // no sequence of moves solves the level from here
+    OutOfTime,      // the budget ran out first; says nothing about whether it can be solved
+};
+
+struct Hint {
+    HintOutcome outcome = HintOutcome::OutOfTime;
+    SolverMove move;
+};
+
+// Only reads `level`: its tiles, shapes and histories stay as they are.
+Hint FindHint(const Level& level, const SolverLimits& limits = kHintLimits);
+
+// The boxes for the outcomes without a move to show (each line fits the box's width).
+inline constexpr char kNoWayHomeTitle[] = "No way home from here";
+inline constexpr char kNoWayHomeText[] =
+    "The shapes can't all reach their goals\nfrom this position.\n"
+    "Use Undo or Restart to try another way.";
+inline constexpr char kOutOfTimeTitle[] = "No hint this time";
+inline constexpr char kOutOfTimeText[] =
+    "The hint could not be worked out in time.\nTry a few more moves, then ask again.";
