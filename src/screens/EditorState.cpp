@@ -12,6 +12,7 @@
 #include "puzzle/Level.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxOpeners.h"
+#include "screens/EditorCheck.h"
 #include "screens/EditorNameField.h"
 
 namespace {
@@ -31,6 +32,12 @@ constexpr int kGoalGrip = 20;
 constexpr int kGoalHalf = 10;
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
+
+// The modifiers of the key event itself: a quick Ctrl+S may be queued whole, with the Ctrl
+// release behind it, before the editor looks.
+bool CtrlHeld(const SDL_KeyboardEvent& key) {
+    return (WithoutLocks(key.keysym.mod) & KMOD_CTRL) != 0;
+}
 
 }  // namespace
 
@@ -158,6 +165,8 @@ void EditorState::SelectTool(EditorButton which) {
 }
 
 void EditorState::HandleKeyDown(const SDL_KeyboardEvent& key) {
+    // Ctrl+K checks the level when K is released; its press must not type a 'k' into the name.
+    if (key.keysym.sym == SDLK_k && CtrlHeld(key)) return;
     const std::string& name = BoardLevel().name;
     if (IsNameCharacter(key.keysym.unicode) && (!nameLabel || nameLabel->w < kNameWidthLimit))
         SetName(name + static_cast<char>(key.keysym.unicode));
@@ -167,9 +176,7 @@ void EditorState::HandleKeyDown(const SDL_KeyboardEvent& key) {
 }
 
 EditorState::After EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
-    // The modifiers of the key event itself: a quick Ctrl+S may be queued whole, with the Ctrl
-    // release behind it, before the editor looks.
-    const bool ctrl = (WithoutLocks(key.keysym.mod) & KMOD_CTRL) != 0;
+    const bool ctrl = CtrlHeld(key);
     switch (key.keysym.sym) {
     case SDLK_ESCAPE:
         if (editingName) {
@@ -188,6 +195,10 @@ EditorState::After EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
     case SDLK_z:
         if (ctrl) BoardLevel().UndoEdit();
         break;
+    case SDLK_k:
+        if (!ctrl) break;
+        ShowCheck();
+        return After::Stop;
     default:
         break;
     }
@@ -306,12 +317,20 @@ bool EditorState::Save(bool confirm) {
     if (!level.SaveLevel()) return false;
     savedName = level.name;
     EditorBaseline() = level;
-    if (confirm) {
-        // The box takes the rest of the input, the release that would end a gesture included.
-        dragging = draggingGoal = painting = false;
-        OpenMessageBox(kSavedBoxTitle, "", nullptr);
-    }
+    if (confirm) OpenBox(kSavedBoxTitle, "");
     return true;
+}
+
+void EditorState::ShowCheck() {
+    // Solved as it stands, 9 by 7 as the play screen will play it; the level is only read.
+    const LevelCheck check = CheckLevel(BoardLevel());
+    OpenBox(check.title, check.text);
+}
+
+void EditorState::OpenBox(const std::string& title, const std::string& text) {
+    // The box takes the rest of the input, the release that would end a gesture included.
+    dragging = draggingGoal = painting = false;
+    OpenMessageBox(title, text, nullptr);
 }
 
 EditorState::After EditorState::Leave() {

@@ -69,6 +69,10 @@ private:
     void SetName(std::string name);
     // Writes the level; on success takes the new baseline and, when asked, shows the notice.
     bool Save(bool confirm);
+    // Ctrl+K: whether the level can be solved, and in how few moves, in a message box.
+    void ShowCheck();
+    // Ends any gesture and shows a notice; the box becomes current.
+    void OpenBox(const std::string& title, const std::string& text);
     // The Exit button: straight out when nothing changed, otherwise the save question.
     After Leave();
     // Out to the main menu with the recorded edits taken back; the screen is gone afterwards.

@@ -1,0 +1,32 @@
+#include "screens/EditorCheck.h"
+
+std::string SolvableTitle(int moves) {
+    return "Solvable in " + std::to_string(moves) + (moves == 1 ? " move" : " moves");
+}
+
+LevelCheck CheckLevel(const Level& level, const SolverLimits& limits) {
+    LevelCheck check;
+    const SolveResult result = SolveLevel(level, limits);
+    check.outcome = result.outcome;
+    switch (result.outcome) {
+    case SolveOutcome::Solved:
+        check.moveCount = result.moveCount;
+        if (result.moveCount == 0) {
+            check.title = kStartsSolvedTitle;
+            check.text = kStartsSolvedText;
+        } else {
+            check.title = SolvableTitle(result.moveCount);
+        }
+        break;
+    case SolveOutcome::Unsolvable:
+        check.title = kCannotBeSolvedTitle;
+        check.text = kCannotBeSolvedText;
+        break;
+    case SolveOutcome::Undecided:
+        // A search cut short proves nothing either way.
+        check.title = kCheckGaveUpTitle;
+        check.text = kCheckGaveUpText;
+        break;
+    }
+    return check;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The editor's solvability check: whether the level as it stands can be solved, and in how few
+// moves, told as a message box. It solves within the game's fixed budget, so a wide-open level
+// gets "gave up" after a moment instead of freezing the editor.
+#include <string>
+
+#include "puzzle/Level.h"
+#include "puzzle/Solver.h"
+#include "screens/PlayHint.h"
+
+inline constexpr char kStartsSolvedTitle[] = "This level starts solved";
+inline constexpr char kStartsSolvedText[] = "Every shape already stands on its goal.";
+inline constexpr char kCannotBeSolvedTitle[] = "This level cannot be solved";
+inline constexpr char kCannotBeSolvedText[] =
+    "No sequence of moves brings every shape\nto its goal.";
+inline constexpr char kCheckGaveUpTitle[] = "The check gave up";
+inline constexpr char kCheckGaveUpText[] =
+    "This level is too open to decide quickly.\nIt may well be solvable: try it with Play.";
+
+struct LevelCheck {
+    SolveOutcome outcome = SolveOutcome::Undecided;
+    int moveCount = 0;  // fewest moves when Solved
+    std::string title;
+    std::string text;
+};
+
+// Only reads `level`: its layout, name and histories stay as they are.
+LevelCheck CheckLevel(const Level& level, const SolverLimits& limits = kHintLimits);
+
+// "Solvable in 1 move", "Solvable in 12 moves".
+std::string SolvableTitle(int moves);

@@ -1,0 +1,153 @@
+// The editor's solvability check: the answer it gives for solvable, unsolvable and too-open
+// levels, and Ctrl+K in the editor, which shows that answer and leaves the level alone.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "EditorFixture.h"
+#include "app/Application.h"
+#include "app/Globals.h"
+#include "puzzle/Level.h"
+#include "render/MessageBoxState.h"
+#include "screens/EditorCheck.h"
+
+namespace {
+
+Level Board(const std::string& numbers) { return ParseLevelString(numbers, "Test", "", "", ""); }
+
+TEST(EditorCheck, SolvableLevelsAreToldTheirFewestMoves) {
+    // A red tile between the circle and its goal: the circle can't enter it, so the way round
+    // takes four moves, not the two of the plain distance.
+    const LevelCheck detour = CheckLevel(Board("3 3 7 1 7 7 7 7 7 7 7 0 0 0 2 2 2 2 0 0 2 2 2"));
+    EXPECT_EQ(detour.outcome, SolveOutcome::Solved);
+    EXPECT_EQ(detour.moveCount, 4);
+    EXPECT_EQ(detour.title, "Solvable in 4 moves");
+
+    const LevelCheck one = CheckLevel(Board("4 1 7 7 7 7 0 0 2 0 3 0 1 0 2 0 3 0"));
+    EXPECT_EQ(one.title, "Solvable in 1 move");
+
+    const LevelCheck home = CheckLevel(Board("3 1 7 7 7 0 0 1 0 2 0 0 0 1 0 2 0"));
+    EXPECT_EQ(home.outcome, SolveOutcome::Solved);
+    EXPECT_EQ(home.title, "This level starts solved");
+}
+
+TEST(EditorCheck, LevelsWithoutASolutionAreSaidToBeUnsolvable) {
+    // A one-row corridor: the circle and the star would have to pass each other.
+    const LevelCheck corridor = CheckLevel(Board("4 1 7 7 7 7 0 0 1 0 3 0 1 0 0 0 3 0"));
+    EXPECT_EQ(corridor.outcome, SolveOutcome::Unsolvable);
+    EXPECT_EQ(corridor.title, "This level cannot be solved");
+    EXPECT_EQ(corridor.text, kCannotBeSolvedText);
+}
+
+TEST(EditorCheck, ACheckCutShortGivesUpAndNeverCallsTheLevelUnsolvable) {
+    // 9 by 7: the circle and the star are shut in swapped on a two-tile strip, while the
+    // triangle has 45 white tiles to wander over, far too many positions to search through.
+    std::string sealed = "9 7 7 7 0 0 0 0 0 0 0";
+    for (int i = 0; i < 9; ++i) sealed += " 0";
+    for (int i = 0; i < 45; ++i) sealed += " 7";
+    const Level sealedLevel = Board(sealed + " 0 0 1 0 0 2 1 0 0 0 8 6");
+    // A wide-open board that is easy to solve, cut short all the same.
+    std::string open = "9 7";
+    for (int i = 0; i < 63; ++i) open += " 7";
+    const Level openLevel = Board(open + " 0 0 8 6 4 3 8 6 0 0 4 3");
+
+    const struct {
+        const Level& level;
+        SolverLimits limits;
+        const char* what;
+    } cases[] = {
+        {sealedLevel, {1000, 0}, "sealed, state limit"},
+        {sealedLevel, {0, 0.05}, "sealed, time limit"},
+        {openLevel, {10, 0}, "open, state limit"},
+    };
+    for (const auto& c : cases) {
+        const LevelCheck check = CheckLevel(c.level, c.limits);
+        EXPECT_EQ(check.outcome, SolveOutcome::Undecided) << c.what;
+        EXPECT_EQ(check.title, "The check gave up") << c.what;
+        EXPECT_EQ(check.text, kCheckGaveUpText) << c.what;
+    }
+}
+
+// Everything of a level the check must leave alone: size, tiles, pieces, name, histories.
+std::string Snapshot(const Level& level) {
+    std::ostringstream out;
+    out << level.width << 'x' << level.height << ' ';
+    level.WriteLevel(out);
+    for (const CommandHistory* history : {&level.playHistory, &level.editHistory}) {
+        out << '|';
+        for (const Command& c : *history)
+            out << c.kind << ',' << c.fromX << ',' << c.fromY << ',' << c.toX << ',' << c.toY
+                << ',' << c.oldColor << ',' << c.shape << ';';
+    }
+    return out.str();
+}
+
+class EditorCheckTest : public EditorTest {
+protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        OpenEditor();
+        editor = Editor();
+    }
+
+    // A Ctrl+K whose press reaches the editor with the character the keyboard would type.
+    void CtrlKTyping() {
+        SDL_Event down{};
+        down.type = SDL_KEYDOWN;
+        down.key.state = SDL_PRESSED;
+        down.key.keysym.sym = SDLK_k;
+        down.key.keysym.mod = KMOD_RCTRL;
+        down.key.keysym.unicode = 'k';
+        ASSERT_EQ(SDL_PushEvent(&down), 0);
+        KeyUp(SDLK_k, KMOD_RCTRL);
+        Pass();
+    }
+
+    void CloseBoxWithReturn() {
+        KeyUp(SDLK_RETURN);
+        Pass();
+        ASSERT_EQ(Editor(), editor);
+    }
+
+    EditorState* editor = nullptr;
+};
+
+TEST_F(EditorCheckTest, CtrlKShowsTheAnswerAndLeavesTheLevelAsItWas) {
+    // An unsaved edit off the solution's path: three moves to the right still solve "Mine".
+    ClickButton(EditorButton::Red);
+    Click(MidX(3), MidY(0));
+    ASSERT_EQ(Edited().editHistory.size(), 1u);
+    const std::string before = Snapshot(Edited());
+    const std::string baseline = Snapshot(EditorBaseline());
+
+    CtrlKey(SDLK_k);
+    auto* box = Current<MessageBoxState>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(App().savedState.get(), editor);
+    EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, "Solvable in 3 moves", ""));
+    EXPECT_EQ(Snapshot(Edited()), before);
+    EXPECT_EQ(Snapshot(EditorBaseline()), baseline);
+    EXPECT_EQ(editor->savedName, "Mine");
+    EXPECT_TRUE(recorder.boxes.empty());
+
+    // Back in the editor the edit can still be taken back.
+    CloseBoxWithReturn();
+    CtrlKey(SDLK_z);
+    EXPECT_EQ(Edited().Tile(3, 0), TileColor::White);
+}
+
+TEST_F(EditorCheckTest, CtrlKWhileTypingTheNameTypesNothing) {
+    CtrlKey(SDLK_t);
+    CtrlKTyping();
+    ASSERT_NE(Current<MessageBoxState>(), nullptr);
+    EXPECT_EQ(Edited().name, "Mine");
+    CloseBoxWithReturn();
+
+    // The name still has the keyboard, and a plain k is typed as before.
+    EXPECT_TRUE(editor->editingName);
+    TypeChar('k', SDLK_k);
+    EXPECT_EQ(Edited().name, "Minek");
+}
+
+}  // namespace
