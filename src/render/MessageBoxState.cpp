@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "app/Application.h"
+#include "platform/sdl/EventWait.h"
 #include "platform/sdl/SdlErrorReport.h"
 #include "render/MediaStore.h"
 #include "render/Text.h"
@@ -122,7 +123,7 @@ void MessageBoxState::ComposeBox(const std::string& title, const std::string& te
 }
 
 void MessageBoxState::HandleEvents() {
-    SDL_WaitEvent(nullptr);
+    WaitForInput();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (HandleEvent(event)) return;  // the box is gone: touch nothing more

@@ -8,6 +8,7 @@
 #include "content/LevelLibrary.h"
 #include "platform/ErrorReport.h"
 #include "platform/sdl/Clock.h"
+#include "platform/sdl/EventWait.h"
 #include "platform/sdl/Input.h"
 #include "puzzle/Level.h"
 #include "render/MediaStore.h"
@@ -85,7 +86,7 @@ void EditorState::Draw() {
 
 void EditorState::HandleEvents() {
     KeepMusicPlaying();
-    SDL_WaitEvent(nullptr);
+    WaitForInput();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (HandleEvent(event) == After::Stop) return;

@@ -5,6 +5,7 @@
 #include "audio/AudioSystem.h"
 #include "content/LevelLibrary.h"
 #include "platform/ErrorReport.h"
+#include "platform/sdl/EventWait.h"
 #include "platform/sdl/Input.h"
 #include "platform/sdl/SdlErrorReport.h"
 #include "render/MediaStore.h"
@@ -101,7 +102,7 @@ void MainMenuState::Draw() {
 }
 
 void MainMenuState::HandleEvents() {
-    SDL_WaitEvent(nullptr);
+    WaitForInput();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (OfferToButtons(event)) return;
@@ -160,7 +161,7 @@ bool MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
         SwitchToPlay();
         // The key's release must not reach the play screen, which acts on releases.
         SDL_Event release;
-        SDL_WaitEvent(&release);
+        WaitForEvent(&release);
         return true;
     }
     case SDLK_0:

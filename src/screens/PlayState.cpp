@@ -8,6 +8,7 @@
 #include "content/LevelLibrary.h"
 #include "platform/ErrorReport.h"
 #include "platform/sdl/Clock.h"
+#include "platform/sdl/EventWait.h"
 #include "platform/sdl/Input.h"
 #include "puzzle/Level.h"
 #include "render/MediaStore.h"
@@ -129,7 +130,7 @@ void PlayState::HandleEvents() {
         return;
     }
 
-    SDL_WaitEvent(nullptr);
+    WaitForInput();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (!dragging && PollButtons()) return;
