@@ -2,6 +2,7 @@
 // Every level the player can choose: the built-in tutorial (set 0) and up to five sets named
 // in "Beta.txt", the current set and level, unlocking, and the progress file.
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <istream>
@@ -40,6 +41,10 @@ public:
     bool lastLevelOfLastSet = false;
     bool lastLevelOfSetBeforeLast = false;
     std::array<Level, kMaxLevelsPerSet> levels;
+    // The records "./progress.save" held when it was read. They are written back even for a
+    // set or level that a damaged "Beta.txt" or list file hides in this run, so the player's
+    // progress there survives until the file is mended.
+    std::array<std::bitset<kMaxLevelsPerSet>, kMaxSets> recordsOnFile{};
 
     // Creation in order: tutorial, "Beta.txt", progress records, then the walk that loads
     // every named set once and ends on set 0, level 0. Reads relative to the working folder.

@@ -62,11 +62,11 @@ bool LevelLibrary::SaveProgress() {
     bytes.push_back(static_cast<char>(settings.fullscreen ? 1 : 0));
 
     std::vector<ProgressBytes> records;
-    const int32_t usedSets = std::min<int32_t>(setCount, kMaxSets);
-    for (int32_t s = 0; s < usedSets; ++s) {
-        const int32_t count = std::min<int32_t>(sets[s].levelCount, kMaxLevelsPerSet);
-        for (int32_t l = 0; l < count; ++l) {
-            records.push_back(EncodeProgressRecord(s, l, sets[s].levelStatus[l]));
+    for (int32_t s = 0; s < kMaxSets; ++s) {
+        const int32_t count = s < setCount ? sets[s].levelCount : 0;
+        for (int32_t l = 0; l < kMaxLevelsPerSet; ++l) {
+            if (l < count || recordsOnFile[s][l])
+                records.push_back(EncodeProgressRecord(s, l, sets[s].levelStatus[l]));
         }
     }
     // Shuffled with the unseeded C generator, so every run writes the same order.
@@ -112,6 +112,7 @@ void LevelLibrary::ReadProgressRecords(std::istream& in) {
             {static_cast<uint8_t>(a), static_cast<uint8_t>(b)});
         if (record.set >= kMaxSets || record.level >= kMaxLevelsPerSet) continue;
         sets[record.set].levelStatus[record.level] = record.status;
+        recordsOnFile[record.set][record.level] = true;
     }
 }
 
