@@ -136,6 +136,9 @@ void LevelLibrary::LoadCurrentSet() {
             // A line too long for a path fails the stream; like an empty line it ends the
             // count, and its cut-off text is no path to load.
             if (ReadBoundedLine(list, path, kMaxPathChars) && !path.empty()) {
+                // Start from a new level: a file that fails to load must not show, or let the
+                // editor save into its file, whatever level this slot held before.
+                level = Level();
                 level.filePath = path;
                 level.status = set.levelStatus[i];
                 level.LoadLevel();

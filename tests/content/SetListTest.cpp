@@ -115,3 +115,22 @@ TEST(LevelList, MissingListFileKeepsTheCurrentLevel) {
     for (const Level& level : library->levels) EXPECT_EQ(level.name + level.filePath, "");
     EXPECT_EQ(library->currentLevelIndex, 3);
 }
+
+TEST(LevelList, ALevelThatFailsToLoadKeepsNothingOfTheSlotsFormerLevel) {
+    TempDir dir;
+    ErrorRecorder errors;
+    WriteSets(dir, {2});
+    dir.Write("s1-1.level", "10 7\n");  // too big
+    auto library = MakeLibrary();
+    library->SelectSet(1);
+    ASSERT_EQ(library->sets[1].levelCount, 2);
+    const Level& failed = library->levels[1];
+    EXPECT_EQ(failed.filePath, "s1-1.level");
+    EXPECT_EQ(failed.name, "New Level");  // not the tutorial's "Opaque" that the slot held
+    EXPECT_TRUE(failed.introText.empty());
+    EXPECT_TRUE(failed.picturePath.empty());
+    EXPECT_EQ(failed.width, 0);
+    // Once while the library was created, once now.
+    ASSERT_EQ(errors.boxes.size(), 2u);
+    EXPECT_EQ(errors.boxes[1].text, "Cannot load level s1-1.level. Level too big.");
+}
