@@ -171,6 +171,22 @@ TEST_F(MainMenuTest, PreviewIsCentredOnTheUsedTiles) {
     EXPECT_EQ(menu->sprites.sprites[3].y, 200);
 }
 
+TEST_F(MainMenuTest, PreviewOfAnAllBlackBoardLandsWhereAFullOneDoes) {
+    Level& current = Library().CurrentLevel();
+    for (int x = 0; x < kMaxWidth; ++x)
+        for (int y = 0; y < kMaxHeight; ++y) current.Tile(x, y) = TileColor::Black;
+    KeyDown(SDLK_UP);  // nothing to go up to, but the preview is rebuilt
+    Pass();
+    EXPECT_EQ(menu->sprites.sprites[3].x, 525);
+    EXPECT_EQ(menu->sprites.sprites[3].y, 150);
+    for (int x = 0; x < kMaxWidth; ++x)
+        for (int y = 0; y < kMaxHeight; ++y) current.Tile(x, y) = TileColor::Green;
+    KeyDown(SDLK_UP);
+    Pass();
+    EXPECT_EQ(menu->sprites.sprites[3].x, 525);
+    EXPECT_EQ(menu->sprites.sprites[3].y, 150);
+}
+
 TEST_F(MainMenuTest, PreviewReportsAnInvalidTileColour) {
     Library().CurrentLevel().Tile(0, 0) = static_cast<TileColor>(9);
     KeyDown(SDLK_UP);  // nothing to go up to, but the preview is rebuilt

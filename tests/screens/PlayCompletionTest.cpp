@@ -111,7 +111,7 @@ TEST_F(PlayCompletionTest, ALevelAlreadySolvedAtTheStartIsSolvedAfterTheFirstInp
     EXPECT_EQ(Library().sets[3].levelStatus[0], LevelStatus::Solved);
 }
 
-TEST_F(PlayCompletionTest, TheIntroComesAgainAfterEveryRestart) {
+TEST_F(PlayCompletionTest, TheIntroComesAgainAfterEveryRestartWhenThereIsOne) {
     OpenPlay(1, 1);  // "Twin" has an intro text
     ASSERT_NE(Current<MessageBoxState>(), nullptr);
     CloseBox();
@@ -120,6 +120,14 @@ TEST_F(PlayCompletionTest, TheIntroComesAgainAfterEveryRestart) {
     ASSERT_NE(Current<PlayState>(), nullptr);
     Pass();
     EXPECT_NE(Current<MessageBoxState>(), nullptr);
+
+    OpenPlay(1, 0);  // "Line" has none: no box at the start or after a restart
+    EXPECT_NE(Current<PlayState>(), nullptr);
+    KeyUp(SDLK_r, KMOD_LCTRL);
+    Pass();
+    Pass();
+    EXPECT_NE(Current<PlayState>(), nullptr);
+    EXPECT_EQ(Current<MessageBoxState>(), nullptr);
 }
 
 TEST_F(PlayCompletionTest, ALockedLevelIsReportedAndPlayedAnyway) {

@@ -221,6 +221,23 @@ TEST_F(PlayInputTest, HoverShowsTheArrowAndHelpOnlyOverTheBoard) {
     EXPECT_EQ(play->sprites.sprites[13].picture, nullptr);
 }
 
+TEST_F(PlayInputTest, AfterAClickMoveTheHoverArrowStaysUntilThePointerMoves) {
+    const PictureTable& pictures = Pictures();
+    const int x = TileX(0) + 55;
+    Motion(x, MidY(0), false);
+    Pass();
+    ASSERT_EQ(play->sprites.sprites[14].picture, pictures.arrowRight.get());
+    Press(x, MidY(0));
+    Release(x, MidY(0));
+    Pass();
+    ASSERT_EQ(circle(), (TilePos{1, 0}));
+    EXPECT_EQ(play->sprites.sprites[14].picture, nullptr) << "the press hid it; the move doesn't";
+    Motion(TileX(1) + 55, MidY(0), false);
+    Pass();
+    EXPECT_EQ(play->sprites.sprites[14].picture, pictures.arrowRight.get());
+    EXPECT_EQ(play->sprites.sprites[14].x, TileX(1));
+}
+
 TEST_F(PlayInputTest, EscapeOnReleaseLeavesForTheMenuWithTheLevelRestarted) {
     KeyUp(SDLK_c);
     KeyUp(SDLK_RIGHT);
