@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <sstream>
@@ -78,7 +79,9 @@ bool ReadBoard(Level& level, std::istream& in, const std::string* reportAs) {
 
 void Level::LoadLevel() {
     std::ifstream in(filePath);
-    if (!in) {
+    // A folder opens like a file here but holds no level: it is as missing as no file at all.
+    std::error_code ignored;
+    if (!in || std::filesystem::is_directory(filePath, ignored)) {
         ReportError("Cannot load level " + filePath + ". File not found.");
         return;
     }

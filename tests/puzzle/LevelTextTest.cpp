@@ -101,6 +101,15 @@ TEST(LevelText, LoadMessages) {
     EXPECT_EQ(rec.boxes[0], (ErrorRecorder::Box{"Error", "Cannot load level no/such/level.txt. File not found."}));
     EXPECT_TRUE(missing.SameContent(Level()));
 
+    TempDir dir;
+    dir.Write("levels/keep.txt", "");
+    Level folder;
+    folder.filePath = "levels";
+    folder.LoadLevel();
+    ASSERT_EQ(rec.boxes.size(), 2u);
+    EXPECT_EQ(rec.boxes[1].text, "Cannot load level levels. File not found.");
+    EXPECT_TRUE(folder.SameContent(Level()));
+
     struct Case { const char* content; std::string message; };
     const Case cases[] = {
         {"10 -1 0", LoadError("Level too big.")},
