@@ -1,6 +1,7 @@
 #include "render/MessageBoxState.h"
 
 #include <sstream>
+#include <vector>
 
 #include "app/Application.h"
 #include "platform/sdl/EventWait.h"
@@ -18,6 +19,7 @@ constexpr int kFirstButtonSprite = 3;
 constexpr SDL_Color kTextColor{68, 68, 49, 0};
 constexpr int kTitlePoints = 15;
 constexpr int kTextPoints = 14;
+constexpr int kSmallestTextPoints = 12;  // still clear within the 15-pixel line spacing
 constexpr int kFirstLineY = 22;
 constexpr int kLineHeight = 15;
 constexpr int kLineBufferSize = 100;  // a box line holds at most 99 characters
@@ -83,22 +85,26 @@ void MessageBoxState::RenderTitle(const std::string& title) {
 }
 
 void MessageBoxState::RenderLines(const std::string& text) {
-    FontPtr font = OpenUiFont(kTextPoints);
-    // The lines are counted even without a font: the picture is placed below them.
+    // The final read past the end fails with an empty line and still counts; a line too long
+    // for the buffer is cut and fails the stream, hiding the rest of the text.
+    std::vector<std::string> lines;
     std::istringstream in(text);
-    int y = kFirstLineY;
-    lineCount = 0;
     while (!in.fail()) {
-        // The final read past the end fails with an empty line and still counts; a line too
-        // long for the buffer is cut and fails the stream, hiding the rest of the text.
         char line[kLineBufferSize] = {};
         in.getline(line, kLineBufferSize);
-        if (line[0] != '\0' && font) {
+        lines.emplace_back(line);
+    }
+    // The lines are counted even without a font: the picture is placed below them.
+    lineCount = static_cast<int>(lines.size());
+    FontPtr font = OpenUiFontFitting(kTextPoints, kSmallestTextPoints, lines, kBoxWidth);
+    if (!font) return;
+    int y = kFirstLineY;
+    for (const std::string& line : lines) {
+        if (!line.empty()) {
             SurfacePtr rendered = RenderBlended(font.get(), line, kTextColor);
             BlitOnto(rendered.get(), box.get(), 0, y);
         }
         y += kLineHeight;
-        ++lineCount;
     }
 }
 

@@ -35,3 +35,28 @@ SurfacePtr RenderShaded(TTF_Font* font, const std::string& text, SDL_Color foreg
     }
     return Checked(TTF_RenderText_Shaded(font, text.c_str(), foreground, background));
 }
+
+namespace {
+
+int WidestLine(TTF_Font* font, const std::vector<std::string>& lines) {
+    int widest = 0;
+    for (const std::string& line : lines) {
+        int w = 0;
+        int h = 0;
+        if (!line.empty() && TTF_SizeText(font, line.c_str(), &w, &h) == 0 && w > widest) widest = w;
+    }
+    return widest;
+}
+
+}  // namespace
+
+FontPtr OpenUiFontFitting(int points, int smallest, const std::vector<std::string>& lines,
+                          int width) {
+    for (int size = points; size > smallest; --size) {
+        FontPtr font = OpenUiFont(size);
+        // A font that can't be opened has been reported once; trying smaller sizes would only
+        // repeat the box.
+        if (!font || WidestLine(font.get(), lines) <= width) return font;
+    }
+    return OpenUiFont(smallest);
+}

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "render/Surface.h"
 
@@ -23,3 +24,9 @@ SurfacePtr RenderBlended(TTF_Font* font, const std::string& text, SDL_Color colo
 // Text on an opaque background box; fails the same way.
 SurfacePtr RenderShaded(TTF_Font* font, const std::string& text, SDL_Color foreground,
                         SDL_Color background);
+
+// Opens the font at `points`, or a point or two smaller when one of `lines` would be wider
+// than `width` at that size: the game's texts were written for a slightly narrower Arial, and a
+// word cut off at a box's edge is worse than smaller text. Never below `smallest` points.
+FontPtr OpenUiFontFitting(int points, int smallest, const std::vector<std::string>& lines,
+                          int width);

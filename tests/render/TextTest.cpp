@@ -11,3 +11,24 @@ TEST_F(DisplayTest, TextThatCannotBeRenderedIsReported) {
     EXPECT_EQ(errors.boxes[1].title, "Error (SDL)");
     EXPECT_EQ(errors.boxes[1].text.rfind("Can't render text. ", 0), 0u);
 }
+
+TEST_F(DisplayTest, ALineTooWideForTheBoxGetsASmallerFont) {
+    const std::string shortLine = "Pressing Ctrl-R on the keyboard works the same as";
+    const std::string wideLine = "Sometimes you have to look ahead a bit. Although both";
+    auto widthAt = [](TTF_Font* font, const std::string& text) {
+        int w = 0, h = 0;
+        TTF_SizeText(font, text.c_str(), &w, &h);
+        return w;
+    };
+    FontPtr fitting = OpenUiFontFitting(14, 12, {shortLine, "", wideLine}, 343);
+    ASSERT_NE(fitting, nullptr);
+    EXPECT_LE(widthAt(fitting.get(), wideLine), 343);
+    FontPtr full = OpenUiFont(14);
+    if (widthAt(full.get(), wideLine) > 343) {
+        EXPECT_LT(TTF_FontHeight(fitting.get()), TTF_FontHeight(full.get()));
+    }
+    // Text that fits keeps the full size.
+    FontPtr roomy = OpenUiFontFitting(14, 12, {shortLine}, 343);
+    EXPECT_EQ(TTF_FontHeight(roomy.get()), TTF_FontHeight(full.get()));
+    EXPECT_TRUE(errors.boxes.empty());
+}
