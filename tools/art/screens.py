@@ -110,9 +110,11 @@ def make_play():
                120, 99, size=11, step=15, colour=rgb(INK), align="centre")
     heading(cr, "help", 51, HELP_SLOTS[0][1] - 10)
     hx, hy = HELP_SLOTS[0]
-    recessed(cr, hx - 5, hy - 5, 156, 161, darken(PAPER, 0.12), r=8, depth=5)
+    # Kept clear of the board frame at x 200, like the card above it.
+    recessed(cr, hx - 5, hy - 5, 151, 161, darken(PAPER, 0.12), r=8, depth=5)
+    # Inside the first help slot, so that a single diagram always covers the whole hint.
     hint_lines(cr, ["point at a shape", "or a tile to see", "what a move does"], hx + 73,
-               hy + 60, size=11, colour=rgb(darken(PAPER, 0.45)), align="centre")
+               hy + 24, size=11, colour=rgb(darken(PAPER, 0.45)), align="centre")
     save(s, "graphics/play.png")
 
 
