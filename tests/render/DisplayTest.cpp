@@ -75,37 +75,5 @@ Uint32 Rgb(SDL_Surface* surface, Uint8 r, Uint8 g, Uint8 b) {
     return SDL_MapRGB(surface->format, r, g, b);
 }
 
-SDL_Event KeyEvent(Uint8 type, SDLKey key) {
-    SDL_Event event{};
-    event.type = type;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = key;
-    return event;
-}
-
-SDL_Event MouseButtonEvent(Uint8 type, int x, int y, Uint8 button) {
-    SDL_Event event{};
-    event.type = type;
-    event.button.button = button;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = static_cast<Uint16>(x);
-    event.button.y = static_cast<Uint16>(y);
-    return event;
-}
-
-SDL_Event MotionEvent(int x, int y, Uint8 state) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.state = state;
-    event.motion.x = static_cast<Uint16>(x);
-    event.motion.y = static_cast<Uint16>(y);
-    return event;
-}
-
 void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError(); }
 
-SDL_Event QuitEvent() {
-    SDL_Event event{};
-    event.type = SDL_QUIT;
-    return event;
-}

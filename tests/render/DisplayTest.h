@@ -7,6 +7,7 @@
 #include <string>
 
 #include "support/ErrorRecorder.h"
+#include "support/SdlEvents.h"
 #include "support/TempDir.h"
 #include "platform/sdl/Input.h"
 
@@ -47,9 +48,5 @@ protected:
 Uint32 PixelAt(SDL_Surface* surface, int x, int y);
 Uint32 Rgb(SDL_Surface* surface, Uint8 r, Uint8 g, Uint8 b);
 
-// Events to offer directly or to queue with Push.
+// Queues an event built with the helpers of support/SdlEvents.h.
 void Push(SDL_Event event);
-SDL_Event QuitEvent();
-SDL_Event KeyEvent(Uint8 type, SDLKey key);
-SDL_Event MouseButtonEvent(Uint8 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT);
-SDL_Event MotionEvent(int x, int y, Uint8 state);

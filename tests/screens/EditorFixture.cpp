@@ -8,6 +8,7 @@
 #include "app/Globals.h"
 #include "content/LevelLibrary.h"
 #include "render/MessageBoxState.h"
+#include "support/SdlEvents.h"
 
 namespace {
 
@@ -103,12 +104,7 @@ void EditorTest::QueueAnswer(int index) {
 }
 
 void EditorTest::TypeChar(Uint16 unicode, SDLKey sym) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = sym;
-    event.key.keysym.unicode = unicode;
-    PushEvent(event);
+    PushEvent(KeyEvent(SDL_KEYDOWN, sym, KMOD_NONE, unicode));
     KeyUp(sym);
     Pass();
 }

@@ -10,6 +10,7 @@
 #include "content/LevelLibrary.h"
 #include "render/MediaStore.h"
 #include "screens/MainMenuState.h"
+#include "support/SdlEvents.h"
 
 namespace {
 
@@ -165,60 +166,30 @@ void ScreenTest::Pass() {
 
 void ScreenTest::Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
 
-void ScreenTest::KeyDown(SDLKey key, SDLMod mod) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    event.key.keysym.mod = mod;
-    Push(event);
-}
+void ScreenTest::KeyDown(SDLKey key, SDLMod mod) { Push(KeyEvent(SDL_KEYDOWN, key, mod)); }
 
-void ScreenTest::KeyUp(SDLKey key, SDLMod mod) {
-    SDL_Event event{};
-    event.type = SDL_KEYUP;
-    event.key.state = SDL_RELEASED;
-    event.key.keysym.sym = key;
-    event.key.keysym.mod = mod;
-    Push(event);
-}
+void ScreenTest::KeyUp(SDLKey key, SDLMod mod) { Push(KeyEvent(SDL_KEYUP, key, mod)); }
 
 void ScreenTest::Press(int x, int y, Uint8 button) {
     input.x = x;
     input.y = y;
     input.buttons |= SDL_BUTTON(button);
-    SDL_Event event{};
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.button = button;
-    event.button.state = SDL_PRESSED;
-    event.button.x = static_cast<Uint16>(x);
-    event.button.y = static_cast<Uint16>(y);
-    Push(event);
+    Push(MouseButtonEvent(SDL_MOUSEBUTTONDOWN, x, y, button));
 }
 
 void ScreenTest::Release(int x, int y, Uint8 button) {
     input.x = x;
     input.y = y;
     input.buttons &= static_cast<Uint8>(~SDL_BUTTON(button));
-    SDL_Event event{};
-    event.type = SDL_MOUSEBUTTONUP;
-    event.button.button = button;
-    event.button.state = SDL_RELEASED;
-    event.button.x = static_cast<Uint16>(x);
-    event.button.y = static_cast<Uint16>(y);
-    Push(event);
+    Push(MouseButtonEvent(SDL_MOUSEBUTTONUP, x, y, button));
 }
 
 void ScreenTest::Motion(int x, int y, bool leftHeld) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
+    SDL_Event event = MotionEvent(x, y, leftHeld ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0);
     event.motion.xrel = static_cast<Sint16>(x - input.x);
     event.motion.yrel = static_cast<Sint16>(y - input.y);
     input.x = x;
     input.y = y;
-    event.motion.x = static_cast<Uint16>(x);
-    event.motion.y = static_cast<Uint16>(y);
-    event.motion.state = leftHeld ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0;
     if (leftHeld)
         input.buttons |= SDL_BUTTON(SDL_BUTTON_LEFT);
     else
