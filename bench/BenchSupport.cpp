@@ -7,9 +7,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "content/BoundedLine.h"
+#include "util/BoundedLine.h"
 #include "content/LevelLibrary.h"
 #include "content/Tutorial.h"
+
+using namespace qv;
 
 namespace fs = std::filesystem;
 

@@ -7,6 +7,8 @@
 
 #include "puzzle/Level.h"
 
+using namespace qv;
+
 // The repository's data folder.
 std::string DataDir();
 

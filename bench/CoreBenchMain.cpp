@@ -1,7 +1,9 @@
 // The solver benchmarks depend on which levels ship, so they are registered at run time.
 #include <benchmark/benchmark.h>
 
-#include "platform/ErrorReport.h"
+#include "util/ErrorReport.h"
+
+using namespace qv;
 
 void RegisterSolverBenchmarks();
 

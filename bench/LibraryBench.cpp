@@ -4,6 +4,8 @@
 #include "BenchSupport.h"
 #include "content/LevelLibrary.h"
 
+using namespace qv;
+
 namespace {
 
 void BM_LoadSetOfTwentyLevels(benchmark::State& state) {

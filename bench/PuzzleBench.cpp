@@ -6,6 +6,8 @@
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 
+using namespace qv;
+
 namespace {
 
 // One move and its undo on "Mixing Colors": the circle steps from (0, 2) onto the blue tile

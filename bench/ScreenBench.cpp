@@ -7,12 +7,13 @@
 #include <memory>
 
 #include "BenchSupport.h"
-#include "app/Application.h"
 #include "content/LevelLibrary.h"
-#include "platform/ErrorReport.h"
-#include "platform/sdl/Input.h"
+#include "util/ErrorReport.h"
+#include "platform/Input.h"
 #include "render/MediaStore.h"
 #include "screens/PlayState.h"
+
+using namespace qv;
 
 namespace {
 
@@ -52,8 +53,7 @@ struct GameWorld {
         folder = std::make_unique<ScratchGameFolder>();
         folder->WriteTwentyLevelSet();
         if (SDL_Init(SDL_INIT_VIDEO) != 0) std::abort();
-        App().display = SDL_SetVideoMode(800, 600, 32, SDL_SWSURFACE);
-        if (!App().display || TTF_Init() != 0) std::abort();
+        if (!SDL_SetVideoMode(800, 600, 32, SDL_SWSURFACE) || TTF_Init() != 0) std::abort();
     }
 };
 
@@ -140,7 +140,7 @@ BENCHMARK(BM_DrawTiles)->Unit(benchmark::kMicrosecond);
 
 void BM_SpriteListDraw(benchmark::State& state) {
     PlayScreen play;
-    for (auto _ : state) play.screen->sprites.Draw(App().display);
+    for (auto _ : state) play.screen->sprites.Draw(SDL_GetVideoSurface());
 }
 BENCHMARK(BM_SpriteListDraw)->Unit(benchmark::kMicrosecond);
 

@@ -9,6 +9,8 @@
 
 #include "puzzle/Level.h"
 
+using namespace qv;
+
 void QuietErrors::Show(const std::string& title, const std::string& text) {
     boxes.push_back({title, text});
 }

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/ErrorReport.h"
+#include "util/ErrorReport.h"
+
+using namespace qv;
 
 class Level;
 

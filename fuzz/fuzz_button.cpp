@@ -5,6 +5,8 @@
 #include "FuzzSupport.h"
 #include "render/Button.h"
 
+using namespace qv;
+
 namespace {
 
 constexpr const char kButtonPath[] = "fuzz.button";

@@ -6,6 +6,8 @@
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 
+using namespace qv;
+
 namespace {
 
 // Enough for small boards to be solved or refuted, small enough to keep each input quick.

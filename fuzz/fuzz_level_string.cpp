@@ -3,6 +3,8 @@
 #include "FuzzSupport.h"
 #include "puzzle/Level.h"
 
+using namespace qv;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QuietErrors& errors = FreshErrors();
     const Level level = ParseLevelString(AsText(data, size), "name", "intro\n", "solved\n",

@@ -5,6 +5,8 @@
 #include "FuzzSupport.h"
 #include "audio/Playlist.h"
 
+using namespace qv;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FreshErrors();
     std::istringstream in(AsText(data, size));

@@ -5,6 +5,8 @@
 #include "FuzzSupport.h"
 #include "content/LevelLibrary.h"
 
+using namespace qv;
+
 namespace {
 
 void RequireStatusesInRange(const LevelLibrary& library) {

@@ -3,6 +3,8 @@
 #include "FuzzSupport.h"
 #include "content/LevelLibrary.h"
 
+using namespace qv;
+
 namespace {
 
 constexpr const char kListPath[] = "fuzz.list";

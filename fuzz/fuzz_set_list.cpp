@@ -4,6 +4,8 @@
 #include "FuzzSupport.h"
 #include "content/LevelLibrary.h"
 
+using namespace qv;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FreshErrors();
     EnterScratchFolder();

@@ -4,7 +4,9 @@
 #include <sstream>
 
 #include "FuzzSupport.h"
-#include "app/Settings.h"
+#include "content/Settings.h"
+
+using namespace qv;
 
 namespace {
 

@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 
 #include "FuzzSupport.h"
-#include "render/Sounds.h"
+#include "audio/Sounds.h"
+
+using namespace qv;
 
 namespace {
 

@@ -3,15 +3,17 @@
 #include <SDL_ttf.h>
 
 #include "audio/AudioSystem.h"
+#include "audio/Sounds.h"
 #include "content/LevelLibrary.h"
-#include "platform/ErrorReport.h"
-#include "platform/sdl/Clock.h"
-#include "platform/sdl/SdlErrorReport.h"
+#include "platform/Clock.h"
+#include "platform/SdlErrorReport.h"
+#include "render/Button.h"
 #include "render/MediaStore.h"
+#include "render/ScreenManager.h"
 #include "render/Surface.h"
-#include "screens/EditorState.h"
-#include "screens/MainMenuState.h"
-#include "screens/PlayState.h"
+#include "util/ErrorReport.h"
+
+namespace qv {
 
 namespace {
 
@@ -97,40 +99,31 @@ bool Startup() {
     SDL_WM_SetCaption(kWindowCaption, nullptr);
     if (TTF_Init() == -1) ReportSdlError("Can't initialize TrueType font library.");
     StartAudio();
+    SetClickSoundPlayer([] { PlaySound(ClickSound); });
     if (const uint32_t left = SplashTimeLeft(splashShownAt, TickCount())) SleepMs(left);
     return true;
 }
 
 void RunMainLoop() {
-    Application& app = App();
-    while (app.running) {
-        if (!app.currentState) {
+    ScreenManager& screens = Screens();
+    while (screens.running) {
+        if (!screens.RunPass()) {
             ReportFatalError("No game state set.");
             break;
         }
-        app.currentState->HandleEvents();
-        // HandleEvents may have switched screens: draw whichever is current now, so a new
-        // screen is seen once before it handles any input.
-        if (!app.currentState) continue;
-        app.currentState->Draw();
-        if (app.display) SDL_Flip(app.display);
     }
 }
 
 void Shutdown() {
-    Application& app = App();
-    app.currentState.reset();
-    app.savedState.reset();
+    ScreenManager& screens = Screens();
+    screens.currentState.reset();
+    screens.savedState.reset();
     // Screens are gone, so nothing borrows the shared pictures and sounds any more.
     ShutdownAudio();
     FreeAllPictures();
     if (TTF_WasInit()) TTF_Quit();
     SDL_Quit();
-    app.display = nullptr;
+    App().display = nullptr;
 }
 
-void Quit() { App().running = false; }
-
-void SwitchToMainMenu() { SwitchTo<MainMenuState>(); }
-void SwitchToPlay() { SwitchTo<PlayState>(); }
-void SwitchToEditor() { SwitchTo<EditorState>(); }
+}  // namespace qv

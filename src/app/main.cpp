@@ -3,15 +3,16 @@
 #include <SDL.h>
 
 #include "app/Application.h"
-#include "app/Globals.h"
+#include "app/ProcessObjects.h"
+#include "screens/ScreenSwitch.h"
 
 int main(int, char**) {
     // The objects already exist by now; naming this keeps their file in the link even while
     // no screen refers to it.
-    CreateProcessObjects();
-    if (!Startup()) return 0;
-    SwitchToMainMenu();
-    RunMainLoop();
-    Shutdown();
+    qv::CreateProcessObjects();
+    if (!qv::Startup()) return 0;
+    qv::SwitchToMainMenu();
+    qv::RunMainLoop();
+    qv::Shutdown();
     return 0;
 }

@@ -4,12 +4,14 @@
 
 #include <fstream>
 
-#include "app/Settings.h"
+#include "content/Settings.h"
 #include "audio/Playlist.h"
 #include "audio/Volume.h"
 #include "content/LevelLibrary.h"
-#include "platform/ErrorReport.h"
-#include "render/Sounds.h"
+#include "util/ErrorReport.h"
+#include "audio/Sounds.h"
+
+namespace qv {
 
 namespace {
 
@@ -96,3 +98,5 @@ void SetSoundVolume(float volume) {
     TheSettings().soundVolume = VolumeSetting(volume);
     Library().SaveProgress();
 }
+
+}  // namespace qv

@@ -9,6 +9,8 @@
 #include "audio/MixerDevice.h"
 #include "audio/MixerResources.h"
 
+namespace qv {
+
 struct AudioSystem {
     // Declared before music so the music is freed while the device is still open.
     std::unique_ptr<MixerDevice> device;  // empty when the device failed to open
@@ -41,3 +43,5 @@ void KeepMusicPlaying();
 // Switching music on again restarts the current stream from its beginning.
 void SetMusicVolume(float volume);
 void SetSoundVolume(float volume);
+
+}  // namespace qv

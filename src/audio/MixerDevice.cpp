@@ -2,6 +2,8 @@
 
 #include <SDL_mixer.h>
 
+namespace qv {
+
 namespace {
 constexpr int kFrequency = 44100;
 constexpr int kChannels = 2;
@@ -19,3 +21,5 @@ std::unique_ptr<MixerDevice> MixerDevice::Open() {
 }
 
 MixerDevice::~MixerDevice() { Mix_CloseAudio(); }
+
+}  // namespace qv

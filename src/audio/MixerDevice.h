@@ -2,6 +2,8 @@
 // The open audio device: SDL_mixer's output with OGG decoding, closed when the owner goes.
 #include <memory>
 
+namespace qv {
+
 class MixerDevice {
 public:
     // The opened device, or null when there is no usable audio output.
@@ -14,3 +16,5 @@ public:
 private:
     MixerDevice() = default;
 };
+
+}  // namespace qv

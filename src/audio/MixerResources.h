@@ -4,6 +4,8 @@
 
 #include <memory>
 
+namespace qv {
+
 struct ChunkDeleter {
     void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 };
@@ -15,3 +17,5 @@ struct MusicDeleter {
 
 using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
 using MusicPtr = std::unique_ptr<Mix_Music, MusicDeleter>;
+
+}  // namespace qv

@@ -3,7 +3,9 @@
 #include <cstdlib>
 #include <utility>
 
-#include "content/BoundedLine.h"
+#include "util/BoundedLine.h"
+
+namespace qv {
 
 std::vector<std::string> ReadPlaylist(std::istream& in) {
     std::vector<std::string> playlist;
@@ -21,3 +23,5 @@ void ShufflePlaylist(std::vector<std::string>& playlist) {
         std::swap(playlist[k], playlist[other]);
     }
 }
+
+}  // namespace qv

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace qv {
+
 constexpr int kMaxPlaylistLines = 25;
 constexpr std::size_t kMaxPlaylistPathLength = 254;
 
@@ -13,3 +15,5 @@ std::vector<std::string> ReadPlaylist(std::istream& in);
 // Shuffles with the C library's rand(), which is never seeded, so a given list plays in the
 // same order on every run.
 void ShufflePlaylist(std::vector<std::string>& playlist);
+
+}  // namespace qv

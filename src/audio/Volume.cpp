@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace qv {
+
 namespace {
 constexpr int32_t kMaxSetting = 255;
 }
@@ -22,3 +24,5 @@ int32_t VolumeSetting(float volume) {
     if (volume >= 1.0f) return kMaxSetting;
     return static_cast<int32_t>(volume * kMaxSetting);
 }
+
+}  // namespace qv

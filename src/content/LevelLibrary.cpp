@@ -4,8 +4,10 @@
 #include <fstream>
 #include <memory>
 
-#include "content/BoundedLine.h"
+#include "util/BoundedLine.h"
 #include "content/Tutorial.h"
+
+namespace qv {
 
 namespace {
 
@@ -162,3 +164,5 @@ void ResetLibrary() {
     library.reset();
     library = std::make_unique<LevelLibrary>();
 }
+
+}  // namespace qv

@@ -10,6 +10,8 @@
 
 #include "puzzle/Level.h"
 
+namespace qv {
+
 constexpr int kMaxSets = 6;
 constexpr int kMaxLevelsPerSet = 20;
 
@@ -78,3 +80,5 @@ public:
 LevelLibrary& Library();
 // Throws the library away and creates it again from the files now in the working folder.
 void ResetLibrary();
+
+}  // namespace qv

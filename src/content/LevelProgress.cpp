@@ -1,22 +1,19 @@
 // The progress half of the library: unlocking and the level records of "./progress.save".
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <system_error>
 #include <utility>
 #include <vector>
 
-#include "app/Settings.h"
+#include "content/Settings.h"
 #include "content/LevelLibrary.h"
 #include "content/ProgressRecord.h"
+#include "util/ReplaceFile.h"
+
+namespace qv {
 
 namespace {
-
-// Written first and renamed over the real file, so that a failed or interrupted write never
-// leaves the player with a cut-off or empty progress file.
-constexpr const char kProgressTempPath[] = "./progress.save.tmp";
 
 constexpr int kSettingsBytes = 3;
 
@@ -24,13 +21,6 @@ void OpenLockedLevels(LevelSet& set, int count) {
     for (int i = 0; i < count; ++i) {
         if (set.levelStatus[i] == LevelStatus::Locked) set.levelStatus[i] = LevelStatus::Open;
     }
-}
-
-bool WriteFileBytes(const char* path, const std::vector<char>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
 }
 
 }  // namespace
@@ -80,18 +70,9 @@ bool LevelLibrary::SaveProgress() {
 
     // No box: progress is saved after every solved level and volume change, and the game
     // goes on without it; the player only loses this save.
-    std::error_code error;
-    if (!WriteFileBytes(kProgressTempPath, bytes)) {
-        std::filesystem::remove(kProgressTempPath, error);
-        std::cerr << "Cannot save progress: writing " << kProgressTempPath << " failed.\n";
-        return false;
-    }
-    std::filesystem::rename(kProgressTempPath, kProgressFilePath, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(kProgressTempPath, ignored);
-        std::cerr << "Cannot save progress: replacing " << kProgressFilePath
-                  << " failed: " << error.message() << ".\n";
+    std::string why;
+    if (!ReplaceFile(kProgressFilePath, std::string(bytes.begin(), bytes.end()), &why)) {
+        std::cerr << "Cannot save progress: " << why << ".\n";
         return false;
     }
     return true;
@@ -135,3 +116,5 @@ void LevelLibrary::CreateDefaultProgress() {
     // The working copies must show the new statuses.
     SelectSet(currentSetIndex);
 }
+
+}  // namespace qv

@@ -1,5 +1,7 @@
 #include "content/ProgressRecord.h"
 
+namespace qv {
+
 ProgressBytes EncodeProgressRecord(int set, int level, LevelStatus status) {
     ProgressBytes bytes;
     bytes.a = static_cast<uint8_t>((static_cast<int>(status) & 3) | ((level & 3) << 2));
@@ -15,3 +17,5 @@ ProgressRecord DecodeProgressRecord(ProgressBytes bytes) {
     record.status = status == 3 ? LevelStatus::Solved : static_cast<LevelStatus>(status);
     return record;
 }
+
+}  // namespace qv

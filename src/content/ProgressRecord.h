@@ -4,6 +4,8 @@
 
 #include "puzzle/Types.h"
 
+namespace qv {
+
 struct ProgressRecord {
     int set = 0;    // 0..31 as stored; only 0..5 exist
     int level = 0;  // 0..31 as stored; only 0..19 exist
@@ -21,3 +23,5 @@ ProgressBytes EncodeProgressRecord(int set, int level, LevelStatus status);
 // Status 3 cannot be written by the game but may be found in a file; it reads as Solved so
 // that the menu's colours and the unlocking only ever see the three real statuses.
 ProgressRecord DecodeProgressRecord(ProgressBytes bytes);
+
+}  // namespace qv

@@ -1,5 +1,7 @@
 #include "content/Tutorial.h"
 
+namespace qv {
+
 namespace {
 
 // One built-in level as text: the board numbers of the level format (size, one row per
@@ -187,3 +189,5 @@ Level TutorialLevel(int index) {
     return ParseLevelString(text.numbers, text.name, text.introText, text.solvedText,
                             text.picturePath);
 }
+
+}  // namespace qv

@@ -2,6 +2,8 @@
 
 #include "puzzle/Level.h"
 
+namespace qv {
+
 UsedTileBounds FindUsedTiles(const Level& level) {
     UsedTileBounds bounds;
     for (int x = 0; x < kMaxWidth; ++x) {
@@ -26,3 +28,5 @@ BoardOffset CentredBoardOffset(const Level& level) {
     return {CentringShift(used.minCol, used.maxCol, kMaxWidth, kTile) - kTile / 2,
             CentringShift(used.minRow, used.maxRow, kMaxHeight, kTile) - kTile / 2};
 }
+
+}  // namespace qv

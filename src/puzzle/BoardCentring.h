@@ -4,6 +4,8 @@
 // and tools that need screen positions of tiles use it too.
 #include "puzzle/Types.h"
 
+namespace qv {
+
 class Level;
 
 // The smallest and largest column and row holding a non-Black tile, over the whole 9 by 7
@@ -31,3 +33,5 @@ struct BoardOffset {
 };
 
 BoardOffset CentredBoardOffset(const Level& level);
+
+}  // namespace qv

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <deque>
 
+namespace qv {
+
 enum class CommandKind : int32_t {
     ShapeMoved = 0,
     GoalPlaced = 1,
@@ -25,3 +27,5 @@ struct Command {
 };
 
 using CommandHistory = std::deque<Command>;
+
+}  // namespace qv

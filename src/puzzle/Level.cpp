@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-#include "platform/ErrorReport.h"
+#include "util/ErrorReport.h"
 #include "puzzle/MoveRule.h"
+
+namespace qv {
 
 namespace {
 
@@ -188,3 +190,5 @@ bool Level::SameContent(const Level& other) const {
            starGoal == other.starGoal && circleGoal == other.circleGoal &&
            triangleGoal == other.triangleGoal;
 }
+
+}  // namespace qv

@@ -9,6 +9,8 @@
 #include "puzzle/Command.h"
 #include "puzzle/Types.h"
 
+namespace qv {
+
 class Level {
 public:
     CommandHistory playHistory;  // moves made while playing, newest last
@@ -94,3 +96,5 @@ TileColor ShapeColor(ShapeKind kind);
 Level ParseLevelString(const std::string& numbers, const std::string& name,
                        const std::string& introText, const std::string& solvedText,
                        const std::string& picturePath);
+
+}  // namespace qv

@@ -1,12 +1,14 @@
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <sstream>
 
-#include "platform/ErrorReport.h"
 #include "puzzle/Level.h"
+#include "util/ErrorReport.h"
+#include "util/ReplaceFile.h"
+
+namespace qv {
 
 namespace {
 
@@ -124,18 +126,9 @@ bool Level::SaveLevel() {
     UndoAllMoves();
     editHistory.clear();
 
-    // Written beside the old file and renamed over it, so a failed write never destroys it.
-    const std::string temporary = filePath + ".tmp";
-    bool saved = false;
-    if (!filePath.empty()) {
-        std::ofstream out(temporary, std::ios::trunc);
-        if (out) {
-            WriteLevel(out);
-            out.close();
-            saved = !out.fail() && std::rename(temporary.c_str(), filePath.c_str()) == 0;
-        }
-        if (!saved) std::remove(temporary.c_str());
-    }
+    std::ostringstream text;
+    WriteLevel(text);
+    const bool saved = !filePath.empty() && ReplaceFile(filePath, text.str());
     if (!saved) ReportError("Cannot save level " + filePath + ".");
     return saved;
 }
@@ -152,3 +145,5 @@ Level ParseLevelString(const std::string& numbers, const std::string& name,
     level.picturePath = picturePath;
     return level;
 }
+
+}  // namespace qv

@@ -4,6 +4,8 @@
 
 #include "puzzle/Level.h"
 
+namespace qv {
+
 bool StepAllowed(int width, int height, const ShapePositions& shapes, TilePos from, int toX,
                  int toY) {
     if (toX < 0 || toY < 0 || toX >= width || toY >= height) return false;
@@ -42,3 +44,5 @@ TileColor MixedColor(TileColor old, ShapeKind kind) {
     if (oldBits & shapeBits) return TileColor::Black;
     return static_cast<TileColor>(oldBits | shapeBits);
 }
+
+}  // namespace qv

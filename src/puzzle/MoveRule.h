@@ -6,6 +6,8 @@
 
 #include "puzzle/Types.h"
 
+namespace qv {
+
 // Shape positions indexed by ShapeKind.
 using ShapePositions = std::array<TilePos, kShapeCount>;
 
@@ -18,3 +20,5 @@ bool StepAllowed(int width, int height, const ShapePositions& shapes, TilePos fr
 // The shape a move from `from` takes: the star first, then the circle, then the triangle, so that
 // when bad data put two shapes on one cell the game and the solver move the same one.
 std::optional<ShapeKind> ShapeMovingFrom(const ShapePositions& shapes, TilePos from);
+
+}  // namespace qv

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace qv {
+
 class SearchQueue {
 public:
     void Push(uint32_t id, int f, int depth) {
@@ -33,3 +35,5 @@ private:
     std::vector<std::vector<std::vector<uint32_t>>> buckets_;  // [f][depth]
     int lowest_ = 0;
 };
+
+}  // namespace qv

@@ -11,6 +11,8 @@
 #include "puzzle/StateCodec.h"
 #include "puzzle/StateTable.h"
 
+namespace qv {
+
 namespace {
 
 constexpr StepDirection kDirections[] = {StepDirection::Up, StepDirection::Down,
@@ -263,3 +265,5 @@ SolveResult SolveLevel(const Level& level, const SolverLimits& limits) {
     result.seconds = elapsed();
     return result;
 }
+
+}  // namespace qv

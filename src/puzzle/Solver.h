@@ -9,6 +9,8 @@
 
 #include "puzzle/Level.h"
 
+namespace qv {
+
 enum class StepDirection { Up = 0, Down = 1, Left = 2, Right = 3 };
 
 // One move: the shape on `from` steps one tile in `direction`.
@@ -44,3 +46,5 @@ const char* ShapeName(ShapeKind kind);
 
 // A move as a player reads it, e.g. "star (3,2) right".
 std::string DescribeMove(const SolverMove& move);
+
+}  // namespace qv

@@ -1,5 +1,7 @@
 #include "puzzle/StateCodec.h"
 
+namespace qv {
+
 // A word holds 21 slots of 3 bits. Slots 0..n-1 are the n open cells' colours; then each shape
 // takes two slots (6 bits) for its open-cell index or kAtStart.
 namespace {
@@ -70,3 +72,5 @@ void StateCodec::SetShape(PackedState& state, ShapeKind kind, int cell) const {
     SetSlot(state, slot, code & kSlotMask);
     SetSlot(state, slot + 1, code >> kSlotBits);
 }
+
+}  // namespace qv

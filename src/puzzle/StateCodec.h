@@ -7,6 +7,8 @@
 #include "puzzle/Level.h"
 #include "puzzle/MoveRule.h"
 
+namespace qv {
+
 constexpr int kMaxStateWords = 4;
 using PackedState = std::array<uint64_t, kMaxStateWords>;
 
@@ -48,3 +50,5 @@ private:
     ShapePositions start_;
     PackedState initial_{};
 };
+
+}  // namespace qv

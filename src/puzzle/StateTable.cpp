@@ -1,5 +1,7 @@
 #include "puzzle/StateTable.h"
 
+namespace qv {
+
 StateTable::StateTable(int words) : words_(words), slots_(std::size_t{1} << 12, kEmpty) {}
 
 const uint64_t* StateTable::Key(uint32_t id) const {
@@ -66,3 +68,5 @@ StateTable::Entry StateTable::Insert(const PackedState& state) {
     ++size_;
     return {id, true};
 }
+
+}  // namespace qv

@@ -9,6 +9,8 @@
 
 #include "puzzle/StateCodec.h"
 
+namespace qv {
+
 class StateTable {
 public:
     struct Link {
@@ -46,3 +48,5 @@ private:
     std::vector<std::unique_ptr<Link[]>> linkChunks_;
     std::vector<uint32_t> slots_;  // open addressing over ids; capacity a power of two
 };
+
+}  // namespace qv

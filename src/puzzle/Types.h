@@ -2,6 +2,8 @@
 // The small value types every part of the game shares: colours, shapes, positions, statuses.
 #include <cstdint>
 
+namespace qv {
+
 // A tile's colour. The primaries are bits (red 1, yellow 2, blue 4) and a mixture is their
 // union, except White (7), which counts as holding no colour when a shape enters it.
 // Black is no tile at all. Values outside 0..7 can only come from bad data.
@@ -34,3 +36,5 @@ constexpr int kCellCount = kMaxWidth * kMaxHeight;
 
 inline bool IsValidColor(int32_t value) { return value >= 0 && value <= 7; }
 inline bool IsValidShape(int32_t value) { return value >= 0 && value < kShapeCount; }
+
+}  // namespace qv

@@ -1,5 +1,7 @@
-#include "platform/ErrorReport.h"
+#include "util/ErrorReport.h"
 #include "puzzle/Level.h"
+
+namespace qv {
 
 namespace {
 
@@ -76,3 +78,5 @@ void Level::ClearHistories() {
     playHistory.clear();
     editHistory.clear();
 }
+
+}  // namespace qv

@@ -1,12 +1,14 @@
 #include "render/BoardView.h"
 
 #include "content/LevelLibrary.h"
-#include "platform/ErrorReport.h"
-#include "platform/sdl/Input.h"
-#include "platform/sdl/SdlErrorReport.h"
+#include "util/ErrorReport.h"
+#include "platform/Input.h"
+#include "platform/SdlErrorReport.h"
 #include "puzzle/BoardCentring.h"
 #include "render/MediaStore.h"
 #include "render/Text.h"
+
+namespace qv {
 
 namespace {
 
@@ -151,3 +153,5 @@ void BoardView::CentreOnUsedTiles() {
     offsetY = static_cast<int16_t>(
         CentringShift(used.minRow, used.maxRow, kMaxHeight, kTileSize) - kTileSize / 2);
 }
+
+}  // namespace qv

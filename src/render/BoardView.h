@@ -6,10 +6,12 @@
 
 #include <cstdint>
 
-#include "app/GameState.h"
+#include "render/GameState.h"
 #include "puzzle/Types.h"
 #include "render/SpriteList.h"
 #include "render/Surface.h"
+
+namespace qv {
 
 class Level;
 
@@ -90,3 +92,5 @@ public:
 protected:
     static Level& BoardLevel();
 };
+
+}  // namespace qv

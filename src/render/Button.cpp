@@ -2,16 +2,17 @@
 
 #include <fstream>
 
-#include "platform/ErrorReport.h"
-#include "platform/sdl/Input.h"
+#include "util/ErrorReport.h"
+#include "platform/Input.h"
 #include "render/MediaStore.h"
-#include "render/Sounds.h"
+
+namespace qv {
 
 namespace {
 
-void PlayClickEffect() { PlaySound(ClickSound); }
+void NoClickSound() {}
 
-ClickSoundPlayer clickSoundPlayer = &PlayClickEffect;
+ClickSoundPlayer clickSoundPlayer = &NoClickSound;
 
 void PlayClickSound() { clickSoundPlayer(); }
 
@@ -19,7 +20,7 @@ void PlayClickSound() { clickSoundPlayer(); }
 
 ClickSoundPlayer SetClickSoundPlayer(ClickSoundPlayer player) {
     ClickSoundPlayer previous = clickSoundPlayer;
-    clickSoundPlayer = player ? player : &PlayClickEffect;
+    clickSoundPlayer = player ? player : &NoClickSound;
     return previous;
 }
 
@@ -170,3 +171,5 @@ void Button::FreeImages() {
     hoverImage.reset();
     pressedImage.reset();
 }
+
+}  // namespace qv

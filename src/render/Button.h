@@ -10,6 +10,8 @@
 #include "render/SpriteList.h"
 #include "render/Surface.h"
 
+namespace qv {
+
 class Button {
 public:
     bool pressedInside = false;  // polled form: left button held over the button
@@ -51,7 +53,10 @@ private:
     void ShowPicture(SDL_Surface* picture);
 };
 
-// The click sound goes through this hook so its plays can be observed; nullptr restores the
-// default (the ClickSound effect). Returns the hook it replaced.
+// What a button plays when it is pressed. Buttons know nothing of audio: the shell installs the
+// click effect at start-up (tests install a counter); nullptr restores silence. Returns the
+// player it replaced.
 using ClickSoundPlayer = void (*)();
 ClickSoundPlayer SetClickSoundPlayer(ClickSoundPlayer player);
+
+}  // namespace qv

@@ -2,7 +2,9 @@
 
 #include <SDL_image.h>
 
-#include "platform/sdl/SdlErrorReport.h"
+#include "platform/SdlErrorReport.h"
+
+namespace qv {
 
 PictureTable& Pictures() {
     static PictureTable table;
@@ -138,3 +140,5 @@ SDL_Surface* PreviewTilePicture(TileColor color) {
 }
 
 SDL_Surface* ColorHelpPicture(TileColor color) { return ColorPicture(color, &ColorPictures::help); }
+
+}  // namespace qv

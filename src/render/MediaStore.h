@@ -9,6 +9,8 @@
 #include "puzzle/Types.h"
 #include "render/Surface.h"
 
+namespace qv {
+
 constexpr int kTutorialPictureSlots = 20;
 constexpr int kTutorialPicturesLoaded = 8;
 
@@ -44,3 +46,5 @@ void FreeAllPictures();
 SDL_Surface* TilePicture(TileColor color);
 SDL_Surface* PreviewTilePicture(TileColor color);
 SDL_Surface* ColorHelpPicture(TileColor color);
+
+}  // namespace qv

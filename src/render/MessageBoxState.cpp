@@ -3,11 +3,13 @@
 #include <sstream>
 #include <vector>
 
-#include "app/Application.h"
-#include "platform/sdl/EventWait.h"
-#include "platform/sdl/SdlErrorReport.h"
+#include "platform/SdlErrorReport.h"
 #include "render/MediaStore.h"
+#include "render/MessageBoxes.h"
+#include "render/ScreenManager.h"
 #include "render/Text.h"
+
+namespace qv {
 
 namespace {
 
@@ -129,18 +131,14 @@ void MessageBoxState::ComposeBox(const std::string& title, const std::string& te
 }
 
 void MessageBoxState::HandleEvents() {
-    WaitForInput();
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        if (HandleEvent(event)) return;  // the box is gone: touch nothing more
-    }
+    WaitAndDrainEvents([this](const SDL_Event& event) { return HandleEvent(event); });
 }
 
-bool MessageBoxState::HandleEvent(const SDL_Event& event) {
+EventFlow MessageBoxState::HandleEvent(const SDL_Event& event) {
     for (int i = 0; i < buttonCount; ++i) {
         if (buttons[i].HandleEvent(event)) {
             CloseBoxWithResult(i);
-            return true;
+            return EventFlow::Stop;  // the box is gone: touch nothing more
         }
     }
     if (event.type == SDL_KEYUP && !waitsForChoice) {
@@ -149,11 +147,13 @@ bool MessageBoxState::HandleEvent(const SDL_Event& event) {
         const SDLKey key = event.key.keysym.sym;
         if (key == SDLK_RETURN || key == SDLK_SPACE || key == SDLK_ESCAPE) {
             CloseBox();
-            return true;
+            return EventFlow::Stop;
         }
     }
     if (event.type == SDL_QUIT) Quit();
-    return false;
+    return EventFlow::Continue;
 }
 
 void MessageBoxState::Draw() { sprites.Draw(DisplaySurface()); }
+
+}  // namespace qv

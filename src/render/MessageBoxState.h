@@ -1,16 +1,18 @@
 #pragma once
 // An in-game message box: a title, lines of text, an optional picture and up to three buttons,
-// shown over a frozen copy of the screen it covers (which the shell keeps in savedState).
+// shown over a frozen copy of the screen it covers (which the screen manager keeps parked).
 #include <SDL.h>
 
 #include <array>
 #include <string>
 #include <vector>
 
-#include "app/GameState.h"
+#include "render/GameState.h"
 #include "render/Button.h"
 #include "render/SpriteList.h"
 #include "render/Surface.h"
+
+namespace qv {
 
 constexpr int kBoxX = 231;
 constexpr int kBoxY = 176;
@@ -49,6 +51,8 @@ private:
     void CaptureBackground();
     void RenderTitle(const std::string& title);
     void RenderLines(const std::string& text);
-    // Closes the box when this event ends it; true when the box is gone.
-    bool HandleEvent(const SDL_Event& event);
+    // Closes the box when this event ends it; Stop when the box is gone.
+    EventFlow HandleEvent(const SDL_Event& event);
 };
+
+}  // namespace qv

@@ -1,5 +1,7 @@
 #include "render/SpriteList.h"
 
+namespace qv {
+
 void SpriteList::Draw(SDL_Surface* target) const {
     // A count above the table size must not read past its end.
     for (int32_t i = 0; i < count && i < kSpriteSlots; ++i) {
@@ -14,3 +16,5 @@ void SpriteList::Clear() {
     sprites.fill(Sprite{});
     count = 0;
 }
+
+}  // namespace qv

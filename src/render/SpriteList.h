@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+namespace qv {
+
 // One slot; the picture is borrowed and null means nothing is drawn.
 struct Sprite {
     SDL_Surface* picture = nullptr;
@@ -23,3 +25,5 @@ struct SpriteList {
     // Empties every slot and sets the count to 0.
     void Clear();
 };
+
+}  // namespace qv

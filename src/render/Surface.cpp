@@ -1,10 +1,8 @@
 #include "render/Surface.h"
 
-#include "app/Application.h"
+namespace qv {
 
-SDL_Surface* DisplaySurface() {
-    return App().display ? App().display : SDL_GetVideoSurface();
-}
+SDL_Surface* DisplaySurface() { return SDL_GetVideoSurface(); }
 
 SurfacePtr CreateDisplayLikeSurface(int width, int height) {
     SDL_Surface* display = DisplaySurface();
@@ -17,3 +15,5 @@ SurfacePtr CreateDisplayLikeSurface(int width, int height) {
                                            format->Rmask, format->Gmask, format->Bmask,
                                            format->Amask));
 }
+
+}  // namespace qv

@@ -4,15 +4,18 @@
 
 #include <memory>
 
+namespace qv {
+
 struct SurfaceDeleter {
     void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
-// The display the screens draw into: App().display, or SDL's video surface when the shell has
-// not stored one (tests set a video mode of their own).
+// The display the screens draw into: the video surface of the open window (null before one).
 SDL_Surface* DisplaySurface();
 
 // A width by height surface with the display's depth and colour masks; null (SDL's error set)
 // when there is no display or SDL can't make it.
 SurfacePtr CreateDisplayLikeSurface(int width, int height);
+
+}  // namespace qv

@@ -1,7 +1,9 @@
 #include "render/Text.h"
 
 #include "platform/FontLocator.h"
-#include "platform/sdl/SdlErrorReport.h"
+#include "platform/SdlErrorReport.h"
+
+namespace qv {
 
 FontPtr OpenUiFont(int points) {
     FontPtr font(TTF_OpenFont(UiFontPath().c_str(), points));
@@ -60,3 +62,5 @@ FontPtr OpenUiFontFitting(int points, int smallest, const std::vector<std::strin
     }
     return OpenUiFont(smallest);
 }
+
+}  // namespace qv

@@ -9,6 +9,8 @@
 
 #include "render/Surface.h"
 
+namespace qv {
+
 struct FontDeleter {
     void operator()(TTF_Font* font) const { TTF_CloseFont(font); }
 };
@@ -30,3 +32,5 @@ SurfacePtr RenderShaded(TTF_Font* font, const std::string& text, SDL_Color foreg
 // word cut off at a box's edge is worse than smaller text. Never below `smallest` points.
 FontPtr OpenUiFontFitting(int points, int smallest, const std::vector<std::string>& lines,
                           int width);
+
+}  // namespace qv

@@ -1,5 +1,7 @@
 #include "screens/EditorCheck.h"
 
+namespace qv {
+
 std::string SolvableTitle(int moves) {
     return "Solvable in " + std::to_string(moves) + (moves == 1 ? " move" : " moves");
 }
@@ -30,3 +32,5 @@ LevelCheck CheckLevel(const Level& level, const SolverLimits& limits) {
     }
     return check;
 }
+
+}  // namespace qv

@@ -8,6 +8,8 @@
 #include "puzzle/Solver.h"
 #include "screens/PlayHint.h"
 
+namespace qv {
+
 inline constexpr char kStartsSolvedTitle[] = "This level starts solved";
 inline constexpr char kStartsSolvedText[] = "Every shape already stands on its goal.";
 inline constexpr char kCannotBeSolvedTitle[] = "This level cannot be solved";
@@ -29,3 +31,5 @@ LevelCheck CheckLevel(const Level& level, const SolverLimits& limits = kHintLimi
 
 // "Solvable in 1 move", "Solvable in 12 moves".
 std::string SolvableTitle(int moves);
+
+}  // namespace qv

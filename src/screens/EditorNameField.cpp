@@ -2,6 +2,8 @@
 
 #include "render/BoardView.h"
 
+namespace qv {
+
 namespace {
 
 constexpr int kNameFieldBottom = 571;
@@ -19,3 +21,5 @@ bool IsNameCharacter(Uint16 unicode) {
 }
 
 int CaretX(int labelWidth) { return (labelWidth + kNameStripWidth) / 2 + kNameStripX; }
+
+}  // namespace qv

@@ -3,6 +3,8 @@
 // may take, and where the caret goes.
 #include <SDL.h>
 
+namespace qv {
+
 // A name stops growing once its label is this wide.
 constexpr int kNameWidthLimit = 170;
 
@@ -15,3 +17,5 @@ bool IsNameCharacter(Uint16 unicode);
 
 // Just right of the centred name label.
 int CaretX(int labelWidth);
+
+}  // namespace qv

@@ -1,5 +1,7 @@
 #include "screens/EditorPalette.h"
 
+namespace qv {
+
 const std::array<EditorButtonFile, kEditorButtonCount> kEditorButtonFiles = {{
     {"./gui/editor/red.button", EditorButton::Red, 9},
     {"./gui/editor/yellow.button", EditorButton::Yellow, 10},
@@ -27,21 +29,21 @@ const std::array<EditorButtonFile, kEditorButtonCount> kEditorButtonFiles = {{
 
 namespace {
 
-ToolChoice Colour(TileColor color) { return {ToolKind::Colour, static_cast<int32_t>(color)}; }
+ToolChoice ColorTool(TileColor color) { return {ToolKind::Color, static_cast<int32_t>(color)}; }
 ToolChoice Piece(ToolKind kind, ShapeKind shape) { return {kind, static_cast<int32_t>(shape)}; }
 
 }  // namespace
 
 std::optional<ToolChoice> ToolOfButton(EditorButton button) {
     switch (button) {
-    case EditorButton::Red: return Colour(TileColor::Red);
-    case EditorButton::Yellow: return Colour(TileColor::Yellow);
-    case EditorButton::Blue: return Colour(TileColor::Blue);
-    case EditorButton::Green: return Colour(TileColor::Green);
-    case EditorButton::Purple: return Colour(TileColor::Purple);
-    case EditorButton::Orange: return Colour(TileColor::Orange);
-    case EditorButton::White: return Colour(TileColor::White);
-    case EditorButton::Black: return Colour(TileColor::Black);
+    case EditorButton::Red: return ColorTool(TileColor::Red);
+    case EditorButton::Yellow: return ColorTool(TileColor::Yellow);
+    case EditorButton::Blue: return ColorTool(TileColor::Blue);
+    case EditorButton::Green: return ColorTool(TileColor::Green);
+    case EditorButton::Purple: return ColorTool(TileColor::Purple);
+    case EditorButton::Orange: return ColorTool(TileColor::Orange);
+    case EditorButton::White: return ColorTool(TileColor::White);
+    case EditorButton::Black: return ColorTool(TileColor::Black);
     case EditorButton::Circle: return Piece(ToolKind::Shape, ShapeKind::Circle);
     case EditorButton::Star: return Piece(ToolKind::Shape, ShapeKind::Star);
     case EditorButton::Triangle: return Piece(ToolKind::Shape, ShapeKind::Triangle);
@@ -51,3 +53,5 @@ std::optional<ToolChoice> ToolOfButton(EditorButton button) {
     default: return std::nullopt;
     }
 }
+
+}  // namespace qv

@@ -7,6 +7,8 @@
 
 #include "puzzle/Types.h"
 
+namespace qv {
+
 // In the order the buttons are offered each event: commands first, then the 14 tool buttons
 // (colours, shapes, goals), then the shifts.
 enum class EditorButton : int {
@@ -19,7 +21,7 @@ enum class EditorButton : int {
 constexpr int kEditorButtonCount = 22;
 
 // What the latched tool puts on the board.
-enum class ToolKind : int32_t { Colour = 0, Shape = 1, Goal = 2 };
+enum class ToolKind : int32_t { Color = 0, Shape = 1, Goal = 2 };
 
 struct EditorButtonFile {
     const char* path;
@@ -33,10 +35,12 @@ extern const std::array<EditorButtonFile, kEditorButtonCount> kEditorButtonFiles
 constexpr int kEditorSpriteCount = 31;
 
 struct ToolChoice {
-    ToolKind kind = ToolKind::Colour;
+    ToolKind kind = ToolKind::Color;
     int32_t value = 0;  // a TileColor for colours, a ShapeKind for shapes and goals
 };
 // The tool a palette button selects; none for the command and shift buttons.
 std::optional<ToolChoice> ToolOfButton(EditorButton button);
 
 inline int Index(EditorButton button) { return static_cast<int>(button); }
+
+}  // namespace qv

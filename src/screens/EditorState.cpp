@@ -2,19 +2,20 @@
 
 #include <cstdlib>
 
-#include "app/Application.h"
-#include "app/Globals.h"
 #include "audio/AudioSystem.h"
 #include "content/LevelLibrary.h"
-#include "platform/ErrorReport.h"
-#include "platform/sdl/Clock.h"
-#include "platform/sdl/EventWait.h"
-#include "platform/sdl/Input.h"
+#include "util/ErrorReport.h"
+#include "platform/Clock.h"
+#include "platform/Input.h"
 #include "puzzle/Level.h"
 #include "render/MediaStore.h"
-#include "render/MessageBoxOpeners.h"
+#include "render/MessageBoxes.h"
+#include "render/ScreenManager.h"
 #include "screens/EditorCheck.h"
 #include "screens/EditorNameField.h"
+#include "screens/ScreenSwitch.h"
+
+namespace qv {
 
 namespace {
 
@@ -86,16 +87,15 @@ void EditorState::Draw() {
 
 void EditorState::HandleEvents() {
     KeepMusicPlaying();
-    WaitForInput();
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        if (HandleEvent(event) == After::Stop) return;
+    WaitAndDrainEvents([this](const SDL_Event& event) {
+        if (HandleEvent(event) == EventFlow::Stop) return EventFlow::Stop;
         SleepMs(kEventPauseMs);
-    }
+        return EventFlow::Continue;
+    });
 }
 
-EditorState::After EditorState::HandleEvent(const SDL_Event& event) {
-    if (!dragging && OfferToButtons(event) == After::Stop) return After::Stop;
+EventFlow EditorState::HandleEvent(const SDL_Event& event) {
+    if (!dragging && OfferToButtons(event) == EventFlow::Stop) return EventFlow::Stop;
     switch (event.type) {
     case SDL_KEYDOWN:
         if (editingName) HandleKeyDown(event.key);
@@ -113,32 +113,32 @@ EditorState::After EditorState::HandleEvent(const SDL_Event& event) {
         break;
     case SDL_QUIT:
         Quit();
-        return After::Stop;
+        return EventFlow::Stop;
     default:
         break;
     }
-    return After::Continue;
+    return EventFlow::Continue;
 }
 
-EditorState::After EditorState::OfferToButtons(const SDL_Event& event) {
+EventFlow EditorState::OfferToButtons(const SDL_Event& event) {
     // Every button sees every event, so each keeps its hover and pressed look in step.
     for (int i = 0; i < kEditorButtonCount; ++i) {
         if (!buttons[i].HandleEvent(event)) continue;
-        if (ActOnClick(static_cast<EditorButton>(i)) == After::Stop) return After::Stop;
+        if (ActOnClick(static_cast<EditorButton>(i)) == EventFlow::Stop) return EventFlow::Stop;
     }
-    return After::Continue;
+    return EventFlow::Continue;
 }
 
-EditorState::After EditorState::ActOnClick(EditorButton which) {
+EventFlow EditorState::ActOnClick(EditorButton which) {
     Level& level = BoardLevel();
     switch (which) {
     case EditorButton::Undo: level.UndoEdit(); break;
     case EditorButton::Play:
         // Tried as it is now, saved or not; the play screen brings it back here.
         SwitchToPlay();
-        return After::Stop;
+        return EventFlow::Stop;
     case EditorButton::Save:
-        if (Save(true)) return After::Stop;
+        if (Save(true)) return EventFlow::Stop;
         break;
     case EditorButton::Exit: return Leave();
     case EditorButton::ShiftUp: level.ShiftUp(true); break;
@@ -147,7 +147,7 @@ EditorState::After EditorState::ActOnClick(EditorButton which) {
     case EditorButton::ShiftRight: level.ShiftRight(true); break;
     default: SelectTool(which); break;
     }
-    return After::Continue;
+    return EventFlow::Continue;
 }
 
 void EditorState::SelectTool(EditorButton which) {
@@ -159,7 +159,7 @@ void EditorState::SelectTool(EditorButton which) {
     ButtonFor(which).SetToggled(true);
     toolKind = tool->kind;
     switch (tool->kind) {
-    case ToolKind::Colour: selectedColour = static_cast<TileColor>(tool->value); break;
+    case ToolKind::Color: selectedColor = static_cast<TileColor>(tool->value); break;
     case ToolKind::Shape: selectedShape = static_cast<ShapeKind>(tool->value); break;
     case ToolKind::Goal: selectedGoal = static_cast<ShapeKind>(tool->value); break;
     }
@@ -176,7 +176,7 @@ void EditorState::HandleKeyDown(const SDL_KeyboardEvent& key) {
     if (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER) editingName = false;
 }
 
-EditorState::After EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
+EventFlow EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
     const bool ctrl = CtrlHeld(key);
     switch (key.keysym.sym) {
     case SDLK_ESCAPE:
@@ -186,9 +186,9 @@ EditorState::After EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
         }
         // Out without asking; the name stays as typed.
         ReturnToMenu();
-        return After::Stop;
+        return EventFlow::Stop;
     case SDLK_s:
-        if (ctrl && Save(true)) return After::Stop;
+        if (ctrl && Save(true)) return EventFlow::Stop;
         break;
     case SDLK_t:
         if (ctrl) editingName = true;
@@ -199,11 +199,11 @@ EditorState::After EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
     case SDLK_k:
         if (!ctrl) break;
         ShowCheck();
-        return After::Stop;
+        return EventFlow::Stop;
     default:
         break;
     }
-    return After::Continue;
+    return EventFlow::Continue;
 }
 
 void EditorState::HandleButtonDown(const SDL_MouseButtonEvent& button) {
@@ -273,7 +273,7 @@ void EditorState::Paint() {
     Level& level = BoardLevel();
     const TilePos tile = TileUnderPointer();
     switch (toolKind) {
-    case ToolKind::Colour: level.SetTile(tile, selectedColour); break;
+    case ToolKind::Color: level.SetTile(tile, selectedColor); break;
     case ToolKind::Shape:
         level.PlaceShape(selectedShape, tile);
         PlaceShapeSprites();
@@ -334,12 +334,12 @@ void EditorState::OpenBox(const std::string& title, const std::string& text) {
     OpenMessageBox(title, text, nullptr);
 }
 
-EditorState::After EditorState::Leave() {
+EventFlow EditorState::Leave() {
     painting = false;
     Level& level = BoardLevel();
     if (level.SameContent(EditorBaseline())) {
         ReturnToMenu();
-        return After::Stop;
+        return EventFlow::Stop;
     }
     const int32_t answer = RunChoiceBox(kSaveQuestionTitle, kSaveQuestionText, kSaveButtonFile,
                                         kDiscardButtonFile, kCancelButtonFile);
@@ -355,7 +355,7 @@ EditorState::After EditorState::Leave() {
     case AnswerCancel: break;
     default: ReportError("Illegal dialog box result."); break;
     }
-    return After::Stop;
+    return EventFlow::Stop;
 }
 
 void EditorState::ReturnToMenu() {
@@ -364,3 +364,5 @@ void EditorState::ReturnToMenu() {
     level.UndoAllEdits();
     SwitchToMainMenu();
 }
+
+}  // namespace qv

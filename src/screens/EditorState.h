@@ -11,7 +11,10 @@
 #include "puzzle/Types.h"
 #include "render/BoardView.h"
 #include "render/Button.h"
+#include "screens/EditorBaseline.h"
 #include "screens/EditorPalette.h"
+
+namespace qv {
 
 inline constexpr const char* kSavedBoxTitle = "Your level has been saved";
 inline constexpr const char* kSaveQuestionTitle = "Do you want to save your changes?";
@@ -25,10 +28,10 @@ inline constexpr const char* kSaveQuestionText =
 
 class EditorState : public BoardView {
 public:
-    TileColor selectedColour = TileColor::White;
+    TileColor selectedColor = TileColor::White;
     ShapeKind selectedShape = ShapeKind::Circle;
     ShapeKind selectedGoal = ShapeKind::Circle;
-    ToolKind toolKind = ToolKind::Colour;
+    ToolKind toolKind = ToolKind::Color;
     bool editingName = false;
     std::string savedName;  // the name at entry or the last save; Discard puts it back
     ShapeKind dragPiece = ShapeKind::Circle;
@@ -47,16 +50,12 @@ public:
     Button& ButtonFor(EditorButton which) { return buttons[Index(which)]; }
 
 private:
-    // What handling an event left behind: the editor may go on with the next event, or it is
-    // no longer current (deleted by a switch, or parked under a message box) and must return.
-    enum class After { Continue, Stop };
-
-    After HandleEvent(const SDL_Event& event);
-    After OfferToButtons(const SDL_Event& event);
-    After ActOnClick(EditorButton which);
+    EventFlow HandleEvent(const SDL_Event& event);
+    EventFlow OfferToButtons(const SDL_Event& event);
+    EventFlow ActOnClick(EditorButton which);
     void SelectTool(EditorButton which);
     void HandleKeyDown(const SDL_KeyboardEvent& key);
-    After HandleKeyUp(const SDL_KeyboardEvent& key);
+    EventFlow HandleKeyUp(const SDL_KeyboardEvent& key);
     void HandleButtonDown(const SDL_MouseButtonEvent& button);
     void HandleMotion(const SDL_MouseMotionEvent& motion);
     void HandleButtonUp(const SDL_MouseButtonEvent& button);
@@ -74,7 +73,9 @@ private:
     // Ends any gesture and shows a notice; the box becomes current.
     void OpenBox(const std::string& title, const std::string& text);
     // The Exit button: straight out when nothing changed, otherwise the save question.
-    After Leave();
+    EventFlow Leave();
     // Out to the main menu with the recorded edits taken back; the screen is gone afterwards.
     void ReturnToMenu();
 };
+
+}  // namespace qv

@@ -1,16 +1,19 @@
 #include "screens/MainMenuState.h"
 
-#include "app/Application.h"
-#include "app/Globals.h"
 #include "audio/AudioSystem.h"
 #include "content/LevelLibrary.h"
-#include "platform/ErrorReport.h"
-#include "platform/sdl/EventWait.h"
-#include "platform/sdl/Input.h"
-#include "platform/sdl/SdlErrorReport.h"
+#include "content/Settings.h"
+#include "util/ErrorReport.h"
+#include "platform/EventWait.h"
+#include "platform/Input.h"
+#include "platform/SdlErrorReport.h"
 #include "render/MediaStore.h"
+#include "render/ScreenManager.h"
+#include "screens/EditorBaseline.h"
 #include "screens/MenuLayout.h"
-#include "screens/PendingEvents.h"
+#include "screens/ScreenSwitch.h"
+
+namespace qv {
 
 namespace {
 
@@ -102,41 +105,41 @@ void MainMenuState::Draw() {
 }
 
 void MainMenuState::HandleEvents() {
-    WaitForInput();
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        if (OfferToButtons(event)) return;
-        switch (event.type) {
-        case SDL_KEYDOWN:
-            if (HandleKeyDown(event.key)) return;
-            break;
-        case SDL_MOUSEBUTTONUP:
-            if (event.button.button == SDL_BUTTON_LEFT) HandleListClick();
-            break;
-        case SDL_QUIT:
-            Quit();
-            return;
-        default:
-            break;
-        }
-    }
+    WaitAndDrainEvents([this](const SDL_Event& event) { return HandleEvent(event); });
 }
 
-bool MainMenuState::OfferToButtons(const SDL_Event& event) {
+EventFlow MainMenuState::HandleEvent(const SDL_Event& event) {
+    if (OfferToButtons(event) == EventFlow::Stop) return EventFlow::Stop;
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        return HandleKeyDown(event.key);
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT) HandleListClick();
+        break;
+    case SDL_QUIT:
+        Quit();
+        return EventFlow::Stop;
+    default:
+        break;
+    }
+    return EventFlow::Continue;
+}
+
+EventFlow MainMenuState::OfferToButtons(const SDL_Event& event) {
     if (playButton.HandleEvent(event) && !CurrentLevelLocked()) {
         SwitchToPlay();
-        return true;
+        return EventFlow::Stop;
     }
     if (editButton.HandleEvent(event)) {
         SwitchToEditor();
         // Whatever else was queued belonged to the menu.
         DiscardPendingEvents();
         EditorBaseline() = Library().CurrentLevel();
-        return true;
+        return EventFlow::Stop;
     }
     if (quitButton.HandleEvent(event)) {
         Quit();
-        return true;
+        return EventFlow::Stop;
     }
     if (musicButton.HandleEvent(event)) {
         const bool on = !musicButton.toggled;
@@ -148,26 +151,26 @@ bool MainMenuState::OfferToButtons(const SDL_Event& event) {
         soundButton.SetToggled(on);
         SetSoundVolume(on ? 1.0f : 0.0f);
     }
-    return false;
+    return EventFlow::Continue;
 }
 
-bool MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
+EventFlow MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
     LevelLibrary& library = Library();
     const bool shift = (WithoutLocks(key.keysym.mod) & KMOD_SHIFT) != 0;
     switch (key.keysym.sym) {
     case SDLK_RETURN:
     case SDLK_KP_ENTER: {
-        if (CurrentLevelLocked()) return false;
+        if (CurrentLevelLocked()) return EventFlow::Continue;
         SwitchToPlay();
         // The key's release must not reach the play screen, which acts on releases.
         SDL_Event release;
         WaitForEvent(&release);
-        return true;
+        return EventFlow::Stop;
     }
     case SDLK_0:
-        if (CurrentLevelLocked()) return false;
+        if (CurrentLevelLocked()) return EventFlow::Continue;
         SwitchToPlay();
-        return true;
+        return EventFlow::Stop;
     case SDLK_UP:
         if (shift) {
             library.PreviousSet();
@@ -189,10 +192,10 @@ bool MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
         }
         break;
     default:
-        return false;
+        return EventFlow::Continue;
     }
     if (shift) ApplyEditRule();
-    return false;
+    return EventFlow::Continue;
 }
 
 void MainMenuState::HandleListClick() {
@@ -314,3 +317,5 @@ void MainMenuState::BuildPreview() {
     sprites.sprites[kPreviewSlot].x = where.x;
     sprites.sprites[kPreviewSlot].y = where.y;
 }
+
+}  // namespace qv

@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "app/GameState.h"
+#include "render/GameState.h"
 #include "puzzle/Types.h"
 #include "render/Button.h"
 #include "render/SpriteList.h"
 #include "render/Surface.h"
 #include "render/Text.h"
+
+namespace qv {
 
 struct ListBox;
 
@@ -48,9 +50,10 @@ private:
         LevelStatus status;
     };
 
-    // Each returns true when the menu has been left (and so no longer exists).
-    bool OfferToButtons(const SDL_Event& event);
-    bool HandleKeyDown(const SDL_KeyboardEvent& key);
+    // Each returns Stop when the menu has been left (and so no longer exists).
+    EventFlow HandleEvent(const SDL_Event& event);
+    EventFlow OfferToButtons(const SDL_Event& event);
+    EventFlow HandleKeyDown(const SDL_KeyboardEvent& key);
     void HandleListClick();
 
     void ApplyEditRule();
@@ -59,3 +62,5 @@ private:
                    const char* createError, const char* keyError,
                    const std::vector<ListRow>& rows);
 };
+
+}  // namespace qv

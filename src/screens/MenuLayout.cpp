@@ -5,6 +5,8 @@
 #include "puzzle/BoardCentring.h"
 #include "puzzle/Level.h"
 
+namespace qv {
+
 namespace {
 
 // Chosen so that a full board's preview lands at (525, 150), its middle near (638, 238).
@@ -41,3 +43,5 @@ SDL_Rect PreviewPlacement(const Level& level) {
         CentringShift(used.minRow, used.maxRow, kMaxHeight, kPreviewCell) + kPreviewOriginY);
     return where;
 }
+
+}  // namespace qv

@@ -8,6 +8,8 @@
 
 #include "puzzle/Types.h"
 
+namespace qv {
+
 class Level;
 
 struct ListBox {
@@ -48,3 +50,5 @@ std::string LowerCased(const std::string& text);
 
 // Top-left corner of the preview on the display for this level.
 SDL_Rect PreviewPlacement(const Level& level);
+
+}  // namespace qv

@@ -1,5 +1,7 @@
 #include "screens/PlayHint.h"
 
+namespace qv {
+
 Hint FindHint(const Level& level, const SolverLimits& limits) {
     Hint hint;
     if (level.IsSolved()) {
@@ -25,3 +27,5 @@ Hint FindHint(const Level& level, const SolverLimits& limits) {
     }
     return hint;
 }
+
+}  // namespace qv

@@ -4,6 +4,8 @@
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 
+namespace qv {
+
 // About a second at most, and a million states at 45 to 55 bytes each: some 55 MB at the very
 // worst, for that moment. No shipped level needs a fifth of that from its start.
 inline constexpr SolverLimits kHintLimits{1000000, 1.0};
@@ -31,3 +33,5 @@ inline constexpr char kNoWayHomeText[] =
 inline constexpr char kOutOfTimeTitle[] = "No hint this time";
 inline constexpr char kOutOfTimeText[] =
     "The hint could not be worked out in time.\nTry a few more moves, then ask again.";
+
+}  // namespace qv

@@ -3,19 +3,20 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/Application.h"
 #include "audio/AudioSystem.h"
 #include "content/LevelLibrary.h"
-#include "platform/ErrorReport.h"
-#include "platform/sdl/Clock.h"
-#include "platform/sdl/EventWait.h"
-#include "platform/sdl/Input.h"
+#include "util/ErrorReport.h"
+#include "platform/Clock.h"
+#include "platform/Input.h"
 #include "puzzle/Level.h"
 #include "render/MediaStore.h"
-#include "render/MessageBoxOpeners.h"
-#include "render/Sounds.h"
-#include "screens/PendingEvents.h"
+#include "render/MessageBoxes.h"
+#include "render/ScreenManager.h"
+#include "audio/Sounds.h"
 #include "screens/PlayHint.h"
+#include "screens/ScreenSwitch.h"
+
+namespace qv {
 
 namespace {
 
@@ -130,24 +131,22 @@ void PlayState::HandleEvents() {
         return;
     }
 
-    WaitForInput();
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        if (!dragging && PollButtons()) return;
-        if (HandleEvent(event)) return;
-    }
-    if (!dragging) CheckSolved();
+    const EventFlow flow = WaitAndDrainEvents([this](const SDL_Event& event) {
+        if (!dragging && PollButtons() == EventFlow::Stop) return EventFlow::Stop;
+        return HandleEvent(event);
+    });
+    if (flow == EventFlow::Continue && !dragging) CheckSolved();
 }
 
-bool PlayState::PollButtons() {
+EventFlow PlayState::PollButtons() {
     if (undoButton.Update()) Undo();
     if (restartButton.Update()) Restart();
     if (exitButton.Update()) {
         Leave();
         DiscardPendingEvents();
-        return true;
+        return EventFlow::Stop;
     }
-    return false;
+    return EventFlow::Continue;
 }
 
 void PlayState::Leave() {
@@ -159,7 +158,7 @@ void PlayState::Leave() {
         SwitchToMainMenu();
 }
 
-bool PlayState::HandleEvent(const SDL_Event& event) {
+EventFlow PlayState::HandleEvent(const SDL_Event& event) {
     switch (event.type) {
     case SDL_MOUSEMOTION:
         HandleMotion(event.motion);
@@ -192,7 +191,7 @@ bool PlayState::HandleEvent(const SDL_Event& event) {
     default:
         break;
     }
-    return false;
+    return EventFlow::Continue;
 }
 
 void PlayState::HandleMotion(const SDL_MouseMotionEvent& motion) {
@@ -212,7 +211,7 @@ void PlayState::HandleMotion(const SDL_MouseMotionEvent& motion) {
     UpdateHelpDiagram();
 }
 
-bool PlayState::HandleKeyUp(const SDL_KeyboardEvent& key) {
+EventFlow PlayState::HandleKeyUp(const SDL_KeyboardEvent& key) {
     const SDLMod mod = WithoutLocks(key.keysym.mod);
     const bool ctrl = (mod & KMOD_CTRL) != 0;
     const bool alt = (mod & KMOD_ALT) != 0;
@@ -246,16 +245,16 @@ bool PlayState::HandleKeyUp(const SDL_KeyboardEvent& key) {
         if (BoardLevel().fromEditor) {
             Restart();
             SwitchToEditor();
-            return true;
+            return EventFlow::Stop;
         }
         break;
     case SDLK_ESCAPE:
         Leave();
-        return true;
+        return EventFlow::Stop;
     default:
         break;
     }
-    return false;
+    return EventFlow::Continue;
 }
 
 void PlayState::SelectShape(std::optional<ShapeKind> kind) {
@@ -352,25 +351,25 @@ void PlayState::ShowArrow(TilePos tile, TileSection section) {
     sprites.sprites[kArrowSlot] = {ArrowPicture(section), corner.x, corner.y};
 }
 
-bool PlayState::ShowHint() {
+EventFlow PlayState::ShowHint() {
     const Hint hint = FindHint(BoardLevel());
     switch (hint.outcome) {
     case HintOutcome::Move:
         // A shape left off the grid by a broken level file has no tile to carry the arrow.
-        if (!Level::InArray(hint.move.from.x, hint.move.from.y)) return false;
+        if (!Level::InArray(hint.move.from.x, hint.move.from.y)) return EventFlow::Continue;
         ShowArrow(hint.move.from, SectionOf(hint.move.direction));
         hintShown = true;
-        return false;
+        return EventFlow::Continue;
     case HintOutcome::AlreadySolved:
-        return false;
+        return EventFlow::Continue;
     case HintOutcome::NoWayHome:
         OpenMessageBox(kNoWayHomeTitle, kNoWayHomeText, nullptr);
-        return true;
+        return EventFlow::Stop;
     case HintOutcome::OutOfTime:
         OpenMessageBox(kOutOfTimeTitle, kOutOfTimeText, nullptr);
-        return true;
+        return EventFlow::Stop;
     }
-    return false;
+    return EventFlow::Continue;
 }
 
 void PlayState::DropHint() {
@@ -449,3 +448,5 @@ void PlayState::RunCompletion() {
     library.NextLevel();
     Restart();
 }
+
+}  // namespace qv

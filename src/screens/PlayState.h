@@ -11,6 +11,8 @@
 #include "render/BoardView.h"
 #include "render/Button.h"
 
+namespace qv {
+
 class PlayState : public BoardView {
 public:
     bool solved = false;  // all shapes home: the completion sequence runs on the next pass
@@ -40,15 +42,15 @@ public:
     void UpdateHoverArrow();
     void UpdateHelpDiagram();
     void CheckSolved();
-    // Returns true when a box now covers the screen and this pass must end.
-    bool ShowHint();
+    // Stop when a box now covers the screen and this pass must end.
+    EventFlow ShowHint();
 
 private:
-    // Each returns true when this pass must end at once: the screen has been left (and so no
+    // Each returns Stop when this pass must end at once: the screen has been left (and so no
     // longer exists), or a box now covers it and is to read the rest of the input.
-    bool PollButtons();
-    bool HandleEvent(const SDL_Event& event);
-    bool HandleKeyUp(const SDL_KeyboardEvent& key);
+    EventFlow PollButtons();
+    EventFlow HandleEvent(const SDL_Event& event);
+    EventFlow HandleKeyUp(const SDL_KeyboardEvent& key);
     void Leave();  // back to the editor or the menu; the screen is gone afterwards
     void RunCompletion();
 
@@ -62,3 +64,5 @@ private:
     void DropHint();
     void ShowArrow(TilePos tile, TileSection section);
 };
+
+}  // namespace qv

@@ -11,7 +11,10 @@
 
 #include "support/ErrorRecorder.h"
 #include "app/Application.h"
-#include "platform/ErrorReport.h"
+#include "render/ScreenManager.h"
+#include "util/ErrorReport.h"
+
+using namespace qv;
 
 namespace {
 
@@ -68,13 +71,13 @@ protected:
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         App().display = SDL_SetVideoMode(64, 48, 32, SDL_SWSURFACE);
         ASSERT_NE(App().display, nullptr) << SDL_GetError();
-        App().running = true;
+        Screens().running = true;
         SetFatalHandler(Quit);
     }
     void TearDown() override {
-        App().currentState.reset();
-        App().savedState.reset();
-        App().running = true;
+        Screens().currentState.reset();
+        Screens().savedState.reset();
+        Screens().running = true;
         App().display = nullptr;
         SetFatalHandler(nullptr);
         SDL_Quit();
@@ -87,7 +90,7 @@ protected:
 }  // namespace
 
 TEST_F(MainLoop, ScreenSwitchedInsideHandleEventsIsDrawnBeforeItsInput) {
-    App().currentState = std::make_unique<RecordingScreen>("menu", log, [this] {
+    Screens().currentState = std::make_unique<RecordingScreen>("menu", log, [this] {
         SwitchTo<RecordingScreen>("play", log);
         Push(SDL_QUIT);  // the input for the new screen's first pass
     });
@@ -102,15 +105,15 @@ TEST_F(MainLoop, ScreenSwitchedInsideHandleEventsIsDrawnBeforeItsInput) {
 }
 
 TEST_F(MainLoop, QuitEndsTheLoopAfterThePassInProgress) {
-    App().currentState = std::make_unique<RecordingScreen>("menu", log);
+    Screens().currentState = std::make_unique<RecordingScreen>("menu", log);
     log.clear();
     Push(SDL_QUIT);
     RunMainLoop();
 
     const Log expected = {"menu handle", "menu draw"};
     EXPECT_EQ(log, expected);
-    EXPECT_FALSE(App().running);
-    EXPECT_NE(App().currentState, nullptr);  // deleting screens is Shutdown's job
+    EXPECT_FALSE(Screens().running);
+    EXPECT_NE(Screens().currentState, nullptr);  // deleting screens is Shutdown's job
     EXPECT_TRUE(rec.boxes.empty());
 }
 
@@ -118,13 +121,13 @@ TEST_F(MainLoop, NoCurrentScreenIsFatal) {
     RunMainLoop();
     const std::vector<ErrorRecorder::Box> expected = {{"Fatal Error", "No game state set."}};
     EXPECT_EQ(rec.boxes, expected);
-    EXPECT_FALSE(App().running);
+    EXPECT_FALSE(Screens().running);
 
     // The same when a screen leaves none behind: nothing is drawn.
-    App().running = true;
+    Screens().running = true;
     rec.boxes.clear();
-    App().currentState =
-        std::make_unique<RecordingScreen>("box", log, [] { App().currentState.reset(); });
+    Screens().currentState =
+        std::make_unique<RecordingScreen>("box", log, [] { Screens().currentState.reset(); });
     log.clear();
     Push(SDL_USEREVENT);
     RunMainLoop();
@@ -134,15 +137,15 @@ TEST_F(MainLoop, NoCurrentScreenIsFatal) {
 }
 
 TEST_F(MainLoop, ShutdownDeletesTheCurrentThenTheSavedScreen) {
-    App().savedState = std::make_unique<RecordingScreen>("play", log);
-    App().currentState = std::make_unique<RecordingScreen>("box", log);
+    Screens().savedState = std::make_unique<RecordingScreen>("play", log);
+    Screens().currentState = std::make_unique<RecordingScreen>("box", log);
     log.clear();
     Shutdown();
 
     const Log expected = {"box destroyed", "play destroyed"};
     EXPECT_EQ(log, expected);
-    EXPECT_EQ(App().currentState, nullptr);
-    EXPECT_EQ(App().savedState, nullptr);
+    EXPECT_EQ(Screens().currentState, nullptr);
+    EXPECT_EQ(Screens().savedState, nullptr);
     EXPECT_EQ(App().display, nullptr);
 }
 

@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/Settings.h"
+#include "content/Settings.h"
 #include "audio/AudioSystem.h"
-#include "render/Sounds.h"
+#include "audio/Sounds.h"
+
+using namespace qv;
 
 namespace {
 

@@ -9,6 +9,8 @@
 #include "support/ErrorRecorder.h"
 #include "support/TempDir.h"
 
+using namespace qv;
+
 // Writes a short mono 16-bit PCM WAV file that SDL_mixer can load as an effect or as music.
 void WriteSilentWav(const TempDir& dir, const std::string& relative, int milliseconds);
 

@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "AudioFixture.h"
-#include "app/Settings.h"
+#include "content/Settings.h"
 #include "audio/AudioSystem.h"
 #include "audio/Volume.h"
 #include "content/LevelLibrary.h"
-#include "render/Sounds.h"
+#include "audio/Sounds.h"
+
+using namespace qv;
 
 using Texts = std::vector<std::string>;
 

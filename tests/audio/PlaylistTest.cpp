@@ -7,6 +7,8 @@
 
 #include "audio/Playlist.h"
 
+using namespace qv;
+
 using Paths = std::vector<std::string>;
 
 namespace {

@@ -14,6 +14,8 @@
 
 #include "audio/MixerResources.h"
 
+using namespace qv;
+
 namespace {
 
 // Game paths are relative to the game folder, which is data/ in the source tree.

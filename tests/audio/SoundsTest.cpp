@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "AudioFixture.h"
-#include "app/Settings.h"
+#include "content/Settings.h"
 #include "audio/AudioSystem.h"
-#include "render/Sounds.h"
+#include "audio/Sounds.h"
+
+using namespace qv;
 
 using Texts = std::vector<std::string>;
 

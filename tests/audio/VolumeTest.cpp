@@ -6,6 +6,8 @@
 
 #include "audio/Volume.h"
 
+using namespace qv;
+
 TEST(MixerVolume, KeepsTheEndsOfTheScale) {
     EXPECT_EQ(MixerVolume(0), 0);
     EXPECT_EQ(MixerVolume(255), MIX_MAX_VOLUME);

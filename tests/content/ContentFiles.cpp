@@ -1,5 +1,7 @@
 #include "ContentFiles.h"
 
+using namespace qv;
+
 std::string LevelFileText(const std::string& name) {
     return "1 1 7 0 0 0 0 0 0 0 0 0 0 0 0\n" + name + "\n";
 }

@@ -10,6 +10,8 @@
 #include "content/ProgressRecord.h"
 #include "support/TempDir.h"
 
+using namespace qv;
+
 // A one-tile level file named `name`.
 std::string LevelFileText(const std::string& name);
 

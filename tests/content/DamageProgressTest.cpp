@@ -8,6 +8,8 @@
 #include "ContentFiles.h"
 #include "support/ErrorRecorder.h"
 
+using namespace qv;
+
 namespace {
 
 using Statuses = std::map<std::pair<int, int>, LevelStatus>;

@@ -3,6 +3,8 @@
 #include "ContentFiles.h"
 #include "support/ErrorRecorder.h"
 
+using namespace qv;
+
 namespace {
 
 // The tutorial and three sets of 2, 3 and 2 levels: four sets in use.

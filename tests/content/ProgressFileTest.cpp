@@ -5,8 +5,10 @@
 #include <utility>
 
 #include "ContentFiles.h"
-#include "app/Settings.h"
+#include "content/Settings.h"
 #include "support/ErrorRecorder.h"
+
+using namespace qv;
 
 TEST(ProgressRecord, EncodingMatchesTheFileLayout) {
     const ProgressBytes bytes = EncodeProgressRecord(2, 13, LevelStatus::Solved);

@@ -3,6 +3,8 @@
 #include "ContentFiles.h"
 #include "support/ErrorRecorder.h"
 
+using namespace qv;
+
 TEST(SetList, TwoEntriesGiveThreeSets) {
     TempDir dir;
     ErrorRecorder errors;

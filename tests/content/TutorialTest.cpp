@@ -5,6 +5,8 @@
 #include "ContentFiles.h"
 #include "content/Tutorial.h"
 
+using namespace qv;
+
 namespace {
 
 struct Expected {

@@ -3,6 +3,8 @@
 #include "ContentFiles.h"
 #include "support/ErrorRecorder.h"
 
+using namespace qv;
+
 namespace {
 
 // A fresh installation with the tutorial, one set of four levels and a last set of two.

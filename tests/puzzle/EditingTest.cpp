@@ -3,6 +3,8 @@
 #include "LevelTestSupport.h"
 #include "support/ErrorRecorder.h"
 
+using namespace qv;
+
 namespace {
 
 TEST(NewLevel, DefaultLayout) {

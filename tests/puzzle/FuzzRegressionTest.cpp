@@ -4,6 +4,8 @@
 #include "LevelTestSupport.h"
 #include "puzzle/Solver.h"
 
+using namespace qv;
+
 namespace {
 
 // Plays a solver's answer with the game's own move rule.

@@ -4,6 +4,8 @@
 
 #include "puzzle/Level.h"
 
+using namespace qv;
+
 // The 6 by 3 "Mixing Colors" board: circle (0,2), star (0,1), triangle (0,0), goals in column 5.
 inline const char kMixingBoard[] = "6 3 7 2 1 3 7 7 7 1 4 5 7 7 7 4 2 6 7 7 0 2 0 1 0 0 5 2 5 1 5 0";
 

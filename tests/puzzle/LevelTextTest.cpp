@@ -6,6 +6,8 @@
 #include "support/ErrorRecorder.h"
 #include "support/TempDir.h"
 
+using namespace qv;
+
 namespace {
 
 const char kDefaultLevelFile[] =
@@ -125,7 +127,7 @@ TEST(LevelText, LoadMessages) {
     }
 }
 
-TEST(LevelText, InvalidColourKeepsCellsReadSoFar) {
+TEST(LevelText, InvalidColorKeepsCellsReadSoFar) {
     Level before;
     before.playHistory.push_back(Command{});
     const Loaded loaded = Load("5 2 1 2 3 4 5 6 7 8 1 1", before);

@@ -3,6 +3,8 @@
 #include "LevelTestSupport.h"
 #include "support/ErrorRecorder.h"
 
+using namespace qv;
+
 namespace {
 
 constexpr TileColor B = TileColor::Black;
@@ -60,7 +62,7 @@ TEST(MoveShape, RefusalsChangeNothing) {
     EXPECT_TRUE(rec.boxes.empty());
 }
 
-TEST(MoveShape, WhiteTakesTheShapesColourThenMixesOrBlocks) {
+TEST(MoveShape, WhiteTakesTheShapesColorThenMixesOrBlocks) {
     Level level = SmallBoard();
     ASSERT_TRUE(level.MoveShape(At(2, 0), 1, 0));
     EXPECT_EQ(level.Tile(1, 0), TileColor::Yellow);

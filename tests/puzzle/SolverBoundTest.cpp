@@ -14,6 +14,8 @@
 #include "LevelTestSupport.h"
 #include "puzzle/Solver.h"
 
+using namespace qv;
+
 namespace {
 
 constexpr int kTooMany = -2;

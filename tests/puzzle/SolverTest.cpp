@@ -3,6 +3,8 @@
 #include "LevelTestSupport.h"
 #include "puzzle/Solver.h"
 
+using namespace qv;
+
 namespace {
 
 // Replays a solution with the game's own move rule and says whether it ends solved.

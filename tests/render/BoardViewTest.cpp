@@ -8,6 +8,8 @@
 #include "render/BoardView.h"
 #include "render/MediaStore.h"
 
+using namespace qv;
+
 namespace {
 
 class TestBoard : public BoardView {
@@ -126,7 +128,7 @@ TEST_F(BoardViewTest, BoardSurfaceIsTransparentWhereNoTileIsDrawn) {
     EXPECT_TRUE(errors.boxes.empty());
 }
 
-TEST_F(BoardViewTest, InvalidColourIsReportedEachDrawAndNotDrawn) {
+TEST_F(BoardViewTest, InvalidColorIsReportedEachDrawAndNotDrawn) {
     CurrentLevel().Tile(3, 2) = static_cast<TileColor>(9);
     view->RenderBoard();
     view->DrawTiles();

@@ -4,6 +4,8 @@
 #include "render/Button.h"
 #include "render/SpriteList.h"
 
+using namespace qv;
+
 namespace {
 
 int clickSounds = 0;

@@ -2,7 +2,9 @@
 
 #include <SDL_ttf.h>
 
-#include "app/Application.h"
+#include "render/ScreenManager.h"
+
+using namespace qv;
 
 namespace {
 
@@ -24,12 +26,11 @@ public:
     ::testing::AddGlobalTestEnvironment(new SdlEnvironment);
 
 void ResetShell() {
-    Application& app = App();
-    app.currentState.reset();
-    app.savedState.reset();
-    app.running = true;
-    app.boxResult = -1;
-    app.display = SDL_GetVideoSurface();
+    ScreenManager& screens = Screens();
+    screens.currentState.reset();
+    screens.savedState.reset();
+    screens.running = true;
+    screens.boxResult = -1;
 }
 
 }  // namespace

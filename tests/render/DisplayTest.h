@@ -7,27 +7,11 @@
 #include <string>
 
 #include "support/ErrorRecorder.h"
+#include "support/FakeInput.h"
 #include "support/SdlEvents.h"
 #include "support/TempDir.h"
-#include "platform/sdl/Input.h"
 
-// A pointer and modifier state the test sets by hand.
-class ScriptedInput : public InputSource {
-public:
-    int x = 0;
-    int y = 0;
-    Uint8 buttons = 0;
-    Uint8 PointerState(int* px, int* py) override {
-        if (px) *px = x;
-        if (py) *py = y;
-        return buttons;
-    }
-    void WarpPointer(Uint16 wx, Uint16 wy) override {
-        x = wx;
-        y = wy;
-    }
-    SDLMod Modifiers() override { return KMOD_NONE; }
-};
+using namespace qv;
 
 class DisplayTest : public ::testing::Test {
 protected:
@@ -41,7 +25,7 @@ protected:
 
     TempDir dir;
     ErrorRecorder errors;
-    ScriptedInput input;
+    FakeInput input;
 };
 
 // The pixel value at (x, y) of a 32-bit surface.

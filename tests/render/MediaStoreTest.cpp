@@ -7,6 +7,8 @@
 #include "DisplayTest.h"
 #include "render/MediaStore.h"
 
+using namespace qv;
+
 namespace {
 
 // Every file the store loads. Each test picture is as wide as its place in this list plus
@@ -64,7 +66,7 @@ TEST_F(MediaStoreTest, EveryFileLandsInItsSlot) {
     for (int i = 8; i < kTutorialPictureSlots; ++i) EXPECT_EQ(p.tutorial[i], nullptr) << i;
 }
 
-TEST_F(MediaStoreTest, ColourCodesPickTheirPictures) {
+TEST_F(MediaStoreTest, ColorCodesPickTheirPictures) {
     LoadAllPictures();
     const struct {
         TileColor color;

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "DisplayTest.h"
-#include "app/Application.h"
-#include "render/MessageBoxOpeners.h"
+#include "render/ScreenManager.h"
+#include "render/MessageBoxes.h"
 #include "render/MessageBoxState.h"
+
+using namespace qv;
 
 namespace {
 
@@ -39,7 +41,7 @@ protected:
         WriteButton("cancel", 450, 380, SDLK_ESCAPE);
         auto screen = std::make_unique<CoveredScreen>(&coveredDeleted);
         covered = screen.get();
-        App().currentState = std::move(screen);
+        Screens().currentState = std::move(screen);
     }
 
     void WriteButton(const std::string& name, int x, int y, SDLKey key) {
@@ -136,15 +138,15 @@ TEST_F(MessageBoxTest, BoxShowsOverAFrozenCopyOfTheDisplay) {
 TEST_F(MessageBoxTest, PlainBoxClosesOnKeyReleaseAndRestoresTheCoveredScreen) {
     for (SDLKey key : {SDLK_ESCAPE, SDLK_SPACE, SDLK_RETURN}) {
         OpenMessageBox("Well done", "You solved it.", nullptr);
-        EXPECT_EQ(App().savedState.get(), covered);
-        ASSERT_NE(dynamic_cast<MessageBoxState*>(App().currentState.get()), nullptr);
-        EXPECT_EQ(static_cast<MessageBoxState*>(App().currentState.get())->sprites.count, 4);
+        EXPECT_EQ(Screens().savedState.get(), covered);
+        ASSERT_NE(dynamic_cast<MessageBoxState*>(Screens().currentState.get()), nullptr);
+        EXPECT_EQ(static_cast<MessageBoxState*>(Screens().currentState.get())->sprites.count, 4);
 
         Push(KeyEvent(SDL_KEYDOWN, key));
         Push(KeyEvent(SDL_KEYUP, key));
-        App().currentState->HandleEvents();
-        EXPECT_EQ(App().currentState.get(), covered) << key;
-        EXPECT_EQ(App().savedState, nullptr);
+        Screens().currentState->HandleEvents();
+        EXPECT_EQ(Screens().currentState.get(), covered) << key;
+        EXPECT_EQ(Screens().savedState, nullptr);
         EXPECT_FALSE(coveredDeleted);
     }
 }
@@ -152,7 +154,7 @@ TEST_F(MessageBoxTest, PlainBoxClosesOnKeyReleaseAndRestoresTheCoveredScreen) {
 TEST_F(MessageBoxTest, BoxFromFileLoadsItsPicture) {
     WritePicture("graphics/tutorial1.bmp", 20, 20, 0, 0, 255);
     OpenMessageBoxFromFile("Intro", "", "graphics/tutorial1.bmp");
-    auto* box = dynamic_cast<MessageBoxState*>(App().currentState.get());
+    auto* box = dynamic_cast<MessageBoxState*>(Screens().currentState.get());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(PictureTop(*box), 43);
     EXPECT_TRUE(errors.boxes.empty());
@@ -167,9 +169,9 @@ TEST_F(MessageBoxTest, SecondBoxReplacesTheFirstAndKeepsTheCoveredScreen) {
     OpenMessageBox("Your level has been saved", "", nullptr);
     OpenMessageBox("Your level has been saved", "", nullptr);
     EXPECT_FALSE(coveredDeleted);
-    EXPECT_EQ(App().savedState.get(), covered);
+    EXPECT_EQ(Screens().savedState.get(), covered);
     CloseBox();
-    EXPECT_EQ(App().currentState.get(), covered);
+    EXPECT_EQ(Screens().currentState.get(), covered);
 }
 
 TEST_F(MessageBoxTest, ChoiceBoxReturnsTheClickedButtonAndResetsTheResult) {
@@ -177,14 +179,14 @@ TEST_F(MessageBoxTest, ChoiceBoxReturnsTheClickedButtonAndResetsTheResult) {
     Push(MouseButtonEvent(SDL_MOUSEBUTTONUP, 360, 390));
     Push(QuitEvent());  // ends the wait should the click go unseen
     EXPECT_EQ(AskToSave(), 1);
-    EXPECT_EQ(App().boxResult, -1);
-    EXPECT_TRUE(App().running);
-    EXPECT_EQ(App().currentState.get(), covered);
-    EXPECT_EQ(App().savedState, nullptr);
+    EXPECT_EQ(Screens().boxResult, -1);
+    EXPECT_TRUE(Screens().running);
+    EXPECT_EQ(Screens().currentState.get(), covered);
+    EXPECT_EQ(Screens().savedState, nullptr);
 }
 
 TEST_F(MessageBoxTest, ChoiceBoxIgnoresAResultLeftByAnEarlierBox) {
-    App().boxResult = 0;  // as the OK button of a plain box leaves it
+    Screens().boxResult = 0;  // as the OK button of a plain box leaves it
     Push(MouseButtonEvent(SDL_MOUSEBUTTONDOWN, 360, 390));
     Push(MouseButtonEvent(SDL_MOUSEBUTTONUP, 360, 390));
     Push(QuitEvent());
@@ -198,17 +200,17 @@ TEST_F(MessageBoxTest, ChoiceBoxTakesReturnSpaceAndEscapeOnlyAsHotKeys) {
     Push(KeyEvent(SDL_KEYUP, SDLK_ESCAPE));
     Push(QuitEvent());
     EXPECT_EQ(AskToSave(), 2);
-    EXPECT_EQ(App().currentState.get(), covered);
+    EXPECT_EQ(Screens().currentState.get(), covered);
     EXPECT_EQ(covered->handled, 0);  // the covered screen never ran while the caller waited
 }
 
 TEST_F(MessageBoxTest, ClosingTheWindowEndsTheWaitWithoutAChoice) {
     Push(QuitEvent());
     EXPECT_EQ(AskToSave(), -1);
-    EXPECT_FALSE(App().running);
-    EXPECT_EQ(App().boxResult, -1);
-    EXPECT_EQ(App().currentState.get(), covered);
-    EXPECT_EQ(App().savedState, nullptr);
+    EXPECT_FALSE(Screens().running);
+    EXPECT_EQ(Screens().boxResult, -1);
+    EXPECT_EQ(Screens().currentState.get(), covered);
+    EXPECT_EQ(Screens().savedState, nullptr);
     EXPECT_FALSE(coveredDeleted);
 }
 

@@ -3,6 +3,8 @@
 #include "DisplayTest.h"
 #include "render/Text.h"
 
+using namespace qv;
+
 TEST_F(DisplayTest, TextThatCannotBeRenderedIsReported) {
     EXPECT_EQ(RenderBlended(nullptr, "x", SDL_Color{}), nullptr);
     FontPtr font = OpenUiFont(14);

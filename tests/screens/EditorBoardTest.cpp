@@ -2,6 +2,8 @@
 // shifting, and taking edits back.
 #include "EditorFixture.h"
 
+using namespace qv;
+
 namespace {
 
 class EditorBoardTest : public EditorTest {
@@ -56,7 +58,7 @@ TEST_F(EditorBoardTest, ThePaletteLatchesExactlyOneToolAndClicksPaintWithIt) {
     EXPECT_EQ(latched, 1);
 }
 
-TEST_F(EditorBoardTest, BlackIsRefusedUnderShapesAndGoalsButOtherColoursAreNot) {
+TEST_F(EditorBoardTest, BlackIsRefusedUnderShapesAndGoalsButOtherColorsAreNot) {
     ClickButton(EditorButton::Black);
     Click(MidX(0), MidY(0));  // the circle's tile
     // Painting across the circle's goal tile (1, 0) from an empty tile.

@@ -6,11 +6,13 @@
 #include <string>
 
 #include "EditorFixture.h"
-#include "app/Application.h"
-#include "app/Globals.h"
+#include "render/ScreenManager.h"
+#include "screens/ScreenSwitch.h"
 #include "puzzle/Level.h"
 #include "render/MessageBoxState.h"
 #include "screens/EditorCheck.h"
+
+using namespace qv;
 
 namespace {
 
@@ -124,7 +126,7 @@ TEST_F(EditorCheckTest, CtrlKShowsTheAnswerAndLeavesTheLevelAsItWas) {
     CtrlKey(SDLK_k);
     auto* box = Current<MessageBoxState>();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(App().savedState.get(), editor);
+    EXPECT_EQ(Screens().savedState.get(), editor);
     EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, "Solvable in 3 moves", ""));
     EXPECT_EQ(Snapshot(Edited()), before);
     EXPECT_EQ(Snapshot(EditorBaseline()), baseline);

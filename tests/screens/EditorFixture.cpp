@@ -4,11 +4,13 @@
 #include <cctype>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/Globals.h"
+#include "render/ScreenManager.h"
+#include "screens/ScreenSwitch.h"
 #include "content/LevelLibrary.h"
 #include "render/MessageBoxState.h"
 #include "support/SdlEvents.h"
+
+using namespace qv;
 
 namespace {
 

@@ -12,6 +12,8 @@
 #include "screens/EditorPalette.h"
 #include "screens/EditorState.h"
 
+using namespace qv;
+
 class EditorTest : public ScreenTest {
 protected:
     void SetUp() override;

@@ -2,11 +2,12 @@
 // play screen.
 #include "EditorFixture.h"
 
-#include "app/Application.h"
-#include "app/Globals.h"
+#include "render/ScreenManager.h"
 #include "render/MessageBoxState.h"
 #include "screens/MainMenuState.h"
 #include "screens/PlayState.h"
+
+using namespace qv;
 
 namespace {
 
@@ -88,7 +89,7 @@ TEST_F(EditorLeaveTest, CtrlSWritesTheLevelTextAndShowsTheNotice) {
 
     auto* box = Current<MessageBoxState>();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(App().savedState.get(), editor);
+    EXPECT_EQ(Screens().savedState.get(), editor);
     EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, "Your level has been saved", ""));
     EXPECT_EQ(editor->savedName, "Red Top");
     EXPECT_TRUE(Edited().SameContent(EditorBaseline()));
@@ -212,9 +213,9 @@ TEST_F(EditorLeaveTest, ClosingTheWindowDuringTheQuestionIsAnIllegalResultAndEnd
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].title, "Error");
     EXPECT_EQ(recorder.boxes[0].text, "Illegal dialog box result.");
-    EXPECT_FALSE(App().running);
+    EXPECT_FALSE(Screens().running);
     EXPECT_EQ(Editor(), editor);
-    EXPECT_EQ(App().savedState, nullptr);
+    EXPECT_EQ(Screens().savedState, nullptr);
     EXPECT_EQ(Edited().Tile(2, 0), TileColor::Red);
     // What the player saw when the error came: the question, word for word.
     EXPECT_TRUE(HoldsBox(display.copy.get(), kBoxX, kBoxY, kQuestionTitle, kQuestionText));

@@ -4,6 +4,8 @@
 
 #include "screens/EditorNameField.h"
 
+using namespace qv;
+
 namespace {
 
 class EditorNameTest : public EditorTest {

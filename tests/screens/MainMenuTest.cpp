@@ -3,13 +3,15 @@
 
 #include <cstdio>
 
-#include "app/Application.h"
-#include "app/Globals.h"
-#include "app/Settings.h"
+#include "render/ScreenManager.h"
+#include "screens/EditorBaseline.h"
+#include "content/Settings.h"
 #include "content/LevelLibrary.h"
 #include "puzzle/Level.h"
 #include "screens/MainMenuState.h"
 #include "screens/PlayState.h"
+
+using namespace qv;
 
 namespace {
 
@@ -155,13 +157,13 @@ TEST_F(MainMenuTest, SwitchesTurnMusicAndSoundOnAndOffAndSaveThem) {
 
 TEST_F(MainMenuTest, QuitButtonAndWindowCloseStopTheGame) {
     Click(650, 540);
-    EXPECT_FALSE(App().running);
-    App().running = true;
+    EXPECT_FALSE(Screens().running);
+    Screens().running = true;
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
     Pass();
-    EXPECT_FALSE(App().running);
+    EXPECT_FALSE(Screens().running);
 }
 
 TEST_F(MainMenuTest, PreviewIsCentredOnTheUsedTiles) {
@@ -187,7 +189,7 @@ TEST_F(MainMenuTest, PreviewOfAnAllBlackBoardLandsWhereAFullOneDoes) {
     EXPECT_EQ(menu->sprites.sprites[3].y, 150);
 }
 
-TEST_F(MainMenuTest, PreviewReportsAnInvalidTileColour) {
+TEST_F(MainMenuTest, PreviewReportsAnInvalidTileColor) {
     Library().CurrentLevel().Tile(0, 0) = static_cast<TileColor>(9);
     KeyDown(SDLK_UP);  // nothing to go up to, but the preview is rebuilt
     Pass();
@@ -195,7 +197,7 @@ TEST_F(MainMenuTest, PreviewReportsAnInvalidTileColour) {
 }
 
 TEST_F(MainMenuTest, UnnamedSetsGetEmptyRowsWithoutErrors) {
-    App().currentState.reset();
+    Screens().currentState.reset();
     std::remove("Beta.txt");  // a missing list leaves five unnamed sets
     ResetLibrary();
     recorder.boxes.clear();

@@ -2,12 +2,15 @@
 // level, the way back to the menu after the last levels, and the way back to the editor.
 #include "ScreenFixture.h"
 
-#include "app/Application.h"
+#include "render/MessageBoxes.h"
+#include "render/ScreenManager.h"
 #include "content/LevelLibrary.h"
 #include "puzzle/Level.h"
 #include "render/MessageBoxState.h"
 #include "screens/MainMenuState.h"
 #include "screens/PlayState.h"
+
+using namespace qv;
 
 namespace {
 
@@ -42,7 +45,7 @@ TEST_F(PlayCompletionTest, SolvingRecordsProgressThenShowsWellDoneOverTheNextLev
 
     Pass();  // the completion sequence
     ASSERT_NE(Current<MessageBoxState>(), nullptr);
-    EXPECT_EQ(App().savedState.get(), play);
+    EXPECT_EQ(Screens().savedState.get(), play);
     EXPECT_FALSE(play->solved);
     EXPECT_EQ(Library().currentLevelIndex, 1);
     EXPECT_EQ(Library().levels[0].circlePos, (TilePos{0, 0})) << "the solved level was restarted";
@@ -59,7 +62,7 @@ TEST_F(PlayCompletionTest, SolvingTheLastLevelOfTheSetBeforeTheLastReturnsToTheM
     SolveLine();
     Pass();
     EXPECT_NE(Current<MainMenuState>(), nullptr);
-    EXPECT_EQ(App().savedState, nullptr) << "no completion box";
+    EXPECT_EQ(Screens().savedState, nullptr) << "no completion box";
     EXPECT_EQ(Library().CurrentLevel().name, "Last Of Second");
     EXPECT_TRUE(Library().CurrentLevel().playHistory.empty());
 }
@@ -69,7 +72,7 @@ TEST_F(PlayCompletionTest, SolvingTheLastLevelOfTheLastSetReturnsToTheMenu) {
     SolveLine();
     Pass();
     EXPECT_NE(Current<MainMenuState>(), nullptr);
-    EXPECT_EQ(App().savedState, nullptr);
+    EXPECT_EQ(Screens().savedState, nullptr);
     EXPECT_EQ(Library().sets[3].levelStatus[0], LevelStatus::Solved);
 }
 
@@ -80,7 +83,7 @@ TEST_F(PlayCompletionTest, SolvingALevelTriedFromTheEditorGoesBackWithTheLevelAt
     Pass();
     EXPECT_EQ(Current<PlayState>(), nullptr);
     EXPECT_EQ(Current<MainMenuState>(), nullptr);
-    EXPECT_EQ(App().savedState, nullptr);
+    EXPECT_EQ(Screens().savedState, nullptr);
     EXPECT_EQ(Library().CurrentLevel().circlePos, (TilePos{0, 0}));
     EXPECT_TRUE(Library().CurrentLevel().playHistory.empty());
 }

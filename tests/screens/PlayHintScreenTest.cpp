@@ -3,13 +3,15 @@
 #include <cstring>
 
 #include "ScreenFixture.h"
-#include "app/Application.h"
+#include "render/ScreenManager.h"
 #include "content/LevelLibrary.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxState.h"
 #include "screens/PlayState.h"
+
+using namespace qv;
 
 namespace {
 
@@ -103,7 +105,7 @@ protected:
         Pass();
         auto* box = Current<MessageBoxState>();
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(App().savedState.get(), screen);
+        EXPECT_EQ(Screens().savedState.get(), screen);
         MessageBoxState expected(title, text, static_cast<SDL_Surface*>(nullptr), {});
         EXPECT_TRUE(SamePixels(box->box.get(), expected.box.get())) << title;
         EXPECT_TRUE(level().SameContent(before));

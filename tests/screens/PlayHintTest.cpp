@@ -8,6 +8,8 @@
 #include "puzzle/Level.h"
 #include "screens/PlayHint.h"
 
+using namespace qv;
+
 namespace {
 
 Level Board(const std::string& numbers) { return ParseLevelString(numbers, "Test", "", "", ""); }

@@ -6,6 +6,8 @@
 #include "render/MediaStore.h"
 #include "screens/PlayState.h"
 
+using namespace qv;
+
 namespace {
 
 class PlayInputTest : public ScreenTest {

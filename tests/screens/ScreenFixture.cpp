@@ -5,12 +5,15 @@
 
 #include <atomic>
 
-#include "app/Application.h"
-#include "app/Settings.h"
+#include "render/ScreenManager.h"
+#include "screens/ScreenSwitch.h"
+#include "content/Settings.h"
 #include "content/LevelLibrary.h"
 #include "render/MediaStore.h"
 #include "screens/MainMenuState.h"
 #include "support/SdlEvents.h"
+
+using namespace qv;
 
 namespace {
 
@@ -43,18 +46,6 @@ SDL_Surface* TestPicture(Uint32 color) {
 }
 
 }  // namespace
-
-Uint8 FakeInput::PointerState(int* px, int* py) {
-    if (px) *px = x;
-    if (py) *py = y;
-    return buttons;
-}
-
-void FakeInput::WarpPointer(Uint16 wx, Uint16 wy) {
-    warps.emplace_back(wx, wy);
-    x = wx;
-    y = wy;
-}
 
 void ScreenTest::SetUp() {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_TIMER), 0) << SDL_GetError();
@@ -111,10 +102,10 @@ void ScreenTest::SetUp() {
 }
 
 void ScreenTest::TearDown() {
-    App().currentState.reset();
-    App().savedState.reset();
-    App().running = true;
-    App().boxResult = -1;
+    Screens().currentState.reset();
+    Screens().savedState.reset();
+    Screens().running = true;
+    Screens().boxResult = -1;
     Mix_HaltChannel(-1);
     for (ChunkPtr& slot : Sounds()) slot.reset();
     Mix_CloseAudio();
@@ -152,16 +143,16 @@ void ScreenTest::OpenPlay(int set, int level) {
     Pass();  // the intro pass reads no input
 }
 
-GameState* ScreenTest::CurrentScreen() { return App().currentState.get(); }
+GameState* ScreenTest::CurrentScreen() { return Screens().currentState.get(); }
 
 void ScreenTest::Pass() {
-    ASSERT_TRUE(App().currentState) << "no screen is current";
+    ASSERT_TRUE(Screens().currentState) << "no screen is current";
     watchdogFired = false;
     SDL_TimerID timer = SDL_AddTimer(kWatchdogMs, Watchdog, nullptr);
-    App().currentState->HandleEvents();
+    Screens().currentState->HandleEvents();
     SDL_RemoveTimer(timer);
     EXPECT_FALSE(watchdogFired) << "the screen waited for input that never came";
-    if (App().currentState) App().currentState->Draw();
+    if (Screens().currentState) Screens().currentState->Draw();
 }
 
 void ScreenTest::Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }

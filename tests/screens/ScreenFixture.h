@@ -9,25 +9,14 @@
 #include <utility>
 #include <vector>
 
-#include "app/GameState.h"
-#include "platform/sdl/Input.h"
+#include "render/GameState.h"
 #include "puzzle/Types.h"
-#include "render/Sounds.h"
+#include "audio/Sounds.h"
 #include "support/ErrorRecorder.h"
+#include "support/FakeInput.h"
 #include "support/TempDir.h"
 
-class FakeInput : public InputSource {
-public:
-    int x = 0;
-    int y = 0;
-    Uint8 buttons = 0;
-    SDLMod mod = KMOD_NONE;
-    std::vector<std::pair<int, int>> warps;
-
-    Uint8 PointerState(int* px, int* py) override;
-    void WarpPointer(Uint16 wx, Uint16 wy) override;
-    SDLMod Modifiers() override { return mod; }
-};
+using namespace qv;
 
 struct StatusRecord {
     int set;

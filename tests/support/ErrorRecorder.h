@@ -5,7 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ErrorReport.h"
+#include "util/ErrorReport.h"
+
+using namespace qv;
 
 class ErrorRecorder : public ErrorSink {
 public:

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
+
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {

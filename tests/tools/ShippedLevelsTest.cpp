@@ -17,6 +17,8 @@
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 
+using namespace qv;
+
 namespace {
 
 constexpr char kCreativeSetName[] = "be creative";

@@ -11,10 +11,12 @@
 
 #include "content/LevelLibrary.h"
 #include "content/Tutorial.h"
-#include "platform/ErrorReport.h"
+#include "util/ErrorReport.h"
 #include "puzzle/BoardCentring.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
+
+using namespace qv;
 
 namespace {
 

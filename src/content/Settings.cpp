@@ -1,0 +1,68 @@
+#include "content/Settings.h"
+
+#include <fstream>
+
+#include "content/LevelLibrary.h"
+
+namespace qv {
+
+namespace {
+
+constexpr const char* kAudioFile = "./config/audio.config";
+constexpr const char* kVideoFile = "./config/video.config";
+
+// Opens `path` and hands the stream to `read`; a file that can't be opened reads as a failure.
+template <typename Reader>
+bool LoadFile(const char* path, std::ios::openmode mode, Reader read) {
+    std::ifstream in(path, mode);
+    return in.is_open() && read(in, TheSettings());
+}
+
+}  // namespace
+
+Settings& TheSettings() {
+    static Settings settings;
+    return settings;
+}
+
+// Each reader fills a copy and stores it only when every item arrived, so a half-read file
+// never leaves a mix of old and new values behind.
+bool ReadAudioSettings(std::istream& in, Settings& settings) {
+    Settings read = settings;
+    in >> read.audioValue1 >> read.audioValue2 >> read.menuMusicFile >> read.playlistFile
+        >> read.audioWord3;
+    if (in.fail()) return false;
+    settings = read;
+    return true;
+}
+
+bool ReadVideoSettings(std::istream& in, Settings& settings) {
+    Settings read = settings;
+    in >> read.screenWidth >> read.screenHeight >> read.screenBpp;
+    if (in.fail()) return false;
+    // A negative size or depth can't describe a window; SDL would be handed a nonsense mode.
+    if (read.screenWidth < 0 || read.screenHeight < 0 || read.screenBpp < 0) return false;
+    settings = read;
+    return true;
+}
+
+bool ReadUserSettings(std::istream& in, Settings& settings) {
+    // Raw bytes: a volume of 9, 10, 13 or 32 is a value, not whitespace to skip.
+    char bytes[3];
+    in.read(bytes, sizeof bytes);
+    if (in.gcount() != static_cast<std::streamsize>(sizeof bytes)) return false;
+    settings.musicVolume = static_cast<unsigned char>(bytes[0]);
+    settings.soundVolume = static_cast<unsigned char>(bytes[1]);
+    settings.fullscreen = static_cast<unsigned char>(bytes[2]) == 1;
+    return true;
+}
+
+bool LoadAudioSettings() { return LoadFile(kAudioFile, std::ios::in, ReadAudioSettings); }
+
+bool LoadVideoSettings() { return LoadFile(kVideoFile, std::ios::in, ReadVideoSettings); }
+
+bool LoadUserSettings() {
+    return LoadFile(kProgressFilePath, std::ios::in | std::ios::binary, ReadUserSettings);
+}
+
+}  // namespace qv

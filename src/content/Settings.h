@@ -1,0 +1,37 @@
+#pragma once
+// The audio, video and user settings read at start-up.
+#include <cstdint>
+#include <istream>
+#include <string>
+
+namespace qv {
+
+struct Settings {
+    int32_t audioValue1 = 0;
+    int32_t audioValue2 = 0;
+    std::string menuMusicFile;
+    std::string playlistFile;
+    std::string audioWord3;
+    int32_t musicVolume = 0;  // 0..255; 0 is music off
+    int32_t soundVolume = 0;  // 0..255; 0 is silent
+    bool fullscreen = false;
+    int32_t screenWidth = 0;
+    int32_t screenHeight = 0;
+    int32_t screenBpp = 0;
+};
+
+// The process-wide record.
+Settings& TheSettings();
+
+// Readers for "./config/audio.config", "./config/video.config" and the first three bytes of
+// "./progress.save"; true when every item was read.
+bool LoadAudioSettings();
+bool LoadVideoSettings();
+bool LoadUserSettings();
+
+// The same readers on any stream, for tests and fuzzing.
+bool ReadAudioSettings(std::istream& in, Settings& settings);
+bool ReadVideoSettings(std::istream& in, Settings& settings);
+bool ReadUserSettings(std::istream& in, Settings& settings);
+
+}  // namespace qv

@@ -1,0 +1,29 @@
+#pragma once
+// A screen the main loop drives: it waits for and handles input, then composes its picture;
+// and the one way every screen reads its input.
+#include <SDL.h>
+
+#include <functional>
+
+namespace qv {
+
+class GameState {
+public:
+    virtual ~GameState() = default;
+    virtual void HandleEvents() = 0;
+    virtual void Draw() = 0;
+};
+
+// What handling an event left behind: go on with the next one, or stop at once because the
+// screen is no longer current (deleted by a switch, or parked under a message box) and must
+// touch nothing of itself.
+enum class EventFlow { Continue, Stop };
+
+// Waits until input arrives, then hands every queued event to `handle` until it says Stop.
+// Returns Stop when the handler stopped, Continue when the queue ran dry.
+EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& handle);
+
+// Takes every pending event off the queue and drops it: input queued for a screen just left.
+void DiscardPendingEvents();
+
+}  // namespace qv

@@ -1,0 +1,10 @@
+#include "screens/EditorBaseline.h"
+
+namespace qv {
+
+Level& EditorBaseline() {
+    static Level baseline;
+    return baseline;
+}
+
+}  // namespace qv

@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""Holds the code against the layer order that src/CMakeLists.txt declares.
+
+Every qv_layer(NAME USES ...) line there names what the files of src/NAME/ may include besides
+their own folder. This check fails, naming the file and the include, when a file includes a
+layer it does not use, reaches another folder by a relative path, or includes SDL in a layer that
+builds without it; when a source file of src/ is missing from the build's lists; and when the
+README's folder table shows a different order.
+
+    check_layers.py [--root DIR]
+"""
+import argparse
+import os
+import re
+import sys
+
+LAYER_CALL = re.compile(r"qv_layer\((.*?)\)", re.S)
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
+KEYWORDS = ("USES", "SOURCES", "LIBS")
+
+
+def read_layers(cmake_text):
+    """[(name, uses, sources, libs)] in the order of the file, bottom layer first."""
+    layers = []
+    for call in LAYER_CALL.finditer(re.sub(r"#.*", "", cmake_text)):
+        words = call.group(1).split()
+        name, fields, key = words[0], {k: [] for k in KEYWORDS}, None
+        for word in words[1:]:
+            if word in KEYWORDS:
+                key = word
+            elif key:
+                fields[key].append(word)
+        layers.append((name, fields["USES"], fields["SOURCES"], fields["LIBS"]))
+    return layers
+
+
+def readme_uses(readme_text):
+    """{folder: [layers]} from the README's folder table rows "| `src/x` | ... | uses |"."""
+    table = {}
+    for line in readme_text.splitlines():
+        cells = [c.strip() for c in line.strip().strip("|").split("|")]
+        match = re.fullmatch(r"`src/(\w+)`", cells[0]) if len(cells) >= 3 else None
+        if match:
+            table[match.group(1)] = re.findall(r"`(\w+)`", cells[-1])
+    return table
+
+
+def check(root):
+    faults = []
+    cmake = os.path.join(root, "src", "CMakeLists.txt")
+    with open(cmake) as f:
+        cmake_text = f.read()
+    layers = read_layers(cmake_text)
+    names = [name for name, *_ in layers]
+    uses = {name: set(used) for name, used, _, _ in layers}
+    for name, used, _, _ in layers:
+        for below in used:
+            if below not in names[:names.index(name)]:
+                faults.append(f"src/CMakeLists.txt: {name} uses {below}, which is not a layer below it")
+    # A layer builds with SDL when it or anything below it links an SDL library.
+    with_sdl = set()
+    for name, used, _, libs in layers:
+        if any("SDL" in lib for lib in libs) or any(u in with_sdl for u in used):
+            with_sdl.add(name)
+
+    listed = {src for _, _, sources, _ in layers for src in sources}
+    listed |= set(re.findall(r"add_executable\(\S+\s+(\S+\.cpp)\)", cmake_text))
+    for name in names:
+        folder = os.path.join(root, "src", name)
+        for dirpath, _, files in os.walk(folder):
+            for file in sorted(files):
+                path = os.path.join(dirpath, file)
+                rel = os.path.relpath(path, os.path.join(root, "src"))
+                if file.endswith(".cpp") and rel not in listed:
+                    faults.append(f"src/{rel}: not in the sources of src/CMakeLists.txt")
+                if not file.endswith((".cpp", ".h")):
+                    continue
+                with open(path) as f:
+                    text = f.read()
+                for match in INCLUDE.finditer(text):
+                    line = text.count("\n", 0, match.start()) + 1
+                    where = f"src/{rel}:{line}: #include {match.group(1)}{match.group(2)}"
+                    target = match.group(2)
+                    if match.group(1) == "<":
+                        if target.startswith("SDL") and name not in with_sdl:
+                            faults.append(f"{where}: {name} is built without SDL")
+                        continue
+                    if ".." in target.split("/"):
+                        faults.append(f"{where}: reach other folders by layer, not by a relative path")
+                        continue
+                    top = target.split("/")[0]
+                    if "/" in target and top in names and top != name and top not in uses[name]:
+                        allowed = ", ".join(sorted(uses[name])) or "nothing"
+                        faults.append(f"{where}: {name} may include only its own headers and {allowed}")
+
+    with open(os.path.join(root, "README.md")) as f:
+        table = readme_uses(f.read())
+    for name in names:
+        if name not in table:
+            faults.append(f"README.md: the folder table has no row for src/{name}")
+        elif set(table[name]) != uses[name]:
+            faults.append(f"README.md: src/{name} uses {sorted(table[name])} in the folder table, "
+                          f"{sorted(uses[name])} in src/CMakeLists.txt")
+    return faults
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--root", default=os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+    faults = check(parser.parse_args().root)
+    for fault in faults:
+        print("layer fault: " + fault)
+    print("layer check: " + (f"{len(faults)} faults" if faults else "all good"))
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
