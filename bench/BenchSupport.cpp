@@ -7,9 +7,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "util/BoundedLine.h"
 #include "content/LevelLibrary.h"
 #include "content/Tutorial.h"
+#include "util/BoundedLine.h"
 
 using namespace qv;
 

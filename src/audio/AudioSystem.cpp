@@ -4,12 +4,12 @@
 
 #include <fstream>
 
-#include "content/Settings.h"
 #include "audio/Playlist.h"
+#include "audio/Sounds.h"
 #include "audio/Volume.h"
 #include "content/LevelLibrary.h"
+#include "content/Settings.h"
 #include "util/ErrorReport.h"
-#include "audio/Sounds.h"
 
 namespace qv {
 

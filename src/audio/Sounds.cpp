@@ -5,9 +5,9 @@
 #include <fstream>
 #include <string>
 
-#include "content/Settings.h"
 #include "audio/AudioSystem.h"
 #include "audio/Volume.h"
+#include "content/Settings.h"
 #include "util/BoundedLine.h"
 #include "util/ErrorReport.h"
 

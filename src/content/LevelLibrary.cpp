@@ -4,8 +4,8 @@
 #include <fstream>
 #include <memory>
 
-#include "util/BoundedLine.h"
 #include "content/Tutorial.h"
+#include "util/BoundedLine.h"
 
 namespace qv {
 

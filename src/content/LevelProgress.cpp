@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "content/Settings.h"
 #include "content/LevelLibrary.h"
 #include "content/ProgressRecord.h"
+#include "content/Settings.h"
 #include "util/ReplaceFile.h"
 
 namespace qv {

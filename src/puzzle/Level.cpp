@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "util/ErrorReport.h"
 #include "puzzle/MoveRule.h"
+#include "util/ErrorReport.h"
 
 namespace qv {
 

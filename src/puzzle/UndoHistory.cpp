@@ -1,5 +1,5 @@
-#include "util/ErrorReport.h"
 #include "puzzle/Level.h"
+#include "util/ErrorReport.h"
 
 namespace qv {
 

@@ -1,12 +1,12 @@
 #include "render/BoardView.h"
 
 #include "content/LevelLibrary.h"
-#include "util/ErrorReport.h"
 #include "platform/Input.h"
 #include "platform/SdlErrorReport.h"
 #include "puzzle/BoardCentring.h"
 #include "render/MediaStore.h"
 #include "render/Text.h"
+#include "util/ErrorReport.h"
 
 namespace qv {
 

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "render/GameState.h"
 #include "puzzle/Types.h"
+#include "render/GameState.h"
 #include "render/SpriteList.h"
 #include "render/Surface.h"
 
@@ -56,18 +56,20 @@ int GoalSlot(ShapeKind kind);
 
 class BoardView : public GameState {
 public:
+    SpriteList sprites;  // what the screen shows, drawn every frame
+
+    BoardView();
+    ~BoardView() override;
+    BoardView(const BoardView&) = delete;
+    BoardView& operator=(const BoardView&) = delete;
+
+protected:
     SurfacePtr nameLabel;     // null when the level has no name or it couldn't be rendered
     SurfacePtr boardSurface;  // 540 by 420, pixel value 0 transparent
     int16_t offsetX = 0;      // tile grid offset inside the board area
     int16_t offsetY = 0;
     int32_t pointerX = 0;     // last pointer position the derived screen stored
     int32_t pointerY = 0;
-    SpriteList sprites;
-
-    BoardView();
-    ~BoardView() override;
-    BoardView(const BoardView&) = delete;
-    BoardView& operator=(const BoardView&) = delete;
 
     // Background, board, goal and shape pictures into slots 0 and 2 to 8.
     void AttachBoardPictures();
@@ -89,7 +91,6 @@ public:
     // Offsets that centre the bounding box of the non-empty tiles in the board area.
     void CentreOnUsedTiles();
 
-protected:
     static Level& BoardLevel();
 };
 

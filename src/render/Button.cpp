@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "util/ErrorReport.h"
 #include "platform/Input.h"
 #include "render/MediaStore.h"
+#include "util/ErrorReport.h"
 
 namespace qv {
 

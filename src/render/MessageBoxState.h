@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "render/GameState.h"
 #include "render/Button.h"
+#include "render/GameState.h"
 #include "render/SpriteList.h"
 #include "render/Surface.h"
 

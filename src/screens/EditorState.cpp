@@ -4,7 +4,6 @@
 
 #include "audio/AudioSystem.h"
 #include "content/LevelLibrary.h"
-#include "util/ErrorReport.h"
 #include "platform/Clock.h"
 #include "platform/Input.h"
 #include "puzzle/Level.h"
@@ -14,6 +13,7 @@
 #include "screens/EditorCheck.h"
 #include "screens/EditorNameField.h"
 #include "screens/ScreenSwitch.h"
+#include "util/ErrorReport.h"
 
 namespace qv {
 
@@ -63,8 +63,8 @@ EditorState::EditorState() {
     // Name typing needs the characters, not just the keys.
     SDL_EnableUNICODE(1);
     for (const EditorButtonFile& file : kEditorButtonFiles)
-        ButtonFor(file.button).LoadButton(file.path, &sprites.sprites[file.slot]);
-    ButtonFor(EditorButton::White).SetToggled(true);
+        PaletteButton(file.button).LoadButton(file.path, &sprites.sprites[file.slot]);
+    PaletteButton(EditorButton::White).SetToggled(true);
 }
 
 EditorState::~EditorState() {
@@ -156,7 +156,7 @@ void EditorState::SelectTool(EditorButton which) {
     // The tool buttons are a palette: exactly one of the fourteen stays latched.
     for (int i = Index(EditorButton::Red); i <= Index(EditorButton::TriangleGoal); ++i)
         buttons[i].SetToggled(false);
-    ButtonFor(which).SetToggled(true);
+    PaletteButton(which).SetToggled(true);
     toolKind = tool->kind;
     switch (tool->kind) {
     case ToolKind::Color: selectedColor = static_cast<TileColor>(tool->value); break;

@@ -28,6 +28,19 @@ inline constexpr const char* kSaveQuestionText =
 
 class EditorState : public BoardView {
 public:
+    EditorState();
+    ~EditorState() override;
+
+    void HandleEvents() override;
+    void Draw() override;
+
+    // What the player sees of the editor besides its sprites: whether typed keys go to the name
+    // (the caret shows), the name Discard puts back, and each button's look.
+    bool EditingName() const { return editingName; }
+    const std::string& SavedName() const { return savedName; }
+    const Button& ButtonFor(EditorButton which) const { return buttons[Index(which)]; }
+
+private:
     TileColor selectedColor = TileColor::White;
     ShapeKind selectedShape = ShapeKind::Circle;
     ShapeKind selectedGoal = ShapeKind::Circle;
@@ -41,15 +54,8 @@ public:
     int32_t pointerTravel = 0;  // |dx| + |dy| since the last button press
     std::array<Button, kEditorButtonCount> buttons;
 
-    EditorState();
-    ~EditorState() override;
+    Button& PaletteButton(EditorButton which) { return buttons[Index(which)]; }
 
-    void HandleEvents() override;
-    void Draw() override;
-
-    Button& ButtonFor(EditorButton which) { return buttons[Index(which)]; }
-
-private:
     EventFlow HandleEvent(const SDL_Event& event);
     EventFlow OfferToButtons(const SDL_Event& event);
     EventFlow ActOnClick(EditorButton which);

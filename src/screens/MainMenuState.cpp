@@ -3,7 +3,6 @@
 #include "audio/AudioSystem.h"
 #include "content/LevelLibrary.h"
 #include "content/Settings.h"
-#include "util/ErrorReport.h"
 #include "platform/EventWait.h"
 #include "platform/Input.h"
 #include "platform/SdlErrorReport.h"
@@ -12,6 +11,7 @@
 #include "screens/EditorBaseline.h"
 #include "screens/MenuLayout.h"
 #include "screens/ScreenSwitch.h"
+#include "util/ErrorReport.h"
 
 namespace qv {
 

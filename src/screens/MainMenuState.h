@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "render/GameState.h"
 #include "puzzle/Types.h"
 #include "render/Button.h"
+#include "render/GameState.h"
 #include "render/SpriteList.h"
 #include "render/Surface.h"
 #include "render/Text.h"
@@ -20,7 +20,23 @@ struct ListBox;
 
 class MainMenuState : public GameState {
 public:
-    SpriteList sprites;
+    SpriteList sprites;  // what the menu shows, drawn every frame
+
+    MainMenuState();
+    ~MainMenuState() override;
+    MainMenuState(const MainMenuState&) = delete;
+    MainMenuState& operator=(const MainMenuState&) = delete;
+
+    void HandleEvents() override;
+    void Draw() override;
+
+    // The looks of the buttons that change: Edit shown only for the player's own set, the two
+    // switches latched while music or sound is on.
+    bool EditShown() const { return editButton.visible; }
+    bool MusicSwitchOn() const { return musicButton.toggled; }
+    bool SoundSwitchOn() const { return soundButton.toggled; }
+
+private:
     SurfacePtr levelListSurface;
     SurfacePtr setListSurface;
     SurfacePtr previewSurface;
@@ -31,19 +47,10 @@ public:
     Button musicButton;
     Button soundButton;
 
-    MainMenuState();
-    ~MainMenuState() override;
-    MainMenuState(const MainMenuState&) = delete;
-    MainMenuState& operator=(const MainMenuState&) = delete;
-
-    void HandleEvents() override;
-    void Draw() override;
-
     void BuildSetList();
     void BuildLevelList();
     void BuildPreview();
 
-private:
     struct ListRow {
         std::string text;
         bool current;

@@ -4,17 +4,17 @@
 #include <cstdlib>
 
 #include "audio/AudioSystem.h"
+#include "audio/Sounds.h"
 #include "content/LevelLibrary.h"
-#include "util/ErrorReport.h"
 #include "platform/Clock.h"
 #include "platform/Input.h"
 #include "puzzle/Level.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxes.h"
 #include "render/ScreenManager.h"
-#include "audio/Sounds.h"
 #include "screens/PlayHint.h"
 #include "screens/ScreenSwitch.h"
+#include "util/ErrorReport.h"
 
 namespace qv {
 

@@ -15,6 +15,20 @@ namespace qv {
 
 class PlayState : public BoardView {
 public:
+    PlayState();
+    ~PlayState() override;
+
+    void HandleEvents() override;
+    void Draw() override;
+
+    // What the player has done so far, as tests and the shell may ask: every shape is home and
+    // the completion comes on the next pass; a shape is held by the pointer; the shape the arrow
+    // keys move.
+    bool SolvePending() const { return solved; }
+    bool Dragging() const { return dragging; }
+    std::optional<ShapeKind> SelectedShape() const { return selectedShape; }
+
+private:
     bool solved = false;  // all shapes home: the completion sequence runs on the next pass
     Button exitButton;
     Button undoButton;
@@ -26,11 +40,16 @@ public:
     int32_t dragDistance = 0;  // pointer travel since the last button press
     bool hintShown = false;    // slot 14 holds a hint, not the hover arrow
 
-    PlayState();
-    ~PlayState() override;
-
-    void HandleEvents() override;
-    void Draw() override;
+    // Each returns Stop when this pass must end at once: the screen has been left (and so no
+    // longer exists), or a box now covers it and is to read the rest of the input.
+    EventFlow PollButtons();
+    EventFlow HandleEvent(const SDL_Event& event);
+    EventFlow HandleKeyUp(const SDL_KeyboardEvent& key);
+    // Stop when a box now covers the screen and this pass must end.
+    EventFlow ShowHint();
+    void Leave();  // back to the editor or the menu; the screen is gone afterwards
+    void RunCompletion();
+    void CheckSolved();
 
     void Restart();
     void Undo();
@@ -41,19 +60,6 @@ public:
     void WarpIntoTile(TilePos tile);
     void UpdateHoverArrow();
     void UpdateHelpDiagram();
-    void CheckSolved();
-    // Stop when a box now covers the screen and this pass must end.
-    EventFlow ShowHint();
-
-private:
-    // Each returns Stop when this pass must end at once: the screen has been left (and so no
-    // longer exists), or a box now covers it and is to read the rest of the input.
-    EventFlow PollButtons();
-    EventFlow HandleEvent(const SDL_Event& event);
-    EventFlow HandleKeyUp(const SDL_KeyboardEvent& key);
-    void Leave();  // back to the editor or the menu; the screen is gone afterwards
-    void RunCompletion();
-
     void HandleMotion(const SDL_MouseMotionEvent& motion);
     void SelectShape(std::optional<ShapeKind> kind);
     void MoveSelected(int dx, int dy);

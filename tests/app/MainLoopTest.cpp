@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "support/ErrorRecorder.h"
 #include "app/Application.h"
 #include "render/ScreenManager.h"
+#include "support/ErrorRecorder.h"
 #include "util/ErrorReport.h"
 
 using namespace qv;

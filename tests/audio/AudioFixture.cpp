@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "content/Settings.h"
 #include "audio/AudioSystem.h"
 #include "audio/Sounds.h"
+#include "content/Settings.h"
 
 using namespace qv;
 

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "AudioFixture.h"
-#include "content/Settings.h"
 #include "audio/AudioSystem.h"
+#include "audio/Sounds.h"
 #include "audio/Volume.h"
 #include "content/LevelLibrary.h"
-#include "audio/Sounds.h"
+#include "content/Settings.h"
 
 using namespace qv;
 

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "AudioFixture.h"
-#include "content/Settings.h"
 #include "audio/AudioSystem.h"
 #include "audio/Sounds.h"
+#include "content/Settings.h"
 
 using namespace qv;
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "DisplayTest.h"
-#include "render/ScreenManager.h"
-#include "render/MessageBoxes.h"
 #include "render/MessageBoxState.h"
+#include "render/MessageBoxes.h"
+#include "render/ScreenManager.h"
 
 using namespace qv;
 

@@ -23,7 +23,7 @@ TEST_F(EditorBoardTest, EnteringMakesTheBoardFullSizeWithTheWhiteToolLatched) {
     EXPECT_EQ(Edited().width, 9);
     EXPECT_EQ(Edited().height, 7);
     EXPECT_TRUE(Edited().fromEditor);
-    EXPECT_EQ(editor->savedName, "Mine");
+    EXPECT_EQ(editor->SavedName(), "Mine");
     EXPECT_EQ(editor->sprites.count, 31);
     EXPECT_TRUE(editor->ButtonFor(EditorButton::White).toggled);
     EXPECT_EQ(SDL_EnableUNICODE(-1), 1) << "name typing needs Unicode translation";
@@ -51,11 +51,13 @@ TEST_F(EditorBoardTest, ThePaletteLatchesExactlyOneToolAndClicksPaintWithIt) {
     EXPECT_EQ(TileAt(4, 1), TileColor::Purple);
 
     ClickButton(EditorButton::StarGoal);
-    EXPECT_EQ(editor->toolKind, ToolKind::Goal);
-    EXPECT_EQ(editor->selectedGoal, ShapeKind::Star);
     int latched = 0;
-    for (const Button& button : editor->buttons) latched += button.toggled ? 1 : 0;
+    for (int i = 0; i < kEditorButtonCount; ++i)
+        latched += editor->ButtonFor(static_cast<EditorButton>(i)).toggled ? 1 : 0;
     EXPECT_EQ(latched, 1);
+    EXPECT_TRUE(editor->ButtonFor(EditorButton::StarGoal).toggled);
+    Click(MidX(2), MidY(1));
+    EXPECT_EQ(Edited().starGoal, (TilePos{2, 1})) << "the star's goal is the tool now";
 }
 
 TEST_F(EditorBoardTest, BlackIsRefusedUnderShapesAndGoalsButOtherColorsAreNot) {
@@ -113,17 +115,15 @@ TEST_F(EditorBoardTest, APressInATilesTopLeftCornerTakesTheGoalAndElsewhereTheSh
     ASSERT_EQ(Edited().circlePos, (TilePos{1, 0}));
 
     PressAt(CellX(1) + 19, CellY(0) + 19);
-    EXPECT_TRUE(editor->dragging);
-    EXPECT_TRUE(editor->draggingGoal);
-    EXPECT_EQ(editor->dragPiece, ShapeKind::Circle);
     MoveHeldTo(MidX(3), MidY(2));
-    // The goal's sprite follows the pointer, centred, and Draw leaves it there.
+    // The circle's goal, not the shape, follows the pointer, centred, and Draw leaves it there.
+    EXPECT_EQ(editor->sprites.sprites[6].x, CellX(1));
     EXPECT_EQ(editor->sprites.sprites[3].x, MidX(3) - 10);
     EXPECT_EQ(editor->sprites.sprites[3].y, MidY(2) - 10);
     ReleaseAt(MidX(3), MidY(2));
     EXPECT_EQ(Edited().circleGoal, (TilePos{3, 2}));
     EXPECT_EQ(Edited().circlePos, (TilePos{1, 0}));
-    EXPECT_FALSE(editor->draggingGoal);
+    EXPECT_EQ(editor->sprites.sprites[3].x, CellX(3)) << "dropped: the goal sits in its tile";
 
     Drag(MidX(1), MidY(0), MidX(3), MidY(2));  // the shape again, now from the middle
     Drag(CellX(3) + 20, CellY(2) + 5, MidX(2), MidY(2));  // just outside the goal's corner

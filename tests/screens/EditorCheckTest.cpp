@@ -6,11 +6,11 @@
 #include <string>
 
 #include "EditorFixture.h"
-#include "render/ScreenManager.h"
-#include "screens/ScreenSwitch.h"
 #include "puzzle/Level.h"
 #include "render/MessageBoxState.h"
+#include "render/ScreenManager.h"
 #include "screens/EditorCheck.h"
+#include "screens/ScreenSwitch.h"
 
 using namespace qv;
 
@@ -130,7 +130,7 @@ TEST_F(EditorCheckTest, CtrlKShowsTheAnswerAndLeavesTheLevelAsItWas) {
     EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, "Solvable in 3 moves", ""));
     EXPECT_EQ(Snapshot(Edited()), before);
     EXPECT_EQ(Snapshot(EditorBaseline()), baseline);
-    EXPECT_EQ(editor->savedName, "Mine");
+    EXPECT_EQ(editor->SavedName(), "Mine");
     EXPECT_TRUE(recorder.boxes.empty());
 
     // Back in the editor the edit can still be taken back.
@@ -147,7 +147,7 @@ TEST_F(EditorCheckTest, CtrlKWhileTypingTheNameTypesNothing) {
     CloseBoxWithReturn();
 
     // The name still has the keyboard, and a plain k is typed as before.
-    EXPECT_TRUE(editor->editingName);
+    EXPECT_TRUE(editor->EditingName());
     TypeChar('k', SDLK_k);
     EXPECT_EQ(Edited().name, "Minek");
 }

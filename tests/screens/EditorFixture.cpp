@@ -4,10 +4,10 @@
 #include <cctype>
 #include <vector>
 
-#include "render/ScreenManager.h"
-#include "screens/ScreenSwitch.h"
 #include "content/LevelLibrary.h"
 #include "render/MessageBoxState.h"
+#include "render/ScreenManager.h"
+#include "screens/ScreenSwitch.h"
 #include "support/SdlEvents.h"
 
 using namespace qv;

@@ -2,8 +2,8 @@
 // play screen.
 #include "EditorFixture.h"
 
-#include "render/ScreenManager.h"
 #include "render/MessageBoxState.h"
+#include "render/ScreenManager.h"
 #include "screens/MainMenuState.h"
 #include "screens/PlayState.h"
 
@@ -91,7 +91,7 @@ TEST_F(EditorLeaveTest, CtrlSWritesTheLevelTextAndShowsTheNotice) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(Screens().savedState.get(), editor);
     EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, "Your level has been saved", ""));
-    EXPECT_EQ(editor->savedName, "Red Top");
+    EXPECT_EQ(editor->SavedName(), "Red Top");
     EXPECT_TRUE(Edited().SameContent(EditorBaseline()));
     EXPECT_TRUE(Edited().editHistory.empty());
 
@@ -151,7 +151,7 @@ TEST_F(EditorLeaveTest, AFailedSaveIsReportedAndKeepsTheEditorOpen) {
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, "Cannot save level no/such/folder/mine.txt.");
     EXPECT_EQ(Editor(), editor) << "no notice";
-    EXPECT_EQ(editor->savedName, "Mine");
+    EXPECT_EQ(editor->SavedName(), "Mine");
     EXPECT_EQ(EditorBaseline().name, "Mine");
 
     // Saving from the question fails the same way; the editor stays rather than dropping the
@@ -254,7 +254,7 @@ TEST_F(EditorLeaveTest, TheLevelIsTriedOnThePlayScreenAndComesBackAsItWas) {
     EXPECT_EQ(Edited().width, 9);
 
     // Discard after a trial still puts back the name the level had when the editor opened.
-    EXPECT_EQ(back->savedName, "Mine");
+    EXPECT_EQ(back->SavedName(), "Mine");
     ExitAnswering(1);
     ExpectMenuWith("Mine", TileColor::White);
 }

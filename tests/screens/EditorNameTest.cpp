@@ -28,7 +28,7 @@ protected:
 
 TEST_F(EditorNameTest, OnlyLettersDigitsAndBlanksAreTyped) {
     Type("x");  // before Ctrl+T the keys don't reach the name
-    EXPECT_FALSE(editor->editingName);
+    EXPECT_FALSE(editor->EditingName());
     EXPECT_EQ(Edited().name, "Mine");
 
     StartWithEmptyName();
@@ -38,20 +38,20 @@ TEST_F(EditorNameTest, OnlyLettersDigitsAndBlanksAreTyped) {
     TypeChar(0x0430, SDLK_UNKNOWN);   // Cyrillic a, whose low byte is '0'
     TypeChar(9, SDLK_TAB);
     EXPECT_EQ(Edited().name, "Ab9 z");
-    ASSERT_NE(editor->nameLabel, nullptr);
-    EXPECT_EQ(editor->sprites.sprites[1].picture, editor->nameLabel.get());
+    EXPECT_NE(editor->sprites.sprites[1].picture, nullptr) << "the label shows the name";
 }
 
 TEST_F(EditorNameTest, TheNameStopsGrowingOnceItsLabelIs170PixelsWide) {
     StartWithEmptyName();
     Type(std::string(40, 'W'));
-    ASSERT_NE(editor->nameLabel, nullptr) << "no font";
+    SDL_Surface* const& label = editor->sprites.sprites[1].picture;  // follows the slot
+    ASSERT_NE(label, nullptr) << "no font";
     const std::string full = Edited().name;
     EXPECT_LT(full.size(), 40u);
-    EXPECT_GE(editor->nameLabel->w, kNameWidthLimit);
+    EXPECT_GE(label->w, kNameWidthLimit);
     // The character that crossed the limit stayed: one fewer is narrower than the limit.
     TypeChar(8, SDLK_BACKSPACE);
-    EXPECT_LT(editor->nameLabel->w, kNameWidthLimit);
+    EXPECT_LT(label->w, kNameWidthLimit);
     Type("WW");
     EXPECT_EQ(Edited().name, full);
 }
@@ -60,7 +60,6 @@ TEST_F(EditorNameTest, BackspaceOnAnEmptyNameDoesNothing) {
     StartWithEmptyName();
     TypeChar(8, SDLK_BACKSPACE);
     EXPECT_EQ(Edited().name, "");
-    EXPECT_EQ(editor->nameLabel, nullptr);
     EXPECT_EQ(editor->sprites.sprites[1].picture, nullptr);
     EXPECT_TRUE(recorder.boxes.empty());
 }
@@ -68,27 +67,27 @@ TEST_F(EditorNameTest, BackspaceOnAnEmptyNameDoesNothing) {
 TEST_F(EditorNameTest, ReturnEnterEscapeAndClicksEndOrStartTyping) {
     CtrlKey(SDLK_t);
     TypeChar(13, SDLK_RETURN);
-    EXPECT_FALSE(editor->editingName);
+    EXPECT_FALSE(editor->EditingName());
 
     CtrlKey(SDLK_t);
     TypeChar(13, SDLK_KP_ENTER);
-    EXPECT_FALSE(editor->editingName);
+    EXPECT_FALSE(editor->EditingName());
 
     // Escape while typing only ends the typing; the editor stays.
     CtrlKey(SDLK_t);
     TypeChar(27, SDLK_ESCAPE);
-    EXPECT_FALSE(editor->editingName);
+    EXPECT_FALSE(editor->EditingName());
     EXPECT_EQ(Editor(), editor);
 
     // The field's edges belong to it.
     Click(368, 548);
-    EXPECT_TRUE(editor->editingName);
+    EXPECT_TRUE(editor->EditingName());
     Click(591, 571);
-    EXPECT_TRUE(editor->editingName);
+    EXPECT_TRUE(editor->EditingName());
     Click(592, 571);
-    EXPECT_FALSE(editor->editingName);
+    EXPECT_FALSE(editor->EditingName());
     Click(400, 547);
-    EXPECT_FALSE(editor->editingName);
+    EXPECT_FALSE(editor->EditingName());
     EXPECT_EQ(Edited().name, "Mine");
 }
 

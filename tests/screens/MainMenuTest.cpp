@@ -3,11 +3,11 @@
 
 #include <cstdio>
 
+#include "content/LevelLibrary.h"
+#include "content/Settings.h"
+#include "puzzle/Level.h"
 #include "render/ScreenManager.h"
 #include "screens/EditorBaseline.h"
-#include "content/Settings.h"
-#include "content/LevelLibrary.h"
-#include "puzzle/Level.h"
 #include "screens/MainMenuState.h"
 #include "screens/PlayState.h"
 
@@ -79,18 +79,18 @@ TEST_F(MainMenuTest, UpAndDownStopAtTheEndsOfTheSet) {
 }
 
 TEST_F(MainMenuTest, EditButtonShowsOnlyForTheUserSet) {
-    EXPECT_FALSE(menu->editButton.visible);
+    EXPECT_FALSE(menu->EditShown());
     for (int i = 0; i < 3; ++i) KeyDown(SDLK_DOWN, KMOD_LSHIFT);
     Pass();
     EXPECT_EQ(Library().currentSet->name, "be creative");
-    EXPECT_TRUE(menu->editButton.visible);
+    EXPECT_TRUE(menu->EditShown());
     Click(60, RowY(1));
-    EXPECT_FALSE(menu->editButton.visible);
+    EXPECT_FALSE(menu->EditShown());
     Click(60, RowY(3));
-    EXPECT_TRUE(menu->editButton.visible);
+    EXPECT_TRUE(menu->EditShown());
     // A click beside the set list still re-applies the rule, which keeps the button.
     Click(250, RowY(0));
-    EXPECT_TRUE(menu->editButton.visible);
+    EXPECT_TRUE(menu->EditShown());
 }
 
 TEST_F(MainMenuTest, EditOpensTheEditorWithTheLevelAsBaseline) {
@@ -141,14 +141,14 @@ TEST_F(MainMenuTest, PlayButtonStartsASolvedLevel) {
 }
 
 TEST_F(MainMenuTest, SwitchesTurnMusicAndSoundOnAndOffAndSaveThem) {
-    EXPECT_FALSE(menu->musicButton.toggled) << "music volume 0 at the start";
-    EXPECT_TRUE(menu->soundButton.toggled);
+    EXPECT_FALSE(menu->MusicSwitchOn()) << "music volume 0 at the start";
+    EXPECT_TRUE(menu->SoundSwitchOn());
     Click(40, 560);
-    EXPECT_TRUE(menu->musicButton.toggled);
+    EXPECT_TRUE(menu->MusicSwitchOn());
     EXPECT_EQ(TheSettings().musicVolume, 127);
     EXPECT_EQ(static_cast<unsigned char>(dir.Read("progress.save")[0]), 127);
     Click(90, 560);
-    EXPECT_FALSE(menu->soundButton.toggled);
+    EXPECT_FALSE(menu->SoundSwitchOn());
     EXPECT_EQ(TheSettings().soundVolume, 0);
     Click(90, 560);
     EXPECT_EQ(TheSettings().soundVolume, 255);

@@ -2,11 +2,11 @@
 // level, the way back to the menu after the last levels, and the way back to the editor.
 #include "ScreenFixture.h"
 
-#include "render/MessageBoxes.h"
-#include "render/ScreenManager.h"
 #include "content/LevelLibrary.h"
 #include "puzzle/Level.h"
 #include "render/MessageBoxState.h"
+#include "render/MessageBoxes.h"
+#include "render/ScreenManager.h"
 #include "screens/MainMenuState.h"
 #include "screens/PlayState.h"
 
@@ -35,7 +35,7 @@ TEST_F(PlayCompletionTest, SolvingRecordsProgressThenShowsWellDoneOverTheNextLev
     SolveLine();
     PlayState* play = Current<PlayState>();
     ASSERT_NE(play, nullptr);
-    EXPECT_TRUE(play->solved);
+    EXPECT_TRUE(play->SolvePending());
     EXPECT_EQ(Library().sets[1].levelStatus[0], LevelStatus::Solved);
     EXPECT_EQ(Library().sets[1].levelStatus[1], LevelStatus::Open) << "the next level opens";
     // Set 1, level 0, Solved is the record 0x02 0x08; level 1 Open is 0x04 0x08.
@@ -46,7 +46,7 @@ TEST_F(PlayCompletionTest, SolvingRecordsProgressThenShowsWellDoneOverTheNextLev
     Pass();  // the completion sequence
     ASSERT_NE(Current<MessageBoxState>(), nullptr);
     EXPECT_EQ(Screens().savedState.get(), play);
-    EXPECT_FALSE(play->solved);
+    EXPECT_FALSE(play->SolvePending());
     EXPECT_EQ(Library().currentLevelIndex, 1);
     EXPECT_EQ(Library().levels[0].circlePos, (TilePos{0, 0})) << "the solved level was restarted";
 
@@ -93,7 +93,7 @@ TEST_F(PlayCompletionTest, AltWMovesOnWithoutRecordingTheSolve) {
     const std::string before = ProgressBytes();
     KeyUp(SDLK_w);
     Pass();
-    EXPECT_FALSE(Current<PlayState>()->solved) << "W without Alt";
+    EXPECT_FALSE(Current<PlayState>()->SolvePending()) << "W without Alt";
     KeyUp(SDLK_w, KMOD_LALT);
     Pass();
     Pass();
@@ -109,7 +109,7 @@ TEST_F(PlayCompletionTest, ALevelAlreadySolvedAtTheStartIsSolvedAfterTheFirstInp
     OpenPlay(3, 0);
     PushMarker();
     Pass();
-    EXPECT_TRUE(Current<PlayState>()->solved);
+    EXPECT_TRUE(Current<PlayState>()->SolvePending());
     // Already solved: nothing more to unlock, but the progress is written all the same.
     EXPECT_EQ(Library().sets[3].levelStatus[0], LevelStatus::Solved);
 }

@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "ScreenFixture.h"
-#include "render/ScreenManager.h"
 #include "content/LevelLibrary.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxState.h"
+#include "render/ScreenManager.h"
 #include "screens/PlayState.h"
 
 using namespace qv;

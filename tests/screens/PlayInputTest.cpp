@@ -32,7 +32,7 @@ protected:
 TEST_F(PlayInputTest, DragOntoAnAllowedNeighbourMovesTheShape) {
     Press(MidX(0), MidY(0));
     Pass();
-    EXPECT_TRUE(play->dragging);
+    EXPECT_TRUE(play->Dragging());
     Motion(MidX(1) + 5, MidY(0), true);
     Pass();
     EXPECT_EQ(circle(), (TilePos{1, 0}));
@@ -42,7 +42,7 @@ TEST_F(PlayInputTest, DragOntoAnAllowedNeighbourMovesTheShape) {
     EXPECT_EQ(play->sprites.sprites[6].x, MidX(1) + 5 - 30);
     Release(MidX(1) + 5, MidY(0));
     Pass();
-    EXPECT_FALSE(play->dragging);
+    EXPECT_FALSE(play->Dragging());
     EXPECT_EQ(play->sprites.sprites[6].x, TileX(1));
     EXPECT_EQ(circle(), (TilePos{1, 0})) << "a long drag is not also a click";
 }
@@ -119,7 +119,7 @@ TEST_F(PlayInputTest, KeysActOnReleaseOnly) {
     KeyDown(SDLK_c);
     KeyDown(SDLK_RIGHT);
     Pass();
-    EXPECT_FALSE(play->selectedShape.has_value());
+    EXPECT_FALSE(play->SelectedShape().has_value());
     EXPECT_EQ(circle(), (TilePos{0, 0}));
     KeyUp(SDLK_c);
     KeyUp(SDLK_RIGHT);
@@ -158,7 +158,7 @@ TEST_F(PlayInputTest, SelectionSwapsPicturesAndZeroClearsIt) {
     EXPECT_EQ(play->sprites.sprites[7].picture, pictures.star.get());
     KeyUp(SDLK_0);
     Pass();
-    EXPECT_FALSE(play->selectedShape.has_value());
+    EXPECT_FALSE(play->SelectedShape().has_value());
     EXPECT_EQ(play->sprites.sprites[6].picture, pictures.circle.get());
     EXPECT_EQ(play->sprites.sprites[12].picture, pictures.circleHelp.get())
         << "the help stays until the pointer moves";
@@ -199,7 +199,7 @@ TEST_F(PlayInputTest, RightClickWhileDraggingUndoesAndCentresThePointer) {
     Pass();
     EXPECT_EQ(circle(), (TilePos{0, 0}));
     EXPECT_EQ(level().Tile(1, 0), TileColor::White);
-    EXPECT_TRUE(play->dragging);
+    EXPECT_TRUE(play->Dragging());
     ASSERT_FALSE(input.warps.empty());
     EXPECT_EQ(input.warps.back(), std::make_pair(MidX(0), MidY(0)));
 }

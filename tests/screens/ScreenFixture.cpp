@@ -5,12 +5,12 @@
 
 #include <atomic>
 
-#include "render/ScreenManager.h"
-#include "screens/ScreenSwitch.h"
-#include "content/Settings.h"
 #include "content/LevelLibrary.h"
+#include "content/Settings.h"
 #include "render/MediaStore.h"
+#include "render/ScreenManager.h"
 #include "screens/MainMenuState.h"
+#include "screens/ScreenSwitch.h"
 #include "support/SdlEvents.h"
 
 using namespace qv;

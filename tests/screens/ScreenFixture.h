@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "render/GameState.h"
-#include "puzzle/Types.h"
 #include "audio/Sounds.h"
+#include "puzzle/Types.h"
+#include "render/GameState.h"
 #include "support/ErrorRecorder.h"
 #include "support/FakeInput.h"
 #include "support/TempDir.h"

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "support/ErrorRecorder.h"
 #include "content/LevelLibrary.h"
 #include "content/Tutorial.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
+#include "support/ErrorRecorder.h"
 
 using namespace qv;
 

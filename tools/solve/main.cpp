@@ -11,10 +11,10 @@
 
 #include "content/LevelLibrary.h"
 #include "content/Tutorial.h"
-#include "util/ErrorReport.h"
 #include "puzzle/BoardCentring.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
+#include "util/ErrorReport.h"
 
 using namespace qv;
 
