@@ -79,7 +79,8 @@ def check(root):
                     text = f.read()
                 for match in INCLUDE.finditer(text):
                     line = text.count("\n", 0, match.start()) + 1
-                    where = f"src/{rel}:{line}: #include {match.group(1)}{match.group(2)}"
+                    close = ">" if match.group(1) == "<" else '"'
+                    where = f"src/{rel}:{line}: #include {match.group(1)}{match.group(2)}{close}"
                     target = match.group(2)
                     if match.group(1) == "<":
                         if target.startswith("SDL") and name not in with_sdl:
