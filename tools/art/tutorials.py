@@ -74,11 +74,11 @@ def caption(cr, s, x, y, size=11, align="centre"):
     text(cr, s, x, y, size, INK, bold=True, align=align)
 
 
-def curved_arrow(cr, x0, y0, x1, y1, bend, colour=INK, width=2.0, head=6.0):
+def curved_arrow(cr, x0, y0, x1, y1, bend, color=INK, width=2.0, head=6.0):
     """An arrow along a gentle arc; bend lifts its middle (negative is upwards)."""
     mx, my = (x0 + x1) / 2.0, (y0 + y1) / 2.0 + bend
     cr.save()
-    cr.set_source_rgba(*colour)
+    cr.set_source_rgba(*color)
     cr.set_line_width(width)
     cr.move_to(x0, y0)
     cr.curve_to(mx, my, mx, my, x1, y1)
@@ -155,10 +155,10 @@ def mixing_colors(cr):
 
 def primary_blockers(cr):
     """No shape may enter a tile of its own colour."""
-    for i, (shape, colour) in enumerate(((CIRCLE, RED), (STAR, YELLOW), (TRIANGLE, BLUE))):
+    for i, (shape, color) in enumerate(((CIRCLE, RED), (STAR, YELLOW), (TRIANGLE, BLUE))):
         x = 6 + i * 102
         cell(cr, x, 4, WHITE, shape)
-        cell(cr, x + T + 24, 4, colour)
+        cell(cr, x + T + 24, 4, color)
         blocked(cr, x + T + 1, 4 + T / 2.0, x + T + 23)
     caption(cr, "a shape never enters its own colour", 150, T + 26)
     return 300, T + 30
@@ -167,13 +167,13 @@ def primary_blockers(cr):
 def secondary_blockers(cr):
     """Nor a mixture that already holds its colour."""
     rows = ((CIRCLE, (ORANGE, PURPLE)), (STAR, (ORANGE, GREEN)), (TRIANGLE, (PURPLE, GREEN)))
-    for i, (shape, colours) in enumerate(rows):
+    for i, (shape, colors) in enumerate(rows):
         y = 2 + i * (T + 6)
         cell(cr, 50, y, WHITE, shape)
         small_arrow(cr, 50 + T + 4, y + T / 2.0, 50 + T + 34, y + T / 2.0, INK, 2.0, 6)
-        for j, colour in enumerate(colours):
+        for j, color in enumerate(colors):
             x = 50 + T + 40 + j * (T + 6)
-            cell(cr, x, y, colour)
+            cell(cr, x, y, color)
             cross(cr, x + T / 2.0, y + T / 2.0, 14, width=3)
     return 230, 3 * T + 14
 
