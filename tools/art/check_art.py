@@ -1,7 +1,8 @@
 """Checks the shipped pictures and ".button" files against what the game relies on: every file
 its code names, the sizes the picture table gives, opaque tiles without black (black is the
-board's colour key), buttons where layout.py puts them that fit their screens, and hot keys that do
-not steal the screens' own keys. Redraws nothing. Exits non-zero and lists every fault found."""
+board's colour key), buttons where layout.py puts them that fit their screens, hot keys that do
+not steal the screens' own keys, and the numbers and colours that both the art and the game's
+code hold. Redraws nothing. Exits non-zero and lists every fault found."""
 import os
 import sys
 
@@ -9,10 +10,12 @@ import cairo
 
 import game_code
 from game_code import CodeError
-from layout import (BOARD, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, SCREEN, SET_LIST, all_buttons,
-                    ok_button)
-from style import COLOR_NAMES, DATA, LEVEL_LIST_BG, SET_LIST_BG, SHAPE_NAMES, pixels
-from tutorials import INTRO_TEXTS, MARGIN, TUTORIAL_PICTURE, picture_top
+from layout import (BOARD, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, NAME_STRIP, PREVIEW, SCREEN,
+                    SET_LIST, all_buttons, ok_button)
+from style import (BOX_FILL, BOX_TEXT, COLOR_NAMES, DATA, LEVEL_LIST_BG, NAME_LABEL, SET_LIST_BG,
+                   SHAPE_NAMES, pixels)
+from tutorials import (INTRO_TEXTS, MARGIN, PICTURE_STEP, PICTURE_TOP, TUTORIAL_PICTURE,
+                       picture_top)
 
 COLORS = list(COLOR_NAMES.values())
 SHAPES = list(SHAPE_NAMES.values())
@@ -181,12 +184,61 @@ def check_buttons():
         placed[folder].append((name, area))
 
 
+def same_as_code(what, art, rel, names):
+    """A fault naming both places unless the art's numbers equal the C++ constants (a brace
+    initialiser stands for its leading numbers, as many as the art has)."""
+    try:
+        code = [game_code.constant(rel, name) for name in names.split()]
+    except CodeError as e:
+        fault("%s, which %s is held to" % (e, what))
+        return
+    if len(code) == 1 and isinstance(code[0], tuple):
+        code = list(code[0][:len(art)])
+    if tuple(code) != tuple(art):
+        fault("%s is %s, but src/%s has %s for %s" % (what, tuple(art), rel, tuple(code),
+                                                      ", ".join(names.split())))
+
+
+def check_shared_numbers():
+    """Places, sizes and colours that the art draws around and the game draws with."""
+    board, menu, box = "render/BoardView.h", "screens/MenuLayout.h", "render/MessageBoxState"
+    same_as_code("layout.BOARD", BOARD, board, "kBoardX kBoardY kBoardPixelWidth kBoardPixelHeight")
+    same_as_code("layout.NAME_STRIP's x, y and width", NAME_STRIP[:3], board,
+                 "kNameStripX kNameLabelY kNameStripWidth")
+    same_as_code("layout.HELP_SLOTS", HELP_SLOTS[0] + HELP_SLOTS[1], "screens/PlayState.cpp",
+                 "kHelpX kHelpY kHelpX kColorHelpY")
+    same_as_code("layout.MESSAGE_BOX", MESSAGE_BOX, box + ".h", "kBoxX kBoxY kBoxWidth kBoxHeight")
+    same_as_code("tutorials.PICTURE_TOP and PICTURE_STEP", (PICTURE_TOP, PICTURE_STEP),
+                 box + ".cpp", "kPictureTop kPictureStep")
+    same_as_code("layout.SET_LIST", SET_LIST, menu, "kSetList")
+    same_as_code("layout.LEVEL_LIST", LEVEL_LIST, menu, "kLevelList")
+    same_as_code("layout.PREVIEW", PREVIEW, menu, "kLockedX kLockedY kPreviewWidth kPreviewHeight")
+    same_as_code("style.SET_LIST_BG", SET_LIST_BG, menu, "kSetListBackground")
+    same_as_code("style.LEVEL_LIST_BG", LEVEL_LIST_BG, menu, "kLevelListBackground")
+    same_as_code("style.BOX_FILL", BOX_FILL, box + ".cpp", "kBoxFill")
+    same_as_code("style.BOX_TEXT", BOX_TEXT, box + ".cpp", "kTextColor")
+    same_as_code("style.NAME_LABEL", NAME_LABEL, "render/BoardView.cpp", "kNameColor")
+    try:
+        sizes = {p.stem: (p.width, p.height) for p in game_code.picture_table()}
+    except CodeError:
+        return  # reported with the pictures
+    for stem, rel, names in (
+            [(n, board, "kTileSize kTileSize") for n in COLORS + SHAPES]
+            + [("preview" + c, menu, "kPreviewCell kPreviewCell") for c in COLORS + SHAPES]
+            + [("locked", menu, "kPreviewWidth kPreviewHeight")]):
+        if stem not in sizes:
+            fault("the picture table has no %s" % stem)
+        else:
+            same_as_code("%s in the picture table" % stem, sizes[stem], rel, names)
+
+
 def main():
     check_pictures()
     check_tiles()
     check_help_and_tutorials()
     check_menu_lists()
     check_buttons()
+    check_shared_numbers()
     for f in faults:
         print("art fault: " + f)
     print("art check: %s" % ("%d faults" % len(faults) if faults else "all good"))
