@@ -95,11 +95,12 @@ def tutorial_intros():
         elif token in ",}" and current is not None:
             fields.append(current)
             current = None
-    if len(fields) % TUTORIAL_FIELDS:
-        raise CodeError("src/%s: kTutorial has %d strings, not %d per level"
-                        % (TUTORIAL, len(fields), TUTORIAL_FIELDS))
+    levels = constant("content/Tutorial.h", "kTutorialLevelCount")
+    if len(fields) != levels * TUTORIAL_FIELDS:
+        raise CodeError("src/%s: kTutorial has %d strings, not %d for each of %d levels"
+                        % (TUTORIAL, len(fields), TUTORIAL_FIELDS, levels))
     intros = {}
-    for level in range(len(fields) // TUTORIAL_FIELDS):
+    for level in range(levels):
         _, _, intro, _, path = fields[level * TUTORIAL_FIELDS:(level + 1) * TUTORIAL_FIELDS]
         if not path.startswith("./graphics/"):
             raise CodeError("src/%s: level %d's picture %s is not under ./graphics/"
