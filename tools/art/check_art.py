@@ -60,18 +60,18 @@ def check_pictures():
             expect_size(rel, picture.width, picture.height, at_most=picture.fit == "AtMost")
         else:
             load(rel)
-    for stem in sorted(set(others) - {p.stem for p in table}):
-        load("graphics/%s.png" % stem)
     expect_size("graphics/icon.png", 32, 32)
     expect_size("graphics/splash.png", *SCREEN)
+    for stem in sorted(set(others) - {p.stem for p in table} - {"icon", "splash"}):
+        load("graphics/%s.png" % stem)
 
 
 def check_tiles():
     """Tiles are blitted onto colour-keyed surfaces: no alpha, and nothing near black."""
-    for prefix, size in (("", 60), ("preview", 25)):
+    for prefix in ("", "preview"):
         for c in COLORS:
             rel = "graphics/%s%s.png" % (prefix, c)
-            s = expect_size(rel, size, size)
+            s = load(rel)
             if s is None:
                 continue
             if s.get_format() != cairo.FORMAT_RGB24:
