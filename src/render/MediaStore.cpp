@@ -42,66 +42,27 @@ void Load(SurfacePtr& slot, const std::string& stem) {
     slot.reset(LoadBitmap("./graphics/" + stem + ".png"));
 }
 
+// The first `loaded` slots from "<stem>0.png" on; the others are emptied.
+template <std::size_t Slots>
+void LoadSeries(std::array<SurfacePtr, Slots>& series, const std::string& stem, int loaded) {
+    for (std::size_t i = 0; i < Slots; ++i) {
+        if (static_cast<int>(i) < loaded)
+            Load(series[i], stem + std::to_string(i));
+        else
+            series[i].reset();
+    }
+}
+
 }  // namespace
 
 void LoadAllPictures() {
     PictureTable& p = Pictures();
-    // A fixed order, so several missing files are always reported in the same sequence.
-    Load(p.star, "star");
-    Load(p.circle, "circle");
-    Load(p.triangle, "triangle");
-    Load(p.selectedStar, "selectedstar");
-    Load(p.selectedCircle, "selectedcircle");
-    Load(p.selectedTriangle, "selectedtriangle");
-    Load(p.starGoal, "stargoal");
-    Load(p.circleGoal, "circlegoal");
-    Load(p.triangleGoal, "trianglegoal");
-    Load(p.previewCircle, "previewcircle");
-    Load(p.previewStar, "previewstar");
-    Load(p.previewTriangle, "previewtriangle");
-    Load(p.previewCircleGoal, "previewcirclegoal");
-    Load(p.previewStarGoal, "previewstargoal");
-    Load(p.previewTriangleGoal, "previewtrianglegoal");
-    Load(p.arrowUp, "arrowup");
-    Load(p.arrowDown, "arrowdown");
-    Load(p.arrowLeft, "arrowleft");
-    Load(p.arrowRight, "arrowright");
-    Load(p.editor, "editor");
-    Load(p.play, "play");
-    Load(p.message, "message");
-    Load(p.caret, "caret");
-    Load(p.red, "red");
-    Load(p.yellow, "yellow");
-    Load(p.blue, "blue");
-    Load(p.green, "green");
-    Load(p.orange, "orange");
-    Load(p.purple, "purple");
-    Load(p.white, "white");
-    Load(p.previewRed, "previewred");
-    Load(p.previewYellow, "previewyellow");
-    Load(p.previewBlue, "previewblue");
-    Load(p.previewGreen, "previewgreen");
-    Load(p.previewOrange, "previeworange");
-    Load(p.previewPurple, "previewpurple");
-    Load(p.previewWhite, "previewwhite");
-    for (int i = 0; i < kTutorialPictureSlots; ++i) {
-        if (i < kTutorialPicturesLoaded)
-            Load(p.tutorial[i], "tutorial" + std::to_string(i));
-        else
-            p.tutorial[i].reset();
-    }
-    Load(p.locked, "locked");
-    Load(p.circleHelp, "circlehelp");
-    Load(p.starHelp, "starhelp");
-    Load(p.triangleHelp, "trianglehelp");
-    Load(p.whiteHelp, "whitehelp");
-    Load(p.redHelp, "redhelp");
-    Load(p.yellowHelp, "yellowhelp");
-    Load(p.blueHelp, "bluehelp");
-    Load(p.greenHelp, "greenhelp");
-    Load(p.orangeHelp, "orangehelp");
-    Load(p.purpleHelp, "purplehelp");
-    Load(p.chooseLevel, "chooselevel_beta");
+    // In the table's order, so several missing files are always reported in the same sequence.
+#define QV_PICTURE(field, stem, fit, width, height) Load(p.field, stem);
+#define QV_PICTURE_SERIES(field, stem, loaded, slots) LoadSeries(p.field, stem, loaded);
+#include "render/PictureList.def"
+#undef QV_PICTURE
+#undef QV_PICTURE_SERIES
 }
 
 void FreeAllPictures() { Pictures() = PictureTable(); }

@@ -11,25 +11,20 @@
 
 namespace qv {
 
-constexpr int kTutorialPictureSlots = 20;
-constexpr int kTutorialPicturesLoaded = 8;
-
+// One field per line of render/PictureList.def, in the order they are loaded.
 struct PictureTable {
-    SurfacePtr star, circle, triangle;
-    SurfacePtr selectedCircle, selectedStar, selectedTriangle;
-    SurfacePtr starGoal, circleGoal, triangleGoal;
-    SurfacePtr arrowUp, arrowDown, arrowLeft, arrowRight;
-    SurfacePtr caret, chooseLevel, editor, play, message;
-    SurfacePtr red, yellow, blue, green, orange, purple, white;
-    SurfacePtr previewRed, previewYellow, previewBlue, previewGreen, previewOrange, previewPurple,
-        previewWhite;
-    SurfacePtr previewCircle, previewStar, previewTriangle, previewCircleGoal, previewStarGoal,
-        previewTriangleGoal;
-    SurfacePtr circleHelp, starHelp, triangleHelp, whiteHelp, redHelp, yellowHelp, blueHelp,
-        orangeHelp, greenHelp, purpleHelp;
-    std::array<SurfacePtr, kTutorialPictureSlots> tutorial;  // only 0..7 are ever loaded
-    SurfacePtr locked;
+#define QV_PICTURE(field, stem, fit, width, height) SurfacePtr field;
+#define QV_PICTURE_SERIES(field, stem, loaded, slots) \
+    std::array<SurfacePtr, slots> field;              \
+    static constexpr int field##Loaded = loaded;
+#include "render/PictureList.def"
+#undef QV_PICTURE
+#undef QV_PICTURE_SERIES
 };
+
+constexpr int kTutorialPictureSlots =
+    static_cast<int>(std::tuple_size<decltype(PictureTable::tutorial)>::value);
+constexpr int kTutorialPicturesLoaded = PictureTable::tutorialLoaded;
 
 // The process-wide table; empty until LoadAllPictures.
 PictureTable& Pictures();

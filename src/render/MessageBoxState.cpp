@@ -18,6 +18,7 @@ constexpr int kFrameSprite = 1;
 constexpr int kBoxSprite = 2;
 constexpr int kFirstButtonSprite = 3;
 
+constexpr SDL_Color kBoxFill{205, 204, 147, 0};
 constexpr SDL_Color kTextColor{68, 68, 49, 0};
 constexpr int kTitlePoints = 15;
 constexpr int kTextPoints = 14;
@@ -115,7 +116,8 @@ void MessageBoxState::ComposeBox(const std::string& title, const std::string& te
     CaptureBackground();
     box = CreateDisplayLikeSurface(kBoxWidth, kBoxHeight);
     if (box) {
-        SDL_FillRect(box.get(), nullptr, SDL_MapRGB(box->format, 205, 204, 147));
+        SDL_FillRect(box.get(), nullptr,
+                     SDL_MapRGB(box->format, kBoxFill.r, kBoxFill.g, kBoxFill.b));
     } else {
         ReportSdlError("Can't create surface for message box.");
     }

@@ -103,9 +103,9 @@ def speaker_icon(cr, cx, cy, on):
 def strike(cr, cx, cy, size):
     cr.save()
     cr.set_line_cap(cairo.LINE_CAP_ROUND)
-    for width, colour in ((5, rgb(CREAM, 0.9)), (2.6, rgb((170, 40, 28)))):
+    for width, color in ((5, rgb(CREAM, 0.9)), (2.6, rgb((170, 40, 28)))):
         cr.set_line_width(width)
-        cr.set_source_rgba(*colour)
+        cr.set_source_rgba(*color)
         cr.move_to(cx - size / 2, cy + size / 2)
         cr.line_to(cx + size / 2, cy - size / 2)
         cr.stroke()

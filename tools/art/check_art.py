@@ -1,38 +1,24 @@
-#!/usr/bin/python3
 """Checks the shipped pictures and ".button" files against what the game relies on: every file
-it loads, the sizes it places them by, opaque tiles without black (black is the board's colour
-key), buttons that fit their screens and hot keys that do not steal the screens' own keys.
-Exits non-zero and lists every fault found."""
+its code names, the sizes the picture table gives, opaque tiles without black (black is the
+board's colour key), buttons where layout.py puts them that fit their screens, hot keys that do
+not steal the screens' own keys, and the numbers and colours that both the art and the game's
+code hold. Redraws nothing. Exits non-zero and lists every fault found."""
 import os
 import sys
 
 import cairo
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import game_code
+from game_code import CodeError
+from layout import (BOARD, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, NAME_STRIP, PREVIEW, SCREEN,
+                    SET_LIST, all_buttons, ok_button)
+from style import (BOX_FILL, BOX_TEXT, COLOR_NAMES, DATA, LEVEL_LIST_BG, NAME_LABEL, SET_LIST_BG,
+                   SHAPE_NAMES, pixels)
+from tutorials import (INTRO_TEXTS, MARGIN, PICTURE_STEP, PICTURE_TOP, TUTORIAL_PICTURE,
+                       picture_top)
 
-from layout import BOARD, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, SET_LIST, ok_button  # noqa: E402
-from style import DATA, LEVEL_LIST_BG, SET_LIST_BG, pixels  # noqa: E402
-from tutorials import INTRO_TEXTS, MARGIN, TUTORIAL_PICTURE, picture_top  # noqa: E402
-
-COLOURS = ["red", "yellow", "blue", "green", "orange", "purple", "white"]
-SHAPES = ["star", "circle", "triangle"]
-LOAD_ORDER = (SHAPES + ["selected" + s for s in SHAPES] + [s + "goal" for s in SHAPES]
-              + ["preview" + s for s in ("circle", "star", "triangle")]
-              + ["preview%sgoal" % s for s in ("circle", "star", "triangle")]
-              + ["arrow" + d for d in ("up", "down", "left", "right")]
-              + ["editor", "play", "message", "caret"] + COLOURS
-              + ["preview" + c for c in COLOURS] + ["tutorial%d" % i for i in range(8)]
-              + ["locked"] + [n + "help" for n in ("circle", "star", "triangle", "white", "red",
-                                                   "yellow", "blue", "green", "orange", "purple")]
-              + ["chooselevel_beta"])
-BUTTONS = {
-    "mainmenu": ["play", "edit", "quit", "music", "sound"],
-    "editor": ["red", "yellow", "blue", "green", "orange", "purple", "white", "black", "circle",
-               "star", "triangle", "circlegoal", "stargoal", "trianglegoal", "up", "down",
-               "left", "right", "undo", "play", "save", "exit"],
-    "play": ["undo", "restart", "exit"],
-    "messages": ["ok", "save", "discard", "cancel"],
-}
+COLORS = list(COLOR_NAMES.values())
+SHAPES = list(SHAPE_NAMES.values())
 faults = []
 
 
@@ -59,29 +45,33 @@ def expect_size(rel, w, h, at_most=False):
 
 
 def check_pictures():
-    if len(LOAD_ORDER) != 57:
-        fault("load order has %d names" % len(LOAD_ORDER))
-    for name in LOAD_ORDER + ["icon", "splash", "tutorial8"]:
-        load("graphics/%s.png" % name)
-    sized = [(SHAPES + ["selected" + s for s in SHAPES]
-              + ["arrow" + d for d in ("up", "down", "left", "right")], 60, 60),
-             ([s + "goal" for s in SHAPES], 20, 20),
-             (["preview" + s for s in SHAPES], 25, 25),
-             (["editor", "play", "message", "chooselevel_beta", "splash"], 800, 600),
-             (["locked"], 225, 175), (["caret"], 2, 16), (["icon"], 32, 32)]
-    for names, w, h in sized:
-        for n in names:
-            expect_size("graphics/%s.png" % n, w, h)
-    for s in SHAPES:
-        expect_size("graphics/preview%sgoal.png" % s, 11, 11, at_most=True)
+    """Every picture of the table, and every other picture the code names, is there at its size."""
+    try:
+        table = game_code.picture_table()
+        others = game_code.named_files(r"\./graphics/(\w+)\.png")
+    except CodeError as e:
+        fault(str(e))
+        return
+    if len(table) != 57:
+        fault("the picture table loads %d files" % len(table))
+    for picture in table:
+        rel = "graphics/%s.png" % picture.stem
+        if picture.fit:
+            expect_size(rel, picture.width, picture.height, at_most=picture.fit == "AtMost")
+        else:
+            load(rel)
+    expect_size("graphics/icon.png", 32, 32)
+    expect_size("graphics/splash.png", *SCREEN)
+    for stem in sorted(set(others) - {p.stem for p in table} - {"icon", "splash"}):
+        load("graphics/%s.png" % stem)
 
 
 def check_tiles():
     """Tiles are blitted onto colour-keyed surfaces: no alpha, and nothing near black."""
-    for prefix, size in (("", 60), ("preview", 25)):
-        for c in COLOURS:
+    for prefix in ("", "preview"):
+        for c in COLORS:
             rel = "graphics/%s%s.png" % (prefix, c)
-            s = expect_size(rel, size, size)
+            s = load(rel)
             if s is None:
                 continue
             if s.get_format() != cairo.FORMAT_RGB24:
@@ -92,8 +82,7 @@ def check_tiles():
 
 def check_help_and_tutorials():
     slot_gap = HELP_SLOTS[1][1] - HELP_SLOTS[0][1]
-    for n in ("circle", "star", "triangle", "white", "red", "yellow", "blue", "green", "orange",
-              "purple"):
+    for n in SHAPES + COLORS:
         s = load("graphics/%shelp.png" % n)
         if s and (HELP_SLOTS[0][0] + s.get_width() > BOARD[0] - 10 or s.get_height() > slot_gap):
             fault("%shelp.png overlaps the board frame or the slot below" % n)
@@ -115,11 +104,11 @@ def check_menu_lists():
     if s is None:
         return
     px = pixels(s)
-    for (x, y, w, h), colour in ((SET_LIST, SET_LIST_BG), (LEVEL_LIST, LEVEL_LIST_BG)):
+    for (x, y, w, h), color in ((SET_LIST, SET_LIST_BG), (LEVEL_LIST, LEVEL_LIST_BG)):
         for yy in range(y, y + h, 17):
             for xx in range(x, x + w, 13):
-                if px[yy * 800 + xx][:3] != colour:
-                    fault("list panel at (%d, %d) is not %s" % (xx, yy, colour))
+                if px[yy * 800 + xx][:3] != color:
+                    fault("list panel at (%d, %d) is not %s" % (xx, yy, color))
                     return
 
 
@@ -152,37 +141,96 @@ def key_allowed(folder, name, key):
         return key not in (13, 271, 48, 273, 274)     # the menu's own keys
     if folder == "editor":                            # typing the level name
         return key == 0 or 282 <= key <= 293
-    return {"ok": (13,), "save": (13,), "discard": (0,) + tuple(range(282, 294)),
-            "cancel": (27,)}[name].__contains__(key)
+    # a box button the rules do not know yet may still go without a key
+    return key in {"ok": (13,), "save": (13,), "discard": (0,) + tuple(range(282, 294)),
+                   "cancel": (27,)}.get(name, (0,))
 
 
 def check_buttons():
-    for folder, names in BUTTONS.items():
-        placed = []
-        for name in names:
-            got = read_button(folder, name)
-            if got is None:
-                continue
-            rel, area, key = got
-            x, y, w, h = area
-            if x < 0 or y < 0 or x + w > 800 or y + h > 600:
-                fault(rel + " lies off the screen")
-            if not key_allowed(folder, name, key):
-                fault("%s uses key %d, which its screen needs" % (rel, key))
-            if folder in ("play", "editor") and overlaps(area, BOARD):
-                fault(rel + " covers the board")
-            if folder == "play" and any(overlaps(area, (hx, hy, 150, 76))
-                                        for hx, hy in HELP_SLOTS):
-                fault(rel + " covers a help picture")
-            if folder == "messages":
-                bx, by, bw, bh = MESSAGE_BOX
-                if x < bx or y < by or x + w > bx + bw or y + h > by + bh:
-                    fault(rel + " lies outside the message box")
-            for other, oarea in placed:
-                # the OK button shares its place with the save row: they never show together
-                if overlaps(area, oarea) and "ok" not in (name, other):
-                    fault("%s overlaps %s" % (rel, other))
-            placed.append((name, area))
+    """The buttons the screens read are the ones layout.py places, each as its file says."""
+    read = game_code.button_files()
+    places = {(b.folder, b.name): b for b in all_buttons()}
+    for folder, name in sorted(set(read) - set(places)):
+        fault("%s reads gui/%s/%s.button, which layout.py does not place"
+              % (read[folder, name], folder, name))
+    for folder, name in sorted(set(places) - set(read)):
+        fault("layout.py places gui/%s/%s.button, which no screen reads" % (folder, name))
+    placed = {}
+    for button in all_buttons():
+        folder, name = button.folder, button.name
+        got = read_button(folder, name) if (folder, name) in read else None
+        if got is None:
+            continue
+        rel, area, key = got
+        x, y, w, h = area
+        with open(os.path.join(DATA, rel)) as f:
+            if f.read() != button.file_text():
+                fault(rel + " is not what layout.py places: redraw the art")
+        if x < 0 or y < 0 or x + w > SCREEN[0] or y + h > SCREEN[1]:
+            fault(rel + " lies off the screen")
+        if not key_allowed(folder, name, key):
+            fault("%s uses key %d, which its screen needs" % (rel, key))
+        if folder in ("play", "editor") and overlaps(area, BOARD):
+            fault(rel + " covers the board")
+        if folder == "play" and any(overlaps(area, (hx, hy, 150, 76)) for hx, hy in HELP_SLOTS):
+            fault(rel + " covers a help picture")
+        if folder == "messages":
+            bx, by, bw, bh = MESSAGE_BOX
+            if x < bx or y < by or x + w > bx + bw or y + h > by + bh:
+                fault(rel + " lies outside the message box")
+        for other, oarea in placed.setdefault(folder, []):
+            # the OK button shares its place with the save row: they never show together
+            if overlaps(area, oarea) and "ok" not in (name, other):
+                fault("%s overlaps %s" % (rel, other))
+        placed[folder].append((name, area))
+
+
+def same_as_code(what, art, rel, names):
+    """A fault naming both places unless the art's numbers equal the C++ constants (a brace
+    initialiser stands for its leading numbers, as many as the art has)."""
+    try:
+        code = [game_code.constant(rel, name) for name in names.split()]
+    except CodeError as e:
+        fault("%s, which %s is held to" % (e, what))
+        return
+    if len(code) == 1 and isinstance(code[0], tuple):
+        code = list(code[0][:len(art)])
+    if tuple(code) != tuple(art):
+        fault("%s is %s, but src/%s has %s for %s" % (what, tuple(art), rel, tuple(code),
+                                                      ", ".join(names.split())))
+
+
+def check_shared_numbers():
+    """Places, sizes and colours that the art draws around and the game draws with."""
+    board, menu, box = "render/BoardView.h", "screens/MenuLayout.h", "render/MessageBoxState"
+    same_as_code("layout.BOARD", BOARD, board, "kBoardX kBoardY kBoardPixelWidth kBoardPixelHeight")
+    same_as_code("layout.NAME_STRIP's x, y and width", NAME_STRIP[:3], board,
+                 "kNameStripX kNameLabelY kNameStripWidth")
+    same_as_code("layout.HELP_SLOTS", HELP_SLOTS[0] + HELP_SLOTS[1], "screens/PlayState.cpp",
+                 "kHelpX kHelpY kHelpX kColorHelpY")
+    same_as_code("layout.MESSAGE_BOX", MESSAGE_BOX, box + ".h", "kBoxX kBoxY kBoxWidth kBoxHeight")
+    same_as_code("tutorials.PICTURE_TOP and PICTURE_STEP", (PICTURE_TOP, PICTURE_STEP),
+                 box + ".cpp", "kPictureTop kPictureStep")
+    same_as_code("layout.SET_LIST", SET_LIST, menu, "kSetList")
+    same_as_code("layout.LEVEL_LIST", LEVEL_LIST, menu, "kLevelList")
+    same_as_code("layout.PREVIEW", PREVIEW, menu, "kLockedX kLockedY kPreviewWidth kPreviewHeight")
+    same_as_code("style.SET_LIST_BG", SET_LIST_BG, menu, "kSetListBackground")
+    same_as_code("style.LEVEL_LIST_BG", LEVEL_LIST_BG, menu, "kLevelListBackground")
+    same_as_code("style.BOX_FILL", BOX_FILL, box + ".cpp", "kBoxFill")
+    same_as_code("style.BOX_TEXT", BOX_TEXT, box + ".cpp", "kTextColor")
+    same_as_code("style.NAME_LABEL", NAME_LABEL, "render/BoardView.cpp", "kNameColor")
+    try:
+        sizes = {p.stem: (p.width, p.height) for p in game_code.picture_table()}
+    except CodeError:
+        return  # reported with the pictures
+    for stem, rel, names in (
+            [(n, board, "kTileSize kTileSize") for n in COLORS + SHAPES]
+            + [("preview" + c, menu, "kPreviewCell kPreviewCell") for c in COLORS + SHAPES]
+            + [("locked", menu, "kPreviewWidth kPreviewHeight")]):
+        if stem not in sizes:
+            fault("the picture table has no %s" % stem)
+        else:
+            same_as_code("%s in the picture table" % stem, sizes[stem], rel, names)
 
 
 def main():
@@ -191,6 +239,7 @@ def main():
     check_help_and_tutorials()
     check_menu_lists()
     check_buttons()
+    check_shared_numbers()
     for f in faults:
         print("art fault: " + f)
     print("art check: %s" % ("%d faults" % len(faults) if faults else "all good"))

@@ -2,7 +2,7 @@
 and what each shape does to a tile of one colour."""
 from layout import HELP_SIZE
 from style import (COLOR_NAMES, INK, SHAPE_NAMES, SHAPE_PRIMARY, WHITE, cross, draw_shape,
-                   draw_tile, move_colour, paper_panel, rgb, save, small_arrow, surface, text)
+                   draw_tile, move_color, paper_panel, rgb, save, small_arrow, surface, text)
 
 WIDTH, HEIGHT = HELP_SIZE
 
@@ -26,8 +26,8 @@ def make_shape_help(kind):
     s, cr = panel("%s adds %s" % (name, COLOR_NAMES[SHAPE_PRIMARY[kind]]))
     draw_shape(cr, kind, 24, 46, 15)
     # every colour this shape may enter, in colour-code order (white first reads best)
-    entries = [(WHITE, move_colour(WHITE, kind))]
-    entries += [(c, move_colour(c, kind)) for c in range(1, 7) if move_colour(c, kind)]
+    entries = [(WHITE, move_color(WHITE, kind))]
+    entries += [(c, move_color(c, kind)) for c in range(1, 7) if move_color(c, kind)]
     size = 17
     for i, (old, new) in enumerate(entries):
         col, row = i % 2, i // 2
@@ -35,14 +35,14 @@ def make_shape_help(kind):
     save(s, "graphics/%shelp.png" % name)
 
 
-def make_colour_help(code):
+def make_color_help(code):
     name = COLOR_NAMES[code]
     s, cr = panel("%s tile" % name)
     draw_tile(cr, code, 9, 24, 40)
     for i, kind in enumerate(SHAPE_NAMES):
         cx = 70 + i * 31
         draw_shape(cr, kind, cx, 28, 8.5, shadow=False)
-        new = move_colour(code, kind)
+        new = move_color(code, kind)
         if new is None:
             cross(cr, cx, 59, 11, width=2.6)
         else:
@@ -55,4 +55,4 @@ def make_all():
     for kind in SHAPE_NAMES:
         make_shape_help(kind)
     for code in COLOR_NAMES:
-        make_colour_help(code)
+        make_color_help(code)

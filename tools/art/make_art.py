@@ -1,17 +1,14 @@
 #!/usr/bin/python3
 """Regenerates every picture under data/graphics and every button under data/gui, then checks
 them.  Run from anywhere: /usr/bin/python3 tools/art/make_art.py"""
-import os
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-
-import buttons  # noqa: E402
-import check_art  # noqa: E402
-import helppics  # noqa: E402
-import pieces  # noqa: E402
-import screens  # noqa: E402
-import tutorials  # noqa: E402
+import buttons
+import check_art
+import helppics
+import pieces
+import screens
+import tutorials
 
 
 def main():

@@ -1,7 +1,7 @@
 """Composes mock-up screenshots from the generated pictures, placed the way the game places them,
-so the art can be judged together.  Usage: mockup.py [output folder, default /tmp]"""
+so the art can be judged together."""
+import argparse
 import os
-import sys
 
 import cairo
 
@@ -41,7 +41,7 @@ def label(cr, s, size=14, bold=False):
     return cr.text_extents(s).x_advance
 
 
-def say(cr, s, x, y, colour, size=14, bold=False, bg=None):
+def say(cr, s, x, y, color, size=14, bold=False, bg=None):
     """Text as SDL_ttf would put it: top-left corner at (x, y), optionally on a shaded box."""
     w = label(cr, s, size, bold)
     ascent = cr.font_extents()[0]
@@ -50,7 +50,7 @@ def say(cr, s, x, y, colour, size=14, bold=False, bg=None):
         cr.set_source_rgba(*rgb(bg))
         cr.fill()
     cr.move_to(x, y + ascent)
-    cr.set_source_rgba(*rgb(colour))
+    cr.set_source_rgba(*rgb(color))
     cr.show_text(s)
     return w
 
@@ -184,7 +184,9 @@ def draw_buttons_named(cr, names):
 
 
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else "/tmp"
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("out", nargs="?", default="/tmp", help="folder for the mock-ups")
+    out = parser.parse_args().out
     os.makedirs(out, exist_ok=True)
     menu_screen(out)
     editor_screen(out)

@@ -15,9 +15,9 @@ def heading(cr, s, x, y, align="left", size=15):
     text(cr, s, x, y, size, CREAM, bold=True, align=align, shadow=(1, 1.5, rgb(WOOD_DEEP, 0.85)))
 
 
-def hint_lines(cr, lines, x, y, size=11.5, step=15, colour=None, align="left"):
+def hint_lines(cr, lines, x, y, size=11.5, step=15, color=None, align="left"):
     for i, line in enumerate(lines):
-        text(cr, line, x, y + i * step, size, colour or rgb(lighten(PAPER, 0.2), 0.85),
+        text(cr, line, x, y + i * step, size, color or rgb(lighten(PAPER, 0.2), 0.85),
              align=align, shadow=(0.8, 1, rgb(WOOD_DEEP, 0.6)))
 
 
@@ -107,14 +107,14 @@ def make_play():
     hint_lines(cr, ["click a shape's edge to", "move it that way, or drag",
                     "it to the next tile.", "C S T or 1 2 3 select,",
                     "arrow keys move.", "Right click: undo."],
-               120, 99, size=11, step=15, colour=rgb(INK), align="centre")
+               120, 99, size=11, step=15, color=rgb(INK), align="centre")
     heading(cr, "help", 51, HELP_SLOTS[0][1] - 10)
     hx, hy = HELP_SLOTS[0]
     # Kept clear of the board frame at x 200, like the card above it.
     recessed(cr, hx - 5, hy - 5, 151, 161, darken(PAPER, 0.12), r=8, depth=5)
     # Inside the first help slot, so that a single diagram always covers the whole hint.
     hint_lines(cr, ["point at a shape", "or a tile to see", "what a move does"], hx + 73,
-               hy + 24, size=11, colour=rgb(darken(PAPER, 0.45)), align="centre")
+               hy + 24, size=11, color=rgb(darken(PAPER, 0.45)), align="centre")
     save(s, "graphics/play.png")
 
 

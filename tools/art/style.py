@@ -69,7 +69,7 @@ def darken(c, t):
     return mix(c, (0, 0, 0), t)
 
 
-def move_colour(old, shape):
+def move_color(old, shape):
     """The colour a tile takes when `shape` enters it, or None when the move is refused."""
     primary = SHAPE_PRIMARY[shape]
     if old == 0:
@@ -203,11 +203,11 @@ def draw_shape(cr, kind, cx, cy, r, shadow=True, halo=True):
     cr.restore()
 
 
-def draw_shape_outline(cr, kind, cx, cy, r, colour, width):
+def draw_shape_outline(cr, kind, cx, cy, r, color, width):
     cr.save()
     cr.set_line_join(cairo.LINE_JOIN_ROUND)
     shape_path(cr, kind, cx, cy, r)
-    cr.set_source_rgba(*rgb(colour))
+    cr.set_source_rgba(*rgb(color))
     cr.set_line_width(width)
     cr.stroke()
     cr.restore()
@@ -215,7 +215,7 @@ def draw_shape_outline(cr, kind, cx, cy, r, colour, width):
 
 # --- tiles and their colour-blind marks --------------------------------------------------
 
-def draw_marks(cr, code, x, y, size, colour):
+def draw_marks(cr, code, x, y, size, color):
     """Per-primary marks so colours read apart without hue: red dots, yellow diagonal hatch,
     blue horizontal lines; a mixture carries both of its primaries' marks, white none."""
     if code == WHITE:
@@ -223,7 +223,7 @@ def draw_marks(cr, code, x, y, size, colour):
     s = size / 60.0
     step = 12 * s
     cr.save()
-    cr.set_source_rgba(*colour)
+    cr.set_source_rgba(*color)
     if code & BLUE:
         cr.set_line_width(max(1.0, 1.8 * s))
         yy = y + step / 2
@@ -279,9 +279,9 @@ def draw_tile(cr, code, x, y, size, opaque_edge=True):
     face = max(2.0, 5 * s)
     rounded_rect(cr, x + face, y + face, size - 2 * face, size - 2 * face, r * 0.7)
     cr.clip()
-    mark_colour = rgb(darken(base, 0.45), 0.30) if code in (RED, BLUE, PURPLE, GREEN) \
+    mark_color = rgb(darken(base, 0.45), 0.30) if code in (RED, BLUE, PURPLE, GREEN) \
         else rgb(darken(base, 0.5), 0.28)
-    draw_marks(cr, code, x, y, size, mark_colour)
+    draw_marks(cr, code, x, y, size, mark_color)
     cr.reset_clip()
     # bevel: light upper-left edge, shaded lower-right edge
     cr.set_line_width(max(1.0, 1.6 * s))
@@ -325,7 +325,7 @@ def draw_hole(cr, x, y, size):
 
 # --- text ---------------------------------------------------------------------------------
 
-def text(cr, s, x, y, size, colour, font=SANS, bold=False, align="left", italic=False,
+def text(cr, s, x, y, size, color, font=SANS, bold=False, align="left", italic=False,
          shadow=None):
     """Draws text with its baseline at y; align left, centre or right of x. Returns its width."""
     cr.save()
@@ -342,7 +342,7 @@ def text(cr, s, x, y, size, colour, font=SANS, bold=False, align="left", italic=
         cr.set_source_rgba(*shadow[2])
         cr.show_text(s)
     cr.move_to(x, y)
-    cr.set_source_rgba(*(colour if len(colour) == 4 else rgb(colour)))
+    cr.set_source_rgba(*(color if len(color) == 4 else rgb(color)))
     cr.show_text(s)
     cr.restore()
     return ext.x_advance
@@ -358,11 +358,11 @@ def text_height(cr, size, font=SANS, bold=False):
     return fe[0], fe[1]  # ascent, descent
 
 
-def engraved(cr, s, x, y, size, colour=CREAM, font=SERIF, align="centre", bold=True):
+def engraved(cr, s, x, y, size, color=CREAM, font=SERIF, align="centre", bold=True):
     """Title lettering cut into wood: a dark lower shadow and a light upper edge."""
     text(cr, s, x + 1, y + 2, size, rgb(WOOD_DEEP, 0.8), font, bold, align)
     text(cr, s, x - 0.5, y - 0.5, size, rgb(lighten(WOOD_LIGHT, 0.4), 0.5), font, bold, align)
-    text(cr, s, x, y, size, colour, font, bold, align)
+    text(cr, s, x, y, size, color, font, bold, align)
 
 
 # --- wood, paper, panels ------------------------------------------------------------------
@@ -466,14 +466,14 @@ def paper_panel(cr, x, y, w, h, r=8, fill=PAPER, border=WOOD_DARK, shadow=True):
     cr.stroke()
 
 
-def arrow_glyph(cr, direction, cx, cy, length, colour, width=3.0, head=None):
+def arrow_glyph(cr, direction, cx, cy, length, color, width=3.0, head=None):
     """A plain arrow: shaft and head, pointing up, down, left or right."""
     head = head or length * 0.45
     dx, dy = {"up": (0, -1), "down": (0, 1), "left": (-1, 0), "right": (1, 0)}[direction]
     x0, y0 = cx - dx * length / 2, cy - dy * length / 2
     x1, y1 = cx + dx * length / 2, cy + dy * length / 2
     cr.save()
-    cr.set_source_rgba(*colour)
+    cr.set_source_rgba(*color)
     cr.set_line_width(width)
     cr.set_line_cap(cairo.LINE_CAP_ROUND)
     cr.move_to(x0, y0)
@@ -488,11 +488,11 @@ def arrow_glyph(cr, direction, cx, cy, length, colour, width=3.0, head=None):
     cr.restore()
 
 
-def small_arrow(cr, x0, y0, x1, y1, colour, width=2.0, head=6.0):
+def small_arrow(cr, x0, y0, x1, y1, color, width=2.0, head=6.0):
     """An arrow between two points."""
     ang = math.atan2(y1 - y0, x1 - x0)
     cr.save()
-    cr.set_source_rgba(*colour)
+    cr.set_source_rgba(*color)
     cr.set_line_width(width)
     cr.set_line_cap(cairo.LINE_CAP_ROUND)
     cr.move_to(x0, y0)
@@ -506,11 +506,11 @@ def small_arrow(cr, x0, y0, x1, y1, colour, width=2.0, head=6.0):
     cr.restore()
 
 
-def cross(cr, cx, cy, size, colour=(150, 30, 20), width=3.0):
+def cross(cr, cx, cy, size, color=(150, 30, 20), width=3.0):
     """The 'may not enter' mark, with a light rim so it reads on any tile."""
     cr.save()
     cr.set_line_cap(cairo.LINE_CAP_ROUND)
-    for w, c in ((width + 2.5, rgb(CREAM, 0.9)), (width, rgb(colour))):
+    for w, c in ((width + 2.5, rgb(CREAM, 0.9)), (width, rgb(color))):
         cr.set_line_width(w)
         cr.set_source_rgba(*c)
         cr.move_to(cx - size / 2, cy - size / 2)

@@ -1,44 +1,22 @@
 """Pictures of the tutorial levels' intro boxes: each illustrates its own level's lesson.
 
-A picture is drawn inside the 343x248 message box, centred, its top 29 + 14*n below the box top,
-where n is the number of text lines of the intro plus the final empty read. It must end above the
-box's OK button, so each picture's height budget follows from its intro text."""
+A picture is drawn inside the 343x248 message box, centred, its top PICTURE_TOP + PICTURE_STEP * n
+below the box top, where n is the number of text lines of the intro plus the final empty read. It
+must end above the box's OK button, so each picture's height budget follows from its intro text."""
 import math
 
+from game_code import tutorial_intros
 from layout import MESSAGE_BOX, ok_button
 from pieces import draw_goal_marker
 from style import (BLUE, BOX_TEXT, CIRCLE, CREAM, GREEN, ORANGE, PURPLE, RED, STAR, TRIANGLE, WHITE,
                    YELLOW, crop, cross, draw_shape, draw_tile, rgb, save, small_arrow, surface,
                    text)
 
-# The intro texts, for working out where each picture starts.
-INTRO_TEXTS = {
-    0: "Your goal in Quorvellan is to move the colored shapes\nonto their home positions. You can "
-       "move shapes one\ntile at a time in either horizontal or vertical direction.\n",
-    1: "Shapes can't pass through each other or occupy the\nsame tile. You have to move the circle "
-       "out of the way\nbefore you can bring the star and the triangle home.\nIf you get stuck, "
-       "just press the restart button to try\nthis level again.",
-    2: "Note how a tile's color mixes with the color of the\nshape that passes over it.",
-    3: "Shapes can't move onto tiles that are the same color\nas they are. You'll have to guide the "
-       "circle around the\nred tiles, the star around the yellow tiles and the\ntriangle around "
-       "the blue tiles. If you make a mistake,\njust press the undo button.",
-    4: "Shapes can't move onto tiles that have a color that is\nmixed with the shape's color. Refer "
-       "to the diagram on\nthe left if you need help.",
-    5: "You now know all the rules of Quorvellan, so let's move\non to some basic strategies. The "
-       "star is trapped by the\nyellow tiles around it. Move both the circle and the\ntriangle over "
-       "the yellow tile. This will make the tile\nwhite.",
-    6: "From time to time you will have to take a step back in\norder to move forward. The star is "
-       "close to home once\nit is on the middle tile, but you will have to move it back\nor the "
-       "circle and the triangle can't get through.",
-    7: "Sometimes you have to look ahead a bit. Although both\nthe circle and the star are needed "
-       "to clear the blue tile,\nthe star will get stuck on the next tile. Bring the circle\nhome "
-       "first and you should have no problems.",
-    8: "You need the star to clear the circle's home tile, but\nbeware that you don't get stuck. To "
-       "be able to move\nthe star in and out again, you need to make the tile in\nbetween purple.",
-}
-# Levels 6 and 7 show each other's file.
-TUTORIAL_PICTURE = {level: "tutorial%d.png" % {6: 7, 7: 6}.get(level, level)
-                    for level in INTRO_TEXTS}
+# Each picture starts below its intro text, so the texts and the pictures' files are the game's.
+_INTROS = tutorial_intros()
+INTRO_TEXTS = {level: intro for level, (intro, _) in _INTROS.items()}
+TUTORIAL_PICTURE = {level: picture for level, (_, picture) in _INTROS.items()}
+PICTURE_TOP, PICTURE_STEP = 29, 14
 MAX_WIDTH = 330
 MARGIN = 4
 
@@ -50,7 +28,7 @@ def lines_read(intro):
 
 
 def picture_top(level):
-    return 29 + 14 * lines_read(INTRO_TEXTS[level])
+    return PICTURE_TOP + PICTURE_STEP * lines_read(INTRO_TEXTS[level])
 
 
 def height_budget(level):
@@ -74,11 +52,11 @@ def caption(cr, s, x, y, size=11, align="centre"):
     text(cr, s, x, y, size, INK, bold=True, align=align)
 
 
-def curved_arrow(cr, x0, y0, x1, y1, bend, colour=INK, width=2.0, head=6.0):
+def curved_arrow(cr, x0, y0, x1, y1, bend, color=INK, width=2.0, head=6.0):
     """An arrow along a gentle arc; bend lifts its middle (negative is upwards)."""
     mx, my = (x0 + x1) / 2.0, (y0 + y1) / 2.0 + bend
     cr.save()
-    cr.set_source_rgba(*colour)
+    cr.set_source_rgba(*color)
     cr.set_line_width(width)
     cr.move_to(x0, y0)
     cr.curve_to(mx, my, mx, my, x1, y1)
@@ -155,10 +133,10 @@ def mixing_colors(cr):
 
 def primary_blockers(cr):
     """No shape may enter a tile of its own colour."""
-    for i, (shape, colour) in enumerate(((CIRCLE, RED), (STAR, YELLOW), (TRIANGLE, BLUE))):
+    for i, (shape, color) in enumerate(((CIRCLE, RED), (STAR, YELLOW), (TRIANGLE, BLUE))):
         x = 6 + i * 102
         cell(cr, x, 4, WHITE, shape)
-        cell(cr, x + T + 24, 4, colour)
+        cell(cr, x + T + 24, 4, color)
         blocked(cr, x + T + 1, 4 + T / 2.0, x + T + 23)
     caption(cr, "a shape never enters its own colour", 150, T + 26)
     return 300, T + 30
@@ -167,13 +145,13 @@ def primary_blockers(cr):
 def secondary_blockers(cr):
     """Nor a mixture that already holds its colour."""
     rows = ((CIRCLE, (ORANGE, PURPLE)), (STAR, (ORANGE, GREEN)), (TRIANGLE, (PURPLE, GREEN)))
-    for i, (shape, colours) in enumerate(rows):
+    for i, (shape, colors) in enumerate(rows):
         y = 2 + i * (T + 6)
         cell(cr, 50, y, WHITE, shape)
         small_arrow(cr, 50 + T + 4, y + T / 2.0, 50 + T + 34, y + T / 2.0, INK, 2.0, 6)
-        for j, colour in enumerate(colours):
+        for j, color in enumerate(colors):
             x = 50 + T + 40 + j * (T + 6)
-            cell(cr, x, y, colour)
+            cell(cr, x, y, color)
             cross(cr, x + T / 2.0, y + T / 2.0, 14, width=3)
     return 230, 3 * T + 14
 

@@ -3,8 +3,8 @@
 Run as a program, it writes one MIDI file per piece into the folder given as its argument
 and prints "name<TAB>title" lines for the renderer."""
 
+import argparse
 import os
-import sys
 
 from arrange import Part, Piece, Section, write_piece
 from theory import Key
@@ -144,4 +144,6 @@ def main(folder):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("folder", help="where the MIDI files go")
+    main(parser.parse_args().folder)
