@@ -8,9 +8,11 @@
 
 #include "util/ErrorReport.h"
 
-using namespace qv;
-
+namespace qv {
 class Level;
+}  // namespace qv
+
+using namespace qv;
 
 // Keeps every box instead of showing it: a fuzz run reports thousands of bad files, and a
 // modal dialog or a flood on standard error would stall it.
