@@ -164,7 +164,7 @@ void ScreenTest::KeyUp(SDLKey key, SDLMod mod) { Push(KeyEvent(SDL_KEYUP, key, m
 void ScreenTest::Press(int x, int y, Uint8 button) {
     input.x = x;
     input.y = y;
-    input.buttons |= SDL_BUTTON(button);
+    input.buttons = static_cast<Uint8>(input.buttons | SDL_BUTTON(button));
     Push(MouseButtonEvent(SDL_MOUSEBUTTONDOWN, x, y, button));
 }
 
