@@ -102,6 +102,11 @@ void LoadAllPictures() {
     Load(p.orangeHelp, "orangehelp");
     Load(p.purpleHelp, "purplehelp");
     Load(p.chooseLevel, "chooselevel_beta");
+    Load(p.arrowBlockedUp, "arrowblockedup");
+    Load(p.arrowBlockedDown, "arrowblockeddown");
+    Load(p.arrowBlockedLeft, "arrowblockedleft");
+    Load(p.arrowBlockedRight, "arrowblockedright");
+    Load(p.parMark, "parmark");
 }
 
 void FreeAllPictures() { Pictures() = PictureTable(); }

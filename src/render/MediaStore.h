@@ -29,6 +29,9 @@ struct PictureTable {
         orangeHelp, greenHelp, purpleHelp;
     std::array<SurfacePtr, kTutorialPictureSlots> tutorial;  // only 0..7 are ever loaded
     SurfacePtr locked;
+    // A step the shape may not take, and the menu's mark of a level solved in par.
+    SurfacePtr arrowBlockedUp, arrowBlockedDown, arrowBlockedLeft, arrowBlockedRight;
+    SurfacePtr parMark;
 };
 
 // The process-wide table; empty until LoadAllPictures.
@@ -36,7 +39,7 @@ PictureTable& Pictures();
 
 // Loads one picture into a new surface the caller owns; reports and returns null on failure.
 SDL_Surface* LoadBitmap(const std::string& path);
-// Fills the picture table at start-up (57 files under "./graphics/").
+// Fills the picture table at start-up (62 files under "./graphics/").
 void LoadAllPictures();
 // Frees every picture of the table; the shell calls it before SDL_Quit.
 void FreeAllPictures();

@@ -24,7 +24,8 @@ LOAD_ORDER = (SHAPES + ["selected" + s for s in SHAPES] + [s + "goal" for s in S
               + ["preview" + c for c in COLOURS] + ["tutorial%d" % i for i in range(8)]
               + ["locked"] + [n + "help" for n in ("circle", "star", "triangle", "white", "red",
                                                    "yellow", "blue", "green", "orange", "purple")]
-              + ["chooselevel_beta"])
+              + ["chooselevel_beta"]
+              + ["arrowblocked" + d for d in ("up", "down", "left", "right")] + ["parmark"])
 BUTTONS = {
     "mainmenu": ["play", "edit", "quit", "music", "sound"],
     "editor": ["red", "yellow", "blue", "green", "orange", "purple", "white", "black", "circle",
@@ -59,7 +60,7 @@ def expect_size(rel, w, h, at_most=False):
 
 
 def check_pictures():
-    if len(LOAD_ORDER) != 57:
+    if len(LOAD_ORDER) != 62:
         fault("load order has %d names" % len(LOAD_ORDER))
     for name in LOAD_ORDER + ["icon", "splash", "tutorial8"]:
         load("graphics/%s.png" % name)
@@ -68,7 +69,8 @@ def check_pictures():
              ([s + "goal" for s in SHAPES], 20, 20),
              (["preview" + s for s in SHAPES], 25, 25),
              (["editor", "play", "message", "chooselevel_beta", "splash"], 800, 600),
-             (["locked"], 225, 175), (["caret"], 2, 16), (["icon"], 32, 32)]
+             (["locked"], 225, 175), (["caret"], 2, 16), (["icon"], 32, 32),
+             (["parmark"], 13, 13)]
     for names, w, h in sized:
         for n in names:
             expect_size("graphics/%s.png" % n, w, h)
@@ -121,6 +123,13 @@ def check_menu_lists():
                 if px[yy * 800 + xx][:3] != colour:
                     fault("list panel at (%d, %d) is not %s" % (xx, yy, colour))
                     return
+
+
+def check_play_disabled():
+    """The menu shows this picture in the Play button's place, so it has the button's size."""
+    got = read_button("mainmenu", "play")
+    if got:
+        expect_size("gui/mainmenu/play_disabled.png", got[1][2], got[1][3])
 
 
 def read_button(folder, name):
@@ -191,6 +200,7 @@ def main():
     check_help_and_tutorials()
     check_menu_lists()
     check_buttons()
+    check_play_disabled()
     for f in faults:
         print("art fault: " + f)
     print("art check: %s" % ("%d faults" % len(faults) if faults else "all good"))
