@@ -46,6 +46,8 @@ LevelLibrary::LevelLibrary() {
         ReadSetList(setList);
     }
     LoadProgress();
+    moveRecords.Load();
+    shippedPar = LoadMoveTable(kParFilePath);
     // Loading every named set once fixes its level count, which the progress file needs;
     // going downwards leaves the tutorial current.
     for (int32_t j = setCount - 1; j >= 0; --j) SelectSet(j);
@@ -151,6 +153,16 @@ void LevelLibrary::LoadCurrentSet() {
         }
     }
     SelectLevel(0);
+}
+
+std::string LevelLibrary::LevelKey(int32_t index) const {
+    if (index < 0 || index >= kMaxLevelsPerSet) return {};
+    if (currentSetIndex == 0) return "tutorial/" + std::to_string(index);
+    return levels[index].filePath;
+}
+
+bool LevelLibrary::CurrentSetIsUsers() const {
+    return currentSet != nullptr && currentSet->name == kUserSetName;
 }
 
 LevelLibrary& Library() {

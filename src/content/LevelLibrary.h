@@ -6,8 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <istream>
+#include <map>
+#include <optional>
 #include <string>
 
+#include "content/LevelRecords.h"
+#include "content/MoveTable.h"
 #include "puzzle/Level.h"
 
 namespace qv {
@@ -20,6 +24,10 @@ constexpr const char kProgressFilePath[] = "./progress.save";
 // Line limits of "Beta.txt" and the set list files.
 constexpr std::size_t kMaxSetNameChars = 49;
 constexpr std::size_t kMaxPathChars = 254;
+// The fewest moves of every shipped level, made by the level tools with the solver.
+constexpr const char kParFilePath[] = "./levels/par.txt";
+// The player's own set: its levels can be edited, so no table can know their fewest moves.
+constexpr const char kUserSetName[] = "be creative";
 
 struct LevelSet {
     std::array<LevelStatus, kMaxLevelsPerSet> levelStatus{};  // all Open at creation
@@ -47,6 +55,12 @@ public:
     // set or level that a damaged "Beta.txt" or list file hides in this run, so the player's
     // progress there survives until the file is mended.
     std::array<std::bitset<kMaxLevelsPerSet>, kMaxSets> recordsOnFile{};
+    // "./records.save", and "./levels/par.txt" as shipped.
+    LevelRecords moveRecords;
+    MoveTable shippedPar;
+    // Fewest moves the solver worked out this run for levels of the player's own set, by key;
+    // an empty entry means it could not decide within its bound. Dropped when a level is saved.
+    std::map<std::string, std::optional<int>> workedOutPar;
 
     // Creation in order: tutorial, "Beta.txt", progress records, then the walk that loads
     // every named set once and ends on set 0, level 0. Reads relative to the working folder.
@@ -74,6 +88,11 @@ public:
     void ReadSetList(std::istream& in);          // the "Beta.txt" reader
 
     void BuildTutorial();
+
+    // The key of level `index` of the current set in the records and the par table:
+    // "tutorial/N" in the tutorial, else the path its set list gives.
+    std::string LevelKey(int32_t index) const;
+    bool CurrentSetIsUsers() const;
 };
 
 // The process-wide library, created from the working folder's files on the first call.

@@ -3,10 +3,15 @@
 // awake a hundred times a second; on X11 this sleeps on the display connection instead.
 #include <SDL.h>
 
+#include <cstdint>
+
 namespace qv {
 
 // Returns once an event is pending; the event stays on the queue.
 void WaitForInput();
+// The same, but gives up after timeoutMs: true when an event is pending, false when the time
+// ran out first. For screens that animate; an idle screen waits without a timeout.
+bool WaitForInput(uint32_t timeoutMs);
 // Waits for the next event and takes it off the queue.
 void WaitForEvent(SDL_Event* event);
 

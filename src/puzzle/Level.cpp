@@ -87,6 +87,12 @@ bool Level::MoveShape(TilePos from, int16_t toX, int16_t toY) {
     return true;
 }
 
+bool Level::MoveAllowed(TilePos from, int toX, int toY) const {
+    if (!StepAllowed(width, height, ShapePositions(), from, toX, toY)) return false;
+    const std::optional<ShapeKind> moving = ShapeMovingFrom(ShapePositions(), from);
+    return moving && MixedColor(Tile(toX, toY), *moving) != TileColor::Black;
+}
+
 bool Level::IsSolved() const {
     return starPos == starGoal && circlePos == circleGoal && trianglePos == triangleGoal;
 }

@@ -52,6 +52,8 @@ public:
 
     // Playing.
     bool MoveShape(TilePos from, int16_t toX, int16_t toY);
+    // Whether MoveShape would make this move; changes and reports nothing (the hover arrow).
+    bool MoveAllowed(TilePos from, int toX, int toY) const;
     bool IsSolved() const;
 
     // Editing: each records at most one command in editHistory.

@@ -3,6 +3,7 @@
 // and the one way every screen reads its input.
 #include <SDL.h>
 
+#include <cstdint>
 #include <functional>
 
 namespace qv {
@@ -22,6 +23,9 @@ enum class EventFlow { Continue, Stop };
 // Waits until input arrives, then hands every queued event to `handle` until it says Stop.
 // Returns Stop when the handler stopped, Continue when the queue ran dry.
 EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& handle);
+// The same, waiting at most timeoutMs for input: for a screen with an animation to move on.
+EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& handle,
+                             uint32_t timeoutMs);
 
 // Takes every pending event off the queue and drops it: input queued for a screen just left.
 void DiscardPendingEvents();

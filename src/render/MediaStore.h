@@ -31,7 +31,7 @@ PictureTable& Pictures();
 
 // Loads one picture into a new surface the caller owns; reports and returns null on failure.
 SDL_Surface* LoadBitmap(const std::string& path);
-// Fills the picture table at start-up (57 files under "./graphics/").
+// Fills the picture table at start-up (every line of render/PictureList.def, under "./graphics/").
 void LoadAllPictures();
 // Frees every picture of the table; the shell calls it before SDL_Quit.
 void FreeAllPictures();

@@ -37,18 +37,18 @@ void BlitOnto(SDL_Surface* picture, SDL_Surface* target, int x, int y) {
 
 }  // namespace
 
-MessageBoxState::MessageBoxState(const std::string& title, const std::string& text,
+MessageBoxState::MessageBoxState(const std::string& boxTitle, const std::string& boxText,
                                  SDL_Surface* picture, const std::vector<std::string>& buttonFiles) {
     LoadButtons(buttonFiles);
-    ComposeBox(title, text, picture);
+    ComposeBox(boxTitle, boxText, picture);
 }
 
-MessageBoxState::MessageBoxState(const std::string& title, const std::string& text,
+MessageBoxState::MessageBoxState(const std::string& boxTitle, const std::string& boxText,
                                  const std::string& picturePath,
                                  const std::vector<std::string>& buttonFiles) {
     LoadButtons(buttonFiles);
     SurfacePtr picture(picturePath.empty() ? nullptr : LoadBitmap(picturePath));
-    ComposeBox(title, text, picture.get());
+    ComposeBox(boxTitle, boxText, picture.get());
 }
 
 MessageBoxState::~MessageBoxState() {
@@ -77,21 +77,21 @@ void MessageBoxState::CaptureBackground() {
         ReportSdlError("Couldn't blit to background surface.");
 }
 
-void MessageBoxState::RenderTitle(const std::string& title) {
+void MessageBoxState::RenderTitle(const std::string& boxTitle) {
     FontPtr font = OpenUiFont(kTitlePoints);
     if (!font) return;
     TTF_SetFontStyle(font.get(), TTF_STYLE_BOLD);
     // SDL_ttf refuses empty text; an untitled box (a level without a name) is not an error.
-    if (title.empty()) return;
-    SurfacePtr rendered = RenderBlended(font.get(), title, kTextColor);
+    if (boxTitle.empty()) return;
+    SurfacePtr rendered = RenderBlended(font.get(), boxTitle, kTextColor);
     BlitOnto(rendered.get(), box.get(), 0, 0);
 }
 
-void MessageBoxState::RenderLines(const std::string& text) {
+void MessageBoxState::RenderLines(const std::string& boxText) {
     // The final read past the end fails with an empty line and still counts; a line too long
     // for the buffer is cut and fails the stream, hiding the rest of the text.
     std::vector<std::string> lines;
-    std::istringstream in(text);
+    std::istringstream in(boxText);
     while (!in.fail()) {
         char line[kLineBufferSize] = {};
         in.getline(line, kLineBufferSize);
@@ -111,8 +111,10 @@ void MessageBoxState::RenderLines(const std::string& text) {
     }
 }
 
-void MessageBoxState::ComposeBox(const std::string& title, const std::string& text,
+void MessageBoxState::ComposeBox(const std::string& boxTitle, const std::string& boxText,
                                  SDL_Surface* picture) {
+    title = boxTitle;
+    text = boxText;
     CaptureBackground();
     box = CreateDisplayLikeSurface(kBoxWidth, kBoxHeight);
     if (box) {
@@ -121,8 +123,8 @@ void MessageBoxState::ComposeBox(const std::string& title, const std::string& te
     } else {
         ReportSdlError("Can't create surface for message box.");
     }
-    RenderTitle(title);
-    RenderLines(text);
+    RenderTitle(boxTitle);
+    RenderLines(boxText);
     if (picture) {
         const int16_t x = static_cast<int16_t>((kBoxWidth - picture->w) / 2);
         BlitOnto(picture, box.get(), x, kPictureTop + kPictureStep * lineCount);

@@ -31,26 +31,29 @@ public:
     bool waitsForChoice = false;
     // Lines the text reader took, the last (empty) read included; places the picture.
     int lineCount = 0;
+    // What the box says, as composed.
+    std::string title;
+    std::string text;
 
     // Reads the non-empty leading button files, then composes the box. `picture` may be null;
     // it is copied in and stays the caller's.
-    MessageBoxState(const std::string& title, const std::string& text, SDL_Surface* picture,
+    MessageBoxState(const std::string& boxTitle, const std::string& boxText, SDL_Surface* picture,
                     const std::vector<std::string>& buttonFiles);
     // The same with the picture read from a file (none when the path is empty).
-    MessageBoxState(const std::string& title, const std::string& text,
+    MessageBoxState(const std::string& boxTitle, const std::string& boxText,
                     const std::string& picturePath, const std::vector<std::string>& buttonFiles);
     ~MessageBoxState() override;
 
     void HandleEvents() override;
     void Draw() override;
 
-    void ComposeBox(const std::string& title, const std::string& text, SDL_Surface* picture);
+    void ComposeBox(const std::string& boxTitle, const std::string& boxText, SDL_Surface* picture);
 
 private:
     void LoadButtons(const std::vector<std::string>& buttonFiles);
     void CaptureBackground();
-    void RenderTitle(const std::string& title);
-    void RenderLines(const std::string& text);
+    void RenderTitle(const std::string& boxTitle);
+    void RenderLines(const std::string& boxText);
     // Closes the box when this event ends it; Stop when the box is gone.
     EventFlow HandleEvent(const SDL_Event& event);
 };

@@ -315,9 +315,19 @@ bool EditorState::Save(bool confirm) {
         ReportError("Cannot save level " + level.filePath + ". The level has no name.");
         return false;
     }
+    // A new name leaves the puzzle as it was; anything else makes its record and par stale.
+    Level before = EditorBaseline();
+    before.name = level.name;
+    const bool puzzleChanged = !level.SameContent(before);
     if (!level.SaveLevel()) return false;
     savedName = level.name;
     EditorBaseline() = level;
+    if (puzzleChanged) {
+        LevelLibrary& library = Library();
+        const std::string key = library.LevelKey(library.currentLevelIndex);
+        library.moveRecords.Forget(key);
+        library.workedOutPar.erase(key);
+    }
     if (confirm) OpenBox(kSavedBoxTitle, "");
     return true;
 }

@@ -1,5 +1,7 @@
 #include "screens/MainMenuState.h"
 
+#include <algorithm>
+
 #include "audio/AudioSystem.h"
 #include "content/LevelLibrary.h"
 #include "content/Settings.h"
@@ -9,6 +11,7 @@
 #include "render/MediaStore.h"
 #include "render/ScreenManager.h"
 #include "screens/EditorBaseline.h"
+#include "screens/LevelPar.h"
 #include "screens/MenuLayout.h"
 #include "screens/ScreenSwitch.h"
 #include "util/ErrorReport.h"
@@ -30,10 +33,21 @@ constexpr int kLockedSlot = 10;
 // Slot 10 (the locked marker) lies beyond the count and is drawn only for a locked level.
 constexpr int kMenuSpriteCount = 10;
 
-constexpr const char* kUserSetName = "be creative";
+// Drawn in place of the Play button's idle look while the chosen level is locked.
+constexpr const char kPlayDisabledFile[] = "./gui/mainmenu/play_disabled.png";
+// Room between a level's name and its par mark.
+constexpr int kParMarkGap = 5;
 
 bool CurrentLevelLocked() {
     return Library().CurrentLevel().status == LevelStatus::Locked;
+}
+
+bool SolvedInPar(int32_t index) {
+    LevelLibrary& library = Library();
+    const auto best = library.moveRecords.Best(library.LevelKey(index));
+    if (!best) return false;
+    const auto par = CurrentSetPar(index);
+    return par && *best <= *par;
 }
 
 void Blit(SDL_Surface* picture, SDL_Surface* target, int x, int y) {
@@ -80,6 +94,8 @@ MainMenuState::MainMenuState() {
     quitButton.LoadButton("./gui/mainmenu/quit.button", &sprites.sprites[kQuitSlot]);
     musicButton.LoadButton("./gui/mainmenu/music.button", &sprites.sprites[kMusicSlot]);
     soundButton.LoadButton("./gui/mainmenu/sound.button", &sprites.sprites[kSoundSlot]);
+    // Without its button file there is no Play button to grey out.
+    if (playButton.loaded) playDisabled.reset(LoadBitmap(kPlayDisabledFile));
 
     ApplyEditRule();
     if (TheSettings().musicVolume > 0) musicButton.SetToggled(true);
@@ -97,11 +113,18 @@ MainMenuState::~MainMenuState() {
 }
 
 void MainMenuState::Draw() {
-    // The locked marker is the slot just past the count; it covers the preview.
+    // The locked marker is the slot just past the count; it covers the preview. The Play
+    // button keeps its own look for when the level opens again.
     const int32_t drawn = sprites.count;
-    if (CurrentLevelLocked()) sprites.count = drawn + 1;
+    Sprite& play = sprites.sprites[kPlaySlot];
+    SDL_Surface* playLook = play.picture;
+    if (CurrentLevelLocked()) {
+        sprites.count = drawn + 1;
+        if (playDisabled && playLook) play.picture = playDisabled.get();
+    }
     sprites.Draw(DisplaySurface());
     sprites.count = drawn;
+    play.picture = playLook;
 }
 
 void MainMenuState::HandleEvents() {
@@ -239,7 +262,19 @@ void MainMenuState::BuildList(SurfacePtr& surface, const ListBox& box, SDL_Color
         if (rows[i].text.empty()) continue;
         SurfacePtr text = RenderShaded(font.get(), rows[i].text,
                                        ListRowColor(rows[i].current, rows[i].status), background);
-        Blit(text.get(), surface.get(), 0, static_cast<int>(i) * kListRowHeight);
+        const int y = static_cast<int>(i) * kListRowHeight;
+        Blit(text.get(), surface.get(), 0, y);
+        SDL_Surface* mark = Pictures().parMark.get();
+        if (!rows[i].inPar || !text || !mark) continue;
+        // Right after the name, or at the list's right edge over the end of a long one; on the
+        // list's own colour, since black is the surface's transparent key.
+        SDL_Rect where{static_cast<Sint16>(std::min(text->w + kParMarkGap, box.width - mark->w)),
+                       static_cast<Sint16>(y + (text->h - mark->h) / 2),
+                       static_cast<Uint16>(mark->w), static_cast<Uint16>(mark->h)};
+        SDL_Rect fill = where;  // SDL clips the rectangle it is given
+        SDL_FillRect(surface.get(), &fill,
+                     SDL_MapRGB(surface->format, background.r, background.g, background.b));
+        SDL_BlitSurface(mark, nullptr, surface.get(), &where);
     }
 }
 
@@ -261,7 +296,8 @@ void MainMenuState::BuildLevelList() {
     const int count = library.currentSet ? library.currentSet->levelCount : 0;
     for (int i = 0; i < count && i < kMaxLevelsPerSet; ++i) {
         const Level& level = library.levels[i];
-        rows.push_back({LowerCased(level.name), &level == &library.CurrentLevel(), level.status});
+        rows.push_back({LowerCased(level.name), &level == &library.CurrentLevel(), level.status,
+                        SolvedInPar(i)});
     }
     BuildList(levelListSurface, kLevelList, kLevelListBackground,
               "Can't create surface for Application.CurrentLevel list.",

@@ -46,6 +46,7 @@ private:
     Button quitButton;
     Button musicButton;
     Button soundButton;
+    SurfacePtr playDisabled;  // the Play button's look while the chosen level is locked
 
     void BuildSetList();
     void BuildLevelList();
@@ -55,6 +56,7 @@ private:
         std::string text;
         bool current;
         LevelStatus status;
+        bool inPar = false;  // solved in its fewest moves: the row carries the par mark
     };
 
     // Each returns Stop when the menu has been left (and so no longer exists).

@@ -1,7 +1,9 @@
 #include "screens/PlayState.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "audio/AudioSystem.h"
 #include "audio/Sounds.h"
@@ -12,6 +14,7 @@
 #include "render/MediaStore.h"
 #include "render/MessageBoxes.h"
 #include "render/ScreenManager.h"
+#include "screens/LevelPar.h"
 #include "screens/PlayHint.h"
 #include "screens/ScreenSwitch.h"
 #include "util/ErrorReport.h"
@@ -26,7 +29,11 @@ constexpr int kExitSlot = 11;
 constexpr int kHelpSlot = 12;
 constexpr int kColorHelpSlot = 13;
 constexpr int kArrowSlot = 14;
-constexpr int kPlaySpriteCount = 15;
+constexpr int kMovesShadowSlot = 15;
+constexpr int kMovesSlot = 16;
+constexpr int kParShadowSlot = 17;
+constexpr int kParSlot = 18;
+constexpr int kPlaySpriteCount = 19;
 constexpr int kHelpX = 51;
 constexpr int kHelpY = 230;
 constexpr int kColorHelpY = 310;
@@ -35,6 +42,22 @@ constexpr int kColorHelpY = 310;
 constexpr int32_t kClickTravel = 3;
 // Long enough for the last move to be seen before the level moves on.
 constexpr uint32_t kSolvedPauseMs = 500;
+
+// The move counter and par sit on the wood either side of the name plate, in the colours of
+// the background's own headings.
+constexpr int kLabelGap = 14;
+constexpr int kMovesLabelRight = kNameStripX - kLabelGap;
+constexpr int kParLabelLeft = kNameStripX + kNameStripWidth + kLabelGap;
+constexpr SDL_Color kLabelColor{250, 243, 224, 0};
+constexpr SDL_Color kLabelShadowColor{58, 37, 20, 0};
+
+// A refused move shakes its shape sideways: short enough never to be in the way, drawn at
+// about 30 frames a second while it lasts.
+constexpr uint32_t kShakeMs = 260;
+constexpr uint32_t kShakeFrameMs = 30;
+constexpr double kShakeAmplitude = 5.0;
+constexpr double kShakeSwings = 3.0;
+constexpr double kPi = 3.14159265358979323846;
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
 
@@ -69,15 +92,26 @@ SDL_Surface* ShapeHelpPicture(std::optional<ShapeKind> kind) {
     return nullptr;
 }
 
-SDL_Surface* ArrowPicture(TileSection section) {
+SDL_Surface* ArrowPicture(TileSection section, bool blocked) {
     const PictureTable& p = Pictures();
     switch (section) {
-    case TileSection::Up: return p.arrowUp.get();
-    case TileSection::Down: return p.arrowDown.get();
-    case TileSection::Left: return p.arrowLeft.get();
-    case TileSection::Right: return p.arrowRight.get();
+    case TileSection::Up: return (blocked ? p.arrowBlockedUp : p.arrowUp).get();
+    case TileSection::Down: return (blocked ? p.arrowBlockedDown : p.arrowDown).get();
+    case TileSection::Left: return (blocked ? p.arrowBlockedLeft : p.arrowLeft).get();
+    case TileSection::Right: return (blocked ? p.arrowBlockedRight : p.arrowRight).get();
     }
     return nullptr;
+}
+
+// The step a click in this section asks for.
+std::pair<int, int> StepOf(TileSection section) {
+    switch (section) {
+    case TileSection::Up: return {0, -1};
+    case TileSection::Down: return {0, 1};
+    case TileSection::Left: return {-1, 0};
+    case TileSection::Right: return {1, 0};
+    }
+    return {0, 0};
 }
 
 TileSection SectionOf(StepDirection direction) {
@@ -105,7 +139,9 @@ PlayState::PlayState() {
     undoButton.LoadButton("./gui/play/undo.button", &sprites.sprites[kUndoSlot]);
     restartButton.LoadButton("./gui/play/restart.button", &sprites.sprites[kRestartSlot]);
     exitButton.LoadButton("./gui/play/exit.button", &sprites.sprites[kExitSlot]);
+    labelFont = OpenUiFont(14);
     Restart();
+    LookUpPar();
 }
 
 PlayState::~PlayState() {
@@ -114,11 +150,71 @@ PlayState::~PlayState() {
     exitButton.FreeImages();
 }
 
-void PlayState::Draw() { sprites.Draw(DisplaySurface()); }
+void PlayState::Draw() {
+    UpdateMoveLabels();
+    Sprite* shaken = nullptr;
+    int32_t restX = 0;
+    if (const int offset = ShakeOffset(); offset != 0) {
+        shaken = &sprites.sprites[ShapeSlot(*shakeShape)];
+        restX = shaken->x;
+        shaken->x += offset;
+    }
+    sprites.Draw(DisplaySurface());
+    if (shaken) shaken->x = restX;
+}
+
+int PlayState::ShakeOffset() {
+    if (!shakeShape) return 0;
+    const uint32_t elapsed = TickCount() - shakeStart;
+    if (elapsed >= kShakeMs) {
+        shakeShape.reset();
+        return 0;
+    }
+    const double t = static_cast<double>(elapsed) / kShakeMs;
+    const double swing = std::sin(2.0 * kPi * kShakeSwings * t);
+    return static_cast<int>(std::lround(kShakeAmplitude * (1.0 - t) * swing));
+}
+
+void PlayState::UpdateMoveLabels() {
+    const int moves = static_cast<int>(BoardLevel().playHistory.size());
+    if (moves == shownMoves) return;
+    shownMoves = moves;
+    RenderLabel(MovesLabel(moves), movesLabel, movesShadow, kMovesSlot, kMovesLabelRight, true);
+}
+
+void PlayState::RenderLabel(const std::string& text, SurfacePtr& label, SurfacePtr& shadow,
+                            int labelSlot, int x, bool alignRight) {
+    Sprite& front = sprites.sprites[labelSlot];
+    Sprite& back = sprites.sprites[labelSlot - 1];
+    front.picture = nullptr;
+    back.picture = nullptr;
+    label.reset();
+    shadow.reset();
+    if (!labelFont || text.empty()) return;
+    label = RenderBlended(labelFont.get(), text, kLabelColor);
+    shadow = RenderBlended(labelFont.get(), text, kLabelShadowColor);
+    if (!label || !shadow) return;
+    const int left = alignRight ? x - label->w : x;
+    front = {label.get(), left, kNameLabelY};
+    back = {shadow.get(), left + 1, kNameLabelY + 1};
+}
+
+void PlayState::LookUpPar() {
+    const Level& level = BoardLevel();
+    // A level tried from the editor may differ from its file: only the solver can tell.
+    par = level.fromEditor ? WorkOutPar(level) : CurrentSetPar(Library().currentLevelIndex);
+    RenderLabel(par ? ParLabel(*par) : std::string(), parLabel, parShadow, kParSlot,
+                kParLabelLeft, false);
+}
 
 void PlayState::HandleEvents() {
     KeepMusicPlaying();
     Level& level = BoardLevel();
+    if (!setCompleteText.empty() && !solved) {
+        // "Well done" has been closed: the finished set comes before the next level's intro.
+        OpenMessageBox(kSetCompleteTitle, std::exchange(setCompleteText, {}), nullptr);
+        return;
+    }
     if (introPending) {
         introPending = false;
         // The box parks this screen underneath it; no input is read in this pass.
@@ -131,10 +227,13 @@ void PlayState::HandleEvents() {
         return;
     }
 
-    const EventFlow flow = WaitAndDrainEvents([this](const SDL_Event& event) {
+    const auto handle = [this](const SDL_Event& event) {
         if (!dragging && PollButtons() == EventFlow::Stop) return EventFlow::Stop;
         return HandleEvent(event);
-    });
+    };
+    // Only a running shake needs the next frame without input; an idle screen sleeps.
+    const EventFlow flow =
+        shakeShape ? WaitAndDrainEvents(handle, kShakeFrameMs) : WaitAndDrainEvents(handle);
     if (flow == EventFlow::Continue && !dragging) CheckSolved();
 }
 
@@ -276,7 +375,13 @@ void PlayState::TryMove(TilePos from, int dx, int dy) {
     const bool moved = BoardLevel().MoveShape(from, static_cast<int16_t>(from.x + dx),
                                               static_cast<int16_t>(from.y + dy));
     PlaySound(moved ? MoveSound : BlockedSound);
-    if (moved) DropHint();
+    if (moved) {
+        DropHint();
+    } else if (const auto shape = ShapeAt(from)) {
+        // Seen with the sound off too.
+        shakeShape = shape;
+        shakeStart = TickCount();
+    }
     SnapShapeSprites();
     DrawTiles();
 }
@@ -340,15 +445,18 @@ void PlayState::SnapShapeSprites() { PlaceShapeSprites(); }
 
 void PlayState::UpdateHoverArrow() {
     const TilePos tile = TileUnderPointer();
-    if (Level::InArray(tile.x, tile.y) && ShapeAt(tile))
-        ShowArrow(tile, PointerSection());
-    else
+    if (Level::InArray(tile.x, tile.y) && ShapeAt(tile)) {
+        const TileSection section = PointerSection();
+        const auto [dx, dy] = StepOf(section);
+        ShowArrow(tile, section, !BoardLevel().MoveAllowed(tile, tile.x + dx, tile.y + dy));
+    } else {
         sprites.sprites[kArrowSlot].picture = nullptr;
+    }
 }
 
-void PlayState::ShowArrow(TilePos tile, TileSection section) {
+void PlayState::ShowArrow(TilePos tile, TileSection section, bool blocked) {
     const ScreenPos corner = TileScreenPos(tile);
-    sprites.sprites[kArrowSlot] = {ArrowPicture(section), corner.x, corner.y};
+    sprites.sprites[kArrowSlot] = {ArrowPicture(section, blocked), corner.x, corner.y};
 }
 
 EventFlow PlayState::ShowHint() {
@@ -396,6 +504,7 @@ void PlayState::Restart() {
     RenderNameLabel();
     BoardLevel().UndoAllMoves();
     DropHint();
+    shakeShape.reset();
     introPending = true;
     for (ShapeKind shape : kShapes) sprites.sprites[ShapeSlot(shape)].picture = PlainShapePicture(shape);
     selectedShape = std::nullopt;
@@ -421,8 +530,50 @@ void PlayState::CheckSolved() {
     Level& level = BoardLevel();
     if (!level.IsSolved()) return;
     solved = true;
-    if (level.status != LevelStatus::Solved) Library().MarkCurrentSolved();
-    Library().SaveProgress();
+    LevelLibrary& library = Library();
+    const bool setWasSolved = library.currentSet && library.currentSet->Status() == LevelStatus::Solved;
+    if (level.status != LevelStatus::Solved) library.MarkCurrentSolved();
+    library.SaveProgress();
+    // A trial from the editor plays a level that may not be saved yet: it sets no record.
+    if (level.fromEditor) return;
+    RecordSolve();
+    if (!setWasSolved && library.currentSet && library.currentSet->Status() == LevelStatus::Solved)
+        setCompleteText = FinishedSetText();
+}
+
+void PlayState::RecordSolve() {
+    LevelLibrary& library = Library();
+    const int moves = static_cast<int>(BoardLevel().playHistory.size());
+    // Fewer moves than the table's par prove the table wrong for this level (a file edited by
+    // hand): then it promises nothing.
+    if (par && moves < *par) {
+        par.reset();
+        RenderLabel({}, parLabel, parShadow, kParSlot, kParLabelLeft, false);
+    }
+    const std::string key = library.LevelKey(library.currentLevelIndex);
+    const bool hadRecord = library.moveRecords.Best(key).has_value();
+    const bool improved = library.moveRecords.Offer(key, moves);
+    lastSolve = SolveSummary{moves, par, improved && hadRecord};
+}
+
+std::string PlayState::FinishedSetText() const {
+    LevelLibrary& library = Library();
+    const LevelSet& set = *library.currentSet;
+    const int count = std::min<int>(set.levelCount, kMaxLevelsPerSet);
+    int inPar = 0;
+    for (int i = 0; i < count; ++i) {
+        const auto best = library.moveRecords.Best(library.LevelKey(i));
+        if (!best) continue;  // solved before records were kept
+        const auto fewest = i == library.currentLevelIndex ? par : CurrentSetPar(i);
+        if (fewest && *best <= *fewest) ++inPar;
+    }
+    const int next = library.currentSetIndex + 1;
+    if (next >= library.setCount || next >= kMaxSets || library.sets[next].name.empty())
+        return SetCompleteText(set.name, inPar, count, AfterSet::Nothing, {});
+    const std::string& nextName = library.sets[next].name;
+    return SetCompleteText(set.name, inPar, count,
+                           nextName == kUserSetName ? AfterSet::OwnLevels : AfterSet::NextSet,
+                           nextName);
 }
 
 void PlayState::RunCompletion() {
@@ -431,22 +582,31 @@ void PlayState::RunCompletion() {
     LevelLibrary& library = Library();
     Level& level = library.CurrentLevel();
     solved = false;
+    const std::optional<SolveSummary> summary = std::exchange(lastSolve, std::nullopt);
     if (level.fromEditor) {
         level.UndoAllMoves();
         SwitchToEditor();
         return;
     }
     if (library.lastLevelOfLastSet || library.lastLevelOfSetBeforeLast) {
+        const std::string finished = std::exchange(setCompleteText, {});
         Restart();
-        SwitchToMainMenu();
+        SwitchToMainMenu();  // this screen is gone from here on
+        // No "Well done" comes on this way, so the set's box also tells how the level went.
+        if (!finished.empty()) {
+            OpenMessageBox(kSetCompleteTitle,
+                           (summary ? SolveLines(*summary) + "\n\n" : std::string()) + finished,
+                           nullptr);
+        }
         return;
     }
     // The box keeps this screen alive beneath it, set up for the next level, whose intro then
-    // follows when the box is closed.
-    OpenMessageBox("Well done", level.solvedText, nullptr);
+    // follows when the box is closed (after the finished set's box, if any).
+    OpenMessageBox(kWellDoneTitle, WellDoneText(summary, level.solvedText), nullptr);
     Restart();
     library.NextLevel();
     Restart();
+    LookUpPar();
 }
 
 }  // namespace qv

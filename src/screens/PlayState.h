@@ -6,10 +6,13 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "puzzle/Types.h"
 #include "render/BoardView.h"
 #include "render/Button.h"
+#include "render/Text.h"
+#include "screens/SolveTexts.h"
 
 namespace qv {
 
@@ -27,6 +30,11 @@ public:
     bool SolvePending() const { return solved; }
     bool Dragging() const { return dragging; }
     std::optional<ShapeKind> SelectedShape() const { return selectedShape; }
+    // The move count and par shown beside the level name (par: nothing when unknown), and
+    // whether a refused move's shake is still running.
+    int ShownMoves() const { return shownMoves; }
+    std::optional<int> ShownPar() const { return par; }
+    bool Shaking() const { return shakeShape.has_value(); }
 
 private:
     bool solved = false;  // all shapes home: the completion sequence runs on the next pass
@@ -39,6 +47,16 @@ private:
     std::optional<ShapeKind> selectedShape;  // the shape the arrow keys move
     int32_t dragDistance = 0;  // pointer travel since the last button press
     bool hintShown = false;    // slot 14 holds a hint, not the hover arrow
+    std::optional<int> par;    // the level's fewest moves, when known
+    // Set when every shape got home by play; the completion's box reports it.
+    std::optional<SolveSummary> lastSolve;
+    // The "Set complete" text of a set just finished for the first time, until it is shown.
+    std::string setCompleteText;
+    FontPtr labelFont;
+    SurfacePtr movesLabel, movesShadow, parLabel, parShadow;
+    int shownMoves = -1;       // the count movesLabel shows
+    std::optional<ShapeKind> shakeShape;  // the shape a refused move is shaking
+    uint32_t shakeStart = 0;
 
     // Each returns Stop when this pass must end at once: the screen has been left (and so no
     // longer exists), or a box now covers it and is to read the rest of the input.
@@ -50,6 +68,15 @@ private:
     void Leave();  // back to the editor or the menu; the screen is gone afterwards
     void RunCompletion();
     void CheckSolved();
+    // Records the solve and notes a set finished for the first time.
+    void RecordSolve();
+    std::string FinishedSetText() const;
+    void LookUpPar();
+    void UpdateMoveLabels();
+    void RenderLabel(const std::string& text, SurfacePtr& label, SurfacePtr& shadow, int labelSlot,
+                     int x, bool alignRight);
+    // The shaken shape's sideways offset now; ends the shake when its time is up.
+    int ShakeOffset();
 
     void Restart();
     void Undo();
@@ -68,7 +95,7 @@ private:
     std::optional<ShapeKind> ShapeAt(TilePos tile) const;
     // Takes a hint's arrow away once the position it was worked out for has changed.
     void DropHint();
-    void ShowArrow(TilePos tile, TileSection section);
+    void ShowArrow(TilePos tile, TileSection section, bool blocked = false);
 };
 
 }  // namespace qv

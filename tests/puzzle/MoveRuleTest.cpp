@@ -54,12 +54,15 @@ TEST(MoveShape, RefusalsChangeNothing) {
         {"onto itself", At(0, 0), 0, 0},
     };
     for (const Case& c : refused) {
+        EXPECT_FALSE(level.MoveAllowed(c.from, c.toX, c.toY)) << c.what;
         EXPECT_FALSE(level.MoveShape(c.from, static_cast<int16_t>(c.toX), static_cast<int16_t>(c.toY)))
             << c.what;
         EXPECT_TRUE(level.playHistory.empty()) << c.what;
         EXPECT_TRUE(level.SameContent(before)) << c.what;
     }
     EXPECT_TRUE(rec.boxes.empty());
+    EXPECT_TRUE(level.MoveAllowed(At(0, 0), 1, 0));
+    EXPECT_TRUE(level.playHistory.empty()) << "asking moves nothing";
 }
 
 TEST(MoveShape, WhiteTakesTheShapesColorThenMixesOrBlocks) {

@@ -22,7 +22,8 @@ const std::vector<std::string> kFiles = {
     "previewgreen", "previeworange", "previewpurple", "previewwhite", "tutorial0", "tutorial1",
     "tutorial2", "tutorial3", "tutorial4", "tutorial5", "tutorial6", "tutorial7", "locked",
     "circlehelp", "starhelp", "trianglehelp", "whitehelp", "redhelp", "yellowhelp", "bluehelp",
-    "greenhelp", "orangehelp", "purplehelp", "chooselevel_beta"};
+    "greenhelp", "orangehelp", "purplehelp", "chooselevel_beta", "arrowblockedup",
+    "arrowblockeddown", "arrowblockedleft", "arrowblockedright", "parmark"};
 
 int WidthOf(const std::string& stem) {
     for (size_t i = 0; i < kFiles.size(); ++i)
@@ -49,7 +50,7 @@ protected:
 }  // namespace
 
 TEST_F(MediaStoreTest, EveryFileLandsInItsSlot) {
-    ASSERT_EQ(kFiles.size(), 57u);
+    ASSERT_EQ(kFiles.size(), 62u);
     LoadAllPictures();
     EXPECT_TRUE(errors.boxes.empty());
     const PictureTable& p = Pictures();
@@ -60,6 +61,8 @@ TEST_F(MediaStoreTest, EveryFileLandsInItsSlot) {
     EXPECT_EQ(Width(p.caret), WidthOf("caret"));
     EXPECT_EQ(Width(p.chooseLevel), WidthOf("chooselevel_beta"));
     EXPECT_EQ(Width(p.locked), WidthOf("locked"));
+    EXPECT_EQ(Width(p.arrowBlockedRight), WidthOf("arrowblockedright"));
+    EXPECT_EQ(Width(p.parMark), WidthOf("parmark"));
     EXPECT_EQ(Width(p.purpleHelp), WidthOf("purplehelp"));
     EXPECT_EQ(Width(p.tutorial[0]), WidthOf("tutorial0"));
     EXPECT_EQ(Width(p.tutorial[7]), WidthOf("tutorial7"));

@@ -3,6 +3,7 @@
 #include "EditorFixture.h"
 
 #include "render/MessageBoxState.h"
+#include "render/MessageBoxes.h"
 #include "render/ScreenManager.h"
 #include "screens/MainMenuState.h"
 #include "screens/PlayState.h"
@@ -257,6 +258,19 @@ TEST_F(EditorLeaveTest, TheLevelIsTriedOnThePlayScreenAndComesBackAsItWas) {
     EXPECT_EQ(back->SavedName(), "Mine");
     ExitAnswering(1);
     ExpectMenuWith("Mine", TileColor::White);
+}
+
+TEST_F(EditorLeaveTest, SavingAChangedPuzzleDropsItsRecordButANewNameKeepsIt) {
+    dir.Write("records.save", "3 levels/mine.txt\n5 levels/line.txt\n");
+    WriteProgress({});  // the library reads the records afresh
+    OpenEditor();
+    Rename("Renamed");
+    CtrlKey(SDLK_s);
+    CloseBox();
+    EXPECT_EQ(dir.Read("records.save"), "3 levels/mine.txt\n5 levels/line.txt\n");
+    PaintRedAt(2, 0);
+    CtrlKey(SDLK_s);
+    EXPECT_EQ(dir.Read("records.save"), "5 levels/line.txt\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "content/LevelLibrary.h"
 #include "content/Settings.h"
 #include "puzzle/Level.h"
+#include "render/MediaStore.h"
 #include "render/ScreenManager.h"
 #include "screens/EditorBaseline.h"
 #include "screens/MainMenuState.h"
@@ -30,6 +31,12 @@ protected:
         Pass();
     }
     static int RowY(int row) { return 150 + 18 * row + 9; }
+
+    // What the display shows at (x, y), as 0xRRGGBB.
+    static Uint32 Shown(int x, int y) {
+        SDL_Surface* display = SDL_GetVideoSurface();
+        return static_cast<const Uint32*>(display->pixels)[y * display->pitch / 4 + x] & 0xFFFFFF;
+    }
 
     int set() { return Library().currentSetIndex; }
     int level() { return Library().currentLevelIndex; }
@@ -113,6 +120,27 @@ TEST_F(MainMenuTest, ALockedLevelRefusesEveryWayToPlay) {
     KeyDown(SDLK_0);
     Pass();
     EXPECT_EQ(Current<MainMenuState>(), menu);
+    EXPECT_EQ(Shown(610, 430), kPlayDisabledColor) << "the Play button looks disabled";
+    Click(300, RowY(0));
+    EXPECT_EQ(Shown(610, 430), 0x808080u) << "and has its own look again for an open level";
+}
+
+TEST_F(MainMenuTest, ALevelSolvedInParCarriesTheMark) {
+    dir.Write("levels/par.txt", "3 levels/line.txt\n3 levels/twin.txt\n");
+    dir.Write("records.save", "3 levels/line.txt\n4 levels/twin.txt\n");
+    WriteProgress({});
+    SDL_Surface* mark = SDL_CreateRGBSurface(SDL_SWSURFACE, 10, 10, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_FillRect(mark, nullptr, 0xC0FFEE);
+    Pictures().parMark.reset(mark);
+    OpenMenu();
+    Click(60, RowY(1));  // set "first"
+    const auto marked = [](int row) {
+        for (int x = 276; x < 276 + 175; ++x)
+            if (Shown(x, RowY(row)) == 0xC0FFEE) return true;
+        return false;
+    };
+    EXPECT_TRUE(marked(0)) << "solved in par";
+    EXPECT_FALSE(marked(1)) << "one move over par";
 }
 
 TEST_F(MainMenuTest, ReturnAndKeypadEnterStartPlayAndSwallowTheNextEvent) {

@@ -58,6 +58,8 @@ TEST_F(PlayCompletionTest, SolvingRecordsProgressThenShowsWellDoneOverTheNextLev
 }
 
 TEST_F(PlayCompletionTest, SolvingTheLastLevelOfTheSetBeforeTheLastReturnsToTheMenu) {
+    // Solved before: the set is not finished for the first time, which would bring its box.
+    WriteProgress({{2, 0, LevelStatus::Solved}});
     OpenPlay(2, 0);
     SolveLine();
     Pass();
@@ -68,12 +70,25 @@ TEST_F(PlayCompletionTest, SolvingTheLastLevelOfTheSetBeforeTheLastReturnsToTheM
 }
 
 TEST_F(PlayCompletionTest, SolvingTheLastLevelOfTheLastSetReturnsToTheMenu) {
+    WriteProgress({{3, 0, LevelStatus::Solved}});
     OpenPlay(3, 0);
     SolveLine();
     Pass();
     EXPECT_NE(Current<MainMenuState>(), nullptr);
     EXPECT_EQ(Screens().savedState, nullptr);
     EXPECT_EQ(Library().sets[3].levelStatus[0], LevelStatus::Solved);
+}
+
+TEST_F(PlayCompletionTest, FinishingASetThatLeadsToTheMenuShowsItsBoxOverTheMenu) {
+    OpenPlay(3, 0);
+    SolveLine();
+    Pass();
+    ASSERT_NE(Current<MessageBoxState>(), nullptr);
+    EXPECT_NE(dynamic_cast<MainMenuState*>(Screens().savedState.get()), nullptr);
+    EXPECT_EQ(Current<MessageBoxState>()->text,
+              "Solved in 3 moves.\nThat is the fewest possible.\n\n"
+              "Every level of \"be creative\" is solved.\nIt is solved in par.\n\n"
+              "That was the last set. Thank you for playing!");
 }
 
 TEST_F(PlayCompletionTest, SolvingALevelTriedFromTheEditorGoesBackWithTheLevelAtItsStart) {

@@ -206,9 +206,13 @@ TEST_F(PlayInputTest, RightClickWhileDraggingUndoesAndCentresThePointer) {
 
 TEST_F(PlayInputTest, HoverShowsTheArrowAndHelpOnlyOverTheBoard) {
     const PictureTable& pictures = Pictures();
-    Motion(MidX(0), TileY(0) + 5, false);
+    Motion(MidX(0), TileY(1) - 5, false);
     Pass();
-    EXPECT_EQ(play->sprites.sprites[14].picture, pictures.arrowUp.get());
+    EXPECT_EQ(play->sprites.sprites[14].picture, pictures.arrowBlockedDown.get())
+        << "the star is below";
+    Motion(TileX(1) - 5, MidY(0), false);
+    Pass();
+    EXPECT_EQ(play->sprites.sprites[14].picture, pictures.arrowRight.get());
     EXPECT_EQ(play->sprites.sprites[14].x, TileX(0));
     EXPECT_EQ(play->sprites.sprites[12].picture, pictures.circleHelp.get());
     EXPECT_EQ(play->sprites.sprites[13].picture, pictures.whiteHelp.get());

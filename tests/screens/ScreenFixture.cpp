@@ -67,7 +67,9 @@ void ScreenTest::SetUp() {
                            &pictures.triangleHelp, &pictures.whiteHelp,    &pictures.arrowUp,
                            &pictures.arrowDown,    &pictures.arrowLeft,    &pictures.arrowRight,
                            &pictures.white,        &pictures.red,          &pictures.yellow,
-                           &pictures.blue};
+                           &pictures.blue,         &pictures.arrowBlockedUp,
+                           &pictures.arrowBlockedDown, &pictures.arrowBlockedLeft,
+                           &pictures.arrowBlockedRight, &pictures.parMark};
     Uint32 color = 0x101010;
     for (SurfacePtr* slot : slots) slot->reset(TestPicture(color += 0x030507));
 
@@ -78,6 +80,11 @@ void ScreenTest::SetUp() {
     SDL_Surface* buttonPicture = TestPicture(0x808080);
     SDL_SaveBMP(buttonPicture, (dir.path() + "/button.bmp").c_str());
     SDL_FreeSurface(buttonPicture);
+    // The menu's look of a Play button that can't be used; IMG_Load goes by content.
+    SDL_Surface* disabledPicture = TestPicture(kPlayDisabledColor);
+    dir.Write("gui/mainmenu/play_disabled.png", "");
+    SDL_SaveBMP(disabledPicture, (dir.path() + "/gui/mainmenu/play_disabled.png").c_str());
+    SDL_FreeSurface(disabledPicture);
     WriteButton("gui/mainmenu/play.button", 600, 420, 100, 40);
     WriteButton("gui/mainmenu/edit.button", 600, 470, 100, 40);
     WriteButton("gui/mainmenu/quit.button", 600, 520, 100, 40);

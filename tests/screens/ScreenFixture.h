@@ -31,6 +31,9 @@ struct StatusRecord {
 // The Line board is 4 by 3 white tiles. The circle, star and triangle stand in column 0 (rows
 // 0, 1, 2) and each one's goal is in column 1 of its row, so three moves to the right solve it.
 // It is drawn with its top-left tile corner at (360, 180).
+// The menu's Play button (at 600, 420) is grey, its disabled look this colour.
+constexpr Uint32 kPlayDisabledColor = 0x30A050;
+
 class ScreenTest : public ::testing::Test {
 protected:
     void SetUp() override;

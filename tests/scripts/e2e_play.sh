@@ -1,10 +1,13 @@
 #!/bin/bash
 # Plays the whole tutorial in the installed game on a virtual X server, as a player would:
 # keyboard in the menu, clicks, drags and keys on the board, undo by right button and Ctrl+Z,
-# restart by Ctrl+R, Escape back to the menu. Checks tile colours on screen and the progress file.
+# restart by Ctrl+R, Escape back to the menu. Checks tile colours on screen and the progress file,
+# and for tutorial level 0, solved in 7 moves and then again in 9, the move counter against the
+# par beside it, the "Well done" box's lines and "./records.save".
 # Skips (exit 0) only when Xvfb or xdotool is missing.
-# QV_E2E_SHOTS=DIR keeps screenshots of the menu, a play screen with its intro box and the
-# "Well done" box there.
+# QV_E2E_SHOTS=DIR keeps screenshots of the menu, a play screen with its intro box, one with
+# moves made and a refused step pointed at, the "Well done" and "Set complete" boxes and the menu
+# with a par mark there.
 set -euo pipefail
 
 if [ -z "${QV_E2E_INNER:-}" ]; then
@@ -184,6 +187,34 @@ expect_well_done() {
     [ "$(pixel 236 418)" = "205 204 147" ] || fail "no \"Well done\" box after tutorial $1 (pixel $(pixel 236 418))"
 }
 
+# The last character of the move counter (right-aligned left of the name plate) against the
+# last of the par label (right of it): the brightest pixels of each, lined up at their right
+# ends. "same" when they show the same digit.
+last_digits() {
+    convert "$SHOT" -crop "800x30+$WIN_X+$((WIN_Y + 544))" +repage -depth 8 ppm:- |
+        /usr/bin/python3 -c '
+import sys
+data = sys.stdin.buffer.read()
+head = data.split(b"\n", 3)
+w, h = map(int, head[1].split())
+px = head[3]
+def lum(x, y):
+    i = 3 * (y * w + x)
+    return px[i] + px[i + 1] + px[i + 2]
+def glyph(x0, x1):
+    top = max(lum(x, y) for x in range(x0, x1) for y in range(h))
+    on = {(x, y) for x in range(x0, x1) for y in range(h) if lum(x, y) >= 0.8 * top}
+    right = max(x for x, _ in on)
+    cols = sorted({x for x, _ in on}, reverse=True)
+    left = right
+    for c in cols:          # back to the gap before the last character
+        if c < left - 1:
+            break
+        left = c
+    return {(x - right, y) for x, y in on if x >= left}
+print("same" if glyph(220, 360) == glyph(600, 760) else "different")'
+}
+
 # --- the menu: tutorial level 0 is current; Return plays it
 shoot
 keep_shot menu
@@ -222,6 +253,63 @@ key Return  # the restart brings the intro again
 shoot
 [ "$(pixel "$PROBE_X" "$PROBE_Y")" = "$BEFORE" ] || fail "Ctrl+R did not restart the level"
 
+BOX_LINES_1_2=$WORK/box12.png
+BOX_LINES_4_6=$WORK/box46.png
+box_crop() {  # first-line last-line file: lines of the box's text, as the box draws them
+    convert "$SHOT" -crop "343x$((15 * ($2 - $1 + 1)))+$((WIN_X + 231))+$((WIN_Y + 198 + 15 * ($1 - 1)))" +repage "$3"
+}
+
+# Tutorial level 0 in its 7 moves: the counter shows par's digit, the box reports the solve
+# above the level's own text, and the record is written.
+check_first_solve() {
+    [ "$(last_digits)" = same ] || fail "the counter does not show 7 moves beside par 7"
+    box_crop 1 2 "$BOX_LINES_1_2"
+    box_crop 4 6 "$BOX_LINES_4_6"
+    [ "$(convert "$BOX_LINES_1_2" -format '%[fx:minima.intensity < 0.5]' info:)" = 1 ] ||
+        fail "the \"Well done\" box has no lines above the level's text"
+    [ "$(cat "$GAME/records.save" 2> /dev/null)" = "7 tutorial/0" ] ||
+        fail "records.save after 7 moves: $(cat "$GAME/records.save" 2> /dev/null)"
+}
+
+# Back to the menu from level 1 and level 0 again in 9 moves: the star steps up and back first.
+replay_level_0() {
+    key Escape
+    settle 0.6
+    shoot
+    keep_shot menumarks
+    key Up
+    key Return
+    settle 0.6
+    key Return  # the intro
+    load_level 0
+    local moves=("star 2 1 up" "star 2 0 down" "${MOVES[@]}") move
+    for move in "${moves[@]}"; do
+        # shellcheck disable=SC2086
+        click_move $move
+        if [ "$move" = "star 2 0 down" ]; then
+            # Pointed at a step the rules refuse: the circle cannot leave the board.
+            xdotool mousemove --window "$WINDOW" "$(($(tile_x 0) + 6))" "$(($(tile_y 0) + 30))"
+            settle
+            shoot
+            keep_shot counter
+        fi
+    done
+    expect_well_done 0
+    [ "$(last_digits)" = different ] || fail "the counter shows par's digit after 9 moves"
+    local again=$WORK/again.png
+    box_crop 1 2 "$again"
+    [ "$(compare -metric AE "$again" "$BOX_LINES_1_2" null: 2>&1)" != 0 ] ||
+        fail "the \"Well done\" box says the same after 9 moves as after 7"
+    box_crop 4 6 "$again"
+    [ "$(compare -metric AE "$again" "$BOX_LINES_4_6" null: 2>&1)" = 0 ] ||
+        fail "the level's own solved text moved or changed"
+    [ "$(cat "$GAME/records.save")" = "7 tutorial/0" ] ||
+        fail "records.save after a slower solve: $(cat "$GAME/records.save")"
+    key Return  # closes "Well done"
+    settle 0.4
+    key Return  # level 1's intro
+}
+
 for level in $(seq 0 8); do
     [ "$level" -eq 0 ] || load_level "$level"
     for move in "${MOVES[@]}"; do
@@ -233,11 +321,21 @@ for level in $(seq 0 8); do
         esac
     done
     expect_well_done "$level"
-    [ "$level" -eq 0 ] && keep_shot welldone
+    if [ "$level" -eq 0 ]; then
+        keep_shot welldone
+        check_first_solve
+    fi
     key Return  # closes "Well done"
     settle 0.4
+    if [ "$level" -eq 8 ]; then
+        # The tutorial is finished for the first time: its set's box comes next.
+        shoot
+        [ "$(pixel 236 418)" = "205 204 147" ] || fail "no \"Set complete\" box after the tutorial"
+        keep_shot setcomplete
+    fi
     [ "$level" -lt 8 ] && key Return  # closes the next level's intro
     game_running || fail "the game ended during tutorial $level"
+    if [ "$level" -eq 0 ]; then replay_level_0; fi
 done
 
 # --- the progress file: every tutorial level solved
@@ -253,9 +351,10 @@ if missing:
     sys.exit(1)
 EOF
 
-# --- Escape leaves the play screen (after any intro box of the next set); in the menu Escape is
-# the Quit button's key, so the game ends only once the menu has been reached.
-for _ in 1 2 3 4; do
+# --- Escape closes the tutorial's "Set complete" box and any intro box of the next set, then
+# leaves the play screen; in the menu Escape is the Quit button's key, so the game ends only once
+# the menu has been reached.
+for _ in 1 2 3 4 5; do
     game_running || break
     key Escape
     settle 0.6

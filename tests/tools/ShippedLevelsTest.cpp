@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "content/LevelLibrary.h"
+#include "content/MoveTable.h"
 #include "content/Tutorial.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
@@ -52,6 +53,7 @@ private:
 struct ShippedLevel {
     std::string setName;
     Level level;
+    std::string key;  // in the records and the par table
 };
 
 struct ShippedSets {
@@ -77,7 +79,8 @@ const ShippedSets& Shipped() {
             loaded.listFiles.push_back(library->sets[s].listFile);
             loaded.levelCounts.push_back(library->sets[s].levelCount);
             for (int32_t i = 0; i < library->sets[s].levelCount; ++i) {
-                loaded.levels.push_back({library->sets[s].name, library->levels[i]});
+                loaded.levels.push_back(
+                    {library->sets[s].name, library->levels[i], library->LevelKey(i)});
             }
         }
         loaded.boxes = recorder.boxes;
@@ -148,12 +151,24 @@ TEST(ShippedLevelsTest, EveryLevelKeepsTheBoardRules) {
     }
 }
 
-TEST(ShippedLevelsTest, EveryLevelAndTutorialLevelCanBeSolved) {
+// The play screen promises the shipped par table's numbers as the fewest possible moves, so
+// the table must hold exactly the solver's answer for every level and nothing else.
+TEST(ShippedLevelsTest, EveryLevelAndTutorialLevelCanBeSolvedInItsShippedPar) {
+    MoveTable par = LoadMoveTable(DataFolder() + "/levels/par.txt");
     std::vector<ShippedLevel> all = Shipped().levels;
-    for (int i = 0; i < kTutorialLevelCount; ++i) all.push_back({kTutorialSetName, TutorialLevel(i)});
+    for (int i = 0; i < kTutorialLevelCount; ++i)
+        all.push_back({kTutorialSetName, TutorialLevel(i), "tutorial/" + std::to_string(i)});
     for (const ShippedLevel& shipped : all) {
         const SolveResult result = SolveLevel(shipped.level, TestLimits());
         EXPECT_EQ(SolveOutcome::Solved, result.outcome)
             << Describe(shipped) << " after " << result.statesExplored << " states";
+        const auto entry = par.find(shipped.key);
+        if (entry == par.end()) {
+            ADD_FAILURE() << Describe(shipped) << " has no line in levels/par.txt";
+            continue;
+        }
+        EXPECT_EQ(entry->second, result.moveCount) << Describe(shipped) << " in levels/par.txt";
+        par.erase(entry);
     }
+    for (const auto& [key, moves] : par) ADD_FAILURE() << "levels/par.txt names " << key;
 }

@@ -4,7 +4,7 @@ import math
 import cairo
 
 from layout import all_buttons
-from pieces import draw_goal_marker
+from pieces import draw_goal_marker, draw_padlock
 from style import (CREAM, GOLD, HONEY, INK, WOOD, WOOD_DEEP, WOOD_LIGHT, arrow_glyph,
                    darken, draw_hole, draw_shape, draw_tile, lighten, rgb, rounded_rect, save,
                    surface, text, text_height, write_text_file)
@@ -167,7 +167,27 @@ def make_button(button):
     write_text_file("gui/%s/%s.button" % (button.folder, button.name), button.file_text())
 
 
+def make_play_disabled():
+    """The menu's Play button while the chosen level is locked: the idle key, dulled and sunk
+    into the wood, with a padlock beside its label. Not a look of the ".button" file: the menu
+    shows it in place of the idle picture."""
+    button = next(b for b in all_buttons() if b.folder == "mainmenu" and b.name == "play")
+    w, h = button.w, button.h
+    s, cr = surface(w, h)
+    plate(cr, w, h, "idle")
+    rounded_rect(cr, 1.5, 1.5, w - 3, h - 3.5, min(7, h / 4.0) - 1)
+    cr.set_source_rgba(*rgb(darken(WOOD, 0.2), 0.55))
+    cr.fill()
+    ascent, descent = text_height(cr, 20, bold=True)
+    baseline = h / 2.0 + (ascent - descent) / 2.0 - 1
+    width = text(cr, "play", w / 2.0 + 12, baseline, 20, rgb(INK, 0.55), bold=True, align="centre")
+    cr.new_path()  # text leaves its end as the current point
+    draw_padlock(cr, w / 2.0 + 12 - width / 2.0 - 17, h / 2.0 - 2, 0.48)
+    save(s, "gui/mainmenu/play_disabled.png")
+
+
 def make_all():
     for button in all_buttons():
         make_button(button)
+    make_play_disabled()
 

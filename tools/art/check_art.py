@@ -52,7 +52,7 @@ def check_pictures():
     except CodeError as e:
         fault(str(e))
         return
-    if len(table) != 57:
+    if len(table) != 62:
         fault("the picture table loads %d files" % len(table))
     for picture in table:
         rel = "graphics/%s.png" % picture.stem
@@ -110,6 +110,13 @@ def check_menu_lists():
                 if px[yy * 800 + xx][:3] != color:
                     fault("list panel at (%d, %d) is not %s" % (xx, yy, color))
                     return
+
+
+def check_play_disabled():
+    """The menu shows this picture in the Play button's place, so it has the button's size."""
+    got = read_button("mainmenu", "play")
+    if got:
+        expect_size("gui/mainmenu/play_disabled.png", got[1][2], got[1][3])
 
 
 def read_button(folder, name):
@@ -240,6 +247,7 @@ def main():
     check_menu_lists()
     check_buttons()
     check_shared_numbers()
+    check_play_disabled()
     for f in faults:
         print("art fault: " + f)
     print("art check: %s" % ("%d faults" % len(faults) if faults else "all good"))

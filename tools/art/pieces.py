@@ -95,39 +95,101 @@ def make_goals():
         save(s, "graphics/preview%sgoal.png" % name)
 
 
+def _arrow_section(cr, colour):
+    """The section: the triangle between the tile's top edge and its centre, lit from the edge."""
+    cr.move_to(1, 1)
+    cr.line_to(59, 1)
+    cr.line_to(30, 30)
+    cr.close_path()
+    g = cairo.LinearGradient(0, 0, 0, 30)
+    g.add_color_stop_rgba(0, *rgb(colour, 0.38))
+    g.add_color_stop_rgba(1, *rgb(colour, 0.0))
+    cr.set_source(g)
+    cr.fill()
+
+
+def _arrow_body(cr, tip, fill):
+    """The arrow pointing up at the top edge, its tip at y = tip, outlined in dark wood."""
+    cr.move_to(30, tip)
+    cr.line_to(41, tip + 11.5)
+    cr.line_to(34.5, tip + 11.5)
+    cr.line_to(34.5, tip + 16.5)
+    cr.line_to(25.5, tip + 16.5)
+    cr.line_to(25.5, tip + 11.5)
+    cr.line_to(19, tip + 11.5)
+    cr.close_path()
+    cr.set_line_join(cairo.LINE_JOIN_ROUND)
+    cr.set_source_rgba(*rgb(WOOD_DEEP, 0.9))
+    cr.set_line_width(3)
+    cr.stroke_preserve()
+    cr.set_source_rgba(*fill)
+    cr.fill()
+
+
+ARROW_TURNS = (("up", 0), ("right", 90), ("down", 180), ("left", 270))
+
+
+def _turned(direction_degrees):
+    s, cr = surface(TILE, TILE)
+    cr.translate(30, 30)
+    cr.rotate(math.radians(direction_degrees))
+    cr.translate(-30, -30)
+    return s, cr
+
+
 def make_arrows():
     """Each arrow lights the quarter of the tile the pointer is in and points at the edge the
     shape would cross."""
-    for direction, rot in (("up", 0), ("right", 90), ("down", 180), ("left", 270)):
-        s, cr = surface(TILE, TILE)
-        cr.translate(30, 30)
-        cr.rotate(math.radians(rot))
-        cr.translate(-30, -30)
-        # the section: the triangle between the tile's top edge and its centre
-        cr.move_to(1, 1)
-        cr.line_to(59, 1)
-        cr.line_to(30, 30)
-        cr.close_path()
-        g = cairo.LinearGradient(0, 0, 0, 30)
-        g.add_color_stop_rgba(0, *rgb(CREAM, 0.38))
-        g.add_color_stop_rgba(1, *rgb(CREAM, 0.0))
-        cr.set_source(g)
-        cr.fill()
-        cr.move_to(30, 2.5)
-        cr.line_to(41, 14)
-        cr.line_to(34.5, 14)
-        cr.line_to(34.5, 19)
-        cr.line_to(25.5, 19)
-        cr.line_to(25.5, 14)
-        cr.line_to(19, 14)
-        cr.close_path()
-        cr.set_line_join(cairo.LINE_JOIN_ROUND)
-        cr.set_source_rgba(*rgb(WOOD_DEEP, 0.9))
-        cr.set_line_width(3)
-        cr.stroke_preserve()
-        cr.set_source_rgba(*rgb(CREAM, 0.97))
-        cr.fill()
+    for direction, rot in ARROW_TURNS:
+        s, cr = _turned(rot)
+        _arrow_section(cr, CREAM)
+        _arrow_body(cr, 2.5, rgb(CREAM, 0.97))
         save(s, "graphics/arrow%s.png" % direction)
+
+
+BLOCKED = (196, 62, 46)
+
+
+def make_blocked_arrows():
+    """The same arrow when the shape may not go that way: a red glow, a dimmed arrow that stops
+    short of a red bar across the edge."""
+    for direction, rot in ARROW_TURNS:
+        s, cr = _turned(rot)
+        _arrow_section(cr, BLOCKED)
+        # a cream rim and a dark edge, so the bar reads on every tile colour, red ones too
+        rounded_rect(cr, 15, 3, 30, 6, 3)
+        cr.set_source_rgba(*rgb(WOOD_DEEP, 0.9))
+        cr.set_line_width(5)
+        cr.stroke_preserve()
+        cr.set_source_rgba(*rgb(CREAM))
+        cr.set_line_width(2.5)
+        cr.stroke_preserve()
+        cr.set_source_rgba(*rgb(BLOCKED))
+        cr.fill()
+        _arrow_body(cr, 13, rgb(PAPER, 0.6))
+        save(s, "graphics/arrowblocked%s.png" % direction)
+
+
+def make_par_mark():
+    """The menu's mark of a level solved in its fewest moves: a small gold coin with a tick."""
+    s, cr = surface(13, 13)
+    cr.arc(6.5, 6.5, 5.8, 0, 2 * math.pi)
+    g = cairo.LinearGradient(0, 0, 0, 13)
+    g.add_color_stop_rgba(0, *rgb(lighten(GOLD, 0.3)))
+    g.add_color_stop_rgba(1, *rgb(HONEY))
+    cr.set_source(g)
+    cr.fill_preserve()
+    cr.set_source_rgba(*rgb(WOOD_DEEP))
+    cr.set_line_width(1.1)
+    cr.stroke()
+    cr.move_to(3.7, 6.7)
+    cr.line_to(5.8, 8.9)
+    cr.line_to(9.5, 4.4)
+    cr.set_line_cap(cairo.LINE_CAP_ROUND)
+    cr.set_line_join(cairo.LINE_JOIN_ROUND)
+    cr.set_line_width(1.7)
+    cr.stroke()
+    save(s, "graphics/parmark.png")
 
 
 def make_caret():
@@ -204,6 +266,8 @@ def make_all():
     make_shapes()
     make_goals()
     make_arrows()
+    make_blocked_arrows()
+    make_par_mark()
     make_caret()
     make_locked()
     make_icon()

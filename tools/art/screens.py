@@ -1,12 +1,14 @@
 """Full-screen pictures: the menu, play and editor backgrounds, the message shade, the splash."""
+import os
+
 import cairo
 
 from layout import BOARD, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, NAME_STRIP, PREVIEW, SCREEN, \
     SET_LIST, all_buttons
-from style import (CIRCLE, CREAM, FELT, HONEY, INK, LEVEL_LIST_BG, PAPER, SET_LIST_BG, STAR,
-                   TRIANGLE, WOOD, WOOD_DEEP, darken, draw_shape, draw_tile, engraved,
-                   lighten, moulding, paper_panel, recessed, rgb, rounded_rect, save, surface,
-                   text, wood_background)
+from style import (CIRCLE, CREAM, DATA, FELT, HONEY, INK, LEVEL_LIST_BG, LIST_LOCKED,
+                   LIST_OPEN, LIST_SOLVED, PAPER, SET_LIST_BG, STAR, TRIANGLE, WOOD, WOOD_DEEP,
+                   darken, draw_shape, draw_tile, engraved, lighten, moulding, paper_panel,
+                   recessed, rgb, rounded_rect, save, surface, text, wood_background)
 
 W, H = SCREEN
 
@@ -87,9 +89,45 @@ def make_menu():
             cr.rectangle(x, y, w, h)
             cr.set_source_rgba(*rgb(fill))
             cr.fill()
+    menu_legend(cr)
     hint_lines(cr, ["Up / Down: choose a level      Shift + Up / Down: choose a set      "
                     "Return: play"], W / 2.0, 585, size=12, align="centre")
     save(s, "graphics/chooselevel_beta.png")
+
+
+def menu_legend(cr):
+    """One line under the lists: what their colours mean, and the par mark (drawn from the
+    game's own picture), on a strip of the lists' colour so the colours read as they do there."""
+    parts = [("levels:", rgb(lighten(PAPER, 0.2), 0.9)), ("open", LIST_OPEN),
+             ("locked", LIST_LOCKED), ("solved", LIST_SOLVED), (None, None),
+             ("solved in par", LIST_OPEN)]
+    size, gap, mark_w = 13, 12, 13
+    cr.save()
+    cr.select_font_face("Liberation Sans", cairo.FONT_SLANT_NORMAL, cairo.FONT_WEIGHT_NORMAL)
+    cr.set_font_size(size)
+    widths = [mark_w if s is None else cr.text_extents(s).x_advance for s, _ in parts]
+    cr.restore()
+    total = sum(widths) + gap * (len(parts) - 1) - gap + 4
+    left = SET_LIST[0]
+    right = LEVEL_LIST[0] + LEVEL_LIST[2]
+    x = (left + right - total) / 2.0
+    top, height = 541, 20
+    rounded_rect(cr, x - 10, top, total + 20, height, 4)
+    cr.set_source_rgba(*rgb(LEVEL_LIST_BG))
+    cr.fill_preserve()
+    cr.set_source_rgba(*rgb(WOOD_DEEP, 0.7))
+    cr.set_line_width(1.2)
+    cr.stroke()
+    baseline = top + 15
+    mark = cairo.ImageSurface.create_from_png(os.path.join(DATA, "graphics", "parmark.png"))
+    for (label, colour), width in zip(parts, widths):
+        if label is None:
+            cr.set_source_surface(mark, x, top + (height - mark_w) / 2.0)
+            cr.paint()
+            x += width + 4  # the mark sits close to its words, as beside a level's name
+            continue
+        text(cr, label, x, baseline, size, colour)
+        x += width + gap
 
 
 def left_column_title(cr):

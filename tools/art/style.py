@@ -14,6 +14,10 @@ LEVEL_LIST_BG = (147, 90, 23)
 BOX_FILL = (205, 204, 147)
 BOX_TEXT = (68, 68, 49)
 NAME_LABEL = (203, 202, 145)
+# The menu lists' text colours by level status (the game's ListRowColor).
+LIST_OPEN = (255, 255, 255)
+LIST_LOCKED = (196, 196, 196)
+LIST_SOLVED = (196, 255, 196)
 
 # Wood, paper and ink.
 WOOD_DEEP = (58, 37, 20)

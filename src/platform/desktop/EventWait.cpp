@@ -3,6 +3,8 @@
 #include <SDL_syswm.h>
 #include <sys/select.h>
 
+#include <algorithm>
+
 namespace qv {
 
 namespace {
@@ -37,6 +39,29 @@ void WaitForInput() {
         // A signal (SDL turns SIGINT and SIGTERM into a quit event) ends the wait early; the
         // timeout is only a safety net against an event that arrives some other way.
         timeval timeout = {0, 250000};
+        select(connection + 1, &readable, nullptr, nullptr, &timeout);
+    }
+}
+
+bool WaitForInput(uint32_t timeoutMs) {
+    const int connection = DisplayConnection();
+    const uint32_t start = SDL_GetTicks();
+    for (;;) {
+        SDL_PumpEvents();
+        if (EventPending()) return true;
+        const uint32_t waited = SDL_GetTicks() - start;
+        if (waited >= timeoutMs) return false;
+        const uint32_t left = timeoutMs - waited;
+        if (connection < 0) {
+            // No socket to watch: look again in a few milliseconds, as SDL_WaitEvent would.
+            SDL_Delay(std::min<uint32_t>(left, 10));
+            continue;
+        }
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(connection, &readable);
+        timeval timeout = {static_cast<time_t>(left / 1000),
+                           static_cast<suseconds_t>((left % 1000) * 1000)};
         select(connection + 1, &readable, nullptr, nullptr, &timeout);
     }
 }

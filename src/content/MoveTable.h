@@ -1,0 +1,31 @@
+#pragma once
+// The one line format of "./records.save" and of the shipped "./levels/par.txt": a number of
+// moves, a space, the level's key, a line feed. A level's key is its file path as its set list
+// names it ("levels/first/01.txt"), or "tutorial/N" for built-in level N.
+#include <cstddef>
+#include <istream>
+#include <map>
+#include <string>
+
+namespace qv {
+
+using MoveTable = std::map<std::string, int>;
+
+// Longer lines are damage: no key can be longer than a set list's path.
+constexpr std::size_t kMaxMoveLineChars = 300;
+// More moves than any level could sensibly take; a bigger number is damage, not a record.
+constexpr int kMaxTableMoves = 999999;
+
+// A key the format can hold: not empty, no leading blank, no line end, short enough.
+bool IsTableKey(const std::string& key);
+
+// Reads every well-formed line and skips the rest (no number, anything but one space after
+// it, no key, a number above kMaxTableMoves, a line too long). When a key comes twice the
+// smaller number counts: for records that is the better one.
+MoveTable ReadMoveTable(std::istream& in);
+// The same from a file; a missing file is an empty table.
+MoveTable LoadMoveTable(const std::string& path);
+// The text ReadMoveTable reads back: one line per key, in key order.
+std::string WriteMoveTable(const MoveTable& table);
+
+}  // namespace qv

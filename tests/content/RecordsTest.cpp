@@ -1,0 +1,76 @@
+// "./records.save" and the shipped par table: one "<moves> <key>" line format, read forgivingly
+// and written whole beside the old file.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "ContentFiles.h"
+#include "content/LevelRecords.h"
+#include "content/MoveTable.h"
+
+using namespace qv;
+
+TEST(MoveTable, SkipsDamagedLinesAndKeepsTheSmallerOfTwo) {
+    std::istringstream in("12 levels/a.txt\n"
+                          "x3 levels/b.txt\n"         // no number
+                          "7  levels/c.txt\n"          // two blanks
+                          "9\n"                        // no key
+                          "1234567 levels/d.txt\n"     // more than six digits
+                          + std::string(400, '9') + " levels/e.txt\n"  // too long
+                          "-4 levels/f.txt\n"
+                          "10 levels/a.txt\n"
+                          "3 tutorial/0\r\n"
+                          "5 levels/with space.txt");  // no line feed at the end
+    const MoveTable table = ReadMoveTable(in);
+    EXPECT_EQ(table, (MoveTable{{"levels/a.txt", 10}, {"tutorial/0", 3},
+                                {"levels/with space.txt", 5}}));
+    std::istringstream back(WriteMoveTable(table));
+    EXPECT_EQ(ReadMoveTable(back), table);
+}
+
+TEST(LevelRecords, WritesOnlyWhenARecordImprovesAndKeepsUnknownLevels) {
+    TempDir dir;
+    dir.Write("records.save", "20 levels/gone.txt\nbroken line\n9 tutorial/1\n");
+    LevelRecords records;
+    records.Load();
+    EXPECT_EQ(records.Best("tutorial/1"), 9);
+    EXPECT_EQ(records.Best("tutorial/0"), std::nullopt);
+
+    EXPECT_FALSE(records.Offer("tutorial/1", 9));
+    EXPECT_FALSE(records.Offer("tutorial/1", 11));
+    EXPECT_EQ(dir.Read("records.save"), "20 levels/gone.txt\nbroken line\n9 tutorial/1\n")
+        << "nothing improved, nothing written";
+
+    EXPECT_TRUE(records.Offer("tutorial/0", 7));
+    EXPECT_TRUE(records.Offer("tutorial/1", 8));
+    EXPECT_EQ(dir.Read("records.save"), "20 levels/gone.txt\n7 tutorial/0\n8 tutorial/1\n");
+    EXPECT_FALSE(records.Offer("bad\nkey", 1));
+
+    records.Forget("tutorial/1");
+    EXPECT_EQ(dir.Read("records.save"), "20 levels/gone.txt\n7 tutorial/0\n");
+}
+
+TEST(LevelRecords, AFailedWriteLeavesTheOldFileWhole) {
+    TempDir dir;
+    dir.Write("records.save", "9 tutorial/0\n");
+    dir.Write("records.save.tmp/blocker", "");  // the temporary file cannot be created
+    LevelRecords records;
+    records.Load();
+    EXPECT_TRUE(records.Offer("tutorial/0", 7));
+    EXPECT_EQ(records.Best("tutorial/0"), 7) << "kept for this run";
+    EXPECT_EQ(dir.Read("records.save"), "9 tutorial/0\n");
+}
+
+TEST(LevelRecords, TheLibraryKeysTutorialLevelsByNumberAndOthersByListPath) {
+    TempDir dir;
+    WriteSets(dir, {2});
+    dir.Write("records.save", "4 s1-1.level\n");
+    dir.Write("levels/par.txt", "7 tutorial/0\n");
+    auto library = MakeLibrary();
+    EXPECT_EQ(library->LevelKey(3), "tutorial/3");
+    EXPECT_EQ(library->shippedPar.at("tutorial/0"), 7);
+    library->SelectSet(1);
+    EXPECT_EQ(library->LevelKey(1), "s1-1.level");
+    EXPECT_EQ(library->moveRecords.Best(library->LevelKey(1)), 4);
+    EXPECT_FALSE(dir.Exists("progress.save")) << "records never touch the progress file";
+}
