@@ -1,5 +1,5 @@
-// The options: answered ones stop the program with 0, anything unknown with a usage line and 2,
-// and no option at all runs the game.
+// The options: --help and --version answer and stop with 0, anything else stops with a usage
+// line and 2, and no option at all runs the game.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -11,48 +11,37 @@ using namespace qv;
 
 namespace {
 
-struct Answer {
-    CommandLine result;
-    std::string out, err;
-};
-
-Answer Read(std::vector<const char*> words) {
+// Reads `words` as the options; returns the outcome and what went to standard out and error.
+CommandLine Read(std::vector<const char*> words, std::string* out, std::string* err) {
     words.insert(words.begin(), "quorvellan");
-    std::ostringstream out, err;
-    Answer run{ReadCommandLine(static_cast<int>(words.size()), words.data(), "9.8.7", out, err),
-            "", ""};
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    std::ostringstream outStream, errStream;
+    const CommandLine result = ReadCommandLine(static_cast<int>(words.size()), words.data(),
+                                               "9.8.7", outStream, errStream);
+    *out = outStream.str();
+    *err = errStream.str();
+    return result;
 }
 
-TEST(CommandLineTest, NoOptionRunsTheGameSilently) {
-    const Answer run = Read({});
-    EXPECT_TRUE(run.result.run);
-    EXPECT_EQ(run.out + run.err, "");
-}
-
-TEST(CommandLineTest, HelpAndVersionAnswerAndStop) {
+TEST(CommandLineTest, NoOptionRunsHelpAndVersionAnswer) {
+    std::string out, err;
+    EXPECT_TRUE(Read({}, &out, &err).run);
+    EXPECT_EQ(out + err, "");
     for (const char* help : {"--help", "-h"}) {
-        const Answer run = Read({help});
-        EXPECT_FALSE(run.result.run);
-        EXPECT_EQ(run.result.exitCode, 0);
-        EXPECT_NE(run.out.find("--version"), std::string::npos) << run.out;
-        EXPECT_EQ(run.err, "");
+        const CommandLine result = Read({help}, &out, &err);
+        EXPECT_TRUE(!result.run && result.exitCode == 0 && err.empty()) << help;
+        EXPECT_NE(out.find("--version"), std::string::npos) << out;
     }
-    const Answer version = Read({"--version"});
-    EXPECT_FALSE(version.result.run);
-    EXPECT_EQ(version.out, "quorvellan 9.8.7\n");
+    EXPECT_FALSE(Read({"--version"}, &out, &err).run);
+    EXPECT_EQ(out, "quorvellan 9.8.7\n");
 }
 
 TEST(CommandLineTest, AnUnknownWordAnywhereGivesUsageAndTwo) {
     for (const std::vector<const char*>& words :
          {std::vector<const char*>{"--fullscreen"}, {"level.txt"}, {"--help", "-x"}, {""}}) {
-        const Answer run = Read(words);
-        EXPECT_FALSE(run.result.run);
-        EXPECT_EQ(run.result.exitCode, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find("Usage: quorvellan"), std::string::npos) << run.err;
+        std::string out, err;
+        const CommandLine result = Read(words, &out, &err);
+        EXPECT_TRUE(!result.run && result.exitCode == 2 && out.empty()) << words.back();
+        EXPECT_NE(err.find("Usage: quorvellan"), std::string::npos) << err;
     }
 }
 

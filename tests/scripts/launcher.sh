@@ -35,10 +35,8 @@ sed -e "s|@QV_PROGRAM@|$work/program|" -e "s|@QV_SHIPPED_DATA@|$shipped|" \
     "$source_dir/packaging/quorvellan.in" >"$work/quorvellan"
 export RAN=$work/ran QUORVELLAN_NO_DIALOGS=1
 home=$work/home
-# $1: what is checked; the rest: how to run the launcher. Sets $status, $err.
+# Runs the launcher, "$@" wrapping it, as $home's owner would. Sets $status and $err.
 launch() {
-    local what=$1
-    shift
     rm -f "$RAN"
     status=0
     env HOME="$home" XDG_DATA_HOME= "$@" sh "$work/quorvellan" --scale 2 2>"$work/err" || status=$?
@@ -47,7 +45,7 @@ launch() {
 folder=$home/.local/share/quorvellan
 
 mkdir -p "$home"
-launch "first start"
+launch
 [ "$status" -eq 0 ] || fail "first start: exit $status: $err"
 [ "$(cat "$RAN" 2>/dev/null)" = "$folder --scale 2" ] || fail "first start: the program ran as: $(cat "$RAN" 2>/dev/null)"
 for link in Beta.txt graphics sfx config/audio.config levels/first; do
@@ -70,8 +68,7 @@ echo "added" >"$shipped/levels/creative/21.txt"
 mkdir "$shipped/levels/second" && echo second >"$shipped/levels/second/list.txt"
 rm -r "$shipped/sfx"
 chmod -R a-w "$shipped"
-cp "$folder/progress.save" "$work/progress.before"
-launch "upgrade"
+launch
 [ "$status" -eq 0 ] || fail "upgrade: exit $status: $err"
 [ "$(cat "$folder/graphics/a.png")" = "new picture" ] || fail "upgrade: graphics not refreshed"
 [ "$(cat "$folder/levels/creative/01.txt")" = "my level" ] || fail "upgrade: the player's level was overwritten"
@@ -88,7 +85,7 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 chmod -R a-w "$home"
 cp "$folder/progress.save" "$work/progress.before"
-launch "read-only home" "${as_player[@]}"
+launch "${as_player[@]}"
 [ "$status" -eq 1 ] || fail "read-only home: exit $status"
 [ ! -e "$RAN" ] || fail "read-only home: the game ran"
 [[ $err == *"$folder"*"read-only"* ]] || fail "read-only home: unclear message: $err"
@@ -97,11 +94,11 @@ rm -rf "$home" 2>/dev/null || { chmod -R u+w "$home" && rm -rf "$home"; }
 
 # A disk that fills up while the player's levels are copied: 01.txt is 4 KiB, the limit 2.
 mkdir -p "$home"
-launch "full disk" bash -c 'ulimit -f 2; exec "$@"' limit
+launch bash -c 'ulimit -f 2; exec "$@"' limit
 [ "$status" -eq 1 ] || fail "full disk: exit $status"
 [[ $err == *"cannot set up the game folder"* ]] || fail "full disk: unclear message: $err"
 [ ! -e "$folder/levels/creative/01.txt" ] || fail "full disk: half a level was left as the player's"
-launch "after the disk has room again"
+launch
 [ "$status" -eq 0 ] && cmp -s "$folder/levels/creative/01.txt" "$shipped/levels/creative/01.txt" ||
     fail "after the disk has room again: exit $status, $err"
 
