@@ -8,6 +8,7 @@ packages=(
   libfontconfig1-dev fonts-liberation2 python3-cairo
   libgtest-dev libbenchmark-dev clang
   xvfb xdotool imagemagick x11-utils
+  lintian desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -25,8 +25,4 @@ void CreateProcessObjects() {
     Screens();
 }
 
-namespace {
-[[maybe_unused]] const bool processObjectsCreated = (CreateProcessObjects(), true);
-}  // namespace
-
 }  // namespace qv

@@ -5,7 +5,8 @@ namespace qv {
 // The objects that live as long as the process and belong to no single screen.
 
 // Installs the platform's error boxes, then creates the process-wide objects in their fixed
-// order. Runs before main; calling it again changes nothing.
+// order. main calls it once the options are read (the library reads the game folder as it is
+// created, and --help must work anywhere); calling it again changes nothing.
 void CreateProcessObjects();
 
 }  // namespace qv

@@ -1,14 +1,18 @@
-// The entry function: start up, run the main menu until the player quits, shut down.
-// Command-line arguments are not read. The exit code is always 0.
+// The entry function: read the options, start up, run the main menu until the player quits,
+// shut down. The exit code is 0, or 2 for options it does not know.
 #include <SDL.h>
 
+#include <iostream>
+
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/ProcessObjects.h"
 #include "screens/ScreenSwitch.h"
 
-int main(int, char**) {
-    // The objects already exist by now; naming this keeps their file in the link even while
-    // no screen refers to it.
+int main(int argc, char** argv) {
+    const qv::CommandLine options =
+        qv::ReadCommandLine(argc, argv, QV_VERSION, std::cout, std::cerr);
+    if (!options.run) return options.exitCode;
     qv::CreateProcessObjects();
     if (!qv::Startup()) return 0;
     qv::SwitchToMainMenu();

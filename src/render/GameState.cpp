@@ -1,14 +1,45 @@
 #include "render/GameState.h"
 
+#include "content/LevelLibrary.h"
+#include "content/Settings.h"
 #include "platform/EventWait.h"
+#include "platform/FullScreen.h"
+#include "platform/SdlErrorReport.h"
+#include "render/Surface.h"
 
 namespace qv {
 
 namespace {
 
+bool IsFullScreenKey(const SDL_Event& event) {
+    return (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) &&
+           event.key.keysym.sym == SDLK_F11;
+}
+
+// The choice is kept in the user settings byte the game reads at start.
+void SwitchFullScreen() {
+    const bool on = !DisplayIsFullScreen();
+    if (!SetFullScreen(on)) {
+        if (!DisplaySurface()) {
+            ReportFatalSdlError("Can't set the video mode.");
+            return;
+        }
+        ReportSdlError(on ? "Can't switch to full screen." : "Can't switch to a window.");
+        return;
+    }
+    TheSettings().fullscreen = on;
+    Library().SaveProgress();
+}
+
 EventFlow DrainEvents(const std::function<EventFlow(const SDL_Event&)>& handle) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        // F11 belongs to no screen, so it works on every one and in every box; its release is
+        // dropped too, as screens act on releases.
+        if (IsFullScreenKey(event)) {
+            if (event.type == SDL_KEYDOWN) SwitchFullScreen();
+            continue;
+        }
         if (handle(event) == EventFlow::Stop) return EventFlow::Stop;
     }
     return EventFlow::Continue;
