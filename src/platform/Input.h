@@ -13,6 +13,10 @@ void WarpPointer(Uint16 x, Uint16 y);
 SDLMod HeldModifiers();
 // Masks Num Lock and Caps Lock out of a key event's modifiers.
 SDLMod WithoutLocks(SDLMod mod);
+#ifdef __EMSCRIPTEN__
+// Emscripten's SDL keeps a key event's modifiers as a plain Uint16.
+inline SDLMod WithoutLocks(Uint16 mod) { return WithoutLocks(static_cast<SDLMod>(mod)); }
+#endif
 
 class InputSource {
 public:
