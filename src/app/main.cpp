@@ -1,9 +1,12 @@
-// The entry function: start up, run the main menu until the player quits, shut down.
+// The entry function: start up, run the main menu (or a linked level) until the player quits,
+// shut down.
 // Command-line arguments are not read. The exit code is always 0.
 #include <SDL.h>
 
 #include "app/Application.h"
 #include "app/ProcessObjects.h"
+#include "platform/LevelLinks.h"
+#include "screens/LinkedLevel.h"
 #include "screens/ScreenSwitch.h"
 
 int main(int, char**) {
@@ -11,7 +14,12 @@ int main(int, char**) {
     // no screen refers to it.
     qv::CreateProcessObjects();
     if (!qv::Startup()) return 0;
-    qv::SwitchToMainMenu();
+    // A link to a level (the web edition's address) opens that level instead of the menu.
+    const std::string link = qv::LevelLinkAtStart();
+    if (link.empty())
+        qv::SwitchToMainMenu();
+    else
+        qv::OpenLinkedLevel(link);
     qv::RunMainLoop();
     qv::Shutdown();
     return 0;

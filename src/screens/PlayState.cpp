@@ -13,6 +13,7 @@
 #include "render/MessageBoxes.h"
 #include "render/ScreenManager.h"
 #include "audio/Sounds.h"
+#include "screens/LinkedLevel.h"
 #include "screens/PlayHint.h"
 #include "screens/ScreenSwitch.h"
 
@@ -152,10 +153,14 @@ EventFlow PlayState::PollButtons() {
 void PlayState::Leave() {
     // The level starts from its beginning next time.
     Restart();
-    if (BoardLevel().fromEditor)
-        SwitchToEditor();
-    else
+    if (BoardLevel().fromLink) {
+        CloseLinkedLevel();
         SwitchToMainMenu();
+    } else if (BoardLevel().fromEditor) {
+        SwitchToEditor();
+    } else {
+        SwitchToMainMenu();
+    }
 }
 
 EventFlow PlayState::HandleEvent(const SDL_Event& event) {
@@ -421,6 +426,8 @@ void PlayState::CheckSolved() {
     Level& level = BoardLevel();
     if (!level.IsSolved()) return;
     solved = true;
+    // A linked level stands in for the current one and must not be recorded as it.
+    if (level.fromLink) return;
     if (level.status != LevelStatus::Solved) Library().MarkCurrentSolved();
     Library().SaveProgress();
 }
@@ -431,6 +438,13 @@ void PlayState::RunCompletion() {
     LevelLibrary& library = Library();
     Level& level = library.CurrentLevel();
     solved = false;
+    if (level.fromLink) {
+        const std::string text = "You have solved \"" + level.name + "\".";
+        CloseLinkedLevel();
+        SwitchToMainMenu();
+        OpenMessageBox("Well done", text, nullptr);
+        return;
+    }
     if (level.fromEditor) {
         level.UndoAllMoves();
         SwitchToEditor();
