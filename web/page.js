@@ -71,7 +71,7 @@ var Module = {
     document.getElementById("loading").hidden = true;
     canvas.focus();
   },
-  onExit: () => {
+  qvGameEnded: () => {
     document.getElementById("ended").hidden = false;
     document.getElementById("again").focus();
   },

@@ -54,6 +54,14 @@ extern "C" void TTF_SetFontStyle(TTF_Font* font, int style) {
 
 extern "C" int TTF_WasInit() { return TrueTypeStarted(); }
 
+// Its SDL_Quit only prints. The game quits SDL as it ends (the Quit button, or a fatal error),
+// and a page whose game has ended must say so rather than show its last picture.
+EM_JS(void, EndOfGame, (), {
+    if (Module.qvGameEnded) Module.qvGameEnded();
+});
+
+extern "C" void SDL_Quit() { EndOfGame(); }
+
 extern "C" int Mix_VolumeChunk(Mix_Chunk* chunk, int volume) {
     return SetChunkVolume(reinterpret_cast<intptr_t>(chunk), volume);
 }
