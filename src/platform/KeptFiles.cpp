@@ -27,11 +27,16 @@ fs::path InsideWorkingFolder(const std::string& path) {
 
 }  // namespace
 
+std::string KeptCopyPath(const std::string& keptRoot, const std::string& path) {
+    const fs::path relative = InsideWorkingFolder(path);
+    return relative.empty() ? std::string() : (fs::path(keptRoot) / relative).string();
+}
+
 bool KeepFileCopy(const std::string& keptRoot, const std::string& path, const std::string& bytes,
                   std::string* why) {
-    const fs::path relative = InsideWorkingFolder(path);
-    if (relative.empty()) return true;
-    const fs::path kept = fs::path(keptRoot) / relative;
+    const std::string keptPath = KeptCopyPath(keptRoot, path);
+    if (keptPath.empty()) return true;
+    const fs::path kept = keptPath;
     std::error_code error;
     fs::create_directories(kept.parent_path(), error);
     if (error) {

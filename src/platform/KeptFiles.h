@@ -6,9 +6,12 @@
 
 namespace qv {
 
-// Copies `bytes`, the new content of the working folder's file `path`, to the same relative
-// path under `keptRoot`, beside the old copy and then renamed over it. A path that leaves the
-// working folder (absolute, or through "..") is not the game's to keep: true, nothing written.
+// Where the copy of the working folder's file `path` goes under `keptRoot`; empty for a path
+// that leaves the working folder (absolute, or through ".."), which is not the game's to keep.
+std::string KeptCopyPath(const std::string& keptRoot, const std::string& path);
+
+// Copies `bytes`, the new content of the working folder's file `path`, to its KeptCopyPath,
+// beside the old copy and then renamed over it. A path not to keep: true, nothing written.
 bool KeepFileCopy(const std::string& keptRoot, const std::string& path, const std::string& bytes,
                   std::string* why);
 

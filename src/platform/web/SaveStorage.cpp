@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "platform/KeptFiles.h"
@@ -10,6 +11,8 @@
 #include "util/ReplaceFile.h"
 
 namespace qv {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -26,11 +29,33 @@ EM_JS(char*, StorageLoadProblem, (), {
     return text;
 });
 
-// Writes the kept folder into IndexedDB: one transaction, so a failure leaves the previous
-// copies whole. Returns why it failed, or an empty text.
-EM_ASYNC_JS(char*, WriteKeptFolder, (), {
+// Stores these kept paths (folders first, then the file) in IndexedDB in one transaction: the
+// file is stored whole or not at all. Only these entries are written, so files another tab of
+// the game has stored meanwhile stay (a whole-folder sync would delete what this tab lacks).
+// Returns why it failed, or an empty text.
+EM_ASYNC_JS(char*, StoreKeptPaths, (const char* pathList), {
+    const paths = UTF8ToString(pathList).split("\n");
     const problem = await new Promise((resolve) => {
-        FS.syncfs(false, (error) => resolve(error ? String(error.message || error) : ""));
+        const fail = (error) => resolve(String((error && error.message) || error || "unknown error"));
+        IDBFS.getDB("/kept", (error, db) => {
+            if (error) return fail(error);
+            let transaction;
+            try {
+                transaction = db.transaction([IDBFS.DB_STORE_NAME], "readwrite");
+            } catch (e) {
+                return fail(e);
+            }
+            transaction.oncomplete = () => resolve("");
+            transaction.onabort = () => fail(transaction.error || "the transaction was aborted");
+            const store = transaction.objectStore(IDBFS.DB_STORE_NAME);
+            const abort = (e) => { fail(e); try { transaction.abort(); } catch (ignored) {} };
+            for (const path of paths) {
+                IDBFS.loadLocalEntry(path, (error, entry) => {
+                    if (error) return abort(error);
+                    IDBFS.storeRemoteEntry(store, path, entry, (error) => { if (error) abort(error); });
+                });
+            }
+        });
     });
     const size = lengthBytesUTF8(problem) + 1;
     const text = _malloc(size);
@@ -44,11 +69,30 @@ std::string Taken(char* text) {
     return taken;
 }
 
+// The kept copy's folders below the root, then the copy itself, one a line.
+std::string PathsToStore(const fs::path& kept) {
+    std::string list = kept.string();
+    for (fs::path folder = kept.parent_path(); folder != kKeptRoot && folder.has_relative_path();
+         folder = folder.parent_path()) {
+        list = folder.string() + "\n" + list;
+    }
+    return list;
+}
+
 bool KeepInStorage(const std::string& path, const std::string& bytes, std::string* why) {
+    const std::string kept = KeptCopyPath(kKeptRoot, path);
+    if (kept.empty()) return true;
     if (!KeepFileCopy(kKeptRoot, path, bytes, why)) return false;
-    const std::string problem = Taken(WriteKeptFolder());
+    const std::string problem = Taken(StoreKeptPaths(PathsToStore(kept).c_str()));
     if (problem.empty()) return true;
     if (why) *why = "the browser's storage refused it (" + problem + ")";
+    // Said once in a box: a progress save that fails only says so on the console.
+    static bool told = false;
+    if (!told) {
+        told = true;
+        ReportError("Cannot keep " + path + " in this browser's storage (" + problem +
+                    "). What you save now may be lost when the page is closed.");
+    }
     return false;
 }
 
