@@ -82,14 +82,6 @@ class Game {
     await this.settle();
   }
 
-  // Ctrl held until the letter is released, as the editor wants it.
-  async ctrlKey(letter) {
-    await this.page.keyboard.down("Control");
-    await this.page.keyboard.press(letter);
-    await this.page.keyboard.up("Control");
-    await this.settle();
-  }
-
   settle(ms = 150) { return this.page.waitForTimeout(ms); }
 
   // Red, green and blue of a canvas pixel.

@@ -65,6 +65,9 @@ test("tutorial level 0 solved by clicks stays solved over a reload", async () =>
   await game.key("Enter");  // the play screen, with the level's intro box
   await game.waitFor("the intro box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
   await game.key("Enter");
+  // A key was pressed, so the browser lets the sound start: Web Audio plays the decoded OGG.
+  await game.waitFor("the music", () => game.page.evaluate(() =>
+    SDL.audioContext.state === "running" && Boolean(SDL.music.audio && SDL.music.audio.webAudioNode)));
   const { offsetX, offsetY, moves } = tutorialSolution(0);
   for (const { col, row, dir } of moves) {
     const [dx, dy] = kSection[dir];
@@ -95,11 +98,11 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
   await game.click(...tile);
   const redTile = await game.pixel(...tile);
   assert.notDeepEqual(redTile, whiteTile, "the tile was painted");
-  await game.ctrlKey("t");
+  await game.key("Control+t");  // Ctrl held until the letter is released
   for (let i = 0; i < 20; i++) await game.page.keyboard.press("Backspace");
   await game.page.keyboard.type("Kept In The Browser");
   await game.key("Enter");
-  await game.ctrlKey("s");
+  await game.key("Control+s");
   await game.waitFor("the saved box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
   await game.key("Enter");
   const typedName = await game.region(...name);
@@ -115,7 +118,7 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
   }));
   assert.match(kept || "", /\nKept In The Browser$/);
 
-  await game.ctrlKey("l");
+  await game.key("Control+l");
   const link = await game.page.inputValue("#link-text");
   assert.match(link, /#L1\.\d{75}\.Kept_In_The_Browser$/);
   await game.key("Enter");  // the box that says where the link went
