@@ -13,8 +13,8 @@ constexpr int kSafetyWakeMs = 2000;
 // them. They wake the sleeping game once SDL has queued the event (a key that types a character
 // waits for its keypress, which SDL folds into the key event as its character), and they make
 // key events read as on the desktop: SDL would give a key that types nothing its key code as
-// character (an arrow would type 'R' into a name), and the browser would act on F5, Ctrl+S or
-// Tab itself while the editor takes typing.
+// character (an arrow would type 'R' into a name), and the browser would act on F5, Ctrl+S,
+// Tab or the blank itself while the editor takes typing.
 EM_JS(void, InstallPageListeners, (), {
     if (Module.qvWake) return;
     Module.qvWake = { resume: null };
@@ -38,9 +38,10 @@ EM_JS(void, InstallPageListeners, (), {
             let code = controlCodes[event.key] || 0x10000;
             if (event.ctrlKey && /^[a-z]$/i.test(event.key)) code = event.key.toUpperCase().charCodeAt(0) & 31;
             event.keypressCharCode = code;
-            const inField = event.target instanceof HTMLInputElement;
-            if (!inField && event.key !== "F12") event.preventDefault();
         }
+        // A blank would scroll the page; without its keypress SDL still gives it code 32.
+        const inField = event.target instanceof HTMLInputElement;
+        if ((!typed || event.key === " ") && !inField && event.key !== "F12") event.preventDefault();
         setTimeout(wake, typed ? 50 : 0);
     }, true);
 });
