@@ -96,8 +96,8 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
   const whiteTile = await game.pixel(...tile);
   await game.key("F1");  // red
   await game.click(...tile);
+  await game.waitFor("the tile painted", async () => (await game.pixel(...tile)).join() !== whiteTile.join());
   const redTile = await game.pixel(...tile);
-  assert.notDeepEqual(redTile, whiteTile, "the tile was painted");
   await game.key("Control+t");  // Ctrl held until the letter is released
   for (let i = 0; i < 20; i++) await game.page.keyboard.press("Backspace");
   await game.page.keyboard.type("Kept In The Browser");
@@ -105,6 +105,7 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
   await game.key("Control+s");
   await game.waitFor("the saved box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
   await game.key("Enter");
+  await game.waitFor("the box closed", async () => (await game.pixel(236, 418)).join() !== kWellDoneFill);
   const typedName = await game.region(...name);
 
   // The save is in IndexedDB, where Emscripten's IDBFS keeps the kept folder.
@@ -119,6 +120,7 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
   assert.match(kept || "", /\nKept In The Browser$/);
 
   await game.key("Control+l");
+  await game.page.locator("#link").waitFor({ state: "visible" });
   const link = await game.page.inputValue("#link-text");
   assert.match(link, /#L1\.\d{75}\.Kept_In_The_Browser$/);
   await game.key("Enter");  // the box that says where the link went
