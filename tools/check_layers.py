@@ -65,6 +65,9 @@ def check(root):
 
     listed = {src for _, _, sources, _ in layers for src in sources}
     listed |= set(re.findall(r"add_executable\(\S+\s+(\S+\.cpp)\)", cmake_text))
+    # A platform's own sources are listed in set() lists that qv_layer takes by variable.
+    for listing in re.finditer(r"set\((.*?)\)", re.sub(r"#.*", "", cmake_text), re.S):
+        listed |= {word for word in listing.group(1).split() if word.endswith(".cpp")}
     for name in names:
         folder = os.path.join(root, "src", name)
         for dirpath, _, files in os.walk(folder):

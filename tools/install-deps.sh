@@ -10,6 +10,12 @@ packages=(
   xvfb xdotool imagemagick x11-utils
   lintian desktop-file-utils appstream
 )
+# The web edition and its browser tests: the compiler, Node for it and for playwright-core,
+# and the browser the tests drive.
+if [ -n "${QV_WEB:-}" ]; then
+  packages+=(emscripten node-acorn chromium)
+  command -v npm >/dev/null || packages+=(nodejs npm)
+fi
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

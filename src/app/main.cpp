@@ -1,5 +1,5 @@
-// The entry function: read the options, start up, run the main menu until the player quits,
-// shut down. The exit code is 0, or 2 for options it does not know.
+// The entry function: read the options, start up, run the main menu (or a linked level) until
+// the player quits, shut down. The exit code is 0, or 2 for options it does not know.
 #include <SDL.h>
 
 #include <iostream>
@@ -7,6 +7,8 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/ProcessObjects.h"
+#include "platform/LevelLinks.h"
+#include "screens/LinkedLevel.h"
 #include "screens/ScreenSwitch.h"
 
 int main(int argc, char** argv) {
@@ -15,7 +17,12 @@ int main(int argc, char** argv) {
     if (!options.run) return options.exitCode;
     qv::CreateProcessObjects();
     if (!qv::Startup()) return 0;
-    qv::SwitchToMainMenu();
+    // A link to a level (the web edition's address) opens that level instead of the menu.
+    const std::string link = qv::LevelLinkAtStart();
+    if (link.empty())
+        qv::SwitchToMainMenu();
+    else
+        qv::OpenLinkedLevel(link);
     qv::RunMainLoop();
     qv::Shutdown();
     return 0;

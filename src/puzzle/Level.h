@@ -24,6 +24,7 @@ public:
     std::string name = "New Level";
     std::string filePath;
     bool fromEditor = false;
+    bool fromLink = false;  // opened from a link: solving it records nothing, leaving ends it
     LevelStatus status = LevelStatus::Locked;
     std::string introText;
     std::string solvedText;

@@ -41,7 +41,7 @@ void Button::LoadButton(const std::string& path, Sprite* slot) {
     std::string normalPath, hoverPath, pressedPath;
     in >> normalPath >> hoverPath >> pressedPath;
     int32_t key = SDLK_UNKNOWN;
-    if (in >> key) hotKey = key;
+    if (in >> key) hotKey = KeyFromFile(key);
     loaded = true;
     normalImage.reset(LoadBitmap(normalPath));
     hoverImage.reset(LoadBitmap(hoverPath));

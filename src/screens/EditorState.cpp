@@ -6,7 +6,9 @@
 #include "content/LevelLibrary.h"
 #include "platform/Clock.h"
 #include "platform/Input.h"
+#include "platform/LevelLinks.h"
 #include "puzzle/Level.h"
+#include "puzzle/LevelLink.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxes.h"
 #include "render/ScreenManager.h"
@@ -166,8 +168,8 @@ void EditorState::SelectTool(EditorButton which) {
 }
 
 void EditorState::HandleKeyDown(const SDL_KeyboardEvent& key) {
-    // Ctrl+K checks the level when K is released; its press must not type a 'k' into the name.
-    if (key.keysym.sym == SDLK_k && CtrlHeld(key)) return;
+    // Ctrl+K and Ctrl+L act when the letter is released; the press must not type it.
+    if ((key.keysym.sym == SDLK_k || key.keysym.sym == SDLK_l) && CtrlHeld(key)) return;
     const std::string& name = BoardLevel().name;
     if (IsNameCharacter(key.keysym.unicode) && (!nameLabel || nameLabel->w < kNameWidthLimit))
         SetName(name + static_cast<char>(key.keysym.unicode));
@@ -199,6 +201,10 @@ EventFlow EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
     case SDLK_k:
         if (!ctrl) break;
         ShowCheck();
+        return EventFlow::Stop;
+    case SDLK_l:
+        if (!ctrl) break;
+        ShareLevel();
         return EventFlow::Stop;
     default:
         break;
@@ -336,6 +342,15 @@ void EditorState::ShowCheck() {
     // Solved as it stands, 9 by 7 as the play screen will play it; the level is only read.
     const LevelCheck check = CheckLevel(BoardLevel());
     OpenBox(check.title, check.text);
+}
+
+void EditorState::ShareLevel() {
+    // The level as it stands, saved or not: sharing never touches its file.
+    switch (OfferLevelLink(LevelLinkFragment(BoardLevel()))) {
+    case LinkOffer::Copied: OpenBox(kLinkCopiedTitle, kLinkCopiedText); break;
+    case LinkOffer::Shown: OpenBox(kLinkShownTitle, kLinkShownText); break;
+    case LinkOffer::Unavailable: OpenBox(kNoLinksTitle, kNoLinksText); break;
+    }
 }
 
 void EditorState::OpenBox(const std::string& title, const std::string& text) {

@@ -26,6 +26,19 @@ inline constexpr const char* kSaveQuestionText =
     "Click Discard to go to the main menu without saving.\n"
     "Click Cancel to return to the level editor.";
 
+inline constexpr const char* kLinkCopiedTitle = "A link to your level has been copied";
+inline constexpr const char* kLinkCopiedText =
+    "Paste it into a message or an address bar:\n"
+    "it opens this level on the play screen.";
+inline constexpr const char* kLinkShownTitle = "Your level's link is below the game";
+inline constexpr const char* kLinkShownText =
+    "The browser would not copy it. Copy it from the\n"
+    "field under the game: it opens this level.";
+inline constexpr const char* kNoLinksTitle = "Links to levels need the web edition";
+inline constexpr const char* kNoLinksText =
+    "A level link opens the game in a browser. Play the\n"
+    "web edition to share your levels as links.";
+
 class EditorState : public BoardView {
 public:
     EditorState();
@@ -76,6 +89,8 @@ private:
     bool Save(bool confirm);
     // Ctrl+K: whether the level can be solved, and in how few moves, in a message box.
     void ShowCheck();
+    // Ctrl+L: hands the player a link that opens the level as it stands, and says so in a box.
+    void ShareLevel();
     // Ends any gesture and shows a notice; the box becomes current.
     void OpenBox(const std::string& title, const std::string& text);
     // The Exit button: straight out when nothing changed, otherwise the save question.

@@ -15,6 +15,7 @@
 #include "render/MessageBoxes.h"
 #include "render/ScreenManager.h"
 #include "screens/LevelPar.h"
+#include "screens/LinkedLevel.h"
 #include "screens/PlayHint.h"
 #include "screens/ScreenSwitch.h"
 #include "util/ErrorReport.h"
@@ -202,7 +203,9 @@ void PlayState::RenderLabel(const std::string& text, SurfacePtr& label, SurfaceP
 void PlayState::LookUpPar() {
     const Level& level = BoardLevel();
     // A level tried from the editor may differ from its file: only the solver can tell.
-    par = level.fromEditor ? WorkOutPar(level) : CurrentSetPar(Library().currentLevelIndex);
+    // A level being tried or opened from a link is not the set's level its slot names.
+    par = level.fromEditor || level.fromLink ? WorkOutPar(level)
+                                             : CurrentSetPar(Library().currentLevelIndex);
     RenderLabel(par ? ParLabel(*par) : std::string(), parLabel, parShadow, kParSlot,
                 kParLabelLeft, false);
 }
@@ -251,10 +254,14 @@ EventFlow PlayState::PollButtons() {
 void PlayState::Leave() {
     // The level starts from its beginning next time.
     Restart();
-    if (BoardLevel().fromEditor)
-        SwitchToEditor();
-    else
+    if (BoardLevel().fromLink) {
+        CloseLinkedLevel();
         SwitchToMainMenu();
+    } else if (BoardLevel().fromEditor) {
+        SwitchToEditor();
+    } else {
+        SwitchToMainMenu();
+    }
 }
 
 EventFlow PlayState::HandleEvent(const SDL_Event& event) {
@@ -530,6 +537,8 @@ void PlayState::CheckSolved() {
     Level& level = BoardLevel();
     if (!level.IsSolved()) return;
     solved = true;
+    // A linked level stands in for the current one and must not be recorded as it.
+    if (level.fromLink) return;
     LevelLibrary& library = Library();
     const bool setWasSolved = library.currentSet && library.currentSet->Status() == LevelStatus::Solved;
     if (level.status != LevelStatus::Solved) library.MarkCurrentSolved();
@@ -583,6 +592,13 @@ void PlayState::RunCompletion() {
     Level& level = library.CurrentLevel();
     solved = false;
     const std::optional<SolveSummary> summary = std::exchange(lastSolve, std::nullopt);
+    if (level.fromLink) {
+        const std::string text = "You have solved \"" + level.name + "\".";
+        CloseLinkedLevel();
+        SwitchToMainMenu();
+        OpenMessageBox("Well done", text, nullptr);
+        return;
+    }
     if (level.fromEditor) {
         level.UndoAllMoves();
         SwitchToEditor();

@@ -1,5 +1,6 @@
 // The editor's solvability check: the answer it gives for solvable, unsolvable and too-open
-// levels, and Ctrl+K in the editor, which shows that answer and leaves the level alone.
+// levels, and Ctrl+K in the editor, which shows that answer and leaves the level alone (as does
+// Ctrl+L, which shares it).
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -93,16 +94,16 @@ protected:
         editor = Editor();
     }
 
-    // A Ctrl+K whose press reaches the editor with the character the keyboard would type.
-    void CtrlKTyping() {
+    // A Ctrl+letter whose press reaches the editor with the character the keyboard would type.
+    void CtrlKTyping(SDLKey letter = SDLK_k) {
         SDL_Event down{};
         down.type = SDL_KEYDOWN;
         down.key.state = SDL_PRESSED;
-        down.key.keysym.sym = SDLK_k;
+        down.key.keysym.sym = letter;
         down.key.keysym.mod = KMOD_RCTRL;
-        down.key.keysym.unicode = 'k';
+        down.key.keysym.unicode = static_cast<Uint16>(letter);
         ASSERT_EQ(SDL_PushEvent(&down), 0);
-        KeyUp(SDLK_k, KMOD_RCTRL);
+        KeyUp(letter, KMOD_RCTRL);
         Pass();
     }
 
@@ -153,3 +154,16 @@ TEST_F(EditorCheckTest, CtrlKWhileTypingTheNameTypesNothing) {
 }
 
 }  // namespace
+
+// Ctrl+L shares the level as a link; the desktop has no address to link to and says so.
+TEST_F(EditorCheckTest, CtrlLOnTheDesktopSaysLinksNeedTheWebEditionAndTypesNothing) {
+    const std::string before = Snapshot(Edited());
+    CtrlKey(SDLK_t);
+    CtrlKTyping(SDLK_l);
+    auto* box = Current<MessageBoxState>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, kNoLinksTitle, kNoLinksText));
+    EXPECT_EQ(Snapshot(Edited()), before);
+    CloseBoxWithReturn();
+    EXPECT_TRUE(editor->EditingName());
+}

@@ -1,0 +1,64 @@
+// The browser edition's kept files, as plain file work: every save the game makes through
+// ReplaceFile is copied to the kept folder, a copy that can't be kept fails the save, and the
+// kept files come back over the shipped ones at the next start.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/KeptFiles.h"
+#include "support/TempDir.h"
+#include "util/ReplaceFile.h"
+
+using namespace qv;
+
+namespace {
+
+class KeptFilesTest : public ::testing::Test {
+protected:
+    void TearDown() override { SetFileKeeper(nullptr); }
+    TempDir dir;
+};
+
+TEST_F(KeptFilesTest, EverySaveIsCopiedAndAFailedCopyFailsTheSave) {
+    SetFileKeeper([](const std::string& path, const std::string& bytes, std::string* why) {
+        return KeepFileCopy("kept", path, bytes, why);
+    });
+    dir.Write("levels/creative/05.txt", "shipped");
+    ASSERT_TRUE(ReplaceFile("./progress.save", "new"));
+    ASSERT_TRUE(ReplaceFile("levels/creative/05.txt", "level five"));
+    ASSERT_TRUE(ReplaceFile("levels/creative/05.txt", "level five, again"));
+    EXPECT_EQ(dir.Read("kept/progress.save"), "new");
+    EXPECT_EQ(dir.Read("kept/levels/creative/05.txt"), "level five, again");
+    EXPECT_FALSE(dir.Exists("kept/levels/creative/05.txt.tmp"));
+
+    // Outside the working folder: not the game's to keep, and not a failure.
+    std::string why;
+    EXPECT_TRUE(KeepFileCopy("kept", "../elsewhere.txt", "x", &why));
+    EXPECT_TRUE(KeepFileCopy("kept", dir.path() + "/abs.txt", "x", &why));
+    EXPECT_FALSE(dir.Exists("elsewhere.txt"));
+    EXPECT_FALSE(dir.Exists("kept/abs.txt"));
+
+    SetFileKeeper([](const std::string&, const std::string&, std::string* reason) {
+        *reason = "quota exceeded";
+        return false;
+    });
+    EXPECT_FALSE(ReplaceFile("./progress.save", "newer", &why));
+    EXPECT_EQ(why, "keeping ./progress.save failed: quota exceeded");
+}
+
+TEST_F(KeptFilesTest, RestoringPutsKeptFilesOverTheShippedOnesAndSkipsLeftovers) {
+    dir.Write("work/levels/creative/05.txt", "shipped five");
+    dir.Write("work/levels/creative/06.txt", "shipped six");
+    dir.Write("kept/levels/creative/05.txt", "players five");
+    dir.Write("kept/progress.save", "progress");
+    dir.Write("kept/records.save.tmp", "cut off");
+
+    EXPECT_EQ(RestoreKeptFiles("kept", "work"), "");
+    EXPECT_EQ(dir.Read("work/levels/creative/05.txt"), "players five");
+    EXPECT_EQ(dir.Read("work/levels/creative/06.txt"), "shipped six");
+    EXPECT_EQ(dir.Read("work/progress.save"), "progress");
+    EXPECT_FALSE(dir.Exists("work/records.save.tmp"));
+    EXPECT_EQ(RestoreKeptFiles("nothing kept yet", "work"), "");
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+// The web edition in Debian's chromium, as a player would use it: tutorial level 0 solved by
+// clicks on the canvas, its progress kept over a reload, a level saved in the editor kept over
+// a reload, and a link to that level opening it. Needs the built site (tools/web.sh) and qv-solve
+// from a native build (QV_SOLVE, default build/tools/qv-solve).
+"use strict";
+const assert = require("node:assert/strict");
+const { execFileSync } = require("node:child_process");
+const path = require("node:path");
+const { after, before, test } = require("node:test");
+const { root, serveSite, launchBrowser, Game } = require("./browser.js");
+
+const solver = process.env.QV_SOLVE || path.join(root, "build/tools/qv-solve");
+const kWellDoneFill = "205,204,147";  // the message box's own fill
+
+let site;
+let browser;
+let game;
+before(async () => {
+  site = await serveSite();
+  browser = await launchBrowser();
+  game = new Game(browser.context.pages()[0] || await browser.context.newPage());
+});
+after(async () => {
+  await browser?.close();
+  site?.stop();
+});
+
+// The menu shows its set list panel there; the splash, the play screen and the editor don't.
+async function inMenu() {
+  return (await game.pixel(120, 450)).join() === "149,92,25";
+}
+
+// A fresh load of the page: from the page itself a new fragment would only be a jump.
+async function load(fragment = "") {
+  await game.page.goto("about:blank");
+  await game.page.goto(site.url + fragment);
+}
+
+async function openGame() {
+  await load();
+  await game.waitFor("the menu", inMenu);
+}
+
+// The solver's moves for a tutorial level, and where the play screen puts its tiles.
+function tutorialSolution(level) {
+  const out = execFileSync(solver, ["--board-offset", "--tutorial", String(level)], { encoding: "utf8" });
+  const [, offsetX, offsetY] = /board offset: (-?\d+) (-?\d+)/.exec(out).map(Number);
+  const moves = [...out.matchAll(/^\s+\d+\. \w+ \((\d+),(\d+)\) (\w+)$/gm)]
+    .map(([, col, row, dir]) => ({ col: Number(col), row: Number(row), dir }));
+  return { offsetX, offsetY, moves };
+}
+
+// A click in the section of the shape's tile that points the way it should go, as the desktop
+// walk (tests/scripts/e2e_play.sh) does.
+const kSection = { up: [30, 8], down: [30, 52], left: [8, 30], right: [52, 30] };
+
+test("tutorial level 0 solved by clicks stays solved over a reload", async () => {
+  await openGame();
+  // Level 1 of the tutorial is locked at first: Return leaves the menu where it is.
+  await game.key("ArrowDown");
+  await game.key("Enter");
+  assert.ok(await inMenu(), "a locked level must not start");
+  await game.key("ArrowUp");
+
+  await game.key("Enter");  // the play screen, with the level's intro box
+  await game.waitFor("the intro box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  await game.key("Enter");
+  // A key was pressed, so the browser lets the sound start: Web Audio plays the decoded OGG.
+  await game.waitFor("the music", () => game.page.evaluate(() =>
+    SDL.audioContext.state === "running" && Boolean(SDL.music.audio && SDL.music.audio.webAudioNode)));
+  const { offsetX, offsetY, moves } = tutorialSolution(0);
+  for (const { col, row, dir } of moves) {
+    const [dx, dy] = kSection[dir];
+    await game.click(210 + offsetX + 60 * col + dx, 60 + offsetY + 60 * row + dy);
+  }
+  await game.waitFor("the \"Well done\" box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+
+  await openGame();
+  await game.key("ArrowDown");
+  await game.key("Enter");
+  await game.waitFor("tutorial level 1 to start", async () => !(await inMenu()));
+});
+
+test("a level saved in the editor is kept over a reload and its link opens it", async () => {
+  const tile = [210 + 60 * 4 + 30, 60 + 30];  // column 4 of row 0 of the 9 by 7 open board
+  const name = [368, 548, 223, 20];           // the name strip
+  const openEditor = async () => {
+    for (let i = 0; i < 4; i++) await game.page.keyboard.press("Shift+ArrowDown");  // "be creative"
+    for (let i = 0; i < 4; i++) await game.key("ArrowDown");  // "Open Board 9 By 7"
+    await game.key("e");
+    await game.waitFor("the editor", async () => !(await inMenu()));
+  };
+
+  await openGame();
+  await openEditor();
+  const whiteTile = await game.pixel(...tile);
+  await game.key("F1");  // red
+  await game.click(...tile);
+  await game.waitFor("the tile painted", async () => (await game.pixel(...tile)).join() !== whiteTile.join());
+  const redTile = await game.pixel(...tile);
+  await game.key("Control+t");  // Ctrl held until the letter is released
+  for (let i = 0; i < 20; i++) await game.page.keyboard.press("Backspace");
+  await game.page.keyboard.type("Kept In The Browser");
+  await game.key("Enter");
+  await game.key("Control+s");
+  await game.waitFor("the saved box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  await game.key("Enter");
+  await game.waitFor("the box closed", async () => (await game.pixel(236, 418)).join() !== kWellDoneFill);
+  const typedName = await game.region(...name);
+
+  // The save is in IndexedDB, where Emscripten's IDBFS keeps the kept folder.
+  const kept = await game.page.evaluate(() => new Promise((resolve, reject) => {
+    const open = indexedDB.open("/kept");
+    open.onerror = () => reject(open.error);
+    open.onsuccess = () => {
+      const get = open.result.transaction("FILE_DATA").objectStore("FILE_DATA").get("/kept/levels/creative/05.txt");
+      get.onsuccess = () => resolve(get.result ? new TextDecoder().decode(get.result.contents) : null);
+    };
+  }));
+  assert.match(kept || "", /\nKept In The Browser$/);
+
+  await game.key("Control+l");
+  await game.page.locator("#link").waitFor({ state: "visible" });
+  const link = await game.page.inputValue("#link-text");
+  assert.match(link, /#L1\.\d{75}\.Kept_In_The_Browser$/);
+  await game.key("Enter");  // the box that says where the link went
+
+  await openGame();
+  await openEditor();
+  assert.deepEqual(await game.pixel(...tile), redTile);
+  assert.deepEqual(await game.region(...name), typedName);
+
+  // The link opens the level on the play screen, the full board where the editor had it.
+  await game.key("Escape");
+  await load(link.slice(link.indexOf("#")));
+  await game.waitFor("the linked level", async () => (await game.pixel(...tile)).join() === redTile.join());
+  assert.ok(!(await inMenu()));
+});
+
+test("a damaged link is reported in the page and the menu opens", async () => {
+  await load("#L1.12345");
+  await game.page.locator("#box").waitFor({ state: "visible", timeout: 20000 });
+  assert.match(await game.page.textContent("#box-text"), /^Cannot open the level of this link\./);
+  await game.page.click("#box-ok");
+  await game.waitFor("the menu", inMenu);
+});
