@@ -1,7 +1,6 @@
 #include "screens/PlayState.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -30,10 +29,8 @@ constexpr int kExitSlot = 11;
 constexpr int kHelpSlot = 12;
 constexpr int kColorHelpSlot = 13;
 constexpr int kArrowSlot = 14;
-constexpr int kMovesShadowSlot = 15;
-constexpr int kMovesSlot = 16;
-constexpr int kParShadowSlot = 17;
-constexpr int kParSlot = 18;
+constexpr int kMovesShadowSlot = 15;  // and the counter itself in 16
+constexpr int kParShadowSlot = 17;    // and par in 18
 constexpr int kPlaySpriteCount = 19;
 constexpr int kHelpX = 51;
 constexpr int kHelpY = 230;
@@ -49,16 +46,6 @@ constexpr uint32_t kSolvedPauseMs = 500;
 constexpr int kLabelGap = 14;
 constexpr int kMovesLabelRight = kNameStripX - kLabelGap;
 constexpr int kParLabelLeft = kNameStripX + kNameStripWidth + kLabelGap;
-constexpr SDL_Color kLabelColor{250, 243, 224, 0};
-constexpr SDL_Color kLabelShadowColor{58, 37, 20, 0};
-
-// A refused move shakes its shape sideways: short enough never to be in the way, drawn at
-// about 30 frames a second while it lasts.
-constexpr uint32_t kShakeMs = 260;
-constexpr uint32_t kShakeFrameMs = 30;
-constexpr double kShakeAmplitude = 5.0;
-constexpr double kShakeSwings = 3.0;
-constexpr double kPi = 3.14159265358979323846;
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
 
@@ -141,6 +128,8 @@ PlayState::PlayState() {
     restartButton.LoadButton("./gui/play/restart.button", &sprites.sprites[kRestartSlot]);
     exitButton.LoadButton("./gui/play/exit.button", &sprites.sprites[kExitSlot]);
     labelFont = OpenUiFont(14);
+    movesLabel.Attach(sprites, kMovesShadowSlot);
+    parLabel.Attach(sprites, kParShadowSlot);
     Restart();
     LookUpPar();
 }
@@ -152,11 +141,11 @@ PlayState::~PlayState() {
 }
 
 void PlayState::Draw() {
-    UpdateMoveLabels();
+    UpdateMoveLabel();
     Sprite* shaken = nullptr;
     int32_t restX = 0;
-    if (const int offset = ShakeOffset(); offset != 0) {
-        shaken = &sprites.sprites[ShapeSlot(*shakeShape)];
+    if (const int offset = shake.Offset(TickCount()); offset != 0) {
+        shaken = &sprites.sprites[ShapeSlot(*shake.Shape())];
         restX = shaken->x;
         shaken->x += offset;
     }
@@ -164,40 +153,17 @@ void PlayState::Draw() {
     if (shaken) shaken->x = restX;
 }
 
-int PlayState::ShakeOffset() {
-    if (!shakeShape) return 0;
-    const uint32_t elapsed = TickCount() - shakeStart;
-    if (elapsed >= kShakeMs) {
-        shakeShape.reset();
-        return 0;
-    }
-    const double t = static_cast<double>(elapsed) / kShakeMs;
-    const double swing = std::sin(2.0 * kPi * kShakeSwings * t);
-    return static_cast<int>(std::lround(kShakeAmplitude * (1.0 - t) * swing));
-}
-
-void PlayState::UpdateMoveLabels() {
+void PlayState::UpdateMoveLabel() {
     const int moves = static_cast<int>(BoardLevel().playHistory.size());
     if (moves == shownMoves) return;
     shownMoves = moves;
-    RenderLabel(MovesLabel(moves), movesLabel, movesShadow, kMovesSlot, kMovesLabelRight, true);
+    movesLabel.Show(labelFont.get(), MovesLabel(moves), kMovesLabelRight, kNameLabelY,
+                    ShadowLabel::Align::Right);
 }
 
-void PlayState::RenderLabel(const std::string& text, SurfacePtr& label, SurfacePtr& shadow,
-                            int labelSlot, int x, bool alignRight) {
-    Sprite& front = sprites.sprites[labelSlot];
-    Sprite& back = sprites.sprites[labelSlot - 1];
-    front.picture = nullptr;
-    back.picture = nullptr;
-    label.reset();
-    shadow.reset();
-    if (!labelFont || text.empty()) return;
-    label = RenderBlended(labelFont.get(), text, kLabelColor);
-    shadow = RenderBlended(labelFont.get(), text, kLabelShadowColor);
-    if (!label || !shadow) return;
-    const int left = alignRight ? x - label->w : x;
-    front = {label.get(), left, kNameLabelY};
-    back = {shadow.get(), left + 1, kNameLabelY + 1};
+void PlayState::ShowPar() {
+    parLabel.Show(labelFont.get(), par ? ParLabel(*par) : std::string(), kParLabelLeft,
+                  kNameLabelY, ShadowLabel::Align::Left);
 }
 
 void PlayState::LookUpPar() {
@@ -206,8 +172,7 @@ void PlayState::LookUpPar() {
     // A level being tried or opened from a link is not the set's level its slot names.
     par = level.fromEditor || level.fromLink ? WorkOutPar(level)
                                              : CurrentSetPar(Library().currentLevelIndex);
-    RenderLabel(par ? ParLabel(*par) : std::string(), parLabel, parShadow, kParSlot,
-                kParLabelLeft, false);
+    ShowPar();
 }
 
 void PlayState::HandleEvents() {
@@ -235,8 +200,8 @@ void PlayState::HandleEvents() {
         return HandleEvent(event);
     };
     // Only a running shake needs the next frame without input; an idle screen sleeps.
-    const EventFlow flow =
-        shakeShape ? WaitAndDrainEvents(handle, kShakeFrameMs) : WaitAndDrainEvents(handle);
+    const EventFlow flow = shake.Shape() ? WaitAndDrainEvents(handle, ShapeShake::kFrameMs)
+                                         : WaitAndDrainEvents(handle);
     if (flow == EventFlow::Continue && !dragging) CheckSolved();
 }
 
@@ -386,8 +351,7 @@ void PlayState::TryMove(TilePos from, int dx, int dy) {
         DropHint();
     } else if (const auto shape = ShapeAt(from)) {
         // Seen with the sound off too.
-        shakeShape = shape;
-        shakeStart = TickCount();
+        shake.Start(*shape, TickCount());
     }
     SnapShapeSprites();
     DrawTiles();
@@ -511,7 +475,7 @@ void PlayState::Restart() {
     RenderNameLabel();
     BoardLevel().UndoAllMoves();
     DropHint();
-    shakeShape.reset();
+    shake.Stop();
     introPending = true;
     for (ShapeKind shape : kShapes) sprites.sprites[ShapeSlot(shape)].picture = PlainShapePicture(shape);
     selectedShape = std::nullopt;
@@ -557,7 +521,7 @@ void PlayState::RecordSolve() {
     // hand): then it promises nothing.
     if (par && moves < *par) {
         par.reset();
-        RenderLabel({}, parLabel, parShadow, kParSlot, kParLabelLeft, false);
+        ShowPar();
     }
     const std::string key = library.LevelKey(library.currentLevelIndex);
     const bool hadRecord = library.moveRecords.Best(key).has_value();

@@ -11,7 +11,9 @@
 #include "puzzle/Types.h"
 #include "render/BoardView.h"
 #include "render/Button.h"
+#include "render/ShadowLabel.h"
 #include "render/Text.h"
+#include "screens/ShapeShake.h"
 #include "screens/SolveTexts.h"
 
 namespace qv {
@@ -34,7 +36,7 @@ public:
     // whether a refused move's shake is still running.
     int ShownMoves() const { return shownMoves; }
     std::optional<int> ShownPar() const { return par; }
-    bool Shaking() const { return shakeShape.has_value(); }
+    bool Shaking() const { return shake.Shape().has_value(); }
 
 private:
     bool solved = false;  // all shapes home: the completion sequence runs on the next pass
@@ -53,10 +55,10 @@ private:
     // The "Set complete" text of a set just finished for the first time, until it is shown.
     std::string setCompleteText;
     FontPtr labelFont;
-    SurfacePtr movesLabel, movesShadow, parLabel, parShadow;
+    ShadowLabel movesLabel;
+    ShadowLabel parLabel;
     int shownMoves = -1;       // the count movesLabel shows
-    std::optional<ShapeKind> shakeShape;  // the shape a refused move is shaking
-    uint32_t shakeStart = 0;
+    ShapeShake shake;          // of a shape whose move was just refused
 
     // Each returns Stop when this pass must end at once: the screen has been left (and so no
     // longer exists), or a box now covers it and is to read the rest of the input.
@@ -72,11 +74,8 @@ private:
     void RecordSolve();
     std::string FinishedSetText() const;
     void LookUpPar();
-    void UpdateMoveLabels();
-    void RenderLabel(const std::string& text, SurfacePtr& label, SurfacePtr& shadow, int labelSlot,
-                     int x, bool alignRight);
-    // The shaken shape's sideways offset now; ends the shake when its time is up.
-    int ShakeOffset();
+    void UpdateMoveLabel();
+    void ShowPar();
 
     void Restart();
     void Undo();
