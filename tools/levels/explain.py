@@ -9,6 +9,7 @@ the order in which the shapes get home.
 Each level also lists the coloured tiles that could be white without changing its fewest moves:
 they carry no idea and only make the board look busy (keep them only for symmetry).
 """
+import argparse
 import collections
 import sys
 
@@ -76,18 +77,29 @@ def idle_colours(level, verdict):
     return [cell for cell, v in zip(cells, verdicts) if v.moves == verdict.moves]
 
 
-def main(argv):
-    if argv[0] == "--grid":
-        with open(argv[1]) as f:
-            levels = [qvlevels.Level.from_grid(f.read(), argv[1])]
+def main():
+    parser = argparse.ArgumentParser(description="Say what the shortest solutions of levels ask for.")
+    parser.add_argument("folder", nargs="?", help="a set's folder, as in tools/levels/sets.txt")
+    parser.add_argument("numbers", nargs="*", type=int, help="levels of the set (default all)")
+    parser.add_argument("--grid", metavar="FILE", help="a single design grid instead")
+    args = parser.parse_args()
+    if args.grid:
+        with open(args.grid) as f:
+            levels = [qvlevels.Level.from_grid(f.read(), args.grid)]
+    elif args.folder:
+        levels = make_levels.read_designs(args.folder)
+        if args.numbers:
+            levels = [levels[n - 1] for n in args.numbers]
     else:
-        levels = make_levels.read_designs(argv[0])
-        if len(argv) > 1:
-            levels = [levels[int(n) - 1] for n in argv[1:]]
-    for level, verdict in zip(levels, qvlevels.solve_many(levels)):
-        print(f"= {level.name}: {verdict.moves} moves, {verdict.states} states")
+        parser.error("name a folder or a --grid file")
+    for level, verdict in zip(levels, qvlevels.solve_many(levels, measures=True)):
+        print(f"= {level.name}: {verdict.moves} moves, {verdict.states} states, best starts "
+              f"{verdict.best_starts} of {verdict.first_moves}, traps {verdict.traps}, "
+              f"switches {verdict.switches}, longest run {verdict.longest_run}")
+        if level.intro:
+            print(f"intro: {level.intro}")
         print(level.grid())
-        print("  " + " ".join(f"{s[0][0]}{s[1]}{s[2]}{s[3][0]}" for s in verdict.solution))
+        print("  " + verdict.steps())
         for note in explain(level, verdict):
             print("  " + note)
         idle = idle_colours(level, verdict)
@@ -98,4 +110,4 @@ def main(argv):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1:]))
+    sys.exit(main())
