@@ -16,6 +16,7 @@ import sys
 import make_levels
 import qvlevels
 
+SHAPES = ["circle", "star", "triangle"]
 ADDS = {"circle": 1, "star": 2, "triangle": 4}  # primaries as bits: red 1, yellow 2, blue 4
 # TileColor code <-> primaries: Red 1, Yellow 2, Orange 3, Blue 4, Purple 5, Green 6, White 7.
 STEP = {"up": (0, -1), "down": (0, 1), "left": (-1, 0), "right": (1, 0)}
@@ -63,6 +64,40 @@ def explain(level, verdict):
     return notes
 
 
+def after_move(level, k, direction):
+    """The level with shape k moved one step, or None when the rules forbid the step."""
+    x, y = level.shapes[k]
+    dx, dy = STEP[direction]
+    to = (x + dx, y + dy)
+    if not (0 <= to[0] < level.width and 0 <= to[1] < level.height) or to in level.shapes:
+        return None
+    old = level.tiles[to[1]][to[0]]
+    bit = ADDS[SHAPES[k]]
+    if old == 0 or (old != 7 and old & bit):
+        return None
+    tiles = [row[:] for row in level.tiles]
+    tiles[to[1]][to[0]] = bit if old == 7 else old | bit
+    shapes = list(level.shapes)
+    shapes[k] = to
+    return qvlevels.Level(level.width, level.height, tiles, shapes, level.goals, level.name)
+
+
+def first_moves(level, verdict):
+    """Each move the start allows, with what it costs: the traps in detail."""
+    moves = [(k, d, after_move(level, k, d)) for k in range(3) for d in STEP]
+    moves = [m for m in moves if m[2] is not None]
+    verdicts = qvlevels.solve_many([m[2] for m in moves])
+    notes = []
+    for (k, d, _), after in zip(moves, verdicts):
+        if after.outcome != "solved":
+            cost = "no solution" if after.outcome == "unsolvable" else "undecided"
+        else:
+            extra = after.moves + 1 - verdict.moves
+            cost = "best" if extra == 0 else f"+{extra}"
+        notes.append(f"{SHAPES[k]}{d[0]} {cost}")
+    return notes
+
+
 def idle_colours(level, verdict):
     """Coloured tiles whose colour the fewest moves do not depend on."""
     cells = [(x, y) for y in range(level.height) for x in range(level.width)
@@ -102,6 +137,7 @@ def main():
         print("  " + verdict.steps())
         for note in explain(level, verdict):
             print("  " + note)
+        print("  first moves: " + ", ".join(first_moves(level, verdict)))
         idle = idle_colours(level, verdict)
         if idle:
             print("  could be white: " + " ".join(f"({x}, {y})" for x, y in idle))

@@ -26,11 +26,12 @@ void MeasureRuns(LevelMeasures& measures) {
 
 }  // namespace
 
-LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits) {
+LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves) {
     LevelMeasures measures;
     measures.solve = SolveLevel(level, limits);
     if (measures.solve.outcome != SolveOutcome::Solved) return measures;
     MeasureRuns(measures);
+    if (!firstMoves) return measures;
 
     const int par = measures.solve.moveCount;
     // A first move keeps par when what is left takes par - 1 moves; the search after it need

@@ -18,8 +18,9 @@ struct LevelMeasures {
     bool complete = false;
 };
 
-// Every search, the level's and one per first move, gets `limits`.
-LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits);
+// Every search, the level's and one per first move, gets `limits`. Without `firstMoves` only
+// the level's own search runs and the first-move counts stay 0 (the runs are still measured).
+LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves = true);
 
 inline constexpr const char kMeasuresHelp[] =
     "  moves        the fewest moves that solve the level (its par)\n"

@@ -45,9 +45,9 @@ void Usage(std::ostream& out) {
            "  --json          one JSON object per level and line instead of text: source,\n"
            "                  name, outcome (solved, unsolvable, undecided), moves, states,\n"
            "                  seconds, solution (moves like \"c0,1r\": shape, column, row,\n"
-           "                  direction), with --measures or --table also best_starts,\n"
-           "                  first_moves, traps, switches, longest_run (null when a search\n"
-           "                  hit the limits), with --table also set\n"
+           "                  direction), switches, longest_run (null when not solved);\n"
+           "                  with --measures or --table also best_starts, first_moves,\n"
+           "                  traps (null when a search hit the limits); with --table set\n"
            "  --board-offset  also print where the play screen shifts the tile grid\n"
            "  --max-states N, --max-seconds S\n"
            "                  limits of each search, by default 20000000 states and 600\n"
@@ -108,7 +108,7 @@ std::string CompactMove(const SolverMove& move) {
 }
 
 void PrintJson(const Level& level, const std::string& source, const std::string& setName,
-               const LevelMeasures& measures, bool withMeasures) {
+               const LevelMeasures& measures, bool withFirstMoves) {
     const SolveResult& result = measures.solve;
     std::ostringstream line;
     line << "{\"source\": " << JsonString(source);
@@ -126,15 +126,17 @@ void PrintJson(const Level& level, const std::string& source, const std::string&
         line << (i > 0 ? ", " : "") << '"' << CompactMove(result.solution[i]) << '"';
     }
     line << ']';
-    if (withMeasures) {
-        const auto count = [&](int value) {
-            return measures.complete ? std::to_string(value) : std::string("null");
-        };
-        line << ", \"best_starts\": " << count(measures.optimalFirstMoves)
-             << ", \"first_moves\": " << count(measures.firstMoves)
-             << ", \"traps\": " << count(measures.traps)
-             << ", \"switches\": " << count(measures.switches)
-             << ", \"longest_run\": " << count(measures.longestRun);
+    // The runs come from the solution alone; the first moves need every search decided.
+    const auto count = [](bool known, int value) {
+        return known ? std::to_string(value) : std::string("null");
+    };
+    const bool solved = result.outcome == SolveOutcome::Solved;
+    line << ", \"switches\": " << count(solved, measures.switches)
+         << ", \"longest_run\": " << count(solved, measures.longestRun);
+    if (withFirstMoves) {
+        line << ", \"best_starts\": " << count(measures.complete, measures.optimalFirstMoves)
+             << ", \"first_moves\": " << count(measures.complete, measures.firstMoves)
+             << ", \"traps\": " << count(measures.complete, measures.traps);
     }
     std::cout << line.str() << "}\n";
 }
@@ -173,14 +175,9 @@ void PrintText(const Level& level, const std::string& source, const LevelMeasure
     }
 }
 
-// Measures only when asked: they take a search per first move.
+// The first moves only when asked: they take a search each.
 void Report(const Level& level, const std::string& source, const Options& options) {
-    LevelMeasures measures;
-    if (options.measures) {
-        measures = MeasureLevel(level, options.limits);
-    } else {
-        measures.solve = SolveLevel(level, options.limits);
-    }
+    const LevelMeasures measures = MeasureLevel(level, options.limits, options.measures);
     if (options.json) {
         PrintJson(level, source, "", measures, options.measures);
     } else {
