@@ -6,8 +6,9 @@ the order in which the shapes get home.
     explain.py FOLDER [NUMBER...]    the designs in tools/levels/designs/FOLDER.txt
     explain.py --grid FILE           a single design grid, e.g. a candidate from generate.py
 
-Each level also lists the coloured tiles that could be white without changing its fewest moves:
-they carry no idea and only make the board look busy (keep them only for symmetry).
+Each level also lists what every first move costs (the traps, and how deep they are), and the
+coloured tiles that could be white without changing its fewest moves: they carry no idea and
+only make the board look busy (keep them only for symmetry).
 """
 import argparse
 import collections
