@@ -166,7 +166,7 @@ def main():
     parser.add_argument("--rounds", type=int, default=40)
     parser.add_argument("--batch", type=int, default=60)
     parser.add_argument("--seed", type=int, default=1)
-    parser.add_argument("--mirror", choices="hvr", help="keep the colouring symmetric")
+    parser.add_argument("--mirror", choices=["h", "v", "r"], help="keep the colouring symmetric")
     parser.add_argument("--move", default="colours,shapes,goals",
                         help="what may change: colours, shapes, goals, holes")
     parser.add_argument("--palette", default="1,1,1,1,1,1,3",

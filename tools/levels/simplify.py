@@ -59,7 +59,7 @@ def main():
     parser.add_argument("folder", nargs="?", help="a set's folder, as in tools/levels/sets.txt")
     parser.add_argument("number", nargs="?", type=int, help="the level's number in the set")
     parser.add_argument("--grid", metavar="FILE", help="a single design grid instead")
-    parser.add_argument("--mirror", choices="hvr", help="whiten mirror images together")
+    parser.add_argument("--mirror", choices=["h", "v", "r"], help="whiten mirror images together")
     parser.add_argument("--max-states", type=int, default=300000)
     args = parser.parse_args()
     if args.grid:
