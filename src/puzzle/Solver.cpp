@@ -185,7 +185,8 @@ SolveResult SolveLevel(const Level& level, const SolverLimits& limits) {
     // A goal that a shape, or a shape it waits for, can never reach settles the matter
     // without a search.
     const int startEstimate = movesLeft.Estimate(codec.Initial(), starts);
-    if (startEstimate == kUnreachable) {
+    auto beyondMaxMoves = [&](int moves) { return limits.maxMoves > 0 && moves > limits.maxMoves; };
+    if (startEstimate == kUnreachable || beyondMaxMoves(startEstimate)) {
         result.outcome = SolveOutcome::Unsolvable;
         result.seconds = elapsed();
         return result;
@@ -240,7 +241,7 @@ SolveResult SolveLevel(const Level& level, const SolverLimits& limits) {
                 ShapePositions moved = shapes;
                 moved[k] = to;
                 const int estimate = movesLeft.Estimate(next, moved);
-                if (estimate == kUnreachable) continue;
+                if (estimate == kUnreachable || beyondMaxMoves(depth + 1 + estimate)) continue;
                 const StateTable::Entry entry = table.Insert(next);
                 StateTable::Link& nextLink = table.LinkOf(entry.id);
                 if (!entry.added && (nextLink.expanded || nextLink.depth <= depth + 1)) continue;

@@ -22,10 +22,12 @@ struct SolverMove {
 
 enum class SolveOutcome { Solved, Unsolvable, Undecided };
 
-// Zero means no limit.
+// Zero means no limit. With maxMoves, longer solutions are not looked for: Unsolvable then
+// means none of at most that many moves, which the level tools use to test a move quickly.
 struct SolverLimits {
     std::size_t maxStates = 0;
     double maxSeconds = 0;
+    int maxMoves = 0;
 };
 
 struct SolveResult {

@@ -64,6 +64,15 @@ TEST(Solver, LimitsGiveUndecided) {
     EXPECT_TRUE(result.solution.empty());
 }
 
+TEST(Solver, MaxMovesLeavesOutLongerSolutions) {
+    const Level level = BoardFrom(kMixingBoard);
+    SolverLimits limits;
+    limits.maxMoves = 15;
+    EXPECT_EQ(SolveLevel(level, limits).moveCount, 15);
+    limits.maxMoves = 14;
+    EXPECT_EQ(SolveLevel(level, limits).outcome, SolveOutcome::Unsolvable);
+}
+
 TEST(Solver, OpenWhiteBoardIsQuick) {
     std::string numbers = "9 7";
     for (int i = 0; i < 63; ++i) numbers += " 7";

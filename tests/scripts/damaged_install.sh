@@ -185,7 +185,8 @@ drive_level() {
 
 drive_editor() {
     local _
-    for _ in 1 2 3 4; do x_chord shift Down; done  # "be creative", the last set
+    # "be creative", the last set: as many steps down as Beta.txt names sets.
+    for _ in $(seq $(($(grep -c . Beta.txt) / 2))); do x_chord shift Down; done
     x_key e
     x_pause 0.8
     shoot editor

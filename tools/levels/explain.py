@@ -6,15 +6,18 @@ the order in which the shapes get home.
     explain.py FOLDER [NUMBER...]    the designs in tools/levels/designs/FOLDER.txt
     explain.py --grid FILE           a single design grid, e.g. a candidate from generate.py
 
-Each level also lists the coloured tiles that could be white without changing its fewest moves:
-they carry no idea and only make the board look busy (keep them only for symmetry).
+Each level also lists what every first move costs (the traps, and how deep they are), and the
+coloured tiles that could be white without changing its fewest moves: they carry no idea and
+only make the board look busy (keep them only for symmetry).
 """
+import argparse
 import collections
 import sys
 
 import make_levels
 import qvlevels
 
+SHAPES = ["circle", "star", "triangle"]
 ADDS = {"circle": 1, "star": 2, "triangle": 4}  # primaries as bits: red 1, yellow 2, blue 4
 # TileColor code <-> primaries: Red 1, Yellow 2, Orange 3, Blue 4, Purple 5, Green 6, White 7.
 STEP = {"up": (0, -1), "down": (0, 1), "left": (-1, 0), "right": (1, 0)}
@@ -62,6 +65,40 @@ def explain(level, verdict):
     return notes
 
 
+def after_move(level, k, direction):
+    """The level with shape k moved one step, or None when the rules forbid the step."""
+    x, y = level.shapes[k]
+    dx, dy = STEP[direction]
+    to = (x + dx, y + dy)
+    if not (0 <= to[0] < level.width and 0 <= to[1] < level.height) or to in level.shapes:
+        return None
+    old = level.tiles[to[1]][to[0]]
+    bit = ADDS[SHAPES[k]]
+    if old == 0 or (old != 7 and old & bit):
+        return None
+    tiles = [row[:] for row in level.tiles]
+    tiles[to[1]][to[0]] = bit if old == 7 else old | bit
+    shapes = list(level.shapes)
+    shapes[k] = to
+    return qvlevels.Level(level.width, level.height, tiles, shapes, level.goals, level.name)
+
+
+def first_moves(level, verdict):
+    """Each move the start allows, with what it costs: the traps in detail."""
+    moves = [(k, d, after_move(level, k, d)) for k in range(3) for d in STEP]
+    moves = [m for m in moves if m[2] is not None]
+    verdicts = qvlevels.solve_many([m[2] for m in moves])
+    notes = []
+    for (k, d, _), after in zip(moves, verdicts):
+        if after.outcome != "solved":
+            cost = "no solution" if after.outcome == "unsolvable" else "undecided"
+        else:
+            extra = after.moves + 1 - verdict.moves
+            cost = "best" if extra == 0 else f"+{extra}"
+        notes.append(f"{SHAPES[k]}{d[0]} {cost}")
+    return notes
+
+
 def idle_colours(level, verdict):
     """Coloured tiles whose colour the fewest moves do not depend on."""
     cells = [(x, y) for y in range(level.height) for x in range(level.width)
@@ -76,20 +113,32 @@ def idle_colours(level, verdict):
     return [cell for cell, v in zip(cells, verdicts) if v.moves == verdict.moves]
 
 
-def main(argv):
-    if argv[0] == "--grid":
-        with open(argv[1]) as f:
-            levels = [qvlevels.Level.from_grid(f.read(), argv[1])]
+def main():
+    parser = argparse.ArgumentParser(description="Say what the shortest solutions of levels ask for.")
+    parser.add_argument("folder", nargs="?", help="a set's folder, as in tools/levels/sets.txt")
+    parser.add_argument("numbers", nargs="*", type=int, help="levels of the set (default all)")
+    parser.add_argument("--grid", metavar="FILE", help="a single design grid instead")
+    args = parser.parse_args()
+    if args.grid:
+        with open(args.grid) as f:
+            levels = [qvlevels.Level.from_grid(f.read(), args.grid)]
+    elif args.folder:
+        levels = make_levels.read_designs(args.folder)
+        if args.numbers:
+            levels = [levels[n - 1] for n in args.numbers]
     else:
-        levels = make_levels.read_designs(argv[0])
-        if len(argv) > 1:
-            levels = [levels[int(n) - 1] for n in argv[1:]]
-    for level, verdict in zip(levels, qvlevels.solve_many(levels)):
-        print(f"= {level.name}: {verdict.moves} moves, {verdict.states} states")
+        parser.error("name a folder or a --grid file")
+    for level, verdict in zip(levels, qvlevels.solve_many(levels, measures=True)):
+        print(f"= {level.name}: {verdict.moves} moves, {verdict.states} states, best starts "
+              f"{verdict.best_starts} of {verdict.first_moves}, traps {verdict.traps}, "
+              f"switches {verdict.switches}, longest run {verdict.longest_run}")
+        if level.intro:
+            print(f"intro: {level.intro}")
         print(level.grid())
-        print("  " + " ".join(f"{s[0][0]}{s[1]}{s[2]}{s[3][0]}" for s in verdict.solution))
+        print("  " + verdict.steps())
         for note in explain(level, verdict):
             print("  " + note)
+        print("  first moves: " + ", ".join(first_moves(level, verdict)))
         idle = idle_colours(level, verdict)
         if idle:
             print("  could be white: " + " ".join(f"({x}, {y})" for x, y in idle))
@@ -98,4 +147,4 @@ def main(argv):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1:]))
+    sys.exit(main())

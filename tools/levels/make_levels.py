@@ -1,108 +1,182 @@
 #!/usr/bin/env python3
-"""Writes the shipped level sets from their designs: data/Beta.txt, and for every set
-data/levels/<folder>/list.txt and its level files 01.txt, 02.txt, ...
-
-    make_levels.py            check every design with the solver, then write the files
-    make_levels.py --check    only check and print each level's fewest moves and solution
-    make_levels.py --only F   check only the set in folder F (implies --check)
+"""Writes the shipped level sets from their designs: data/Beta.txt; for every set
+data/levels/<folder>/list.txt and its level files 01.txt, 02.txt, ...; data/levels/par.txt,
+the fewest moves of every level (tutorial included); and the measures tables in README.md.
+Nothing is written unless every design is sound and solved.
 
 tools/levels/sets.txt lists the sets in menu order, one "folder: set name" per line. Each set's
 designs are in tools/levels/designs/<folder>.txt: entries separated by blank lines, each
-"= Level Name", an optional "hint: one line shown when the level starts", then the grid.
-Lines starting with '#' are comments.
+"= Level Name", an optional "intro: one line shown when the level starts", then the grid.
+Lines starting with '#' are comments. The measures are qv-solve's (see qv-solve --help).
 """
+import argparse
 import os
 import sys
 
 import qvlevels
 
 DATA = os.path.join(qvlevels.REPO, "data")
+README = os.path.join(qvlevels.REPO, "README.md")
+TUTORIAL_LEVELS = 9
+TABLE_START = "<!-- measures: written by tools/levels/make_levels.py -->"
+TABLE_END = "<!-- end of measures -->"
+LONGEST_RUN = 8  # more moves in a row by one shape is a walk, not a puzzle
+LIMITS = {"max_states": 6000000, "max_seconds": 120}
 
 
-def read_sets():
+def parse_sets(text):
+    """sets.txt: [(folder, set name)] in menu order."""
     sets = []
-    with open(os.path.join(qvlevels.HERE, "sets.txt")) as f:
-        for line in f:
-            if line.strip() and not line.startswith("#"):
-                folder, name = line.split(":", 1)
-                sets.append((folder.strip(), name.strip()))
+    for line in text.splitlines():
+        if line.strip() and not line.startswith("#"):
+            folder, name = line.split(":", 1)
+            sets.append((folder.strip(), name.strip()))
     return sets
 
 
-def read_designs(folder):
-    with open(os.path.join(qvlevels.HERE, "designs", folder + ".txt")) as f:
-        text = f.read()
+def parse_designs(text, folder=""):
+    """A design file: the levels it holds, in order."""
     levels = []
     for block in text.split("\n\n"):
-        lines = [l for l in block.splitlines() if l.strip() and not l.startswith("#")]
+        lines = [line for line in block.splitlines() if line.strip() and not line.startswith("#")]
         if not lines:
             continue
         if not lines[0].startswith("= "):
             raise ValueError(f"{folder}: entry without a name: {lines[0]}")
         name = lines[0][2:].strip()
         rest = lines[1:]
-        hint = ""
-        if rest and rest[0].startswith("hint:"):
-            hint = rest[0][5:].strip()
+        intro = ""
+        if rest and rest[0].startswith("intro:"):
+            intro = rest[0][len("intro:"):].strip()
             rest = rest[1:]
-        levels.append(qvlevels.Level.from_grid("\n".join(rest), name, hint))
+        levels.append(qvlevels.Level.from_grid("\n".join(rest), name, intro))
     return levels
 
 
+def read_sets():
+    with open(os.path.join(qvlevels.HERE, "sets.txt")) as f:
+        return parse_sets(f.read())
+
+
+def read_designs(folder):
+    with open(os.path.join(qvlevels.HERE, "designs", folder + ".txt")) as f:
+        return parse_designs(f.read(), folder)
+
+
+def level_problems(level, verdict):
+    found = level.problems()
+    if not level.intro:
+        found.append("no intro line")
+    if verdict.outcome != "solved":
+        found.append(verdict.outcome)
+    elif verdict.traps is None:
+        found.append("measures undecided")
+    elif verdict.longest_run > LONGEST_RUN:
+        found.append(f"one shape moves {verdict.longest_run} times in a row")
+    return found
+
+
 def check(sets, designs):
-    """Prints every level with the solver's verdict; returns the number of faults."""
+    """Prints every level with its measures; returns the verdicts and the number of faults."""
     faults = 0
     names = set()
+    verdicts = {}
     for folder, set_name in sets:
         levels = designs[folder]
         print(f"## {set_name} ({folder}, {len(levels)} levels)")
-        verdicts = qvlevels.solve_many(levels, max_states=5000000, max_seconds=60)
-        for number, (level, verdict) in enumerate(zip(levels, verdicts), 1):
-            problems = level.problems()
+        print("     level                          moves   states starts traps switches run")
+        verdicts[folder] = qvlevels.solve_many(levels, measures=True, **LIMITS)
+        for number, (level, v) in enumerate(zip(levels, verdicts[folder]), 1):
+            problems = level_problems(level, v)
             if level.name in names:
                 problems.append("name used twice")
             names.add(level.name)
-            if verdict.outcome != "solved":
-                problems.append(verdict.outcome)
             faults += len(problems)
-            steps = " ".join(f"{s[0][0]}{s[1]}{s[2]}{s[3][0]}" for s in verdict.solution)
-            print(f"{number:2}. {level.name:<30}{verdict.moves!s:>4} moves {verdict.states:>8} states"
-                  f" {verdict.seconds:6.3f} s  {'; '.join(problems)}")
-            print(f"    {steps}")
-    return faults
+            print(f"{number:3}. {level.name:<30}{v.moves!s:>5} {v.states:>8} {v.best_starts!s:>3}/"
+                  f"{v.first_moves!s:<2} {v.traps!s:>5} {v.switches!s:>8} {v.longest_run!s:>3}"
+                  f"  {'; '.join(problems)}")
+            print(f"     {v.steps()}")
+    return verdicts, faults
 
 
-def write(sets, designs):
+def measures_table(sets, designs, verdicts):
+    """The README's tables, one per set."""
+    parts = []
+    for folder, set_name in sets:
+        rows = [f"### {set_name}", "",
+                "| # | Level | Moves | States | Best starts | Traps | Switches | Longest run |",
+                "|---|---|---|---|---|---|---|---|"]
+        for number, (level, v) in enumerate(zip(designs[folder], verdicts[folder]), 1):
+            rows.append(f"| {number} | {level.name} | {v.moves} | {v.states} | {v.best_starts} |"
+                        f" {v.traps} | {v.switches} | {v.longest_run} |")
+        parts.append("\n".join(rows))
+    return "\n\n".join(parts)
+
+
+def with_table(readme, table):
+    """The README text with the part between the markers replaced by `table`."""
+    start = readme.index(TABLE_START) + len(TABLE_START)
+    end = readme.index(TABLE_END)
+    return readme[:start] + "\n\n" + table + "\n\n" + readme[end:]
+
+
+def par_lines(sets, verdicts, tutorial):
+    lines = [f"{v.moves} tutorial/{n}" for n, v in enumerate(tutorial)]
+    for folder, _ in sets:
+        for number, v in enumerate(verdicts[folder], 1):
+            lines.append(f"{v.moves} levels/{folder}/{number:02}.txt")
+    return "".join(line + "\n" for line in lines)
+
+
+def write(sets, designs, verdicts, tutorial):
     with open(os.path.join(DATA, "Beta.txt"), "w") as beta:
         for folder, set_name in sets:
             beta.write(f"{set_name}\nlevels/{folder}/list.txt\n")
     for folder, _ in sets:
-        os.makedirs(os.path.join(DATA, "levels", folder), exist_ok=True)
+        directory = os.path.join(DATA, "levels", folder)
+        os.makedirs(directory, exist_ok=True)
+        for old in os.listdir(directory):
+            if old.endswith(".txt"):
+                os.remove(os.path.join(directory, old))
         paths = []
         for number, level in enumerate(designs[folder], 1):
             path = f"levels/{folder}/{number:02}.txt"
             with open(os.path.join(DATA, path), "w") as out:
                 out.write(level.file_text())
             paths.append(path)
-        with open(os.path.join(DATA, "levels", folder, "list.txt"), "w") as listing:
+        with open(os.path.join(directory, "list.txt"), "w") as listing:
             listing.write("".join(p + "\n" for p in paths))
+    with open(os.path.join(DATA, "levels", "par.txt"), "w") as par:
+        par.write(par_lines(sets, verdicts, tutorial))
+    with open(README) as f:
+        readme = f.read()
+    with open(README, "w") as f:
+        f.write(with_table(readme, measures_table(sets, designs, verdicts)))
 
 
-def main(argv):
+def main():
+    parser = argparse.ArgumentParser(
+        description="Check every level design with the solver, then write the shipped sets.")
+    parser.add_argument("--check", action="store_true", help="only check and print the measures")
+    parser.add_argument("--only", metavar="FOLDER", help="check only this set (implies --check)")
+    args = parser.parse_args()
+
     sets = read_sets()
-    if "--only" in argv:
-        only = argv[argv.index("--only") + 1]
-        sets = [s for s in sets if s[0] == only]
+    if args.only:
+        sets = [s for s in sets if s[0] == args.only]
+        if not sets:
+            parser.error(f"no set in folder {args.only}")
     designs = {folder: read_designs(folder) for folder, _ in sets}
-    faults = check(sets, designs)
-    if "--check" in argv or "--only" in argv:
+    verdicts, faults = check(sets, designs)
+    if args.check or args.only:
         return 1 if faults else 0
     if faults:
         print(f"{faults} faults: nothing written")
         return 1
-    write(sets, designs)
+    tutorial = qvlevels.solve_tutorial(TUTORIAL_LEVELS, **LIMITS)
+    write(sets, designs, verdicts, tutorial)
     return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1:]))
+    sys.exit(main())

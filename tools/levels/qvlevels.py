@@ -7,6 +7,7 @@ characters put things on the tile: c, s, t the circle, star and triangle; C, S, 
 For example "Wc" is a white tile with the circle on it and "YsT" a yellow tile holding the star
 and the triangle's goal.
 """
+import json
 import os
 import re
 import subprocess
@@ -21,17 +22,17 @@ SOLVER = os.environ.get("QV_SOLVE", os.path.join(REPO, "build-levels", "tools", 
 
 
 class Level:
-    def __init__(self, width, height, tiles, shapes, goals, name="", hint=""):
+    def __init__(self, width, height, tiles, shapes, goals, name="", intro=""):
         self.width = width
         self.height = height
         self.tiles = tiles      # tiles[y][x], TileColor codes
         self.shapes = shapes    # [(x, y)] circle, star, triangle
         self.goals = goals
         self.name = name
-        self.hint = hint
+        self.intro = intro  # the line shown when the level starts
 
     @staticmethod
-    def from_grid(text, name="", hint=""):
+    def from_grid(text, name="", intro=""):
         rows = [line.split() for line in text.strip("\n").splitlines() if line.strip()]
         width = len(rows[0])
         if any(len(row) != width for row in rows):
@@ -51,7 +52,7 @@ class Level:
                     target[index] = (x, y)
         if None in shapes or None in goals:
             raise ValueError(f"{name}: a shape or goal is missing")
-        return Level(width, len(rows), tiles, shapes, goals, name, hint)
+        return Level(width, len(rows), tiles, shapes, goals, name, intro)
 
     def grid(self):
         lines = []
@@ -66,14 +67,14 @@ class Level:
         return "\n".join(lines)
 
     def file_text(self):
-        """The level file: size, one line per row, shapes, goals, name, optional hint."""
+        """The level file: size, one line per row, shapes, goals, name, optional intro line."""
         lines = [f"{self.width} {self.height}"]
         lines += [" ".join(str(c) for c in row) for row in self.tiles]
         lines.append(" ".join(f"{x} {y}" for x, y in self.shapes))
         lines.append(" ".join(f"{x} {y}" for x, y in self.goals))
         lines.append(self.name)
-        if self.hint:
-            lines.append(self.hint)
+        if self.intro:
+            lines.append(self.intro)
         return "\n".join(lines) + "\n"
 
     def problems(self):
@@ -91,24 +92,65 @@ class Level:
             found.append("starts solved")
         if not 0 < len(self.name) <= 29:
             found.append("name is empty or longer than 29 characters")
-        if len(self.hint) > 79:
-            found.append("hint is longer than 79 characters")
+        if len(self.intro) > 79:
+            found.append("intro is longer than 79 characters")
         return found
 
 
 class Verdict:
-    def __init__(self):
-        self.moves = None       # fewest moves, None when not solved
-        self.outcome = "undecided"
-        self.states = 0
-        self.seconds = 0.0
-        self.solution = []      # (shape, x, y, direction)
+    """What qv-solve says about one level (see `qv-solve --help` for the measures)."""
+
+    def __init__(self, fields):
+        self.source = fields.get("source", "")
+        self.outcome = fields["outcome"]        # solved, unsolvable or undecided
+        self.moves = fields["moves"]            # fewest moves, None when not solved
+        self.states = fields["states"]
+        self.seconds = fields["seconds"]
+        self.solution = [parse_move(m) for m in fields["solution"]]  # (shape, x, y, direction)
+        # The measures; None when not asked for or not decided within the limits.
+        self.best_starts = fields.get("best_starts")
+        self.first_moves = fields.get("first_moves")
+        self.traps = fields.get("traps")
+        self.switches = fields.get("switches")
+        self.longest_run = fields.get("longest_run")
+
+    def steps(self):
+        """The solution as short tokens, e.g. "c01r" for the circle at (0, 1) going right."""
+        return " ".join(f"{s[0][0]}{s[1]}{s[2]}{s[3][0]}" for s in self.solution)
 
 
-MOVE = re.compile(r"^\s+\d+\. (\w+) \((-?\d+),(-?\d+)\) (\w+)$")
+SHAPE_NAMES = {"c": "circle", "s": "star", "t": "triangle"}
+DIRECTIONS = {"u": "up", "d": "down", "l": "left", "r": "right"}
+MOVE = re.compile(r"^([cst])(-?\d+),(-?\d+)([udlr])$")
 
 
-def solve_many(levels, max_states=2000000, max_seconds=60):
+def parse_move(token):
+    """A move of qv-solve's JSON, e.g. "c0,1r", as (shape, x, y, direction)."""
+    m = MOVE.match(token)
+    if not m:
+        raise ValueError(f"not a move: {token!r}")
+    return SHAPE_NAMES[m.group(1)], int(m.group(2)), int(m.group(3)), DIRECTIONS[m.group(4)]
+
+
+def parse_output(output, count):
+    """qv-solve --json output: one object per line, one line per level given."""
+    verdicts = [Verdict(json.loads(line)) for line in output.splitlines() if line.strip()]
+    if len(verdicts) != count:
+        raise RuntimeError(f"the solver answered for {len(verdicts)} of {count} levels")
+    return verdicts
+
+
+def run_solver(arguments, count, max_states, max_seconds, measures):
+    command = [SOLVER, "--json", "--max-states", str(max_states), "--max-seconds", str(max_seconds)]
+    if measures:
+        command.append("--measures")
+    done = subprocess.run(command + arguments, capture_output=True, text=True, errors="replace")
+    if done.returncode != 0:
+        raise RuntimeError(f"qv-solve failed: {done.stderr.strip()}")
+    return parse_output(done.stdout, count)
+
+
+def solve_many(levels, max_states=2000000, max_seconds=60, measures=False):
     """Runs the solver over the levels in one process; one Verdict per level."""
     with tempfile.TemporaryDirectory() as folder:
         paths = []
@@ -117,33 +159,13 @@ def solve_many(levels, max_states=2000000, max_seconds=60):
             with open(path, "w") as out:
                 out.write(level.file_text())
             paths.append(path)
-        command = [SOLVER, "--max-states", str(max_states), "--max-seconds", str(max_seconds)]
-        output = subprocess.run(command + paths, capture_output=True, text=True).stdout
-    return parse_output(output, len(levels))
+        return run_solver(paths, len(levels), max_states, max_seconds, measures)
 
 
-def parse_output(output, count):
-    verdicts = []
-    for line in output.splitlines():
-        if not line.startswith(" "):
-            verdicts.append(Verdict())
-            continue
-        verdict = verdicts[-1]
-        if "fewest moves:" in line:
-            verdict.outcome = "solved"
-            verdict.moves = int(line.split(":")[1])
-        elif "not solvable" in line:
-            verdict.outcome = "unsolvable"
-        elif "states explored:" in line:
-            m = re.search(r"states explored: (\d+), time: ([\d.]+)", line)
-            verdict.states, verdict.seconds = int(m.group(1)), float(m.group(2))
-        else:
-            m = MOVE.match(line)
-            if m:
-                verdict.solution.append((m.group(1), int(m.group(2)), int(m.group(3)), m.group(4)))
-    if len(verdicts) != count:
-        raise RuntimeError("solver output does not match the levels given")
-    return verdicts
+def solve_tutorial(count, max_states=2000000, max_seconds=60, measures=False):
+    """The built-in tutorial levels 0 to count - 1."""
+    arguments = [a for n in range(count) for a in ("--tutorial", str(n))]
+    return run_solver(arguments, count, max_states, max_seconds, measures)
 
 
 def solve(level, **limits):

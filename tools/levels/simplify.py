@@ -11,6 +11,7 @@ come from a different idea.
 --max-states (default 300000) refuses a whitening that makes the solver search more states than
 that: open boards search longer, and the solver run over every shipped level must stay quick.
 """
+import argparse
 import sys
 
 import explain
@@ -29,7 +30,7 @@ def whitened(level, cells):
     for x, y in cells:
         tiles[y][x] = 7
     return qvlevels.Level(level.width, level.height, tiles, level.shapes, level.goals,
-                          level.name, level.hint)
+                          level.name, level.intro)
 
 
 def simplify(level, mode, max_states=300000):
@@ -53,15 +54,22 @@ def simplify(level, mode, max_states=300000):
     return level
 
 
-def main(argv):
-    mode = argv[argv.index("--mirror") + 1] if "--mirror" in argv else "none"
-    max_states = int(argv[argv.index("--max-states") + 1]) if "--max-states" in argv else 300000
-    if argv[0] == "--grid":
-        with open(argv[1]) as f:
-            level = qvlevels.Level.from_grid(f.read(), argv[1])
+def main():
+    parser = argparse.ArgumentParser(description="Whiten the colours a level does not need.")
+    parser.add_argument("folder", nargs="?", help="a set's folder, as in tools/levels/sets.txt")
+    parser.add_argument("number", nargs="?", type=int, help="the level's number in the set")
+    parser.add_argument("--grid", metavar="FILE", help="a single design grid instead")
+    parser.add_argument("--mirror", choices=["h", "v", "r"], help="whiten mirror images together")
+    parser.add_argument("--max-states", type=int, default=300000)
+    args = parser.parse_args()
+    if args.grid:
+        with open(args.grid) as f:
+            level = qvlevels.Level.from_grid(f.read(), args.grid)
+    elif args.folder and args.number:
+        level = make_levels.read_designs(args.folder)[args.number - 1]
     else:
-        level = make_levels.read_designs(argv[0])[int(argv[1]) - 1]
-    simple = simplify(level, mode, max_states)
+        parser.error("name a folder and a level number, or a --grid file")
+    simple = simplify(level, args.mirror, args.max_states)
     verdict = qvlevels.solve(simple)
     print(f"= {level.name}: {verdict.moves} moves, {verdict.states} states")
     print(simple.grid())
@@ -71,4 +79,4 @@ def main(argv):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1:]))
+    sys.exit(main())

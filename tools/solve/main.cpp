@@ -1,11 +1,12 @@
 // qv-solve: tells whether levels can be solved, in how few moves, and how.
-//   qv-solve [--max-states N] [--max-seconds S] [--board-offset] FILE... [--tutorial N]...
-//   qv-solve [--max-states N] [--max-seconds S] --table BETA_FILE
+//   qv-solve [OPTIONS] FILE... [--tutorial N]...
+//   qv-solve [OPTIONS] --table BETA_FILE
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "puzzle/BoardCentring.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
+#include "solve/LevelMeasures.h"
 #include "util/ErrorReport.h"
 
 using namespace qv;
@@ -31,17 +33,29 @@ public:
     int count = 0;
 };
 
-void Usage() {
-    std::cerr << "usage: qv-solve [--max-states N] [--max-seconds S] [--board-offset] FILE... "
-                 "[--tutorial N]...\n"
-                 "       qv-solve [--max-states N] [--max-seconds S] --table BETA_FILE\n"
-                 "  Solves each level file (and tutorial level N, 0 to "
-              << kTutorialLevelCount - 1
-              << ") and prints the fewest moves and one shortest solution.\n"
-                 "  --board-offset also prints where the play screen shifts the tile grid.\n"
-                 "  --table prints every set of a set list file as a markdown table of its\n"
-                 "  levels' fewest moves; run it from the game folder, where the paths lead.\n"
-                 "  Limits default to 20000000 states and 600 seconds; 0 means none.\n";
+void Usage(std::ostream& out) {
+    out << "usage: qv-solve [OPTIONS] FILE... [--tutorial N]...\n"
+           "       qv-solve [OPTIONS] --table BETA_FILE\n"
+           "  Solves each level file (and tutorial level N, 0 to "
+        << kTutorialLevelCount - 1
+        << ") and prints the fewest moves and one shortest solution.\n"
+           "  --table solves every level of every set of a set list file and prints a\n"
+           "  markdown table per set with the measures below; run it from the game folder,\n"
+           "  where the paths lead.\n"
+           "options:\n"
+           "  --measures      also print the design measures of each level\n"
+           "  --json          one JSON object per level and line instead of text: source,\n"
+           "                  name, outcome (solved, unsolvable, undecided), moves, states,\n"
+           "                  seconds, solution (moves like \"c0,1r\": shape, column, row,\n"
+           "                  direction), switches, longest_run (null when not solved);\n"
+           "                  with --measures or --table also best_starts, first_moves,\n"
+           "                  traps (null when a search hit the limits); with --table set\n"
+           "  --board-offset  also print where the play screen shifts the tile grid\n"
+           "  --max-states N, --max-seconds S\n"
+           "                  limits of each search, by default 20000000 states and 600\n"
+           "                  seconds; 0 means none\n"
+           "measures:\n"
+        << kMeasuresHelp;
 }
 
 bool ParseCount(const std::string& text, long long& value) {
@@ -50,12 +64,90 @@ bool ParseCount(const std::string& text, long long& value) {
     return !text.empty() && *end == '\0' && value >= 0;
 }
 
-// Set by --board-offset: scripts that click on tiles need the play screen's centring.
-bool printBoardOffset = false;
+struct Options {
+    SolverLimits limits{20000000, 600, 0};
+    bool json = false;
+    bool measures = false;
+    bool boardOffset = false;
+};
 
-void PrintResult(const Level& level, const std::string& source, const SolveResult& result) {
+const char* OutcomeName(SolveOutcome outcome) {
+    switch (outcome) {
+    case SolveOutcome::Solved: return "solved";
+    case SolveOutcome::Unsolvable: return "unsolvable";
+    case SolveOutcome::Undecided: break;
+    }
+    return "undecided";
+}
+
+std::string Seconds(double seconds) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f", seconds);
+    return text;
+}
+
+std::string JsonString(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            quoted += escaped;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+std::string CompactMove(const SolverMove& move) {
+    static const char kDirectionLetters[] = "udlr";
+    return std::string(1, ShapeName(move.shape)[0]) + std::to_string(move.from.x) + "," +
+           std::to_string(move.from.y) + kDirectionLetters[static_cast<int>(move.direction)];
+}
+
+void PrintJson(const Level& level, const std::string& source, const std::string& setName,
+               const LevelMeasures& measures, bool withFirstMoves) {
+    const SolveResult& result = measures.solve;
+    std::ostringstream line;
+    line << "{\"source\": " << JsonString(source);
+    if (!setName.empty()) line << ", \"set\": " << JsonString(setName);
+    line << ", \"name\": " << JsonString(level.name) << ", \"outcome\": \""
+         << OutcomeName(result.outcome) << "\", \"moves\": ";
+    if (result.outcome == SolveOutcome::Solved) {
+        line << result.moveCount;
+    } else {
+        line << "null";
+    }
+    line << ", \"states\": " << result.statesExplored << ", \"seconds\": " << Seconds(result.seconds)
+         << ", \"solution\": [";
+    for (std::size_t i = 0; i < result.solution.size(); ++i) {
+        line << (i > 0 ? ", " : "") << '"' << CompactMove(result.solution[i]) << '"';
+    }
+    line << ']';
+    // The runs come from the solution alone; the first moves need every search decided.
+    const auto count = [](bool known, int value) {
+        return known ? std::to_string(value) : std::string("null");
+    };
+    const bool solved = result.outcome == SolveOutcome::Solved;
+    line << ", \"switches\": " << count(solved, measures.switches)
+         << ", \"longest_run\": " << count(solved, measures.longestRun);
+    if (withFirstMoves) {
+        line << ", \"best_starts\": " << count(measures.complete, measures.optimalFirstMoves)
+             << ", \"first_moves\": " << count(measures.complete, measures.firstMoves)
+             << ", \"traps\": " << count(measures.complete, measures.traps);
+    }
+    std::cout << line.str() << "}\n";
+}
+
+void PrintText(const Level& level, const std::string& source, const LevelMeasures& measures,
+               const Options& options) {
+    const SolveResult& result = measures.solve;
     std::cout << level.name << " (" << source << ")\n";
-    if (printBoardOffset) {
+    if (options.boardOffset) {
         const BoardOffset offset = CentredBoardOffset(level);
         std::cout << "  board offset: " << offset.x << ' ' << offset.y << '\n';
     }
@@ -73,23 +165,37 @@ void PrintResult(const Level& level, const std::string& source, const SolveResul
         std::cout << "  undecided: the search reached its limits\n";
         break;
     }
-    char timing[64];
-    std::snprintf(timing, sizeof timing, "%.3f", result.seconds);
-    std::cout << "  states explored: " << result.statesExplored << ", time: " << timing << " s\n";
+    std::cout << "  states explored: " << result.statesExplored << ", time: "
+              << Seconds(result.seconds) << " s\n";
+    if (options.measures && measures.complete) {
+        std::cout << "  best starts: " << measures.optimalFirstMoves << " of "
+                  << measures.firstMoves << ", traps: " << measures.traps
+                  << ", switches: " << measures.switches
+                  << ", longest run: " << measures.longestRun << '\n';
+    } else if (options.measures && result.outcome == SolveOutcome::Solved) {
+        std::cout << "  measures undecided: a first move reached the limits\n";
+    }
 }
 
-std::string MovesCell(const SolveResult& result) {
-    switch (result.outcome) {
-    case SolveOutcome::Solved: return std::to_string(result.moveCount);
-    case SolveOutcome::Unsolvable: return "not solvable";
-    case SolveOutcome::Undecided: break;
+// The first moves only when asked: they take a search each.
+void Report(const Level& level, const std::string& source, const Options& options) {
+    const LevelMeasures measures = MeasureLevel(level, options.limits, options.measures);
+    if (options.json) {
+        PrintJson(level, source, "", measures, options.measures);
+    } else {
+        PrintText(level, source, measures, options);
     }
-    return "undecided";
+}
+
+std::string TableCell(const LevelMeasures& measures, int value) {
+    if (measures.complete) return std::to_string(value);
+    return measures.solve.outcome == SolveOutcome::Solved ? "undecided"
+                                                          : OutcomeName(measures.solve.outcome);
 }
 
 // The sets are loaded the way the game loads them, so the table shows what a player gets.
 // False when the file can't be read, a level failed to load or one has no solution.
-bool PrintTable(const std::string& betaFile, const SolverLimits& limits, const ConsoleSink& sink) {
+bool PrintTable(const std::string& betaFile, const Options& options, const ConsoleSink& sink) {
     std::ifstream in(betaFile);
     if (!in) {
         std::cerr << "qv-solve: cannot read " << betaFile << '\n';
@@ -98,20 +204,34 @@ bool PrintTable(const std::string& betaFile, const SolverLimits& limits, const C
     auto library = std::make_unique<LevelLibrary>();
     library->ReadSetList(in);
     const int errorsBefore = sink.count;
-    bool allSolved = true;
+    bool allMeasured = true;
+    bool first = true;
     for (int32_t s = 1; s < library->setCount; ++s) {
-        if (library->sets[s].name.empty()) continue;
+        const LevelSet& set = library->sets[s];
+        if (set.name.empty()) continue;
         library->SelectSet(s);
-        std::cout << (s > 1 ? "\n" : "") << "### " << library->sets[s].name << "\n\n"
-                  << "| # | Level | Fewest moves |\n|---|---|---|\n";
-        for (int32_t i = 0; i < library->sets[s].levelCount; ++i) {
-            const SolveResult result = SolveLevel(library->levels[i], limits);
-            allSolved = allSolved && result.outcome == SolveOutcome::Solved;
-            std::cout << "| " << i + 1 << " | " << library->levels[i].name << " | "
-                      << MovesCell(result) << " |\n";
+        if (!options.json) {
+            std::cout << (first ? "" : "\n") << "### " << set.name << "\n\n"
+                      << "| # | Level | Moves | States | Best starts | Traps | Switches | "
+                         "Longest run |\n|---|---|---|---|---|---|---|---|\n";
+        }
+        first = false;
+        for (int32_t i = 0; i < set.levelCount; ++i) {
+            const Level& level = library->levels[i];
+            const LevelMeasures m = MeasureLevel(level, options.limits);
+            allMeasured = allMeasured && m.complete;
+            if (options.json) {
+                PrintJson(level, level.filePath, set.name, m, true);
+                continue;
+            }
+            std::cout << "| " << i + 1 << " | " << level.name << " | "
+                      << TableCell(m, m.solve.moveCount) << " | " << m.solve.statesExplored
+                      << " | " << TableCell(m, m.optimalFirstMoves) << " | "
+                      << TableCell(m, m.traps) << " | " << TableCell(m, m.switches) << " | "
+                      << TableCell(m, m.longestRun) << " |\n";
         }
     }
-    return allSolved && sink.count == errorsBefore;
+    return allMeasured && sink.count == errorsBefore;
 }
 
 }  // namespace
@@ -119,61 +239,79 @@ bool PrintTable(const std::string& betaFile, const SolverLimits& limits, const C
 int main(int argc, char** argv) {
     ConsoleSink sink;
     SetErrorSink(&sink);
-    SolverLimits limits;
-    limits.maxStates = 20000000;
-    limits.maxSeconds = 600;
+    Options options;
 
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        Usage();
+        Usage(std::cerr);
         return 2;
     }
-    bool failed = false;
+    // Options first, wherever they stand; then the levels in the order given.
+    struct Target {
+        std::string kind;  // "file", "tutorial" or "table"
+        std::string value;
+    };
+    std::vector<Target> targets;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--table") {
-            if (i + 1 >= args.size()) {
-                Usage();
-                return 2;
-            }
-            failed = !PrintTable(args[++i], limits, sink) || failed;
-            continue;
-        }
-        const bool takesValue = arg == "--max-states" || arg == "--max-seconds" || arg == "--tutorial";
-        long long value = 0;
-        if (takesValue && (i + 1 >= args.size() || !ParseCount(args[i + 1], value))) {
-            Usage();
+        const bool takesValue = arg == "--max-states" || arg == "--max-seconds" ||
+                                arg == "--tutorial" || arg == "--table";
+        if (takesValue && i + 1 >= args.size()) {
+            Usage(std::cerr);
             return 2;
         }
-        if (arg == "--board-offset") {
-            printBoardOffset = true;
+        long long value = 0;
+        if (takesValue && arg != "--table" && !ParseCount(args[i + 1], value)) {
+            Usage(std::cerr);
+            return 2;
+        }
+        if (arg == "--help") {
+            Usage(std::cout);
+            return 0;
+        } else if (arg == "--board-offset") {
+            options.boardOffset = true;
+        } else if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--measures") {
+            options.measures = true;
         } else if (arg == "--max-states") {
-            limits.maxStates = static_cast<std::size_t>(value);
+            options.limits.maxStates = static_cast<std::size_t>(value);
         } else if (arg == "--max-seconds") {
-            limits.maxSeconds = static_cast<double>(value);
-        } else if (arg == "--tutorial") {
-            if (value >= kTutorialLevelCount) {
-                std::cerr << "qv-solve: there is no tutorial level " << value << '\n';
-                failed = true;
-            } else {
-                const Level level = TutorialLevel(static_cast<int>(value));
-                PrintResult(level, "tutorial " + std::to_string(value), SolveLevel(level, limits));
-            }
+            options.limits.maxSeconds = static_cast<double>(value);
+        } else if (arg == "--tutorial" || arg == "--table") {
+            targets.push_back({arg.substr(2), args[i + 1]});
         } else if (arg.rfind("--", 0) == 0) {
-            Usage();
+            Usage(std::cerr);
             return 2;
         } else {
+            targets.push_back({"file", arg});
+        }
+        if (takesValue) ++i;
+    }
+
+    bool failed = false;
+    for (const Target& target : targets) {
+        if (target.kind == "table") {
+            failed = !PrintTable(target.value, options, sink) || failed;
+        } else if (target.kind == "tutorial") {
+            const long long index = std::atoll(target.value.c_str());
+            if (index >= kTutorialLevelCount) {
+                std::cerr << "qv-solve: there is no tutorial level " << index << '\n';
+                failed = true;
+                continue;
+            }
+            Report(TutorialLevel(static_cast<int>(index)), "tutorial/" + target.value, options);
+        } else {
             Level level;
-            level.filePath = arg;
+            level.filePath = target.value;
             const int errorsBefore = sink.count;
             level.LoadLevel();
             if (sink.count != errorsBefore) {
                 failed = true;
             } else {
-                PrintResult(level, arg, SolveLevel(level, limits));
+                Report(level, target.value, options);
             }
         }
-        if (takesValue) ++i;
     }
     return failed ? 1 : 0;
 }
