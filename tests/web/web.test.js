@@ -82,11 +82,12 @@ test("tutorial level 0 solved by clicks stays solved over a reload", async () =>
 });
 
 test("a level saved in the editor is kept over a reload and its link opens it", async () => {
-  const tile = [210 + 60 * 4 + 30, 60 + 30];  // column 4 of row 0 of the 9 by 7 open board
+  const tile = [210 + 60 * 4 + 30, 60 + 30];  // column 4 of row 0: a white tile, no piece on it
   const name = [368, 548, 223, 20];           // the name strip
   const openEditor = async () => {
-    for (let i = 0; i < 4; i++) await game.page.keyboard.press("Shift+ArrowDown");  // "be creative"
-    for (let i = 0; i < 4; i++) await game.key("ArrowDown");  // "Open Board 9 By 7"
+    // The last set is "be creative" however many come before it: Shift+Down stops there.
+    for (let i = 0; i < 8; i++) await game.page.keyboard.press("Shift+ArrowDown");
+    for (let i = 0; i < 19; i++) await game.key("ArrowDown");  // "Full Board", 20.txt: no centring
     await game.key("e");
     await game.waitFor("the editor", async () => !(await inMenu()));
   };
@@ -113,7 +114,7 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
     const open = indexedDB.open("/kept");
     open.onerror = () => reject(open.error);
     open.onsuccess = () => {
-      const get = open.result.transaction("FILE_DATA").objectStore("FILE_DATA").get("/kept/levels/creative/05.txt");
+      const get = open.result.transaction("FILE_DATA").objectStore("FILE_DATA").get("/kept/levels/creative/20.txt");
       get.onsuccess = () => resolve(get.result ? new TextDecoder().decode(get.result.contents) : null);
     };
   }));
