@@ -8,7 +8,7 @@ build=${QV_BENCH_BUILD:-build-bench}
 idle_seconds=5
 
 cmake -S . -B "$build" -DQV_BENCH=ON -DQV_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target qv_bench_core qv_bench_screens quorvellan >/dev/null
+cmake --build "$build" -j2 --target qv_bench_core qv_bench_screens qv_solver_survey quorvellan >/dev/null
 
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVELLAN_NO_DIALOGS=1
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"

@@ -155,6 +155,15 @@ const char* ShapeName(ShapeKind kind) {
     return "?";
 }
 
+const char* OutcomeName(SolveOutcome outcome) {
+    switch (outcome) {
+    case SolveOutcome::Solved: return "solved";
+    case SolveOutcome::Unsolvable: return "unsolvable";
+    case SolveOutcome::Undecided: break;
+    }
+    return "undecided";
+}
+
 std::string DescribeMove(const SolverMove& move) {
     static const char* const kDirectionNames[] = {"up", "down", "left", "right"};
     return std::string(ShapeName(move.shape)) + " (" + std::to_string(move.from.x) + "," +

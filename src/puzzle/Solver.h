@@ -46,6 +46,9 @@ TilePos StepTarget(TilePos from, StepDirection direction);
 // "circle", "star" or "triangle".
 const char* ShapeName(ShapeKind kind);
 
+// "solved", "unsolvable" or "undecided".
+const char* OutcomeName(SolveOutcome outcome);
+
 // A move as a player reads it, e.g. "star (3,2) right".
 std::string DescribeMove(const SolverMove& move);
 

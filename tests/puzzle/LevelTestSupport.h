@@ -1,8 +1,10 @@
 #pragma once
 // Small builders shared by the puzzle tests.
 #include <string>
+#include <vector>
 
 #include "puzzle/Level.h"
+#include "puzzle/Solver.h"
 
 using namespace qv;
 
@@ -14,3 +16,14 @@ inline Level BoardFrom(const std::string& numbers) {
 }
 
 inline TilePos At(int x, int y) { return {static_cast<int16_t>(x), static_cast<int16_t>(y)}; }
+
+// Replays a solver's answer with the game's own move rule, each move by the shape it names, and
+// says whether it ends solved.
+inline bool ReplaySolves(Level level, const std::vector<SolverMove>& moves) {
+    for (const SolverMove& move : moves) {
+        const TilePos to = StepTarget(move.from, move.direction);
+        if (level.ShapePos(move.shape) != move.from || !level.MoveShape(move.from, to.x, to.y))
+            return false;
+    }
+    return level.IsSolved();
+}

@@ -101,15 +101,6 @@ bool StartsWithAGoalToWhiten(const Level& level) {
     return false;
 }
 
-bool ReplaySolves(Level level, const std::vector<SolverMove>& moves) {
-    for (const SolverMove& move : moves) {
-        const TilePos to = StepTarget(move.from, move.direction);
-        if (level.ShapePos(move.shape) != move.from || !level.MoveShape(move.from, to.x, to.y))
-            return false;
-    }
-    return level.IsSolved();
-}
-
 TEST(SolverBound, FewestMovesMatchBreadthFirstSearchOnSmallBoards) {
     std::mt19937 random(20240611);
     int solvable = 0;

@@ -7,16 +7,6 @@ using namespace qv;
 
 namespace {
 
-// Replays a solution with the game's own move rule and says whether it ends solved.
-bool ReplaySolves(Level level, const std::vector<SolverMove>& moves) {
-    for (const SolverMove& move : moves) {
-        if (level.ShapePos(move.shape) != move.from) return false;
-        const TilePos to = StepTarget(move.from, move.direction);
-        if (!level.MoveShape(move.from, to.x, to.y)) return false;
-    }
-    return level.IsSolved();
-}
-
 TEST(Solver, MixingBoardNeedsFifteenMoves) {
     const Level level = BoardFrom(kMixingBoard);
     const SolveResult result = SolveLevel(level);

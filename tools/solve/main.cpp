@@ -71,15 +71,6 @@ struct Options {
     bool boardOffset = false;
 };
 
-const char* OutcomeName(SolveOutcome outcome) {
-    switch (outcome) {
-    case SolveOutcome::Solved: return "solved";
-    case SolveOutcome::Unsolvable: return "unsolvable";
-    case SolveOutcome::Undecided: break;
-    }
-    return "undecided";
-}
-
 std::string Seconds(double seconds) {
     char text[64];
     std::snprintf(text, sizeof text, "%.3f", seconds);
