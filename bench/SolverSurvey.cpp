@@ -19,7 +19,6 @@
 #include "RandomLevels.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
-#include "screens/PlayHint.h"
 
 using namespace qv;
 

@@ -6,10 +6,6 @@
 
 namespace qv {
 
-// About a second at most, and a million states at 45 to 55 bytes each: some 55 MB at the very
-// worst, for that moment. No shipped level needs a fifth of that from its start.
-inline constexpr SolverLimits kHintLimits{1000000, 1.0};
-
 enum class HintOutcome {
     Move,           // `move` is the first step of a shortest solution from here
     AlreadySolved,  // every shape is home
