@@ -1,96 +1,183 @@
 #include "puzzle/MovesLeftBound.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
-
-#include "puzzle/Solver.h"
 
 namespace qv {
 
 namespace {
 
-constexpr StepDirection kDirections[] = {StepDirection::Up, StepDirection::Down,
-                                         StepDirection::Left, StepDirection::Right};
+constexpr uint8_t kFar = UINT8_MAX;
 
-int Distance(TilePos a, TilePos b) { return std::abs(a.x - b.x) + std::abs(a.y - b.y); }
+constexpr uint64_t RowBits(int y) {
+    uint64_t bits = 0;
+    for (int x = 0; x < kMaxWidth; ++x) bits |= uint64_t{1} << (x * kMaxHeight + y);
+    return bits;
+}
+// A step up or down must not wrap from one column into the next.
+constexpr uint64_t kTopRow = RowBits(0);
+constexpr uint64_t kBottomRow = RowBits(kMaxHeight - 1);
 
-// The colour bit a shape adds to the tiles it enters.
-int Primary(int kind) { return static_cast<int>(ShapeColor(static_cast<ShapeKind>(kind))); }
+int CellBit(TilePos pos) { return pos.x * kMaxHeight + pos.y; }
+bool Has(uint64_t cells, int bit) { return ((cells >> bit) & 1) != 0; }
 
 }  // namespace
 
-// The sum of one bound per shape. Each shape needs at least its walk home over open cells,
-// ignoring colours and the other shapes (missing tiles cost a lot of searching when the plain
-// distance is used instead). And while a goal tile holds its owner's colour and is not white,
-// the owner can only get in once the tile has turned white, so every shape whose colour the
-// tile still lacks has to call there on its way home. A move can only lower the moving shape's
-// bound, and by one at most, so the bound is consistent and a state never has to be expanded
-// twice.
+// Every shape walks at least its shortest way home over open cells (ignoring colours and the
+// other shapes), and further when it must call at another's goal tile that holds the owner's
+// colour: nobody can clear that tile but the shapes whose colours it lacks. That sum is then
+// raised by the colours on the way: a shape may not re-enter the tiles it has coloured, nor any
+// tile holding its colour, until the shapes whose colours that tile lacks have all called there.
+// So each way home either keeps to the tiles it may enter, or first meets such a tile, which
+// costs its clearers their walk there. The cheapest of these, for the shape it adds the most
+// to, is added; the others only by what they walk beyond their shortest way in any case. The
+// result can fall by more than one in a move (a cleared tile opens a whole region), so the
+// search reopens states it reaches again by a shorter path.
 MovesLeftBound::MovesLeftBound(const StateCodec& codec, const ShapePositions& goals)
     : codec_(codec), goals_(goals) {
-    std::vector<TilePos> cells;
     for (int x = 0; x < codec.Width(); ++x) {
         for (int y = 0; y < codec.Height(); ++y) {
-            const int cell = codec.CellIndex(x, y);
-            if (cell < 0) continue;
-            if (cell >= static_cast<int>(cells.size())) cells.resize(cell + 1);
-            cells[cell] = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+            if (codec.CellIndex(x, y) >= 0) open_ |= uint64_t{1} << (x * kMaxHeight + y);
         }
     }
-    cellCount_ = static_cast<int>(cells.size());
-    steps_.assign(static_cast<std::size_t>(cellCount_) * cellCount_, kUnreachable);
-    for (int from = 0; from < cellCount_; ++from) WalkFrom(cells, from);
-    for (int k = 0; k < kShapeCount; ++k) goalCells_[k] = codec.CellIndex(goals[k].x, goals[k].y);
+    for (auto& row : steps_) row.fill(kFar);
+    for (uint64_t from = open_; from; from &= from - 1) {
+        const int a = __builtin_ctzll(from);
+        uint64_t seen = uint64_t{1} << a;
+        steps_[a][a] = 0;
+        uint64_t frontier = seen;
+        for (uint8_t d = 1; frontier; ++d) {
+            frontier = Neighbours(frontier) & ~seen;
+            seen |= frontier;
+            for (uint64_t b = frontier; b; b &= b - 1) steps_[a][__builtin_ctzll(b)] = d;
+        }
+    }
+    for (int k = 0; k < kShapeCount; ++k) {
+        goalCells_[k] = codec.CellIndex(goals[k].x, goals[k].y) >= 0 ? CellBit(goals[k]) : -1;
+    }
+}
+
+uint64_t MovesLeftBound::Neighbours(uint64_t cells) const {
+    return (((cells >> 1) & ~kBottomRow) | ((cells << 1) & ~kTopRow) | (cells >> kMaxHeight) |
+            (cells << kMaxHeight)) &
+           open_;
+}
+
+int MovesLeftBound::Steps(int from, int to) const {
+    const uint8_t steps = steps_[from][to];
+    return steps == kFar ? kUnreachable : steps;
+}
+
+int MovesLeftBound::Walk(TilePos from, int fromCell, int to) const {
+    // A shape still on its off-board start: the plain distance is a safe bound there.
+    if (fromCell < 0) return std::abs(from.x - to / kMaxHeight) + std::abs(from.y - to % kMaxHeight);
+    return Steps(fromCell, to);
 }
 
 int MovesLeftBound::Estimate(const PackedState& state, const ShapePositions& shapes) const {
-    int sum = 0;
+    std::array<int, kShapeCount> at{};
+    std::array<int, kShapeCount> least{};
     for (int k = 0; k < kShapeCount; ++k) {
-        int bound = Walk(shapes[k], goals_[k]);
-        if (bound == kUnreachable) return kUnreachable;
-        for (int owner = 0; owner < kShapeCount; ++owner) {
-            if (!MustCallAt(state, shapes, owner, k)) continue;
-            const int there = Walk(shapes[k], goals_[owner]);
-            const int home = Walk(goals_[owner], goals_[k]);
+        at[k] = codec_.CellIndex(shapes[k].x, shapes[k].y) >= 0 ? CellBit(shapes[k]) : -1;
+        // A goal off the open cells (bad data) can only be where its shape still stands, and
+        // that shape must never move.
+        if (goalCells_[k] < 0) {
+            if (shapes[k] != goals_[k]) return kUnreachable;
+            continue;
+        }
+        least[k] = Walk(shapes[k], at[k], goalCells_[k]);
+        if (least[k] == kUnreachable) return kUnreachable;
+    }
+    const std::array<uint64_t, kShapeCount> holding = codec_.HoldingMasks(state);
+    for (int owner = 0; owner < kShapeCount; ++owner) {
+        const int goal = goalCells_[owner];
+        if (goal < 0 || at[owner] == goal || !Has(holding[owner], goal)) continue;
+        for (int k = 0; k < kShapeCount; ++k) {
+            if (Has(holding[k], goal)) continue;
+            if (goalCells_[k] < 0) return kUnreachable;
+            const int there = Walk(shapes[k], at[k], goal);
+            const int home = Steps(goal, goalCells_[k]);
             if (there == kUnreachable || home == kUnreachable) return kUnreachable;
-            bound = std::max(bound, there + home);
-        }
-        sum += bound;
-    }
-    return sum;
-}
-
-void MovesLeftBound::WalkFrom(const std::vector<TilePos>& cells, int from) {
-    int* steps = &steps_[static_cast<std::size_t>(from) * cellCount_];
-    std::vector<int> queue{from};
-    steps[from] = 0;
-    for (std::size_t head = 0; head < queue.size(); ++head) {
-        const TilePos at = cells[queue[head]];
-        for (StepDirection direction : kDirections) {
-            const TilePos next = StepTarget(at, direction);
-            const int cell = codec_.CellIndex(next.x, next.y);
-            if (cell < 0 || steps[cell] != kUnreachable) continue;
-            steps[cell] = steps[queue[head]] + 1;
-            queue.push_back(cell);
+            least[k] = std::max(least[k], there + home);
         }
     }
+
+    std::array<Routes, kShapeCount> routes;
+    std::array<int, kShapeCount> ownLeast{};
+    for (int k = 0; k < kShapeCount; ++k) {
+        if (!FindRoutes(k, holding, at, shapes, least, routes[k])) return kUnreachable;
+        ownLeast[k] = INT_MAX;
+        for (int r = 0; r < routes[k].count; ++r) ownLeast[k] = std::min(ownLeast[k], routes[k].list[r].own);
+    }
+    int extra = 0;
+    for (int k = 0; k < kShapeCount; ++k) {
+        int best = INT_MAX;
+        for (int r = 0; r < routes[k].count; ++r) {
+            const Route& route = routes[k].list[r];
+            int sum = route.own;
+            for (int i = 0; i < kShapeCount; ++i) {
+                if (i != k) sum += std::max(ownLeast[i], route.help[i]);
+            }
+            best = std::min(best, sum);
+        }
+        extra = std::max(extra, best);
+    }
+    return least[0] + least[1] + least[2] + extra;
 }
 
-int MovesLeftBound::Walk(TilePos from, TilePos to) const {
-    const int a = codec_.CellIndex(from.x, from.y);
-    // A shape still on its off-board start: the plain distance is a safe bound there.
-    if (a < 0) return Distance(from, to);
-    const int b = codec_.CellIndex(to.x, to.y);
-    return b < 0 ? kUnreachable : steps_[static_cast<std::size_t>(a) * cellCount_ + b];
-}
+// The ways home of shape k, by the first tile on the way that holds its colour (none, when it
+// can walk home without one); false when there is none at all.
+bool MovesLeftBound::FindRoutes(int k, const std::array<uint64_t, kShapeCount>& holding,
+                                const std::array<int, kShapeCount>& at,
+                                const ShapePositions& shapes,
+                                const std::array<int, kShapeCount>& least, Routes& routes) const {
+    routes.count = 0;
+    const int goal = goalCells_[k];
+    // `length`: the walk home through `cell` at the least; cell -1 for a way that needs no one.
+    auto add = [&](int length, int cell) {
+        if (length < 0) return;
+        Route route;
+        route.own = std::max(0, length - least[k]);
+        for (int i = 0; i < kShapeCount; ++i) {
+            if (i == k || cell < 0 || Has(holding[i], cell)) continue;
+            if (goalCells_[i] < 0) return;
+            const int there = Walk(shapes[i], at[i], cell);
+            const int home = Steps(cell, goalCells_[i]);
+            if (there == kUnreachable || home == kUnreachable) return;
+            route.help[i] = std::max(0, there + home - least[i]);
+        }
+        routes.list[routes.count++] = route;
+    };
+    if (at[k] < 0 || goal < 0 || at[k] == goal) {
+        add(0, -1);
+        return true;
+    }
 
-// Whether `visitor` still has to enter the goal tile of `owner` before the owner can.
-bool MovesLeftBound::MustCallAt(const PackedState& state, const ShapePositions& shapes, int owner,
-                                int visitor) const {
-    if (owner == visitor || shapes[owner] == goals_[owner] || goalCells_[owner] < 0) return false;
-    const auto color = static_cast<int>(codec_.Color(state, goalCells_[owner]));
-    if (color == static_cast<int>(TileColor::White)) return false;
-    return (color & Primary(owner)) != 0 && (color & Primary(visitor)) == 0;
+    const uint64_t blocked = holding[k];
+    const uint64_t start = uint64_t{1} << at[k];
+    // Stepping off and straight back onto its own tile, which it has coloured.
+    if ((blocked & start) && (Neighbours(start) & ~blocked)) {
+        const int home = Steps(at[k], goal);
+        add(home == kUnreachable ? -1 : 2 + home, at[k]);
+    }
+    uint64_t seen = start;
+    uint64_t frontier = start;
+    for (int d = 1; frontier; ++d) {
+        const uint64_t next = Neighbours(frontier) & ~seen;
+        seen |= next;
+        for (uint64_t b = next & blocked; b; b &= b - 1) {
+            const int cell = __builtin_ctzll(b);
+            const int home = Steps(cell, goal);
+            add(home == kUnreachable ? -1 : d + home, cell);
+        }
+        frontier = next & ~blocked;
+        if (Has(frontier, goal)) {
+            add(d, -1);
+            break;
+        }
+    }
+    return routes.count > 0;
 }
 
 }  // namespace qv

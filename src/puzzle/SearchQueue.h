@@ -17,12 +17,13 @@ public:
         if (f < lowest_) lowest_ = f;
     }
 
-    // Takes the next state; false when none is left.
-    bool Pop(uint32_t& id, int& depth) {
+    // Takes the next state, with the f and depth it was pushed with; false when none is left.
+    bool Pop(uint32_t& id, int& f, int& depth) {
         for (; static_cast<std::size_t>(lowest_) < buckets_.size(); ++lowest_) {
             auto& byDepth = buckets_[lowest_];
             while (!byDepth.empty() && byDepth.back().empty()) byDepth.pop_back();
             if (byDepth.empty()) continue;
+            f = lowest_;
             depth = static_cast<int>(byDepth.size()) - 1;
             id = byDepth.back().back();
             byDepth.back().pop_back();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <vector>
 
 #include "puzzle/MoveRule.h"
@@ -15,6 +16,8 @@ constexpr StepDirection kDirections[] = {StepDirection::Up, StepDirection::Down,
 constexpr int kDirectionCount = 4;
 // Depths are stored in 16 bits; a search that would need more stops undecided.
 constexpr int kMaxDepth = UINT16_MAX;
+// Estimates are stored in 8 bits; a smaller one is still a bound.
+constexpr int kMaxEstimate = UINT8_MAX;
 // Ids are 32-bit.
 constexpr std::size_t kMaxIds = UINT32_MAX - 1;
 // Expansions between looks at the clock: a few microseconds of work, so a slice ends close to
@@ -61,6 +64,7 @@ SolveSearch::SolveSearch(const Level& level, const SolverLimits& limits)
         return;
     }
     start_ = table_.Insert(codec_.Initial()).id;
+    table_.LinkOf(start_).estimate = static_cast<uint8_t>(std::min(estimate, kMaxEstimate));
     queue_.Push(start_, estimate, 0);
 }
 
@@ -92,15 +96,15 @@ bool SolveSearch::Advance(double sliceSeconds) {
 
 bool SolveSearch::ExpandNext() {
     uint32_t id = 0;
+    int f = 0;
     int depth = 0;
-    if (!queue_.Pop(id, depth)) {
+    if (!queue_.Pop(id, f, depth)) {
         Finish(SolveOutcome::Unsolvable);
         return false;
     }
-    StateTable::Link& link = table_.LinkOf(id);
     // Stale entries: the state was reached by a shorter path after this one was queued.
-    if (link.expanded || link.depth != depth) return true;
-    link.expanded = true;
+    if (table_.LinkOf(id).depth != depth) return true;
+    const int estimate = table_.LinkOf(id).estimate;
 
     const PackedState state = table_.State(id);
     const ShapePositions shapes = codec_.Shapes(state);
@@ -115,6 +119,10 @@ bool SolveSearch::ExpandNext() {
         return false;
     }
 
+    // Only the successors within the popped total f are stored; the state goes back into the
+    // queue at the lowest total of the others, and makes them when that is reached. Most
+    // successors lie beyond the length of the solution and are then never stored at all.
+    int laterF = INT_MAX;
     for (int k = 0; k < kShapeCount; ++k) {
         const auto kind = static_cast<ShapeKind>(k);
         // A shape sharing its cell with one the game moves first can't be moved at all.
@@ -133,25 +141,35 @@ bool SolveSearch::ExpandNext() {
             codec_.SetShape(next, kind, cell);
             ShapePositions moved = shapes;
             moved[k] = to;
-            const int estimate = movesLeft_.Estimate(next, moved);
-            if (estimate == MovesLeftBound::kUnreachable ||
-                (limits_.maxMoves > 0 && depth + 1 + estimate > limits_.maxMoves))
+            int nextEstimate = movesLeft_.Estimate(next, moved);
+            if (nextEstimate == MovesLeftBound::kUnreachable) continue;
+            // One move changes the moves left by one at most, so the parent's estimate less
+            // one is a bound here too, and often the better one.
+            nextEstimate = std::min(std::max(nextEstimate, estimate - 1), kMaxEstimate);
+            const int nextF = depth + 1 + nextEstimate;
+            if (limits_.maxMoves > 0 && nextF > limits_.maxMoves) continue;
+            if (nextF > f) {
+                laterF = std::min(laterF, nextF);
                 continue;
+            }
             const StateTable::Entry entry = table_.Insert(next);
             StateTable::Link& nextLink = table_.LinkOf(entry.id);
-            if (!entry.added && (nextLink.expanded || nextLink.depth <= depth + 1)) continue;
+            // A state reached again by a shorter path is searched again from there, even when
+            // it was expanded already: the estimate may fall by more than one in a move.
+            if (!entry.added && nextLink.depth <= depth + 1) continue;
             nextLink.parent = id;
             nextLink.depth = static_cast<uint16_t>(depth + 1);
             nextLink.move = static_cast<uint8_t>(k * kDirectionCount + d);
-            nextLink.expanded = false;
+            nextLink.estimate = static_cast<uint8_t>(nextEstimate);
 
-            queue_.Push(entry.id, depth + 1 + estimate, depth + 1);
+            queue_.Push(entry.id, nextF, depth + 1);
             if (table_.Size() >= maxStates_) {
                 Finish(SolveOutcome::Undecided);
                 return false;
             }
         }
     }
+    if (laterF != INT_MAX) queue_.Push(id, laterF, depth);
     return true;
 }
 

@@ -18,6 +18,7 @@ StateCodec::StateCodec(const Level& level)
             if (level.Tile(x, y) == TileColor::Black) continue;
             cellIndex_[x * kMaxHeight + y] = static_cast<int8_t>(cellCount_);
             cellPos_[cellCount_] = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+            cellBit_[cellCount_] = uint64_t{1} << (x * kMaxHeight + y);
             ++cellCount_;
         }
     }
@@ -54,6 +55,22 @@ TileColor StateCodec::Color(const PackedState& state, int cell) const {
 
 void StateCodec::SetColor(PackedState& state, int cell, TileColor color) const {
     SetSlot(state, cell, static_cast<uint64_t>(color));
+}
+
+std::array<uint64_t, kShapeCount> StateCodec::HoldingMasks(const PackedState& state) const {
+    std::array<uint64_t, 8> byColor{};
+    for (int i = 0, word = 0; i < cellCount_; ++word) {
+        uint64_t slots = state[word];
+        for (int j = 0; j < kSlotsPerWord && i < cellCount_; ++j, ++i, slots >>= kSlotBits)
+            byColor[slots & kSlotMask] |= cellBit_[i];
+    }
+    std::array<uint64_t, kShapeCount> holding{};
+    for (int color = 1; color < 7; ++color) {
+        for (int k = 0; k < kShapeCount; ++k) {
+            if (color & static_cast<int>(ShapeColor(static_cast<ShapeKind>(k)))) holding[k] |= byColor[color];
+        }
+    }
+    return holding;
 }
 
 ShapePositions StateCodec::Shapes(const PackedState& state) const {

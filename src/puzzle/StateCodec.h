@@ -29,6 +29,9 @@ public:
     int CellIndex(int x, int y) const;
 
     TileColor Color(const PackedState& state, int cell) const;
+    // For each shape, the open cells whose colour holds its primary (White holds none), as bits
+    // x * 7 + y: the tiles it may not enter as they are.
+    std::array<uint64_t, kShapeCount> HoldingMasks(const PackedState& state) const;
     void SetColor(PackedState& state, int cell, TileColor color) const;
     ShapePositions Shapes(const PackedState& state) const;
     void SetShape(PackedState& state, ShapeKind kind, int cell) const;
@@ -47,6 +50,7 @@ private:
     int words_ = 1;
     std::array<int8_t, kCellCount> cellIndex_{};  // by x * 7 + y
     std::array<TilePos, kCellCount> cellPos_{};   // by open-cell index
+    std::array<uint64_t, kCellCount> cellBit_{};  // by open-cell index
     ShapePositions start_;
     PackedState initial_{};
 };

@@ -17,7 +17,7 @@ public:
         uint32_t parent = 0;
         uint16_t depth = 0;     // moves from the start
         uint8_t move = 0;       // how it was reached: shape * 4 + direction
-        bool expanded = false;  // its successors have been generated
+        uint8_t estimate = 0;   // the bound on the moves still needed from it
     };
     struct Entry {
         uint32_t id;
