@@ -57,7 +57,7 @@ SolveSearch::SolveSearch(const Level& level, const SolverLimits& limits)
     }
     // A goal that a shape, or a shape it waits for, can never reach settles the matter
     // without a search.
-    const int estimate = movesLeft_.Estimate(codec_.Initial(), starts);
+    const int estimate = movesLeft_.Estimate(codec_.HoldingMasks(codec_.Initial()), starts);
     if (estimate == MovesLeftBound::kUnreachable ||
         (limits_.maxMoves > 0 && estimate > limits_.maxMoves)) {
         Finish(SolveOutcome::Unsolvable);
@@ -123,6 +123,7 @@ bool SolveSearch::ExpandNext() {
     // queue at the lowest total of the others, and makes them when that is reached. Most
     // successors lie beyond the length of the solution and are then never stored at all.
     int laterF = INT_MAX;
+    const MovesLeftBound::Holding holding = codec_.HoldingMasks(state);
     for (int k = 0; k < kShapeCount; ++k) {
         const auto kind = static_cast<ShapeKind>(k);
         // A shape sharing its cell with one the game moves first can't be moved at all.
@@ -139,10 +140,21 @@ bool SolveSearch::ExpandNext() {
             PackedState next = state;
             codec_.SetColor(next, cell, mixed);
             codec_.SetShape(next, kind, cell);
-            ShapePositions moved = shapes;
-            moved[k] = to;
-            int nextEstimate = movesLeft_.Estimate(next, moved);
-            if (nextEstimate == MovesLeftBound::kUnreachable) continue;
+            // A state already stored as near the start needs no estimate: most successors
+            // are such repeats.
+            const uint32_t known = table_.Find(next);
+            if (known != StateTable::kNone && table_.LinkOf(known).depth <= depth + 1) continue;
+            int nextEstimate = 0;
+            if (known != StateTable::kNone) {
+                nextEstimate = table_.LinkOf(known).estimate;
+            } else {
+                MovesLeftBound::Holding nextHolding = holding;
+                StateCodec::SetHolding(nextHolding, to, mixed);
+                ShapePositions moved = shapes;
+                moved[k] = to;
+                nextEstimate = movesLeft_.Estimate(nextHolding, moved);
+                if (nextEstimate == MovesLeftBound::kUnreachable) continue;
+            }
             // One move changes the moves left by one at most, so the parent's estimate less
             // one is a bound here too, and often the better one.
             nextEstimate = std::min(std::max(nextEstimate, estimate - 1), kMaxEstimate);
@@ -152,17 +164,16 @@ bool SolveSearch::ExpandNext() {
                 laterF = std::min(laterF, nextF);
                 continue;
             }
-            const StateTable::Entry entry = table_.Insert(next);
-            StateTable::Link& nextLink = table_.LinkOf(entry.id);
             // A state reached again by a shorter path is searched again from there, even when
             // it was expanded already: the estimate may fall by more than one in a move.
-            if (!entry.added && nextLink.depth <= depth + 1) continue;
+            const uint32_t nextId = known != StateTable::kNone ? known : table_.Insert(next).id;
+            StateTable::Link& nextLink = table_.LinkOf(nextId);
             nextLink.parent = id;
             nextLink.depth = static_cast<uint16_t>(depth + 1);
             nextLink.move = static_cast<uint8_t>(k * kDirectionCount + d);
             nextLink.estimate = static_cast<uint8_t>(nextEstimate);
 
-            queue_.Push(entry.id, nextF, depth + 1);
+            queue_.Push(nextId, nextF, depth + 1);
             if (table_.Size() >= maxStates_) {
                 Finish(SolveOutcome::Undecided);
                 return false;

@@ -65,12 +65,23 @@ std::array<uint64_t, kShapeCount> StateCodec::HoldingMasks(const PackedState& st
             byColor[slots & kSlotMask] |= cellBit_[i];
     }
     std::array<uint64_t, kShapeCount> holding{};
-    for (int color = 1; color < 7; ++color) {
-        for (int k = 0; k < kShapeCount; ++k) {
-            if (color & static_cast<int>(ShapeColor(static_cast<ShapeKind>(k)))) holding[k] |= byColor[color];
+    for (int k = 0; k < kShapeCount; ++k) {
+        const int primary = static_cast<int>(ShapeColor(static_cast<ShapeKind>(k)));
+        for (int color = 1; color < 7; ++color) {
+            if (color & primary) holding[k] |= byColor[color];
         }
     }
     return holding;
+}
+
+void StateCodec::SetHolding(std::array<uint64_t, kShapeCount>& holding, TilePos pos,
+                            TileColor color) {
+    const uint64_t bit = uint64_t{1} << (pos.x * kMaxHeight + pos.y);
+    for (int k = 0; k < kShapeCount; ++k) {
+        const int primary = static_cast<int>(ShapeColor(static_cast<ShapeKind>(k)));
+        const bool holds = color != TileColor::White && (static_cast<int>(color) & primary) != 0;
+        holding[k] = holds ? holding[k] | bit : holding[k] & ~bit;
+    }
 }
 
 ShapePositions StateCodec::Shapes(const PackedState& state) const {

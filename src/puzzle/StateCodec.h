@@ -32,6 +32,8 @@ public:
     // For each shape, the open cells whose colour holds its primary (White holds none), as bits
     // x * 7 + y: the tiles it may not enter as they are.
     std::array<uint64_t, kShapeCount> HoldingMasks(const PackedState& state) const;
+    // The same masks after the open cell `pos` took `color`.
+    static void SetHolding(std::array<uint64_t, kShapeCount>& holding, TilePos pos, TileColor color);
     void SetColor(PackedState& state, int cell, TileColor color) const;
     ShapePositions Shapes(const PackedState& state) const;
     void SetShape(PackedState& state, ShapeKind kind, int cell) const;

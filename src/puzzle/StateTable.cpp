@@ -48,14 +48,20 @@ void StateTable::Grow() {
     slots_.swap(larger);
 }
 
+std::size_t StateTable::Probe(const PackedState& state) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = Hash(state.data()) & mask;
+    while (slots_[slot] != kEmpty && !Equal(Key(slots_[slot]), state)) slot = (slot + 1) & mask;
+    return slot;
+}
+
+uint32_t StateTable::Find(const PackedState& state) const { return slots_[Probe(state)]; }
+
 StateTable::Entry StateTable::Insert(const PackedState& state) {
     // Kept at most half full, so probe runs stay short.
     if ((size_ + 1) * 2 > slots_.size()) Grow();
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t slot = Hash(state.data()) & mask;
-    for (; slots_[slot] != kEmpty; slot = (slot + 1) & mask) {
-        if (Equal(Key(slots_[slot]), state)) return {slots_[slot], false};
-    }
+    const std::size_t slot = Probe(state);
+    if (slots_[slot] != kEmpty) return {slots_[slot], false};
 
     const auto id = static_cast<uint32_t>(size_);
     if (id % kChunkStates == 0) {

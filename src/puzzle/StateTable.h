@@ -27,17 +27,23 @@ public:
     // `words`: how many words of a PackedState are in use.
     explicit StateTable(int words);
 
+    static constexpr uint32_t kNone = UINT32_MAX;
+
     // Finds `state`, adding it (with a zero link) when it is new.
     Entry Insert(const PackedState& state);
+    // The id of `state`, or kNone.
+    uint32_t Find(const PackedState& state) const;
     PackedState State(uint32_t id) const;
     Link& LinkOf(uint32_t id);
     std::size_t Size() const { return size_; }
 
 private:
-    static constexpr uint32_t kEmpty = UINT32_MAX;
+    static constexpr uint32_t kEmpty = kNone;
     static constexpr std::size_t kChunkStates = std::size_t{1} << 16;
 
     const uint64_t* Key(uint32_t id) const;
+    // The slot holding `state`, or the empty slot where it belongs.
+    std::size_t Probe(const PackedState& state) const;
     uint64_t Hash(const uint64_t* key) const;
     bool Equal(const uint64_t* key, const PackedState& state) const;
     void Grow();
