@@ -9,6 +9,8 @@ namespace qv {
 namespace {
 
 constexpr uint8_t kFar = UINT8_MAX;
+// Rounds of calls that make calls: each costs little, and deeper chains are rare.
+constexpr int kCallRounds = 3;
 
 constexpr uint64_t RowBits(int y) {
     uint64_t bits = 0;
@@ -39,8 +41,9 @@ int Lowest(uint64_t cells) { return __builtin_ctzll(cells); }
 // back) either walks further or first meets such a tile, whose clearers walk there; the
 // cheapest of these is added. The estimate can fall by more than one in a move (a cleared tile
 // opens a whole region), so the search reopens states it reaches again by a shorter path.
-MovesLeftBound::MovesLeftBound(const StateCodec& codec, const ShapePositions& goals)
-    : codec_(codec), goals_(goals) {
+MovesLeftBound::MovesLeftBound(const StateCodec& codec, const ShapePositions& goals,
+                               SolveStrategy strategy)
+    : codec_(codec), goals_(goals), reference_(strategy == SolveStrategy::Reference) {
     for (int x = 0; x < codec.Width(); ++x) {
         for (int y = 0; y < codec.Height(); ++y) {
             if (codec.CellIndex(x, y) >= 0) open_ |= Bit(x * kMaxHeight + y);
@@ -59,21 +62,34 @@ MovesLeftBound::MovesLeftBound(const StateCodec& codec, const ShapePositions& go
         }
     }
     for (int k = 0; k < kShapeCount; ++k) {
-        const bool onBoard = codec.CellIndex(goals[k].x, goals[k].y) >= 0;
-        goalCells_[k] = onBoard ? CellBit(goals[k]) : -1;
-        if (!onBoard) continue;
-        // Without cell c, the cells no longer connected to the goal must all pass c.
-        const uint64_t goal = Bit(goalCells_[k]);
-        for (uint64_t cut = open_; cut; cut &= cut - 1) {
-            const int c = Lowest(cut);
-            uint64_t seen = c == goalCells_[k] ? 0 : goal;
-            for (uint64_t frontier = seen; frontier;) {
-                frontier = Neighbours(frontier) & ~seen & ~Bit(c);
-                seen |= frontier;
+        goalCells_[k] = codec.CellIndex(goals[k].x, goals[k].y) >= 0 ? CellBit(goals[k]) : -1;
+    }
+    // Without cell c the open cells fall apart into pieces; a walk between two pieces enters c.
+    for (uint64_t cuts = open_; cuts; cuts &= cuts - 1) {
+        const int c = Lowest(cuts);
+        std::array<uint64_t, 64> pieces{};
+        int pieceCount = 0;
+        for (uint64_t left = open_ & ~Bit(c); left; left &= ~pieces[pieceCount++]) {
+            uint64_t piece = Bit(Lowest(left));
+            for (uint64_t frontier = piece; frontier;) {
+                frontier = Neighbours(frontier) & ~piece & ~Bit(c);
+                piece |= frontier;
             }
-            for (uint64_t cut_off = open_ & ~seen & ~Bit(c); cut_off; cut_off &= cut_off - 1)
-                mustEnter_[k][Lowest(cut_off)] |= Bit(c);
+            pieces[pieceCount] = piece;
         }
+        for (int p = 0; p < pieceCount; ++p) {
+            for (uint64_t from = pieces[p]; from; from &= from - 1) {
+                for (int q = 0; q < pieceCount; ++q) {
+                    if (q == p) continue;
+                    for (uint64_t to = pieces[q]; to; to &= to - 1)
+                        between_[Lowest(from)][Lowest(to)] |= Bit(c);
+                }
+            }
+        }
+    }
+    for (uint64_t from = open_; from; from &= from - 1) {
+        for (uint64_t to = open_ & ~Bit(Lowest(from)); to; to &= to - 1)
+            between_[Lowest(from)][Lowest(to)] |= Bit(Lowest(to));
     }
 }
 
@@ -92,11 +108,13 @@ int MovesLeftBound::Walk(TilePos from, int fromCell, int to) const {
 
 int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shapes) const {
     Cells at{};
-    Cells least{};
-    uint64_t passed = 0;           // cells some shape must still enter
-    std::array<uint64_t, kShapeCount> entering{};
-    for (int k = 0; k < kShapeCount; ++k) {
+    for (int k = 0; k < kShapeCount; ++k)
         at[k] = codec_.CellIndex(shapes[k].x, shapes[k].y) >= 0 ? CellBit(shapes[k]) : -1;
+    if (reference_) return ReferenceEstimate(holding, shapes, at);
+    Cells least{};
+    uint64_t passed = 0;  // cells some shape must still enter
+    Holding entering{};
+    for (int k = 0; k < kShapeCount; ++k) {
         if (goalCells_[k] < 0) {
             // A goal off the open cells (bad data) can only be where its shape still stands,
             // and that shape must never move.
@@ -105,8 +123,7 @@ int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shape
         }
         least[k] = Walk(shapes[k], at[k], goalCells_[k]);
         if (least[k] == kUnreachable) return kUnreachable;
-        if (at[k] >= 0) entering[k] = mustEnter_[k][at[k]];
-        else if (at[k] != goalCells_[k]) entering[k] = Bit(goalCells_[k]);
+        entering[k] = at[k] >= 0 ? between_[at[k]][goalCells_[k]] : Bit(goalCells_[k]);
         passed |= entering[k];
     }
     for (int k = 0; k < kShapeCount; ++k) {
@@ -115,20 +132,45 @@ int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shape
         least[k] = std::max(least[k], 2);
         entering[k] |= Bit(at[k]);
     }
-    // Every tile a shape must enter while it holds that shape's colour is a call for its
-    // clearers.
+    // The calls each shape must make: tiles another must enter while they hold its colour.
+    Holding visits{};
+    auto call = [&](Holding& callers, int k, int cell) {
+        for (int i = 0; i < kShapeCount; ++i) {
+            if (i != k && !Has(holding[i], cell)) callers[i] |= Bit(cell);
+        }
+    };
     for (int k = 0; k < kShapeCount; ++k) {
-        for (uint64_t calls = entering[k] & holding[k]; calls; calls &= calls - 1) {
-            const int cell = Lowest(calls);
-            for (int i = 0; i < kShapeCount; ++i) {
-                if (i == k || Has(holding[i], cell)) continue;
-                if (goalCells_[i] < 0) return kUnreachable;
-                const int there = Walk(shapes[i], at[i], cell);
-                const int home = steps_[cell][goalCells_[i]];
-                if (there == kUnreachable || home == kFar) return kUnreachable;
-                least[i] = std::max(least[i], there + home);
+        for (uint64_t calls = entering[k] & holding[k]; calls; calls &= calls - 1)
+            call(visits, k, Lowest(calls));
+    }
+    // A caller whose way there and way home both enter a cell enters it twice, and the cell
+    // holds its colour in between unless its first visit made it white: the others must call
+    // there in between, as they must where its way there meets a tile of its colour. Those
+    // calls can make further calls, followed a few rounds.
+    Holding followed{};
+    for (int round = 0; round < kCallRounds; ++round) {
+        bool more = false;
+        for (int i = 0; i < kShapeCount; ++i) {
+            if (at[i] < 0 || goalCells_[i] < 0) continue;
+            for (uint64_t calls = visits[i] & ~followed[i]; calls; calls &= calls - 1) {
+                const int v = Lowest(calls);
+                followed[i] |= Bit(v);
+                const uint64_t there = between_[at[i]][v];
+                const uint64_t back = between_[v][goalCells_[i]];
+                const uint64_t cells = (there & back & ~Bit(v)) | ((there | back) & holding[i]);
+                for (uint64_t c = cells; c; c &= c - 1) call(visits, i, Lowest(c));
+                more = true;
             }
         }
+        if (!more) break;
+    }
+    for (int i = 0; i < kShapeCount; ++i) {
+        const uint64_t all = visits[i];
+        if (!all) continue;
+        if (goalCells_[i] < 0) return kUnreachable;
+        const int tour = Tour(i, shapes[i], at[i], all);
+        if (tour == kUnreachable) return kUnreachable;
+        least[i] = std::max(least[i], tour);
     }
 
     int extra = 0;
@@ -140,6 +182,69 @@ int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shape
     return least[0] + least[1] + least[2] + extra;
 }
 
+// Each shape's walk home over open cells, raised to its calls at goal tiles that hold their
+// owner's colour and lack its own; summed. A move lowers only the mover's term, by one at most,
+// so this bound is consistent.
+int MovesLeftBound::ReferenceEstimate(const Holding& holding, const ShapePositions& shapes,
+                                      const Cells& at) const {
+    auto walk = [&](TilePos from, int fromCell, TilePos to) {
+        const int toCell = codec_.CellIndex(to.x, to.y) >= 0 ? CellBit(to) : -1;
+        if (fromCell < 0) return std::abs(from.x - to.x) + std::abs(from.y - to.y);
+        return toCell < 0 ? kUnreachable : Walk(from, fromCell, toCell);
+    };
+    int sum = 0;
+    for (int k = 0; k < kShapeCount; ++k) {
+        int bound = walk(shapes[k], at[k], goals_[k]);
+        if (bound == kUnreachable) return kUnreachable;
+        for (int owner = 0; owner < kShapeCount; ++owner) {
+            const int goal = goalCells_[owner];
+            if (owner == k || shapes[owner] == goals_[owner] || goal < 0 ||
+                !Has(holding[owner], goal) || Has(holding[k], goal))
+                continue;
+            const int there = walk(shapes[k], at[k], goals_[owner]);
+            const int home = walk(goals_[owner], goal, goals_[k]);
+            if (there == kUnreachable || home == kUnreachable) return kUnreachable;
+            bound = std::max(bound, there + home);
+        }
+        sum += bound;
+    }
+    return sum;
+}
+
+// The shortest walk of shape k from `from` home that enters every cell of `visits`: every
+// order when there are at most three, else the dearest pair.
+int MovesLeftBound::Tour(int k, TilePos from, int fromCell, uint64_t visits) const {
+    std::array<int, 64> cells{};
+    int count = 0;
+    for (; visits; visits &= visits - 1) cells[count++] = Lowest(visits);
+    const int goal = goalCells_[k];
+    for (int i = 0; i < count; ++i) {
+        if (Walk(from, fromCell, cells[i]) == kUnreachable || steps_[cells[i]][goal] == kFar)
+            return kUnreachable;
+    }
+    auto length = [&](const int* order, int n) {
+        int sum = Walk(from, fromCell, order[0]) + steps_[order[n - 1]][goal];
+        for (int i = 1; i < n; ++i) sum += steps_[order[i - 1]][order[i]];
+        return sum;
+    };
+    if (count <= 3) {
+        std::sort(cells.begin(), cells.begin() + count);
+        int best = INT_MAX;
+        do best = std::min(best, length(cells.data(), count));
+        while (std::next_permutation(cells.begin(), cells.begin() + count));
+        return best;
+    }
+    int dearest = 0;
+    for (int i = 0; i < count; ++i) {
+        for (int j = i + 1; j < count; ++j) {
+            const int pair[2] = {cells[i], cells[j]};
+            const int reversed[2] = {cells[j], cells[i]};
+            dearest = std::max(dearest, std::min(length(pair, 2), length(reversed, 2)));
+        }
+    }
+    return dearest;
+}
+
 // What shape k adds to the sum of least walks, itself and the clearers on its way, when it
 // cannot take a shortest way home over the tiles it may enter. Breadth first over those tiles;
 // the tiles of its colour met on the way are the ways on, each at the walk there.
@@ -149,6 +254,15 @@ int MovesLeftBound::RouteExtra(int k, const Holding& holding, const ShapePositio
     if (at[k] < 0 || goal < 0 || at[k] == goal) return 0;
     const uint64_t blocked = holding[k];
     const uint64_t start = Bit(at[k]);
+    // Mostly it can: then nothing is added, and the ways on need not be looked at.
+    uint64_t reached = start;
+    for (int d = 0; d < least[k]; ++d) {
+        const uint64_t grown = reached | (Neighbours(reached) & ~blocked);
+        if (grown == reached) break;
+        reached = grown;
+    }
+    if (Has(reached, goal)) return 0;
+
     int best = INT_MAX;
     // The way on through `cell`, `d` moves from the start.
     auto wayOn = [&](int cell, int d) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "puzzle/Level.h"
+#include "puzzle/Solver.h"
 #include "puzzle/StateCodec.h"
 
 namespace qv {
@@ -15,7 +16,8 @@ public:
     // For each shape, the open cells whose colour holds its primary, as bits x * 7 + y.
     using Holding = std::array<uint64_t, kShapeCount>;
 
-    MovesLeftBound(const StateCodec& codec, const ShapePositions& goals);
+    MovesLeftBound(const StateCodec& codec, const ShapePositions& goals,
+                   SolveStrategy strategy = SolveStrategy::Fast);
 
     // kUnreachable when some shape can never get home from here. `holding` as
     // StateCodec::HoldingMasks gives it for the position.
@@ -24,18 +26,22 @@ public:
 private:
     using Cells = std::array<int, kShapeCount>;
 
+    int ReferenceEstimate(const Holding& holding, const ShapePositions& shapes,
+                          const Cells& at) const;
     uint64_t Neighbours(uint64_t cells) const;
     int Walk(TilePos from, int fromCell, int to) const;
+    int Tour(int k, TilePos from, int fromCell, uint64_t visits) const;
     int RouteExtra(int k, const Holding& holding, const ShapePositions& shapes, const Cells& at,
                    const Cells& least) const;
 
     const StateCodec& codec_;
     ShapePositions goals_;
+    bool reference_;
     Cells goalCells_{};
     uint64_t open_ = 0;
     std::array<std::array<uint8_t, 64>, 64> steps_{};  // [from][to] over open cells
-    // [shape][cell]: the cells every walk from the cell to the shape's goal enters.
-    std::array<std::array<uint64_t, 64>, kShapeCount> mustEnter_{};
+    // [from][to]: the cells every walk between two open cells enters, `to` among them.
+    std::array<std::array<uint64_t, 64>, 64> between_{};
 };
 
 }  // namespace qv

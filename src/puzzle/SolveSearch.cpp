@@ -42,11 +42,12 @@ std::vector<SolverMove> TracePath(StateTable& table, const StateCodec& codec, ui
 
 }  // namespace
 
-SolveSearch::SolveSearch(const Level& level, const SolverLimits& limits)
+SolveSearch::SolveSearch(const Level& level, const SolverLimits& limits, SolveStrategy strategy)
     : limits_(limits),
+      fast_(strategy == SolveStrategy::Fast),
       codec_(level),
       goals_{level.circleGoal, level.starGoal, level.triangleGoal},
-      movesLeft_(codec_, goals_),
+      movesLeft_(codec_, goals_, strategy),
       table_(codec_.Words()),
       maxStates_(limits.maxStates > 0 ? std::min(limits.maxStates, kMaxIds) : kMaxIds) {
     const ShapePositions starts = level.ShapePositions();
@@ -119,9 +120,9 @@ bool SolveSearch::ExpandNext() {
         return false;
     }
 
-    // Only the successors within the popped total f are stored; the state goes back into the
-    // queue at the lowest total of the others, and makes them when that is reached. Most
-    // successors lie beyond the length of the solution and are then never stored at all.
+    // The fast search stores only the successors within the popped total f; the state goes
+    // back into the queue at the lowest total of the others, and makes them when that is
+    // reached. Most successors lie beyond the length of the solution and are never stored.
     int laterF = INT_MAX;
     const MovesLeftBound::Holding holding = codec_.HoldingMasks(state);
     for (int k = 0; k < kShapeCount; ++k) {
@@ -156,11 +157,13 @@ bool SolveSearch::ExpandNext() {
                 if (nextEstimate == MovesLeftBound::kUnreachable) continue;
             }
             // One move changes the moves left by one at most, so the parent's estimate less
-            // one is a bound here too, and often the better one.
-            nextEstimate = std::min(std::max(nextEstimate, estimate - 1), kMaxEstimate);
+            // one is a bound here too, and often the better one. (The reference bound is
+            // consistent: there it changes nothing.)
+            if (fast_) nextEstimate = std::max(nextEstimate, estimate - 1);
+            nextEstimate = std::min(nextEstimate, kMaxEstimate);
             const int nextF = depth + 1 + nextEstimate;
             if (limits_.maxMoves > 0 && nextF > limits_.maxMoves) continue;
-            if (nextF > f) {
+            if (fast_ && nextF > f) {
                 laterF = std::min(laterF, nextF);
                 continue;
             }

@@ -15,7 +15,8 @@ namespace qv {
 class SolveSearch {
 public:
     // Copies what it needs from `level`: the level may change or go away afterwards.
-    SolveSearch(const Level& level, const SolverLimits& limits);
+    SolveSearch(const Level& level, const SolverLimits& limits,
+                SolveStrategy strategy = SolveStrategy::Fast);
 
     // Searches for at most about `sliceSeconds` (zero: to the end); true once finished. The
     // limits' maxSeconds counts only the time spent in here, not the time between slices.
@@ -30,6 +31,7 @@ private:
     bool ExpandNext();
 
     SolverLimits limits_;
+    bool fast_;
     StateCodec codec_;
     ShapePositions goals_;
     MovesLeftBound movesLeft_;

@@ -39,8 +39,8 @@ std::string DescribeMove(const SolverMove& move) {
            std::to_string(move.from.y) + ") " + kDirectionNames[static_cast<int>(move.direction)];
 }
 
-SolveResult SolveLevel(const Level& level, const SolverLimits& limits) {
-    SolveSearch search(level, limits);
+SolveResult SolveLevel(const Level& level, const SolverLimits& limits, SolveStrategy strategy) {
+    SolveSearch search(level, limits, strategy);
     search.Advance(0);
     return search.Result();
 }

@@ -35,6 +35,12 @@ struct SolverLimits {
 // the very worst, for that moment. No shipped level needs a fifth of that from its start.
 inline constexpr SolverLimits kHintLimits{1000000, 1.0};
 
+// Fast: the game's search, with every bound on the moves left it knows. Reference: plain A*
+// with each shape's walk home and the calls at goals that must turn white, the search the
+// shipped levels were designed and measured with; its states and the solution it returns are
+// the level tools' design measures, which must not drift as the fast search improves.
+enum class SolveStrategy { Fast, Reference };
+
 struct SolveResult {
     SolveOutcome outcome = SolveOutcome::Undecided;
     int moveCount = 0;                  // fewest moves; 0 unless Solved
@@ -43,7 +49,8 @@ struct SolveResult {
     double seconds = 0;
 };
 
-SolveResult SolveLevel(const Level& level, const SolverLimits& limits = {});
+SolveResult SolveLevel(const Level& level, const SolverLimits& limits = {},
+                       SolveStrategy strategy = SolveStrategy::Fast);
 
 // The tile one step from `from` in `direction` (row 0 is the top).
 TilePos StepTarget(TilePos from, StepDirection direction);

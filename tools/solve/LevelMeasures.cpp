@@ -30,7 +30,9 @@ void MeasureRuns(LevelMeasures& measures) {
 
 LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves) {
     LevelMeasures measures;
-    measures.solve = SolveLevel(level, limits);
+    // The states and the solution are design measures: taken with the reference search,
+    // which stays as the levels were designed with it. Par is the same either way.
+    measures.solve = SolveLevel(level, limits, SolveStrategy::Reference);
     if (measures.solve.outcome != SolveOutcome::Solved) return measures;
     MeasureRuns(measures);
     if (!firstMoves) return measures;
