@@ -214,21 +214,22 @@ int MovesLeftBound::ReferenceEstimate(const Holding& holding, const ShapePositio
 // The shortest walk of shape k from `from` home that enters every cell of `visits`: every
 // order when there are at most three, else the dearest pair.
 int MovesLeftBound::Tour(int k, TilePos from, int fromCell, uint64_t visits) const {
-    std::array<int, 64> cells{};
-    int count = 0;
-    for (; visits; visits &= visits - 1) cells[count++] = Lowest(visits);
     const int goal = goalCells_[k];
-    for (int i = 0; i < count; ++i) {
-        if (Walk(from, fromCell, cells[i]) == kUnreachable || steps_[cells[i]][goal] == kFar)
+    std::array<int, 64> cells;  // in rising order, as the bits come
+    int count = 0;
+    for (; visits; visits &= visits - 1) {
+        const int cell = Lowest(visits);
+        if (Walk(from, fromCell, cell) == kUnreachable || steps_[cell][goal] == kFar)
             return kUnreachable;
+        cells[count++] = cell;
     }
+    if (count == 1) return Walk(from, fromCell, cells[0]) + steps_[cells[0]][goal];
     auto length = [&](const int* order, int n) {
         int sum = Walk(from, fromCell, order[0]) + steps_[order[n - 1]][goal];
         for (int i = 1; i < n; ++i) sum += steps_[order[i - 1]][order[i]];
         return sum;
     };
     if (count <= 3) {
-        std::sort(cells.begin(), cells.begin() + count);
         int best = INT_MAX;
         do best = std::min(best, length(cells.data(), count));
         while (std::next_permutation(cells.begin(), cells.begin() + count));

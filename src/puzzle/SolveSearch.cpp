@@ -18,8 +18,7 @@ constexpr int kDirectionCount = 4;
 constexpr int kMaxDepth = UINT16_MAX;
 // Estimates are stored in 8 bits; a smaller one is still a bound.
 constexpr int kMaxEstimate = UINT8_MAX;
-// Ids are 32-bit.
-constexpr std::size_t kMaxIds = UINT32_MAX - 1;
+constexpr std::size_t kMaxIds = StateTable::kCapacity;
 // Expansions between looks at the clock: a few microseconds of work, so a slice ends close to
 // its time while the clock costs next to nothing.
 constexpr int kExpansionsPerClockCheck = 64;
@@ -95,6 +94,37 @@ bool SolveSearch::Advance(double sliceSeconds) {
     }
 }
 
+// Every move the game allows from `state`. Their slots in the table are fetched ahead, so
+// the memory waits of the look-ups overlap.
+int SolveSearch::MakeSuccessors(const PackedState& state, const ShapePositions& shapes,
+                                Successors& successors) const {
+    int count = 0;
+    for (int k = 0; k < kShapeCount; ++k) {
+        const auto kind = static_cast<ShapeKind>(k);
+        // A shape sharing its cell with one the game moves first can't be moved at all.
+        if (ShapeMovingFrom(shapes, shapes[k]) != kind) continue;
+        for (int d = 0; d < kDirectionCount; ++d) {
+            const TilePos to = StepTarget(shapes[k], kDirections[d]);
+            if (!StepAllowed(codec_.Width(), codec_.Height(), shapes, shapes[k], to.x, to.y))
+                continue;
+            const int cell = codec_.CellIndex(to.x, to.y);
+            if (cell < 0) continue;
+            const TileColor mixed = MixedColor(codec_.Color(state, cell), kind);
+            if (mixed == TileColor::Black) continue;
+
+            Successor& next = successors[count++];
+            next.state = state;
+            codec_.SetColor(next.state, cell, mixed);
+            codec_.SetShape(next.state, kind, cell);
+            next.to = to;
+            next.mixed = mixed;
+            next.move = static_cast<uint8_t>(k * kDirectionCount + d);
+            table_.Prefetch(next.state);
+        }
+    }
+    return count;
+}
+
 bool SolveSearch::ExpandNext() {
     uint32_t id = 0;
     int f = 0;
@@ -125,62 +155,49 @@ bool SolveSearch::ExpandNext() {
     // reached. Most successors lie beyond the length of the solution and are never stored.
     int laterF = INT_MAX;
     const MovesLeftBound::Holding holding = codec_.HoldingMasks(state);
-    for (int k = 0; k < kShapeCount; ++k) {
-        const auto kind = static_cast<ShapeKind>(k);
-        // A shape sharing its cell with one the game moves first can't be moved at all.
-        if (ShapeMovingFrom(shapes, shapes[k]) != kind) continue;
-        for (int d = 0; d < kDirectionCount; ++d) {
-            const TilePos to = StepTarget(shapes[k], kDirections[d]);
-            if (!StepAllowed(codec_.Width(), codec_.Height(), shapes, shapes[k], to.x, to.y))
-                continue;
-            const int cell = codec_.CellIndex(to.x, to.y);
-            if (cell < 0) continue;
-            const TileColor mixed = MixedColor(codec_.Color(state, cell), kind);
-            if (mixed == TileColor::Black) continue;
+    Successors successors;
+    const int count = MakeSuccessors(state, shapes, successors);
+    for (int i = 0; i < count; ++i) {
+        const Successor& next = successors[i];
+        // A state already stored as near the start needs no estimate: most successors are
+        // such repeats.
+        const uint32_t known = table_.Find(next.state);
+        if (known != StateTable::kNone && table_.LinkOf(known).depth <= depth + 1) continue;
+        int nextEstimate = 0;
+        if (known != StateTable::kNone) {
+            nextEstimate = table_.LinkOf(known).estimate;
+        } else {
+            MovesLeftBound::Holding nextHolding = holding;
+            StateCodec::SetHolding(nextHolding, next.to, next.mixed);
+            ShapePositions moved = shapes;
+            moved[next.move / kDirectionCount] = next.to;
+            nextEstimate = movesLeft_.Estimate(nextHolding, moved);
+            if (nextEstimate == MovesLeftBound::kUnreachable) continue;
+        }
+        // One move changes the moves left by one at most, so the parent's estimate less one
+        // is a bound here too, and often the better one. (The reference bound is consistent:
+        // there it changes nothing.)
+        if (fast_) nextEstimate = std::max(nextEstimate, estimate - 1);
+        nextEstimate = std::min(nextEstimate, kMaxEstimate);
+        const int nextF = depth + 1 + nextEstimate;
+        if (limits_.maxMoves > 0 && nextF > limits_.maxMoves) continue;
+        if (fast_ && nextF > f) {
+            laterF = std::min(laterF, nextF);
+            continue;
+        }
+        // A state reached again by a shorter path is searched again from there, even when it
+        // was expanded already: the estimate may fall by more than one in a move.
+        const uint32_t nextId = known != StateTable::kNone ? known : table_.Insert(next.state).id;
+        StateTable::Link& nextLink = table_.LinkOf(nextId);
+        nextLink.parent = id;
+        nextLink.depth = static_cast<uint16_t>(depth + 1);
+        nextLink.move = next.move;
+        nextLink.estimate = static_cast<uint8_t>(nextEstimate);
 
-            PackedState next = state;
-            codec_.SetColor(next, cell, mixed);
-            codec_.SetShape(next, kind, cell);
-            // A state already stored as near the start needs no estimate: most successors
-            // are such repeats.
-            const uint32_t known = table_.Find(next);
-            if (known != StateTable::kNone && table_.LinkOf(known).depth <= depth + 1) continue;
-            int nextEstimate = 0;
-            if (known != StateTable::kNone) {
-                nextEstimate = table_.LinkOf(known).estimate;
-            } else {
-                MovesLeftBound::Holding nextHolding = holding;
-                StateCodec::SetHolding(nextHolding, to, mixed);
-                ShapePositions moved = shapes;
-                moved[k] = to;
-                nextEstimate = movesLeft_.Estimate(nextHolding, moved);
-                if (nextEstimate == MovesLeftBound::kUnreachable) continue;
-            }
-            // One move changes the moves left by one at most, so the parent's estimate less
-            // one is a bound here too, and often the better one. (The reference bound is
-            // consistent: there it changes nothing.)
-            if (fast_) nextEstimate = std::max(nextEstimate, estimate - 1);
-            nextEstimate = std::min(nextEstimate, kMaxEstimate);
-            const int nextF = depth + 1 + nextEstimate;
-            if (limits_.maxMoves > 0 && nextF > limits_.maxMoves) continue;
-            if (fast_ && nextF > f) {
-                laterF = std::min(laterF, nextF);
-                continue;
-            }
-            // A state reached again by a shorter path is searched again from there, even when
-            // it was expanded already: the estimate may fall by more than one in a move.
-            const uint32_t nextId = known != StateTable::kNone ? known : table_.Insert(next).id;
-            StateTable::Link& nextLink = table_.LinkOf(nextId);
-            nextLink.parent = id;
-            nextLink.depth = static_cast<uint16_t>(depth + 1);
-            nextLink.move = static_cast<uint8_t>(k * kDirectionCount + d);
-            nextLink.estimate = static_cast<uint8_t>(nextEstimate);
-
-            queue_.Push(nextId, nextF, depth + 1);
-            if (table_.Size() >= maxStates_) {
-                Finish(SolveOutcome::Undecided);
-                return false;
-            }
+        queue_.Push(nextId, nextF, depth + 1);
+        if (table_.Size() >= maxStates_) {
+            Finish(SolveOutcome::Undecided);
+            return false;
         }
     }
     if (laterF != INT_MAX) queue_.Push(id, laterF, depth);

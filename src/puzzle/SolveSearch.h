@@ -1,6 +1,7 @@
 #pragma once
 // One shortest-solution search that can be run a slice at a time, so a screen can keep drawing
 // and taking input while it thinks. SolveLevel runs one to the end in a single call.
+#include <array>
 #include <cstdint>
 
 #include "puzzle/Level.h"
@@ -26,7 +27,17 @@ public:
     const SolveResult& Result() const { return result_; }
 
 private:
+    struct Successor {
+        PackedState state;
+        TilePos to;          // where the moving shape arrives
+        TileColor mixed;     // the colour it leaves there
+        uint8_t move;        // shape * 4 + direction
+    };
+    using Successors = std::array<Successor, kShapeCount * 4>;
+
     void Finish(SolveOutcome outcome);
+    int MakeSuccessors(const PackedState& state, const ShapePositions& shapes,
+                       Successors& successors) const;
     // Expands one state; false when the search has ended.
     bool ExpandNext();
 

@@ -39,29 +39,41 @@ bool StateTable::Equal(const uint64_t* key, const PackedState& state) const {
 void StateTable::Grow() {
     std::vector<uint32_t> larger(slots_.size() * 2, kEmpty);
     const std::size_t mask = larger.size() - 1;
-    for (uint32_t id : slots_) {
-        if (id == kEmpty) continue;
-        std::size_t slot = Hash(Key(id)) & mask;
+    for (uint32_t entry : slots_) {
+        if (entry == kEmpty) continue;
+        std::size_t slot = Hash(Key(entry & kIdMask)) & mask;
         while (larger[slot] != kEmpty) slot = (slot + 1) & mask;
-        larger[slot] = id;
+        larger[slot] = entry;
     }
     slots_.swap(larger);
 }
 
-std::size_t StateTable::Probe(const PackedState& state) const {
+// The slot of `state`, or the empty slot where it belongs; `tag` gets the hash bits a slot
+// keeps beside the id.
+std::size_t StateTable::Probe(const PackedState& state, uint32_t& tag) const {
+    const uint64_t hash = Hash(state.data());
+    tag = static_cast<uint32_t>(hash >> (64 - (32 - kIdBits))) << kIdBits;
     const std::size_t mask = slots_.size() - 1;
-    std::size_t slot = Hash(state.data()) & mask;
-    while (slots_[slot] != kEmpty && !Equal(Key(slots_[slot]), state)) slot = (slot + 1) & mask;
+    std::size_t slot = hash & mask;
+    for (; slots_[slot] != kEmpty; slot = (slot + 1) & mask) {
+        const uint32_t entry = slots_[slot];
+        if ((entry & ~kIdMask) == tag && Equal(Key(entry & kIdMask), state)) break;
+    }
     return slot;
 }
 
-uint32_t StateTable::Find(const PackedState& state) const { return slots_[Probe(state)]; }
+uint32_t StateTable::Find(const PackedState& state) const {
+    uint32_t tag = 0;
+    const uint32_t entry = slots_[Probe(state, tag)];
+    return entry == kEmpty ? kNone : entry & kIdMask;
+}
 
 StateTable::Entry StateTable::Insert(const PackedState& state) {
     // Kept at most half full, so probe runs stay short.
     if ((size_ + 1) * 2 > slots_.size()) Grow();
-    const std::size_t slot = Probe(state);
-    if (slots_[slot] != kEmpty) return {slots_[slot], false};
+    uint32_t tag = 0;
+    const std::size_t slot = Probe(state, tag);
+    if (slots_[slot] != kEmpty) return {slots_[slot] & kIdMask, false};
 
     const auto id = static_cast<uint32_t>(size_);
     if (id % kChunkStates == 0) {
@@ -70,7 +82,7 @@ StateTable::Entry StateTable::Insert(const PackedState& state) {
     }
     uint64_t* key = keyChunks_.back().get() + (id % kChunkStates) * words_;
     for (int i = 0; i < words_; ++i) key[i] = state[i];
-    slots_[slot] = id;
+    slots_[slot] = tag | id;
     ++size_;
     return {id, true};
 }

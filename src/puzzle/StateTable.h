@@ -28,22 +28,30 @@ public:
     explicit StateTable(int words);
 
     static constexpr uint32_t kNone = UINT32_MAX;
+    // Ids take 26 bits of a slot (the rest tells most other states apart without reading
+    // their keys): some 67 million states, gigabytes, far beyond any search's limits.
+    static constexpr std::size_t kCapacity = (std::size_t{1} << 26) - 1;
 
     // Finds `state`, adding it (with a zero link) when it is new.
     Entry Insert(const PackedState& state);
     // The id of `state`, or kNone.
     uint32_t Find(const PackedState& state) const;
+    // Starts fetching the memory a Find or Insert of `state` will read first.
+    void Prefetch(const PackedState& state) const {
+        __builtin_prefetch(&slots_[Hash(state.data()) & (slots_.size() - 1)]);
+    }
     PackedState State(uint32_t id) const;
     Link& LinkOf(uint32_t id);
     std::size_t Size() const { return size_; }
 
 private:
     static constexpr uint32_t kEmpty = kNone;
+    static constexpr int kIdBits = 26;
+    static constexpr uint32_t kIdMask = (uint32_t{1} << kIdBits) - 1;
     static constexpr std::size_t kChunkStates = std::size_t{1} << 16;
 
     const uint64_t* Key(uint32_t id) const;
-    // The slot holding `state`, or the empty slot where it belongs.
-    std::size_t Probe(const PackedState& state) const;
+    std::size_t Probe(const PackedState& state, uint32_t& tag) const;
     uint64_t Hash(const uint64_t* key) const;
     bool Equal(const uint64_t* key, const PackedState& state) const;
     void Grow();
@@ -52,7 +60,8 @@ private:
     std::size_t size_ = 0;
     std::vector<std::unique_ptr<uint64_t[]>> keyChunks_;
     std::vector<std::unique_ptr<Link[]>> linkChunks_;
-    std::vector<uint32_t> slots_;  // open addressing over ids; capacity a power of two
+    // Open addressing over ids, each with the top bits of its hash; capacity a power of two.
+    std::vector<uint32_t> slots_;
 };
 
 }  // namespace qv
