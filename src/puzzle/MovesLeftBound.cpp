@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <vector>
 
 namespace qv {
 
@@ -12,19 +13,10 @@ constexpr uint8_t kFar = UINT8_MAX;
 // Rounds of calls that make calls: each costs little, and deeper chains are rare.
 constexpr int kCallRounds = 3;
 
-constexpr uint64_t RowBits(int y) {
-    uint64_t bits = 0;
-    for (int x = 0; x < kMaxWidth; ++x) bits |= uint64_t{1} << (x * kMaxHeight + y);
-    return bits;
-}
-// A step up or down must not wrap from one column into the next.
-constexpr uint64_t kTopRow = RowBits(0);
-constexpr uint64_t kBottomRow = RowBits(kMaxHeight - 1);
-
-int CellBit(TilePos pos) { return pos.x * kMaxHeight + pos.y; }
-uint64_t Bit(int cell) { return uint64_t{1} << cell; }
-bool Has(uint64_t cells, int cell) { return ((cells >> cell) & 1) != 0; }
-int Lowest(uint64_t cells) { return __builtin_ctzll(cells); }
+int CellBit(TilePos pos) { return CellGrid::Bit(pos); }
+uint64_t Bit(int cell) { return CellGrid::Mask(cell); }
+bool Has(uint64_t cells, int cell) { return CellGrid::Has(cells, cell); }
+int Lowest(uint64_t cells) { return CellGrid::Lowest(cells); }
 
 }  // namespace
 
@@ -43,20 +35,16 @@ int Lowest(uint64_t cells) { return __builtin_ctzll(cells); }
 // opens a whole region), so the search reopens states it reaches again by a shorter path.
 MovesLeftBound::MovesLeftBound(const StateCodec& codec, const ShapePositions& goals,
                                SolveStrategy strategy)
-    : codec_(codec), goals_(goals), reference_(strategy == SolveStrategy::Reference) {
-    for (int x = 0; x < codec.Width(); ++x) {
-        for (int y = 0; y < codec.Height(); ++y) {
-            if (codec.CellIndex(x, y) >= 0) open_ |= Bit(x * kMaxHeight + y);
-        }
-    }
+    : codec_(codec), grid_(codec), goals_(goals), reference_(strategy == SolveStrategy::Reference) {
     for (auto& row : steps_) row.fill(kFar);
-    for (uint64_t from = open_; from; from &= from - 1) {
+    const uint64_t open = grid_.Open();
+    for (uint64_t from = open; from; from &= from - 1) {
         const int a = Lowest(from);
         uint64_t seen = Bit(a);
         uint64_t frontier = seen;
         steps_[a][a] = 0;
         for (uint8_t d = 1; frontier; ++d) {
-            frontier = Neighbours(frontier) & ~seen;
+            frontier = grid_.Neighbours(frontier) & ~seen;
             seen |= frontier;
             for (uint64_t b = frontier; b; b &= b - 1) steps_[a][Lowest(b)] = d;
         }
@@ -65,21 +53,12 @@ MovesLeftBound::MovesLeftBound(const StateCodec& codec, const ShapePositions& go
         goalCells_[k] = codec.CellIndex(goals[k].x, goals[k].y) >= 0 ? CellBit(goals[k]) : -1;
     }
     // Without cell c the open cells fall apart into pieces; a walk between two pieces enters c.
-    for (uint64_t cuts = open_; cuts; cuts &= cuts - 1) {
+    for (uint64_t cuts = open; cuts; cuts &= cuts - 1) {
         const int c = Lowest(cuts);
-        std::array<uint64_t, 64> pieces{};
-        int pieceCount = 0;
-        for (uint64_t left = open_ & ~Bit(c); left; left &= ~pieces[pieceCount++]) {
-            uint64_t piece = Bit(Lowest(left));
-            for (uint64_t frontier = piece; frontier;) {
-                frontier = Neighbours(frontier) & ~piece & ~Bit(c);
-                piece |= frontier;
-            }
-            pieces[pieceCount] = piece;
-        }
-        for (int p = 0; p < pieceCount; ++p) {
+        const std::vector<uint64_t> pieces = grid_.PiecesWithout(c);
+        for (std::size_t p = 0; p < pieces.size(); ++p) {
             for (uint64_t from = pieces[p]; from; from &= from - 1) {
-                for (int q = 0; q < pieceCount; ++q) {
+                for (std::size_t q = 0; q < pieces.size(); ++q) {
                     if (q == p) continue;
                     for (uint64_t to = pieces[q]; to; to &= to - 1)
                         between_[Lowest(from)][Lowest(to)] |= Bit(c);
@@ -87,16 +66,10 @@ MovesLeftBound::MovesLeftBound(const StateCodec& codec, const ShapePositions& go
             }
         }
     }
-    for (uint64_t from = open_; from; from &= from - 1) {
-        for (uint64_t to = open_ & ~Bit(Lowest(from)); to; to &= to - 1)
+    for (uint64_t from = open; from; from &= from - 1) {
+        for (uint64_t to = open & ~Bit(Lowest(from)); to; to &= to - 1)
             between_[Lowest(from)][Lowest(to)] |= Bit(Lowest(to));
     }
-}
-
-uint64_t MovesLeftBound::Neighbours(uint64_t cells) const {
-    return (((cells >> 1) & ~kBottomRow) | ((cells << 1) & ~kTopRow) | (cells >> kMaxHeight) |
-            (cells << kMaxHeight)) &
-           open_;
 }
 
 int MovesLeftBound::Walk(TilePos from, int fromCell, int to) const {
@@ -258,7 +231,7 @@ int MovesLeftBound::RouteExtra(int k, const Holding& holding, const ShapePositio
     // Mostly it can: then nothing is added, and the ways on need not be looked at.
     uint64_t reached = start;
     for (int d = 0; d < least[k]; ++d) {
-        const uint64_t grown = reached | (Neighbours(reached) & ~blocked);
+        const uint64_t grown = reached | (grid_.Neighbours(reached) & ~blocked);
         if (grown == reached) break;
         reached = grown;
     }
@@ -279,11 +252,11 @@ int MovesLeftBound::RouteExtra(int k, const Holding& holding, const ShapePositio
         best = std::min(best, cost);
     };
     // Stepping off and straight back onto its own tile, which holds its colour.
-    if ((blocked & start) && (Neighbours(start) & ~blocked)) wayOn(at[k], 2);
+    if ((blocked & start) && (grid_.Neighbours(start) & ~blocked)) wayOn(at[k], 2);
     uint64_t seen = start;
     uint64_t frontier = start;
     for (int d = 1; frontier && d - least[k] < best; ++d) {
-        const uint64_t next = Neighbours(frontier) & ~seen;
+        const uint64_t next = grid_.Neighbours(frontier) & ~seen;
         seen |= next;
         for (uint64_t b = next & blocked; b; b &= b - 1) wayOn(Lowest(b), d);
         frontier = next & ~blocked;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "puzzle/CellGrid.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 #include "puzzle/StateCodec.h"
@@ -28,17 +29,16 @@ private:
 
     int ReferenceEstimate(const Holding& holding, const ShapePositions& shapes,
                           const Cells& at) const;
-    uint64_t Neighbours(uint64_t cells) const;
     int Walk(TilePos from, int fromCell, int to) const;
     int Tour(int k, TilePos from, int fromCell, uint64_t visits) const;
     int RouteExtra(int k, const Holding& holding, const ShapePositions& shapes, const Cells& at,
                    const Cells& least) const;
 
     const StateCodec& codec_;
+    CellGrid grid_;
     ShapePositions goals_;
     bool reference_;
     Cells goalCells_{};
-    uint64_t open_ = 0;
     std::array<std::array<uint8_t, 64>, 64> steps_{};  // [from][to] over open cells
     // [from][to]: the cells every walk between two open cells enters, `to` among them.
     std::array<std::array<uint64_t, 64>, 64> between_{};
