@@ -79,7 +79,7 @@ int MovesLeftBound::Walk(TilePos from, int fromCell, int to) const {
     return steps == kFar ? kUnreachable : steps;
 }
 
-int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shapes) const {
+int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shapes, int enough) const {
     Cells at{};
     for (int k = 0; k < kShapeCount; ++k)
         at[k] = codec_.CellIndex(shapes[k].x, shapes[k].y) >= 0 ? CellBit(shapes[k]) : -1;
@@ -146,13 +146,15 @@ int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shape
         least[i] = std::max(least[i], tour);
     }
 
+    const int sum = least[0] + least[1] + least[2];
+    if (sum > enough) return sum;
     int extra = 0;
     for (int k = 0; k < kShapeCount; ++k) {
         const int more = RouteExtra(k, holding, shapes, at, least);
         if (more == kUnreachable) return kUnreachable;
         extra = std::max(extra, more);
     }
-    return least[0] + least[1] + least[2] + extra;
+    return sum + extra;
 }
 
 // Each shape's walk home over open cells, raised to its calls at goal tiles that hold their

@@ -2,6 +2,7 @@
 // The solver's estimate of the moves a position still needs. It never overestimates, so the
 // first solution the search finds is a shortest one.
 #include <array>
+#include <climits>
 #include <cstdint>
 
 #include "puzzle/CellGrid.h"
@@ -21,8 +22,9 @@ public:
                    SolveStrategy strategy = SolveStrategy::Fast);
 
     // kUnreachable when some shape can never get home from here. `holding` as
-    // StateCodec::HoldingMasks gives it for the position.
-    int Estimate(const Holding& holding, const ShapePositions& shapes) const;
+    // StateCodec::HoldingMasks gives it for the position. Once the estimate is known to pass
+    // `enough`, a smaller one past it may come back, found with less work.
+    int Estimate(const Holding& holding, const ShapePositions& shapes, int enough = INT_MAX) const;
 
 private:
     using Cells = std::array<int, kShapeCount>;

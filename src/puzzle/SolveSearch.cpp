@@ -171,7 +171,8 @@ bool SolveSearch::ExpandNext() {
             StateCodec::SetHolding(nextHolding, next.to, next.mixed);
             ShapePositions moved = shapes;
             moved[next.move / kDirectionCount] = next.to;
-            nextEstimate = movesLeft_.Estimate(nextHolding, moved);
+            // Beyond f it is put off anyway, and the least estimate past f does for when.
+            nextEstimate = movesLeft_.Estimate(nextHolding, moved, fast_ ? f - depth - 1 : INT_MAX);
             if (nextEstimate == MovesLeftBound::kUnreachable) continue;
         }
         // One move changes the moves left by one at most, so the parent's estimate less one
