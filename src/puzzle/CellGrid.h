@@ -9,6 +9,13 @@
 
 namespace qv {
 
+// The bits of row y.
+constexpr uint64_t GridRowBits(int y) {
+    uint64_t bits = 0;
+    for (int x = 0; x < kMaxWidth; ++x) bits |= uint64_t{1} << (x * kMaxHeight + y);
+    return bits;
+}
+
 class CellGrid {
 public:
     explicit CellGrid(const StateCodec& codec);
@@ -19,12 +26,20 @@ public:
     static int Lowest(uint64_t cells) { return __builtin_ctzll(cells); }
 
     uint64_t Open() const { return open_; }
-    // The open cells one step from any of `cells`.
-    uint64_t Neighbours(uint64_t cells) const;
+    // The open cells one step from any of `cells` (a step up or down must not wrap from one
+    // column into the next).
+    uint64_t Neighbours(uint64_t cells) const {
+        return (((cells >> 1) & ~kBottomRow) | ((cells << 1) & ~kTopRow) | (cells >> kMaxHeight) |
+                (cells << kMaxHeight)) &
+               open_;
+    }
     // The connected pieces the open cells fall into without the cell `cut`.
     std::vector<uint64_t> PiecesWithout(int cut) const;
 
 private:
+    static constexpr uint64_t kTopRow = GridRowBits(0);
+    static constexpr uint64_t kBottomRow = GridRowBits(kMaxHeight - 1);
+
     uint64_t open_ = 0;
 };
 

@@ -99,16 +99,27 @@ bool SolveSearch::Advance(double sliceSeconds) {
 int SolveSearch::MakeSuccessors(const PackedState& state, const ShapePositions& shapes,
                                 Successors& successors) const {
     int count = 0;
+    std::array<int, kShapeCount> at{};
+    for (int k = 0; k < kShapeCount; ++k) at[k] = codec_.CellIndex(shapes[k].x, shapes[k].y);
     for (int k = 0; k < kShapeCount; ++k) {
         const auto kind = static_cast<ShapeKind>(k);
         // A shape sharing its cell with one the game moves first can't be moved at all.
         if (ShapeMovingFrom(shapes, shapes[k]) != kind) continue;
         for (int d = 0; d < kDirectionCount; ++d) {
-            const TilePos to = StepTarget(shapes[k], kDirections[d]);
-            if (!StepAllowed(codec_.Width(), codec_.Height(), shapes, shapes[k], to.x, to.y))
-                continue;
-            const int cell = codec_.CellIndex(to.x, to.y);
-            if (cell < 0) continue;
+            TilePos to;
+            int cell = -1;
+            if (at[k] >= 0) {
+                cell = codec_.Next(at[k], d);
+                if (cell < 0 || cell == at[0] || cell == at[1] || cell == at[2]) continue;
+                to = codec_.Position(cell);
+            } else {
+                // A shape still on its off-board start (bad data): the whole placement rule.
+                to = StepTarget(shapes[k], kDirections[d]);
+                if (!StepAllowed(codec_.Width(), codec_.Height(), shapes, shapes[k], to.x, to.y))
+                    continue;
+                cell = codec_.CellIndex(to.x, to.y);
+                if (cell < 0) continue;
+            }
             const TileColor mixed = MixedColor(codec_.Color(state, cell), kind);
             if (mixed == TileColor::Black) continue;
 

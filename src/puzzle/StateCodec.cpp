@@ -1,5 +1,7 @@
 #include "puzzle/StateCodec.h"
 
+#include <algorithm>
+
 namespace qv {
 
 // A word holds 21 slots of 3 bits. Slots 0..n-1 are the n open cells' colours; then each shape
@@ -21,6 +23,14 @@ StateCodec::StateCodec(const Level& level)
             cellBit_[cellCount_] = uint64_t{1} << (x * kMaxHeight + y);
             ++cellCount_;
         }
+    }
+    for (int i = 0; i < cellCount_; ++i) {
+        const TilePos at = cellPos_[i];
+        const TilePos steps[4] = {{at.x, static_cast<int16_t>(at.y - 1)},
+                                  {at.x, static_cast<int16_t>(at.y + 1)},
+                                  {static_cast<int16_t>(at.x - 1), at.y},
+                                  {static_cast<int16_t>(at.x + 1), at.y}};
+        for (int d = 0; d < 4; ++d) next_[i][d] = static_cast<int8_t>(CellIndex(steps[d].x, steps[d].y));
     }
     const int slots = cellCount_ + 2 * kShapeCount;
     words_ = (slots + kSlotsPerWord - 1) / kSlotsPerWord;
@@ -58,17 +68,21 @@ void StateCodec::SetColor(PackedState& state, int cell, TileColor color) const {
 }
 
 std::array<uint64_t, kShapeCount> StateCodec::HoldingMasks(const PackedState& state) const {
-    std::array<uint64_t, 8> byColor{};
-    for (int i = 0, word = 0; i < cellCount_; ++word) {
-        uint64_t slots = state[word];
-        for (int j = 0; j < kSlotsPerWord && i < cellCount_; ++j, ++i, slots >>= kSlotBits)
-            byColor[slots & kSlotMask] |= cellBit_[i];
-    }
+    // A word's slots all at once: bit 3j of each mask stands for slot j. Red, yellow and blue
+    // are bits 0, 1 and 2 of a colour, and White has all three; only coloured tiles are then
+    // visited one by one, and most tiles are white.
+    constexpr uint64_t kLowBits = 0x1249249249249249ULL & ((uint64_t{1} << (3 * kSlotsPerWord)) - 1);
     std::array<uint64_t, kShapeCount> holding{};
-    for (int k = 0; k < kShapeCount; ++k) {
-        const int primary = static_cast<int>(ShapeColor(static_cast<ShapeKind>(k)));
-        for (int color = 1; color < 7; ++color) {
-            if (color & primary) holding[k] |= byColor[color];
+    for (int word = 0; word * kSlotsPerWord < cellCount_; ++word) {
+        const int cells = std::min(kSlotsPerWord, cellCount_ - word * kSlotsPerWord);
+        const uint64_t used = kLowBits & ((uint64_t{1} << (3 * cells)) - 1);
+        const uint64_t slots = state[word];
+        const uint64_t bits[kShapeCount] = {slots & used, (slots >> 1) & used, (slots >> 2) & used};
+        const uint64_t white = bits[0] & bits[1] & bits[2];
+        for (int k = 0; k < kShapeCount; ++k) {
+            // Circle, star and triangle add red, yellow and blue.
+            for (uint64_t b = bits[k] & ~white; b; b &= b - 1)
+                holding[k] |= cellBit_[word * kSlotsPerWord + __builtin_ctzll(b) / kSlotBits];
         }
     }
     return holding;

@@ -27,6 +27,9 @@ public:
 
     // The index of the open cell (x, y), or -1 for a cell no shape may enter.
     int CellIndex(int x, int y) const;
+    TilePos Position(int cell) const { return cellPos_[cell]; }
+    // The open cell one step up, down, left or right (0 to 3) of an open cell, or -1.
+    int Next(int cell, int direction) const { return next_[cell][direction]; }
 
     TileColor Color(const PackedState& state, int cell) const;
     // For each shape, the open cells whose colour holds its primary (White holds none), as bits
@@ -53,6 +56,7 @@ private:
     std::array<int8_t, kCellCount> cellIndex_{};  // by x * 7 + y
     std::array<TilePos, kCellCount> cellPos_{};   // by open-cell index
     std::array<uint64_t, kCellCount> cellBit_{};  // by open-cell index
+    std::array<std::array<int8_t, 4>, kCellCount> next_{};  // by open-cell index
     ShapePositions start_;
     PackedState initial_{};
 };
