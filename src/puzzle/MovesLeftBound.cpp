@@ -150,9 +150,12 @@ int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shape
     if (sum > enough) return sum;
     int extra = 0;
     for (int k = 0; k < kShapeCount; ++k) {
-        const int more = RouteExtra(k, holding, shapes, at, least);
-        if (more == kUnreachable) return kUnreachable;
-        extra = std::max(extra, more);
+        if (goalCells_[k] < 0) continue;
+        for (uint64_t vias = visits[k] | Bit(goalCells_[k]); vias; vias &= vias - 1) {
+            const int more = RouteExtra(k, Lowest(vias), holding, shapes, at, least);
+            if (more == kUnreachable) return kUnreachable;
+            extra = std::max(extra, more);
+        }
     }
     return sum + extra;
 }
@@ -222,34 +225,40 @@ int MovesLeftBound::Tour(int k, TilePos from, int fromCell, uint64_t visits) con
 }
 
 // What shape k adds to the sum of least walks, itself and the clearers on its way, when it
-// cannot take a shortest way home over the tiles it may enter. Breadth first over those tiles;
-// the tiles of its colour met on the way are the ways on, each at the walk there.
-int MovesLeftBound::RouteExtra(int k, const Holding& holding, const ShapePositions& shapes,
+// cannot walk home by way of `via` (its goal, or a call it must make) over the tiles it may
+// enter as fast as its least walk. Breadth first over those tiles; the tiles of its colour met
+// on the way are the ways on, each at the walk there. A call's way on that it must pass again
+// on its way home needs clearing twice: after its first visit the tile holds its colour again,
+// until every other shape has called there once more.
+int MovesLeftBound::RouteExtra(int k, int via, const Holding& holding, const ShapePositions& shapes,
                                const Cells& at, const Cells& least) const {
     const int goal = goalCells_[k];
-    if (at[k] < 0 || goal < 0 || at[k] == goal) return 0;
+    if (at[k] < 0 || goal < 0 || at[k] == via) return 0;
+    const int after = steps_[via][goal];
     const uint64_t blocked = holding[k];
     const uint64_t start = Bit(at[k]);
     // Mostly it can: then nothing is added, and the ways on need not be looked at.
     uint64_t reached = start;
-    for (int d = 0; d < least[k]; ++d) {
+    for (int d = 0; d + after < least[k]; ++d) {
         const uint64_t grown = reached | (grid_.Neighbours(reached) & ~blocked);
         if (grown == reached) break;
         reached = grown;
     }
-    if (Has(reached, goal)) return 0;
+    if (Has(reached, via)) return 0;
 
+    const uint64_t again = via == goal ? 0 : between_[via][goal];
     int best = INT_MAX;
     // The way on through `cell`, `d` moves from the start.
     auto wayOn = [&](int cell, int d) {
-        const int home = steps_[cell][goal];
-        if (home == kFar) return;
-        int cost = std::max(0, d + home - least[k]);
+        const int on = steps_[cell][via];
+        if (on == kFar) return;
+        int cost = std::max(0, d + on + after - least[k]);
         for (int i = 0; i < kShapeCount && cost < best; ++i) {
-            if (i == k || Has(holding[i], cell)) continue;
+            const int calls = (i != k && !Has(holding[i], cell)) + (i != k && Has(again, cell));
+            if (calls == 0) continue;
             const int there = goalCells_[i] < 0 ? kUnreachable : Walk(shapes[i], at[i], cell);
             if (there == kUnreachable) return;
-            cost += std::max(0, there + steps_[cell][goalCells_[i]] - least[i]);
+            cost += std::max(0, there + steps_[cell][goalCells_[i]] + 2 * (calls - 1) - least[i]);
         }
         best = std::min(best, cost);
     };
@@ -257,13 +266,13 @@ int MovesLeftBound::RouteExtra(int k, const Holding& holding, const ShapePositio
     if ((blocked & start) && (grid_.Neighbours(start) & ~blocked)) wayOn(at[k], 2);
     uint64_t seen = start;
     uint64_t frontier = start;
-    for (int d = 1; frontier && d - least[k] < best; ++d) {
+    for (int d = 1; frontier && d + after - least[k] < best; ++d) {
         const uint64_t next = grid_.Neighbours(frontier) & ~seen;
         seen |= next;
         for (uint64_t b = next & blocked; b; b &= b - 1) wayOn(Lowest(b), d);
         frontier = next & ~blocked;
-        if (Has(frontier, goal)) {
-            best = std::min(best, std::max(0, d - least[k]));
+        if (Has(frontier, via)) {
+            best = std::min(best, std::max(0, d + after - least[k]));
             break;
         }
     }

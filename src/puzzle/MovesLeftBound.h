@@ -33,7 +33,7 @@ private:
                           const Cells& at) const;
     int Walk(TilePos from, int fromCell, int to) const;
     int Tour(int k, TilePos from, int fromCell, uint64_t visits) const;
-    int RouteExtra(int k, const Holding& holding, const ShapePositions& shapes, const Cells& at,
+    int RouteExtra(int k, int via, const Holding& holding, const ShapePositions& shapes, const Cells& at,
                    const Cells& least) const;
 
     const StateCodec& codec_;

@@ -1,8 +1,8 @@
 #pragma once
-// Finds a shortest solution of a level from its present layout, by A* over packed states. The
-// estimate is each shape's walk home plus the calls it must first make on goal tiles that have
-// to turn white. Used by the qv-solve tool to check levels, and with limits wherever an answer
-// is needed quickly (the play screen's hints).
+// Finds a shortest solution of a level from its present layout, by A* over packed states with
+// an estimate of the moves left that never overestimates (MovesLeftBound). Used with limits
+// wherever an answer is needed quickly (hints, par of the player's own levels, the editor's
+// check), and by the qv-solve tool to check and measure levels.
 #include <cstddef>
 #include <string>
 #include <vector>

@@ -26,11 +26,13 @@ LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool 
 
 inline constexpr const char kMeasuresHelp[] =
     "  moves        the fewest moves that solve the level (its par)\n"
-    "  states       the distinct positions the solver stored while finding them\n"
+    "  states       the distinct positions the solver's reference search stored\n"
+    "               while finding them (the search the levels were designed with)\n"
     "  best starts  first moves after which the level can still be solved in par\n"
     "  traps        first moves after which it can't: it takes more moves, or has no\n"
     "               solution at all (best starts + traps = the moves the start allows)\n"
-    "  switches     how often the moving shape changes along the solver's shortest solution\n"
+    "  switches     how often the moving shape changes along the shortest solution the\n"
+    "               reference search returns\n"
     "  longest run  the most moves in a row by one shape along that same solution\n";
 
 }  // namespace qv
