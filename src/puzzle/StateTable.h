@@ -48,7 +48,9 @@ private:
     static constexpr uint32_t kEmpty = kNone;
     static constexpr int kIdBits = 26;
     static constexpr uint32_t kIdMask = (uint32_t{1} << kIdBits) - 1;
-    static constexpr std::size_t kChunkStates = std::size_t{1} << 16;
+    // Small enough that a short search takes little memory and the allocator keeps reusing
+    // it, instead of fetching fresh pages from the system for every search.
+    static constexpr std::size_t kChunkStates = std::size_t{1} << 12;
 
     const uint64_t* Key(uint32_t id) const;
     std::size_t Probe(const PackedState& state, uint32_t& tag) const;
