@@ -14,5 +14,9 @@ void WaitForInput();
 bool WaitForInput(uint32_t timeoutMs);
 // Waits for the next event and takes it off the queue.
 void WaitForEvent(SDL_Event* event);
+// Lets input that has already happened reach the queue, without waiting for more: for a screen
+// busy with work it does a share of each pass. In a browser this gives the page its turn, in
+// which it shows the frame last drawn and takes new input.
+void GatherInput();
 
 }  // namespace qv

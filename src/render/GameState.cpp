@@ -58,6 +58,11 @@ EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& h
     return DrainEvents(handle);
 }
 
+EventFlow DrainEventsNow(const std::function<EventFlow(const SDL_Event&)>& handle) {
+    GatherInput();
+    return DrainEvents(handle);
+}
+
 void DiscardPendingEvents() {
     SDL_Event stale;
     while (SDL_PollEvent(&stale)) {

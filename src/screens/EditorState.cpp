@@ -34,6 +34,11 @@ constexpr int32_t kClickTravel = 2;
 constexpr int kGoalGrip = 20;
 // Half of a goal marker: a dragged goal is centred on the pointer.
 constexpr int kGoalHalf = 10;
+// "checking..." sits on the panel between the shift buttons and the undo and play buttons,
+// lined up with them.
+constexpr int kCheckingX = 14;
+constexpr int kCheckingY = 361;
+constexpr char kCheckingText[] = "checking...";
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
 
@@ -59,6 +64,8 @@ EditorState::EditorState() {
     AttachBoardPictures();
     sprites.sprites[kBackgroundSlot].picture = Pictures().editor.get();
     sprites.count = kEditorSpriteCount;
+    labelFont = OpenUiFont(14);
+    checkingLabel.Attach(sprites, kCheckingShadowSlot);
     PlaceGoalSprites();
     PlaceShapeSprites();
     DrawTiles();
@@ -75,6 +82,7 @@ EditorState::~EditorState() {
 }
 
 void EditorState::Draw() {
+    UpdateCheckingLabel();
     // While a piece is dragged its sprite follows the pointer and must not be snapped back.
     if (!dragging) RenderBoard();
     SDL_Surface* display = DisplaySurface();
@@ -87,13 +95,31 @@ void EditorState::Draw() {
     }
 }
 
+void EditorState::UpdateCheckingLabel() {
+    if (Checking() == checkingShown) return;
+    checkingShown = Checking();
+    checkingLabel.Show(labelFont.get(), checkingShown ? kCheckingText : "", kCheckingX,
+                       kCheckingY, ShadowLabel::Align::Left);
+}
+
 void EditorState::HandleEvents() {
     KeepMusicPlaying();
-    WaitAndDrainEvents([this](const SDL_Event& event) {
+    const auto handle = [this](const SDL_Event& event) {
         if (HandleEvent(event) == EventFlow::Stop) return EventFlow::Stop;
         SleepMs(kEventPauseMs);
         return EventFlow::Continue;
-    });
+    };
+    // A gesture pauses the check: the box with its answer would take the release the gesture
+    // waits for.
+    const bool busy = Checking() && !dragging && !painting;
+    const EventFlow flow = busy ? DrainEventsNow(handle) : WaitAndDrainEvents(handle);
+    if (flow == EventFlow::Stop || !Checking() || dragging || painting) return;
+    // After the input: an edit made meanwhile leaves the answer about a level no longer there.
+    if (!SamePuzzle(BoardLevel(), checkedLevel)) {
+        checkSearch.Cancel();
+        return;
+    }
+    StepCheck();
 }
 
 EventFlow EditorState::HandleEvent(const SDL_Event& event) {
@@ -199,9 +225,8 @@ EventFlow EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
         if (ctrl) BoardLevel().UndoEdit();
         break;
     case SDLK_k:
-        if (!ctrl) break;
-        ShowCheck();
-        return EventFlow::Stop;
+        if (ctrl) StartCheck();
+        break;
     case SDLK_l:
         if (!ctrl) break;
         ShareLevel();
@@ -322,9 +347,7 @@ bool EditorState::Save(bool confirm) {
         return false;
     }
     // A new name leaves the puzzle as it was; anything else makes its record and par stale.
-    Level before = EditorBaseline();
-    before.name = level.name;
-    const bool puzzleChanged = !level.SameContent(before);
+    const bool puzzleChanged = !SamePuzzle(level, EditorBaseline());
     if (!level.SaveLevel()) return false;
     savedName = level.name;
     EditorBaseline() = level;
@@ -338,9 +361,18 @@ bool EditorState::Save(bool confirm) {
     return true;
 }
 
-void EditorState::ShowCheck() {
+void EditorState::StartCheck() {
+    // Asked again for the same puzzle: the answer is on its way. Its first slice comes at the
+    // end of this pass, so a small level's answer shows at once.
+    if (Checking() && SamePuzzle(BoardLevel(), checkedLevel)) return;
     // Solved as it stands, 9 by 7 as the play screen will play it; the level is only read.
-    const LevelCheck check = CheckLevel(BoardLevel());
+    checkedLevel = BoardLevel();
+    checkSearch.Start(checkedLevel);
+}
+
+void EditorState::StepCheck() {
+    if (!checkSearch.Step()) return;
+    const LevelCheck check = CheckFrom(checkSearch.Result());
     OpenBox(check.title, check.text);
 }
 

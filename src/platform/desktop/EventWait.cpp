@@ -71,4 +71,6 @@ void WaitForEvent(SDL_Event* event) {
     SDL_PollEvent(event);
 }
 
+void GatherInput() { SDL_PumpEvents(); }
+
 }  // namespace qv

@@ -96,4 +96,11 @@ void WaitForEvent(SDL_Event* event) {
     SDL_PollEvent(event);
 }
 
+void GatherInput() {
+    PrepareOnce();
+    // Without a turn the page would neither show what was drawn nor see any input until the
+    // busy screen is done; a zero timeout is the shortest turn it can be given.
+    SleepUntilInput(0);
+}
+
 }  // namespace qv
