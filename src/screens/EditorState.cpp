@@ -373,6 +373,8 @@ void EditorState::StartCheck() {
 void EditorState::StepCheck() {
     if (!checkSearch.Step()) return;
     const LevelCheck check = CheckFrom(checkSearch.Result());
+    // The box keeps a picture of the screen beneath it, which has stopped checking.
+    Draw();
     OpenBox(check.title, check.text);
 }
 

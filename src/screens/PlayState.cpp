@@ -522,11 +522,14 @@ EventFlow PlayState::ShowHint(const Hint& hint) {
     case HintOutcome::AlreadySolved:
         return EventFlow::Continue;
     case HintOutcome::NoWayHome:
-        OpenMessageBox(kNoWayHomeTitle, kNoWayHomeText, nullptr);
+    case HintOutcome::OutOfTime: {
+        const bool noWay = hint.outcome == HintOutcome::NoWayHome;
+        // The box keeps a picture of the screen beneath it, which has stopped thinking.
+        Draw();
+        OpenMessageBox(noWay ? kNoWayHomeTitle : kOutOfTimeTitle,
+                       noWay ? kNoWayHomeText : kOutOfTimeText, nullptr);
         return EventFlow::Stop;
-    case HintOutcome::OutOfTime:
-        OpenMessageBox(kOutOfTimeTitle, kOutOfTimeText, nullptr);
-        return EventFlow::Stop;
+    }
     }
     return EventFlow::Continue;
 }
