@@ -27,7 +27,8 @@ EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& h
 EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& handle,
                              uint32_t timeoutMs);
 
-// Takes every pending event off the queue and drops it: input queued for a screen just left.
+// Takes every pending event off the queue and drops it: input queued for a screen just left, or
+// made during the splash. A request to quit among them still ends the game.
 void DiscardPendingEvents();
 
 }  // namespace qv

@@ -196,7 +196,7 @@ void PlayState::HandleEvents() {
     }
 
     const auto handle = [this](const SDL_Event& event) {
-        if (!dragging && PollButtons() == EventFlow::Stop) return EventFlow::Stop;
+        if (!dragging && OfferToButtons(event) == EventFlow::Stop) return EventFlow::Stop;
         return HandleEvent(event);
     };
     // Only a running shake needs the next frame without input; an idle screen sleeps.
@@ -205,10 +205,10 @@ void PlayState::HandleEvents() {
     if (flow == EventFlow::Continue && !dragging) CheckSolved();
 }
 
-EventFlow PlayState::PollButtons() {
-    if (undoButton.Update()) Undo();
-    if (restartButton.Update()) Restart();
-    if (exitButton.Update()) {
+EventFlow PlayState::OfferToButtons(const SDL_Event& event) {
+    if (undoButton.HandleEvent(event)) Undo();
+    if (restartButton.HandleEvent(event)) Restart();
+    if (exitButton.HandleEvent(event)) {
         Leave();
         DiscardPendingEvents();
         return EventFlow::Stop;
