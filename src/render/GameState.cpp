@@ -5,6 +5,7 @@
 #include "platform/EventWait.h"
 #include "platform/FullScreen.h"
 #include "platform/SdlErrorReport.h"
+#include "render/ScreenManager.h"
 #include "render/Surface.h"
 
 namespace qv {
@@ -66,6 +67,7 @@ EventFlow DrainEventsNow(const std::function<EventFlow(const SDL_Event&)>& handl
 void DiscardPendingEvents() {
     SDL_Event stale;
     while (SDL_PollEvent(&stale)) {
+        if (stale.type == SDL_QUIT) Quit();
     }
 }
 

@@ -31,7 +31,8 @@ EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& h
 // with work it does a share of each pass (a search), which must keep drawing and taking input.
 EventFlow DrainEventsNow(const std::function<EventFlow(const SDL_Event&)>& handle);
 
-// Takes every pending event off the queue and drops it: input queued for a screen just left.
+// Takes every pending event off the queue and drops it: input queued for a screen just left, or
+// made during the splash. A request to quit among them still ends the game.
 void DiscardPendingEvents();
 
 }  // namespace qv

@@ -52,13 +52,9 @@ bool CtrlHeld(const SDL_KeyboardEvent& key) {
 
 EditorState::EditorState() {
     Level& level = BoardLevel();
-    // Still set when the play screen brings us back from a trial: the name to put back on
-    // Discard is then the one of the last save or of entry, which the baseline holds.
-    const bool backFromTrial = level.fromEditor;
     level.width = kMaxWidth;
     level.height = kMaxHeight;
     level.fromEditor = true;
-    savedName = backFromTrial ? EditorBaseline().name : level.name;
 
     RenderNameLabel();
     AttachBoardPictures();
@@ -212,7 +208,7 @@ EventFlow EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
             editingName = false;
             break;
         }
-        // Out without asking; the name stays as typed.
+        // Out without asking: like Discard, but without the question.
         ReturnToMenu();
         return EventFlow::Stop;
     case SDLK_s:
@@ -349,7 +345,6 @@ bool EditorState::Save(bool confirm) {
     // A new name leaves the puzzle as it was; anything else makes its record and par stale.
     const bool puzzleChanged = !SamePuzzle(level, EditorBaseline());
     if (!level.SaveLevel()) return false;
-    savedName = level.name;
     EditorBaseline() = level;
     if (puzzleChanged) {
         LevelLibrary& library = Library();
@@ -407,20 +402,22 @@ EventFlow EditorState::Leave() {
         // A save that failed has been reported; staying keeps the work on screen.
         if (Save(false)) ReturnToMenu();
         break;
-    case AnswerDiscard:
-        level.name = savedName;
-        ReturnToMenu();
-        break;
+    case AnswerDiscard: ReturnToMenu(); break;
     case AnswerCancel: break;
-    default: ReportError("Illegal dialog box result."); break;
+    default: break;  // no answer: the game is quitting, and ends quietly with the question up
     }
     return EventFlow::Stop;
 }
 
 void EditorState::ReturnToMenu() {
+    // Only a save keeps changes: the menu, the next Edit and the next save all start from the
+    // level as it was opened or last saved, a failed save's edits and a typed name included.
+    // A trial may have solved the level meanwhile; that stays.
     Level& level = BoardLevel();
+    const LevelStatus status = level.status;
+    level = EditorBaseline();
+    level.status = status;
     level.fromEditor = false;
-    level.UndoAllEdits();
     SwitchToMainMenu();
 }
 

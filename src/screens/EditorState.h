@@ -52,9 +52,8 @@ public:
     void Draw() override;
 
     // What the player sees of the editor besides its sprites: whether typed keys go to the name
-    // (the caret shows), the name Discard puts back, and each button's look.
+    // (the caret shows), and each button's look.
     bool EditingName() const { return editingName; }
-    const std::string& SavedName() const { return savedName; }
     const Button& ButtonFor(EditorButton which) const { return buttons[Index(which)]; }
     // Ctrl+K's check still being worked out ("checking..." shows).
     bool Checking() const { return checkSearch.Running(); }
@@ -65,7 +64,6 @@ private:
     ShapeKind selectedGoal = ShapeKind::Circle;
     ToolKind toolKind = ToolKind::Color;
     bool editingName = false;
-    std::string savedName;  // the name at entry or the last save; Discard puts it back
     ShapeKind dragPiece = ShapeKind::Circle;
     bool dragging = false;
     bool draggingGoal = false;
@@ -110,7 +108,8 @@ private:
     void OpenBox(const std::string& title, const std::string& text);
     // The Exit button: straight out when nothing changed, otherwise the save question.
     EventFlow Leave();
-    // Out to the main menu with the recorded edits taken back; the screen is gone afterwards.
+    // Out to the main menu with the library's level back as last opened or saved; the screen
+    // is gone afterwards.
     void ReturnToMenu();
 };
 

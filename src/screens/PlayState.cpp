@@ -256,7 +256,7 @@ void PlayState::HandleEvents() {
     }
 
     const auto handle = [this](const SDL_Event& event) {
-        if (!dragging && PollButtons() == EventFlow::Stop) return EventFlow::Stop;
+        if (!dragging && OfferToButtons(event) == EventFlow::Stop) return EventFlow::Stop;
         return HandleEvent(event);
     };
     // The solver's work must not wait for input, a running shake only for its next frame; an
@@ -274,10 +274,10 @@ void PlayState::HandleEvents() {
     if (Think() == EventFlow::Continue) CheckSolved();
 }
 
-EventFlow PlayState::PollButtons() {
-    if (undoButton.Update()) Undo();
-    if (restartButton.Update()) Restart();
-    if (exitButton.Update()) {
+EventFlow PlayState::OfferToButtons(const SDL_Event& event) {
+    if (undoButton.HandleEvent(event)) Undo();
+    if (restartButton.HandleEvent(event)) Restart();
+    if (exitButton.HandleEvent(event)) {
         Leave();
         DiscardPendingEvents();
         return EventFlow::Stop;

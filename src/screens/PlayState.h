@@ -77,7 +77,8 @@ private:
 
     // Each returns Stop when this pass must end at once: the screen has been left (and so no
     // longer exists), or a box now covers it and is to read the rest of the input.
-    EventFlow PollButtons();
+    // Every event goes to the buttons, so clicks faster than the passes are each counted.
+    EventFlow OfferToButtons(const SDL_Event& event);
     EventFlow HandleEvent(const SDL_Event& event);
     EventFlow HandleKeyUp(const SDL_KeyboardEvent& key);
     void AskForHint();
