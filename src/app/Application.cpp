@@ -12,6 +12,7 @@
 #include "render/ScreenManager.h"
 #include "render/Surface.h"
 #include "util/ErrorReport.h"
+#include "util/ReplaceFile.h"
 
 namespace qv {
 
@@ -32,7 +33,9 @@ bool LoadSettingsFiles() {
         return false;
     }
     if (!LoadUserSettings()) {
-        ReportFatalError("Cannot load user settings.");
+        // A first start that could not write the file (a read-only or full folder) names that.
+        const std::string failure = Library().ProgressSaveFailure();
+        ReportFatalError(failure.empty() ? "Cannot load user settings." : failure);
         return false;
     }
     return true;
@@ -81,6 +84,7 @@ uint32_t SplashTimeLeft(uint32_t shownAt, uint32_t now) {
 
 bool Startup() {
     SetFatalHandler(Quit);
+    for (const std::string& folder : Library().SaveFolders()) RemoveStaleSaveTemporaries(folder);
     Library().CreateDefaultProgress();
     if (!LoadSettingsFiles()) return false;
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == -1) {
