@@ -42,12 +42,14 @@ std::string WriteTarget(const std::string& path) {
 }
 
 // The old file's permissions, or those a new file gets, so a save never changes who may read it.
+// The umask never takes the owner's own reading and writing: a save the game cannot read back
+// is lost (and Emscripten reports a umask of 0777).
 mode_t ModeFor(const std::string& target) {
     struct stat status {};
     if (stat(target.c_str(), &status) == 0) return status.st_mode & 07777;
     const mode_t mask = umask(0);
     umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~(mask & 0077);
 }
 
 bool WriteAll(int fd, const std::string& bytes) {

@@ -55,7 +55,14 @@ TEST(ReplaceFile, LongNamesLinksAndPermissionsSurviveASave) {
     EXPECT_FALSE(fs::is_symlink("progress.save"));
     EXPECT_EQ(dir.Read("progress.save"), "saved");
 
-    EXPECT_EQ(Names("."), (std::vector<std::string>{"data", "levels", "linked.txt", "progress.save"}));
+    // A new file takes the umask, but never loses its owner's reading and writing.
+    const mode_t previous = umask(0277);
+    ASSERT_TRUE(ReplaceFile("new.txt", "x"));
+    umask(previous);
+    EXPECT_EQ(Mode("new.txt"), 0600u);
+
+    EXPECT_EQ(Names("."), (std::vector<std::string>{"data", "levels", "linked.txt", "new.txt",
+                                                   "progress.save"}));
     EXPECT_EQ(Names("data"), std::vector<std::string>{"level.txt"});
 }
 
