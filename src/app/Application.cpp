@@ -13,6 +13,7 @@
 #include "render/ScreenManager.h"
 #include "render/Surface.h"
 #include "util/ErrorReport.h"
+#include "util/ReplaceFile.h"
 
 namespace qv {
 
@@ -33,7 +34,9 @@ bool LoadSettingsFiles() {
         return false;
     }
     if (!LoadUserSettings()) {
-        ReportFatalError("Cannot load user settings.");
+        // A first start that could not write the file (a read-only or full folder) names that.
+        const std::string failure = Library().ProgressSaveFailure();
+        ReportFatalError(failure.empty() ? "Cannot load user settings." : failure);
         return false;
     }
     return true;
@@ -87,6 +90,7 @@ void EndSplash(uint32_t shownAt) {
 
 bool Startup() {
     SetFatalHandler(Quit);
+    for (const std::string& folder : Library().SaveFolders()) RemoveStaleSaveTemporaries(folder);
     Library().CreateDefaultProgress();
     if (!LoadSettingsFiles()) return false;
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == -1) {

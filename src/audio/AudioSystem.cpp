@@ -2,7 +2,7 @@
 
 #include <SDL_mixer.h>
 
-#include <fstream>
+#include <sstream>
 
 #include "audio/Playlist.h"
 #include "audio/Sounds.h"
@@ -10,14 +10,16 @@
 #include "content/LevelLibrary.h"
 #include "content/Settings.h"
 #include "util/ErrorReport.h"
+#include "util/RegularFile.h"
 
 namespace qv {
 
 namespace {
 
 MusicPtr OpenMusic(const std::string& path) {
-    // Without a device every open fails, as the player would expect from a silent game.
-    if (!Audio().device) return nullptr;
+    // Without a device every open fails, as the player would expect from a silent game; only a
+    // regular file can be music (a FIFO would block the open).
+    if (!Audio().device || !IsRegularFile(path)) return nullptr;
     return MusicPtr(Mix_LoadMUS(path.c_str()));
 }
 
@@ -38,7 +40,8 @@ void StartAudio() {
     audio.device = MixerDevice::Open();
     if (!audio.device) ReportError("Could not open audio device.");
     LoadSounds();
-    std::ifstream in(TheSettings().playlistFile);
+    std::istringstream in;
+    ReadRegularFile(TheSettings().playlistFile, kMaxTextFileBytes, in);
     audio.playlist = ReadPlaylist(in);
     ShufflePlaylist(audio.playlist);
 }

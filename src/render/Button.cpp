@@ -1,10 +1,11 @@
 #include "render/Button.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "platform/Input.h"
 #include "render/MediaStore.h"
 #include "util/ErrorReport.h"
+#include "util/RegularFile.h"
 
 namespace qv {
 
@@ -26,8 +27,8 @@ ClickSoundPlayer SetClickSoundPlayer(ClickSoundPlayer player) {
 
 void Button::LoadButton(const std::string& path, Sprite* slot) {
     sprite = slot;
-    std::ifstream in(path);
-    if (!in) {
+    std::istringstream in;
+    if (!ReadRegularFile(path, kMaxTextFileBytes, in)) {
         ReportError("Could not open file " + path + ".");
         return;
     }

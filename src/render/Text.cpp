@@ -14,6 +14,8 @@ FontPtr OpenUiFont(int points) {
 
 namespace {
 
+std::string Shown(const std::string& text) { return text.substr(0, kMaxRenderedChars); }
+
 SurfacePtr Checked(SDL_Surface* rendered) {
     if (!rendered) ReportSdlError("Can't render text.");
     return SurfacePtr(rendered);
@@ -26,7 +28,7 @@ SurfacePtr RenderBlended(TTF_Font* font, const std::string& text, SDL_Color colo
         SDL_SetError("No font");
         return Checked(nullptr);
     }
-    return Checked(TTF_RenderText_Blended(font, text.c_str(), color));
+    return Checked(TTF_RenderText_Blended(font, Shown(text).c_str(), color));
 }
 
 SurfacePtr RenderShaded(TTF_Font* font, const std::string& text, SDL_Color foreground,
@@ -35,7 +37,7 @@ SurfacePtr RenderShaded(TTF_Font* font, const std::string& text, SDL_Color foreg
         SDL_SetError("No font");
         return Checked(nullptr);
     }
-    return Checked(TTF_RenderText_Shaded(font, text.c_str(), foreground, background));
+    return Checked(TTF_RenderText_Shaded(font, Shown(text).c_str(), foreground, background));
 }
 
 namespace {
@@ -45,7 +47,8 @@ int WidestLine(TTF_Font* font, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         int w = 0;
         int h = 0;
-        if (!line.empty() && TTF_SizeText(font, line.c_str(), &w, &h) == 0 && w > widest) widest = w;
+        if (!line.empty() && TTF_SizeText(font, Shown(line).c_str(), &w, &h) == 0 && w > widest)
+            widest = w;
     }
     return widest;
 }

@@ -14,6 +14,20 @@ TEST_F(DisplayTest, TextThatCannotBeRenderedIsReported) {
     EXPECT_EQ(errors.boxes[1].text.rfind("Can't render text. ", 0), 0u);
 }
 
+// SDL_ttf copies the text onto the stack: a level name of megabytes must not reach it whole.
+TEST_F(DisplayTest, HugeTextRendersOnlyWhatAScreenCouldShow) {
+    FontPtr font = OpenUiFont(14);
+    const std::string huge(8 << 20, 'W');
+    const SurfacePtr shaded = RenderShaded(font.get(), huge, SDL_Color{}, SDL_Color{1, 1, 1, 0});
+    const SurfacePtr blended = RenderBlended(font.get(), huge, SDL_Color{});
+    ASSERT_NE(shaded, nullptr);
+    ASSERT_NE(blended, nullptr);
+    int w = 0, h = 0;
+    TTF_SizeText(font.get(), std::string(kMaxRenderedChars, 'W').c_str(), &w, &h);
+    EXPECT_EQ(shaded->w, w);
+    EXPECT_TRUE(errors.boxes.empty());
+}
+
 TEST_F(DisplayTest, ALineTooWideForTheBoxGetsASmallerFont) {
     const std::string shortLine = "Pressing Ctrl-R on the keyboard works the same as";
     const std::string wideLine = "Sometimes you have to look ahead a bit. Although both";
