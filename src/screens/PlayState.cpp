@@ -32,7 +32,7 @@ constexpr int kArrowSlot = 14;
 constexpr int kMovesShadowSlot = 15;  // and the counter itself in 16
 constexpr int kParShadowSlot = 17;    // and par in 18
 constexpr int kPlaySpriteCount = 19;
-constexpr int kHelpX = 51;
+constexpr int kHelpX = 48;  // centred in the background's help panel
 constexpr int kHelpY = 230;
 constexpr int kColorHelpY = 310;
 
