@@ -28,12 +28,14 @@ constexpr int kNameLabelY = 548;
 constexpr int kBackgroundSlot = 0;
 constexpr int kNameLabelSlot = 1;
 constexpr int kBoardSlot = 2;
-constexpr int kCircleGoalSlot = 3;
-constexpr int kStarGoalSlot = 4;
-constexpr int kTriangleGoalSlot = 5;
-constexpr int kCircleSlot = 6;
-constexpr int kStarSlot = 7;
-constexpr int kTriangleSlot = 8;
+// Goals come after the shapes, so a goal's badge in its tile's corner shows over a shape
+// standing there, even over the wide ring of a selected one.
+constexpr int kCircleSlot = 3;
+constexpr int kStarSlot = 4;
+constexpr int kTriangleSlot = 5;
+constexpr int kCircleGoalSlot = 6;
+constexpr int kStarGoalSlot = 7;
+constexpr int kTriangleGoalSlot = 8;
 constexpr int kFirstScreenSlot = 9;
 
 // The four triangles a tile's diagonals cut it into; each names the direction a click there
@@ -71,7 +73,7 @@ protected:
     int32_t pointerX = 0;     // last pointer position the derived screen stored
     int32_t pointerY = 0;
 
-    // Background, board, goal and shape pictures into slots 0 and 2 to 8.
+    // Background, board, shape and goal pictures into slots 0 and 2 to 8.
     void AttachBoardPictures();
     // Clears the board surface, draws the tiles and places the shape and goal sprites.
     void RenderBoard();

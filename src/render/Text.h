@@ -40,4 +40,12 @@ SurfacePtr RenderShaded(TTF_Font* font, const std::string& text, SDL_Color foreg
 FontPtr OpenUiFontFitting(int points, int smallest, const std::vector<std::string>& lines,
                           int width);
 
+// Pixel width of `text` in `font`; 0 for empty text or when it can't be measured.
+int TextWidth(TTF_Font* font, const std::string& text);
+
+// Breaks `line` at blanks into lines no wider than `width`, so that no word is lost at a box's
+// edge. A single word wider than `width` gets a line of its own: it is the only thing a box may
+// cut. An empty line stays one empty line.
+std::vector<std::string> WrapLine(TTF_Font* font, const std::string& line, int width);
+
 }  // namespace qv

@@ -33,7 +33,7 @@ constexpr int kMovesShadowSlot = 15;  // and the counter itself in 16
 constexpr int kParShadowSlot = 17;    // and par in 18
 constexpr int kThinkingShadowSlot = 19;  // and "thinking..." in 20
 constexpr int kPlaySpriteCount = 21;
-constexpr int kHelpX = 51;
+constexpr int kHelpX = 48;  // centred in the background's help panel
 constexpr int kHelpY = 230;
 constexpr int kColorHelpY = 310;
 
