@@ -46,6 +46,11 @@ EM_JS(void, InstallPageListeners, (), {
     }, true);
 });
 
+// Ends a sleep in progress, once the caller has returned to the page.
+EM_JS(void, WakeSoon, (), {
+    if (Module.qvWake) setTimeout(() => { if (Module.qvWake.resume) Module.qvWake.resume(); }, 0);
+});
+
 // Sleeps (the page runs on) until woken or the safety time has passed.
 EM_ASYNC_JS(void, SleepUntilInput, (int safetyMs), {
     await new Promise((resolve) => {
@@ -94,6 +99,14 @@ bool WaitForInput(uint32_t timeoutMs) {
 void WaitForEvent(SDL_Event* event) {
     WaitForInput();
     SDL_PollEvent(event);
+}
+
+void PostWakeUp(int code) {
+    SDL_Event event{};
+    event.type = SDL_USEREVENT;
+    event.user.code = code;
+    SDL_PushEvent(&event);
+    WakeSoon();
 }
 
 }  // namespace qv
