@@ -12,7 +12,7 @@ constexpr int kChannels = 2;
 constexpr int kChunkSize = 1024;  // small enough that a click sounds at once
 
 // Runs on the mixer's thread (or within Mix_HaltMusic on the caller's).
-void OnMusicFinished() { PostWakeUp(kMusicEndedCode); }
+void OnMusicFinished() { PostWakeUp(); }
 }  // namespace
 
 std::unique_ptr<MixerDevice> MixerDevice::Open() {

@@ -1,13 +1,10 @@
 #pragma once
 // The open audio device: SDL_mixer's output with OGG decoding, closed when the owner goes. While
-// it is open, the end of a piece of music wakes the main loop (PostWakeUp with
-// kMusicEndedCode), so the playlist moves on without the loop polling.
+// it is open, the end of a piece of music wakes the main loop (PostWakeUp), so the playlist
+// moves on without the loop polling.
 #include <memory>
 
 namespace qv {
-
-// The code of the SDL_USEREVENT that says a piece of music has ended.
-constexpr int kMusicEndedCode = 0x6D75;
 
 class MixerDevice {
 public:

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 
@@ -25,9 +26,9 @@ bool EventPending() {
     return SDL_PeepEvents(nullptr, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0;
 }
 
-// A pipe the wait watches beside the X connection: a byte written to it ends the wait. Events
-// posted from other threads and signals reach the queue but not the socket. Opened before
-// main, so any thread may write to it.
+// A pipe the wait watches beside the X connection: a byte written to it ends the wait. Neither a
+// wake-up posted from another thread nor a signal's quit event reaches the socket. Opened
+// before main, so any thread may write to it.
 struct WakePipe {
     int readEnd = -1;
     int writeEnd = -1;
@@ -39,6 +40,8 @@ struct WakePipe {
     }
 };
 const WakePipe wakePipe;
+// Set by PostWakeUp, taken by the wait it ends.
+std::atomic<bool> wakeUpPosted{false};
 
 void Wake() {
     if (wakePipe.writeEnd < 0) return;
@@ -95,67 +98,62 @@ void PrepareOnce() {
 }
 
 // Sleeps until the X connection or the wake pipe has something, or the timeout (null: none)
-// has passed.
-void SleepOnConnection(int connection, timeval* timeout) {
+// has passed. Without a connection (the dummy driver of the tests) it looks again in a few
+// milliseconds, as SDL_WaitEvent would.
+void SleepOnConnection(int connection, const uint32_t* timeoutMs) {
+    if (connection < 0) {
+        SDL_Delay(timeoutMs ? std::min<uint32_t>(*timeoutMs, 10) : 10);
+        return;
+    }
     fd_set readable;
     FD_ZERO(&readable);
     FD_SET(connection, &readable);
     const int wakeEnd = wakePipe.readEnd;
     if (wakeEnd >= 0) FD_SET(wakeEnd, &readable);
-    if (select(std::max(connection, wakeEnd) + 1, &readable, nullptr, nullptr, timeout) > 0 &&
+    timeval timeout{};
+    if (timeoutMs) {
+        timeout.tv_sec = static_cast<time_t>(*timeoutMs / 1000);
+        timeout.tv_usec = static_cast<suseconds_t>((*timeoutMs % 1000) * 1000);
+    }
+    if (select(std::max(connection, wakeEnd) + 1, &readable, nullptr, nullptr,
+               timeoutMs ? &timeout : nullptr) > 0 &&
         wakeEnd >= 0 && FD_ISSET(wakeEnd, &readable))
         DrainWakeUps();
 }
 
-}  // namespace
-
-void WaitForInput() {
-    const int connection = DisplayConnection();
-    if (connection < 0) {
-        SDL_WaitEvent(nullptr);
-        return;
-    }
-    PrepareOnce();
-    for (;;) {
-        // Pumping drains everything Xlib has read, so the socket and the pipe are all that is
-        // left to watch.
-        SDL_PumpEvents();
-        if (EventPending()) return;
-        SleepOnConnection(connection, nullptr);
-    }
-}
-
-bool WaitForInput(uint32_t timeoutMs) {
+// The wait of both forms; a null timeout waits for ever.
+bool Wait(const uint32_t* timeoutMs) {
     const int connection = DisplayConnection();
     if (connection >= 0) PrepareOnce();
     const uint32_t start = SDL_GetTicks();
     for (;;) {
+        // Pumping drains everything Xlib has read, so the socket and the pipe are all that is
+        // left to watch.
         SDL_PumpEvents();
-        if (EventPending()) return true;
-        const uint32_t waited = SDL_GetTicks() - start;
-        if (waited >= timeoutMs) return false;
-        const uint32_t left = timeoutMs - waited;
-        if (connection < 0) {
-            // No socket to watch: look again in a few milliseconds, as SDL_WaitEvent would.
-            SDL_Delay(std::min<uint32_t>(left, 10));
+        if (EventPending() || wakeUpPosted.exchange(false)) return true;
+        if (!timeoutMs) {
+            SleepOnConnection(connection, nullptr);
             continue;
         }
-        timeval timeout = {static_cast<time_t>(left / 1000),
-                           static_cast<suseconds_t>((left % 1000) * 1000)};
-        SleepOnConnection(connection, &timeout);
+        const uint32_t waited = SDL_GetTicks() - start;
+        if (waited >= *timeoutMs) return false;
+        const uint32_t left = *timeoutMs - waited;
+        SleepOnConnection(connection, &left);
     }
 }
 
+}  // namespace
+
+void WaitForInput() { Wait(nullptr); }
+
+bool WaitForInput(uint32_t timeoutMs) { return Wait(&timeoutMs); }
+
 void WaitForEvent(SDL_Event* event) {
-    WaitForInput();
-    SDL_PollEvent(event);
+    while (!SDL_PollEvent(event)) Wait(nullptr);
 }
 
-void PostWakeUp(int code) {
-    SDL_Event event{};
-    event.type = SDL_USEREVENT;
-    event.user.code = code;
-    SDL_PushEvent(&event);
+void PostWakeUp() {
+    wakeUpPosted = true;
     Wake();
 }
 
