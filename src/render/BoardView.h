@@ -57,7 +57,7 @@ int GoalSlot(ShapeKind kind);
 
 class BoardView : public GameState {
 public:
-    SpriteList sprites;  // what the screen shows, drawn every frame
+    SpriteList sprites;  // what the screen shows
 
     BoardView();
     ~BoardView() override;
