@@ -1,10 +1,15 @@
-// Start-up pictures and the play screen on SDL's dummy video driver at 800 by 600.
+// Start-up pictures, the play screen and its passes while a hint is worked out, on SDL's dummy
+// video driver at 800 by 600.
 #include <SDL.h>
 #include <SDL_ttf.h>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
+#include <string>
 
 #include "BenchSupport.h"
 #include "content/LevelLibrary.h"
@@ -75,18 +80,23 @@ void BM_LoadAllPictures(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadAllPictures)->Unit(benchmark::kMillisecond);
 
-// The play screen on "Mixing Colors" (first level of the set), its intro pass done, current
-// in the screen manager so that a pass ends as the game's do, sending the window what changed.
+// The play screen on "Mixing Colors" (first level of the set), or on `board` in its place, its
+// intro pass done, current in the screen manager so that a pass ends as the game's do, sending
+// the window what changed.
 struct PlayScreen {
     PlacedPointer pointer;
     PlayState* screen = nullptr;
 
-    PlayScreen() {
+    explicit PlayScreen(const Level* board = nullptr) {
         World();
         if (!Pictures().play) LoadAllPictures();
         ResetLibrary();
         Library().SelectSet(1);
         Library().SelectLevel(0);
+        if (board) {
+            Library().CurrentLevel() = *board;
+            Library().CurrentLevel().status = LevelStatus::Open;
+        }
         SetInputSource(&pointer);
         Screens().currentState = std::make_unique<PlayState>();
         screen = static_cast<PlayState*>(Screens().currentState.get());
@@ -101,6 +111,7 @@ struct PlayScreen {
     }
     ~PlayScreen() {
         Screens().currentState.reset();
+        Screens().savedState.reset();
         SetInputSource(nullptr);
     }
 
@@ -132,6 +143,71 @@ struct PlayScreen {
     // the window is sent it.
     static void Pass() { Screens().RunPass(); }
 };
+
+double ThreadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// H pressed, then passes until the hint is there, each timed whole (input, a slice of the
+// search, the frame, and on the last one the hint's arrow or box): the longest is the longest
+// the player could find the screen unresponsive.
+void BM_HintPasses(benchmark::State& state, const Level& board) {
+    PlayScreen play(&board);
+    double longest = 0;     // wall time: what the player sees, other processes' share included
+    double cpuLongest = 0;  // this thread's own time
+    int passes = 0;
+    for (auto _ : state) {
+        SDL_Event key{};
+        key.type = SDL_KEYUP;
+        key.key.type = SDL_KEYUP;
+        key.key.keysym.sym = SDLK_h;
+        SDL_PushEvent(&key);
+        do {
+            const auto began = std::chrono::steady_clock::now();
+            const double cpuBefore = ThreadCpuMs();
+            play.Pass();
+            cpuLongest = std::max(cpuLongest, ThreadCpuMs() - cpuBefore);
+            const std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - began;
+            longest = std::max(longest, took.count());
+            ++passes;
+        } while (play.screen->HintPending());
+        if (Screens().savedState) Screens().CloseBox();  // a box the hint opened
+    }
+    state.counters["longest_pass_ms"] = longest;
+    state.counters["longest_pass_cpu_ms"] = cpuLongest;
+    state.counters["passes"] = benchmark::Counter(passes, benchmark::Counter::kAvgIterations);
+}
+
+// The shipped level whose search stores the most states, from its start.
+const Level& LargestShippedLevel() {
+    static const Level level = [] {
+        for (const auto& [file, shipped] : ShippedLevels())
+            if (file == "levels/fourth/20.txt") return shipped;
+        std::abort();
+    }();
+    return level;
+}
+
+// The circle and the star swapped on a sealed strip, the triangle free on 45 white tiles:
+// hopeless, so the search runs out the hint's whole budget (a million states or a second of
+// searching, whichever comes first) before it gives up.
+const Level& SealedSwapLevel() {
+    static const Level level = [] {
+        std::string numbers = "9 7 7 7 0 0 0 0 0 0 0";
+        for (int i = 0; i < 9; ++i) numbers += " 0";
+        for (int i = 0; i < 45; ++i) numbers += " 7";
+        return ParseLevelString(numbers + " 0 0 1 0 0 2 1 0 0 0 8 6", "Sealed", "", "", "");
+    }();
+    return level;
+}
+
+BENCHMARK_CAPTURE(BM_HintPasses, largest_shipped, LargestShippedLevel())
+    ->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HintPasses, whole_budget, SealedSwapLevel())
+    ->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // A left click that moves the circle one tile right, then a right click that takes it back:
 // two passes (events, the move rule, the tiles and sprites that changed) per iteration.

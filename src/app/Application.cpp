@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/SdlErrorReport.h"
 #include "render/Button.h"
+#include "render/GameState.h"
 #include "render/MediaStore.h"
 #include "render/ScreenManager.h"
 #include "render/Surface.h"
@@ -81,6 +82,11 @@ uint32_t SplashTimeLeft(uint32_t shownAt, uint32_t now) {
     return elapsed < kMinimumSplashMs ? kMinimumSplashMs - elapsed : 0;
 }
 
+void EndSplash(uint32_t shownAt) {
+    if (const uint32_t left = SplashTimeLeft(shownAt, TickCount())) SleepMs(left);
+    DiscardPendingEvents();
+}
+
 bool Startup() {
     SetFatalHandler(Quit);
     Library().CreateDefaultProgress();
@@ -102,12 +108,15 @@ bool Startup() {
     if (TTF_Init() == -1) ReportSdlError("Can't initialize TrueType font library.");
     StartAudio();
     SetClickSoundPlayer([] { PlaySound(ClickSound); });
-    if (const uint32_t left = SplashTimeLeft(splashShownAt, TickCount())) SleepMs(left);
+    EndSplash(splashShownAt);
     return true;
 }
 
 void RunMainLoop() {
     ScreenManager& screens = Screens();
+    // The first screen is seen before it waits for input, as every later one is: nothing may
+    // be queued to wake it (the splash's input is dropped).
+    if (screens.running) screens.Present();
     while (screens.running) {
         if (!screens.RunPass()) {
             ReportFatalError("No game state set.");

@@ -16,6 +16,10 @@ void WaitForInput();
 bool WaitForInput(uint32_t timeoutMs);
 // Waits for the next event and takes it off the queue; wake-ups do not end this wait.
 void WaitForEvent(SDL_Event* event);
+// Lets input that has already happened reach the queue, without waiting for more: for a screen
+// busy with work it does a share of each pass. In a browser this gives the page its turn, in
+// which it shows the frame last drawn and takes new input.
+void GatherInput();
 
 // Ends the wait in progress, or else the next one, without putting an event on the queue, so
 // no screen ever reads it: the pass that follows is what the caller wants. Safe from any thread

@@ -124,13 +124,16 @@ void Level::WriteLevel(std::ostream& out) const {
 
 bool Level::SaveLevel() {
     UndoAllMoves();
-    editHistory.clear();
-
     std::ostringstream text;
     WriteLevel(text);
     const bool saved = !filePath.empty() && ReplaceFile(filePath, text.str());
-    if (!saved) ReportError("Cannot save level " + filePath + ".");
-    return saved;
+    if (!saved) {
+        // The edits are not in any file, so they must stay undoable.
+        ReportError("Cannot save level " + filePath + ".");
+        return false;
+    }
+    editHistory.clear();
+    return true;
 }
 
 Level ParseLevelString(const std::string& numbers, const std::string& name,

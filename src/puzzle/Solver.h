@@ -30,6 +30,11 @@ struct SolverLimits {
     int maxMoves = 0;
 };
 
+// The game's budget for any answer a player waits for (hints, the editor's check, par): about
+// a second of searching at most, and a million states at 45 to 55 bytes each, some 55 MB at
+// the very worst, for that moment. No shipped level needs a fifth of that from its start.
+inline constexpr SolverLimits kHintLimits{1000000, 1.0};
+
 struct SolveResult {
     SolveOutcome outcome = SolveOutcome::Undecided;
     int moveCount = 0;                  // fewest moves; 0 unless Solved

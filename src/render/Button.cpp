@@ -119,35 +119,6 @@ bool Button::HandleEvent(const SDL_Event& event) {
     return false;
 }
 
-bool Button::Update() {
-    if (!visible) {
-        ShowPicture(nullptr);
-        return false;
-    }
-    const bool firstPress = !wasDown;
-    int px = 0, py = 0;
-    const bool down = (PointerState(&px, &py) & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
-    clicked = pressedInside && !down;
-    wasDown = toggled;
-    pressedInside = false;
-    hovering = false;
-    if (Inside(px, py)) {
-        pressedInside = down;
-        wasDown = down || toggled;
-        hovering = !down;
-        if (firstPress && down) PlayClickSound();
-    } else {
-        clicked = false;  // released outside: the press is cancelled
-    }
-    if (sprite) {
-        SDL_Surface* picture = normalImage.get();
-        if (pressedInside) picture = pressedImage.get();
-        if (hovering) picture = hoverImage.get();
-        sprite->picture = picture;
-    }
-    return clicked;
-}
-
 void Button::SetToggled(bool on) {
     toggled = on;
     ShowPicture(on ? pressedImage.get() : normalImage.get());

@@ -6,6 +6,7 @@
 #include "platform/FullScreen.h"
 #include "platform/SdlErrorReport.h"
 #include "render/FrameUpdate.h"
+#include "render/ScreenManager.h"
 #include "render/Surface.h"
 
 namespace qv {
@@ -62,9 +63,15 @@ EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& h
     return DrainEvents(handle);
 }
 
+EventFlow DrainEventsNow(const std::function<EventFlow(const SDL_Event&)>& handle) {
+    GatherInput();
+    return DrainEvents(handle);
+}
+
 void DiscardPendingEvents() {
     SDL_Event stale;
     while (SDL_PollEvent(&stale)) {
+        if (stale.type == SDL_QUIT) Quit();
     }
 }
 

@@ -28,7 +28,12 @@ EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& h
 EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& handle,
                              uint32_t timeoutMs);
 
-// Takes every pending event off the queue and drops it: input queued for a screen just left.
+// Hands every event already queued to `handle`, without waiting for more: for a screen busy
+// with work it does a share of each pass (a search), which must keep drawing and taking input.
+EventFlow DrainEventsNow(const std::function<EventFlow(const SDL_Event&)>& handle);
+
+// Takes every pending event off the queue and drops it: input queued for a screen just left, or
+// made during the splash. A request to quit among them still ends the game.
 void DiscardPendingEvents();
 
 }  // namespace qv

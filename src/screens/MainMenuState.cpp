@@ -128,7 +128,13 @@ void MainMenuState::Draw() {
 }
 
 void MainMenuState::HandleEvents() {
-    WaitAndDrainEvents([this](const SDL_Event& event) { return HandleEvent(event); });
+    const auto handle = [this](const SDL_Event& event) { return HandleEvent(event); };
+    if (!setPars.Pending()) {
+        WaitAndDrainEvents(handle);
+        return;
+    }
+    if (DrainEventsNow(handle) == EventFlow::Stop) return;
+    if (setPars.Step()) BuildLevelList();
 }
 
 EventFlow MainMenuState::HandleEvent(const SDL_Event& event) {

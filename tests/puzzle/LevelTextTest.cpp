@@ -207,14 +207,16 @@ TEST(LevelText, SaveAfterPlayWritesTheStartAndLoadsBack) {
     EXPECT_TRUE(loaded.SameContent(startPainted));
 }
 
-TEST(LevelText, FailedSaveReportsAndKeepsTheOldFile) {
+TEST(LevelText, FailedSaveReportsAndKeepsTheOldFileAndTheEdits) {
     TempDir dir;
     ErrorRecorder rec;
     Level level;
+    level.SetTile(At(2, 0), TileColor::Red);
     level.filePath = "missing-folder/level.txt";
     EXPECT_FALSE(level.SaveLevel());
     ASSERT_EQ(rec.boxes.size(), 1u);
     EXPECT_EQ(rec.boxes[0], (ErrorRecorder::Box{"Error", "Cannot save level missing-folder/level.txt."}));
+    EXPECT_EQ(level.editHistory.size(), 1u) << "nothing was written, so the edit can be taken back";
 
     // The target is a folder: the write succeeds but cannot replace it, and nothing is left behind.
     dir.Write("taken/inside.txt", "keep");

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "LevelTestSupport.h"
+#include "puzzle/SolveSearch.h"
 #include "puzzle/Solver.h"
 
 using namespace qv;
@@ -15,6 +18,13 @@ bool ReplaySolves(Level level, const std::vector<SolverMove>& moves) {
         if (!level.MoveShape(move.from, to.x, to.y)) return false;
     }
     return level.IsSolved();
+}
+
+// All white, 9 by 7, the shapes crossing it corner to corner.
+Level OpenWhiteBoard() {
+    std::string numbers = "9 7";
+    for (int i = 0; i < 63; ++i) numbers += " 7";
+    return BoardFrom(numbers + " 0 0 0 1 1 0 8 6 8 5 7 6");
 }
 
 TEST(Solver, MixingBoardNeedsFifteenMoves) {
@@ -64,6 +74,21 @@ TEST(Solver, LimitsGiveUndecided) {
     EXPECT_TRUE(result.solution.empty());
 }
 
+// The game runs searches a slice at a time between frames: cutting a search into the smallest
+// slices must not change its answer, and the level may be gone before it ends.
+TEST(Solver, SlicedSearchGivesTheSameAnswer) {
+    const SolveResult whole = SolveLevel(OpenWhiteBoard());
+    auto level = std::make_unique<Level>(OpenWhiteBoard());
+    SolveSearch search(*level, {});
+    level.reset();
+    int slices = 0;
+    while (!search.Advance(1e-9)) ++slices;
+    EXPECT_GT(slices, 0);
+    EXPECT_EQ(search.Result().moveCount, whole.moveCount);
+    EXPECT_EQ(search.Result().statesExplored, whole.statesExplored);
+    EXPECT_TRUE(search.Advance(1e-9));  // a finished search stays finished
+}
+
 TEST(Solver, MaxMovesLeavesOutLongerSolutions) {
     const Level level = BoardFrom(kMixingBoard);
     SolverLimits limits;
@@ -74,10 +99,7 @@ TEST(Solver, MaxMovesLeavesOutLongerSolutions) {
 }
 
 TEST(Solver, OpenWhiteBoardIsQuick) {
-    std::string numbers = "9 7";
-    for (int i = 0; i < 63; ++i) numbers += " 7";
-    numbers += " 0 0 0 1 1 0 8 6 8 5 7 6";
-    const Level level = BoardFrom(numbers);
+    const Level level = OpenWhiteBoard();
     SolverLimits limits;
     limits.maxSeconds = 20;
     const SolveResult result = SolveLevel(level, limits);

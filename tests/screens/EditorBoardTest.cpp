@@ -23,8 +23,7 @@ TEST_F(EditorBoardTest, EnteringMakesTheBoardFullSizeWithTheWhiteToolLatched) {
     EXPECT_EQ(Edited().width, 9);
     EXPECT_EQ(Edited().height, 7);
     EXPECT_TRUE(Edited().fromEditor);
-    EXPECT_EQ(editor->SavedName(), "Mine");
-    EXPECT_EQ(editor->sprites.count, 31);
+    EXPECT_EQ(editor->sprites.count, 33);
     EXPECT_TRUE(editor->ButtonFor(EditorButton::White).toggled);
     EXPECT_EQ(SDL_EnableUNICODE(-1), 1) << "name typing needs Unicode translation";
     // Orange is read before purple but shows in slot 14, after it.

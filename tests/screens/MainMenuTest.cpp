@@ -127,7 +127,7 @@ TEST_F(MainMenuTest, ALockedLevelRefusesEveryWayToPlay) {
 
 TEST_F(MainMenuTest, ALevelSolvedInParCarriesTheMark) {
     dir.Write("levels/par.txt", "3 levels/line.txt\n3 levels/twin.txt\n");
-    dir.Write("records.save", "3 levels/line.txt\n4 levels/twin.txt\n");
+    dir.Write("records.save", "3 levels/line.txt\n4 levels/twin.txt\n3 levels/mine.txt\n");
     WriteProgress({});
     SDL_Surface* mark = SDL_CreateRGBSurface(SDL_SWSURFACE, 10, 10, 32, 0xFF0000, 0xFF00, 0xFF, 0);
     SDL_FillRect(mark, nullptr, 0xC0FFEE);
@@ -141,6 +141,13 @@ TEST_F(MainMenuTest, ALevelSolvedInParCarriesTheMark) {
     };
     EXPECT_TRUE(marked(0)) << "solved in par";
     EXPECT_FALSE(marked(1)) << "one move over par";
+
+    // The player's own level gets its mark once the solver, a slice per pass, has its par.
+    Click(60, RowY(3));
+    EXPECT_TRUE(menu->WorkingOutPars());
+    for (int pass = 0; pass < 100 && menu->WorkingOutPars(); ++pass) Pass();
+    EXPECT_FALSE(menu->WorkingOutPars()) << "then the menu sleeps again";
+    EXPECT_TRUE(marked(0));
 }
 
 TEST_F(MainMenuTest, ReturnAndKeypadEnterStartPlayAndSwallowTheNextEvent) {

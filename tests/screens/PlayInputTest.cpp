@@ -187,6 +187,22 @@ TEST_F(PlayInputTest, CtrlZUndoesAndRIsRestartOnlyWithCtrlHeld) {
     EXPECT_EQ(level().Tile(1, 0), TileColor::White);
 }
 
+TEST_F(PlayInputTest, EveryQueuedClickOnTheUndoButtonTakesAMoveBack) {
+    for (SDLKey key : {SDLK_c, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_s, SDLK_RIGHT, SDLK_RIGHT})
+        KeyUp(key);
+    Pass();
+    ASSERT_EQ(level().playHistory.size(), 5u);
+    // Faster than the passes: all five clicks are queued before the screen looks.
+    for (int i = 0; i < 5; ++i) {
+        Press(50, 35);
+        Release(50, 35);
+    }
+    Pass();
+    EXPECT_TRUE(level().playHistory.empty());
+    EXPECT_EQ(circle(), (TilePos{0, 0}));
+    EXPECT_EQ(level().Tile(3, 0), TileColor::White);
+}
+
 TEST_F(PlayInputTest, RightClickWhileDraggingUndoesAndCentresThePointer) {
     // Separate passes: the screen reads the pointer as it is when the pass runs.
     Press(MidX(0), MidY(0));

@@ -157,4 +157,6 @@ void PostWakeUp() {
     Wake();
 }
 
+void GatherInput() { SDL_PumpEvents(); }
+
 }  // namespace qv

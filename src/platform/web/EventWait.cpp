@@ -112,4 +112,11 @@ void PostWakeUp() {
     WakeSoon();
 }
 
+void GatherInput() {
+    PrepareOnce();
+    // Without a turn the page would neither show what was drawn nor see any input until the
+    // busy screen is done; a zero timeout is the shortest turn it can be given.
+    SleepUntilInput(0);
+}
+
 }  // namespace qv

@@ -1,0 +1,44 @@
+#pragma once
+// One shortest-solution search that can be run a slice at a time, so a screen can keep drawing
+// and taking input while it thinks. SolveLevel runs one to the end in a single call.
+#include <cstdint>
+
+#include "puzzle/Level.h"
+#include "puzzle/MovesLeftBound.h"
+#include "puzzle/SearchQueue.h"
+#include "puzzle/Solver.h"
+#include "puzzle/StateCodec.h"
+#include "puzzle/StateTable.h"
+
+namespace qv {
+
+class SolveSearch {
+public:
+    // Copies what it needs from `level`: the level may change or go away afterwards.
+    SolveSearch(const Level& level, const SolverLimits& limits);
+
+    // Searches for at most about `sliceSeconds` (zero: to the end); true once finished. The
+    // limits' maxSeconds counts only the time spent in here, not the time between slices.
+    bool Advance(double sliceSeconds);
+    bool Finished() const { return finished_; }
+    // Complete once Finished().
+    const SolveResult& Result() const { return result_; }
+
+private:
+    void Finish(SolveOutcome outcome);
+    // Expands one state; false when the search has ended.
+    bool ExpandNext();
+
+    SolverLimits limits_;
+    StateCodec codec_;
+    ShapePositions goals_;
+    MovesLeftBound movesLeft_;
+    StateTable table_;
+    SearchQueue queue_;
+    uint32_t start_ = 0;
+    std::size_t maxStates_;
+    bool finished_ = false;
+    SolveResult result_;
+};
+
+}  // namespace qv
