@@ -21,12 +21,13 @@ SDL_Rect Intersection(const SDL_Rect& a, const SDL_Rect& b) {
                     static_cast<Uint16>(right - left), static_cast<Uint16>(bottom - top)};
 }
 
-// Whether the first sprite hides everything under it in `area`: then nothing needs clearing.
-bool FirstCovers(const Sprite& first, const SDL_Rect& area) {
-    const SDL_Surface* picture = first.picture;
+// Whether the first sprite drawn (none: null) hides everything under it in `area`: then
+// nothing needs clearing.
+bool FirstCovers(const Sprite* first, const SDL_Rect& area) {
+    const SDL_Surface* picture = first ? first->picture : nullptr;
     if (!picture || (picture->flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY)) != 0) return false;
-    return first.x <= area.x && first.y <= area.y && first.x + picture->w >= area.x + area.w &&
-           first.y + picture->h >= area.y + area.h;
+    return first->x <= area.x && first->y <= area.y && first->x + picture->w >= area.x + area.w &&
+           first->y + picture->h >= area.y + area.h;
 }
 
 }  // namespace
@@ -40,6 +41,8 @@ bool SpriteList::Shown::operator==(const Shown& other) const {
 SpriteList::SpriteList() : id_(NewDrawerId()) {}
 
 int32_t SpriteList::DrawnCount() const { return std::clamp<int32_t>(count, 0, kSpriteSlots); }
+
+const Sprite* SpriteList::FirstDrawn() const { return DrawnCount() > 0 ? &sprites[0] : nullptr; }
 
 SpriteList::Shown SpriteList::ShownOf(const Sprite& sprite) const {
     if (!sprite.picture) return Shown{};
@@ -90,8 +93,8 @@ bool SpriteList::FindChanges(const SDL_Surface* target) {
 
 void SpriteList::DrawWhole(SDL_Surface* target) {
     // Black under everything, as under a missing background; nothing older shows through.
-    if (!FirstCovers(sprites[0], SDL_Rect{0, 0, static_cast<Uint16>(target->w),
-                                          static_cast<Uint16>(target->h)}))
+    if (!FirstCovers(FirstDrawn(), SDL_Rect{0, 0, static_cast<Uint16>(target->w),
+                                            static_cast<Uint16>(target->h)}))
         SDL_FillRect(target, nullptr, 0);
     for (int32_t i = 0; i < DrawnCount(); ++i) {
         const Sprite& sprite = sprites[i];
@@ -104,7 +107,7 @@ void SpriteList::DrawWhole(SDL_Surface* target) {
 
 void SpriteList::DrawArea(SDL_Surface* target, const SDL_Rect& area) {
     SDL_Rect cleared = area;  // SDL may change the rectangle it is given
-    if (!FirstCovers(sprites[0], area)) SDL_FillRect(target, &cleared, 0);
+    if (!FirstCovers(FirstDrawn(), area)) SDL_FillRect(target, &cleared, 0);
     for (int32_t i = 0; i < DrawnCount(); ++i) {
         const Shown sprite = ShownOf(sprites[i]);
         if (!sprite.picture) continue;

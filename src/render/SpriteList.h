@@ -60,6 +60,7 @@ private:
     DamageRegion damage_;
 
     int32_t DrawnCount() const;
+    const Sprite* FirstDrawn() const;
     Shown ShownOf(const Sprite& sprite) const;
     // True when some of the display must be drawn; the areas are then in damage_.
     bool FindChanges(const SDL_Surface* target);

@@ -87,7 +87,8 @@ void EditorState::Draw() {
     }
     // The caret is the slot just past the count, drawn last while the name takes typing.
     SDL_Surface* caret = editingName ? Pictures().caret.get() : nullptr;
-    sprites.sprites[kEditorSpriteCount] = {caret, CaretX(nameLabel ? nameLabel->w : 0), kNameLabelY};
+    sprites.sprites[kEditorSpriteCount] = {caret, CaretX(nameLabel ? nameLabel->w : 0),
+                                           kNameLabelY};
     sprites.count = kEditorSpriteCount + 1;
     sprites.Draw(DisplaySurface());
     sprites.count = kEditorSpriteCount;

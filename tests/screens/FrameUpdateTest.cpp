@@ -21,8 +21,8 @@ std::vector<Uint32> DisplayPixels() {
     std::vector<Uint32> pixels;
     SDL_LockSurface(display);
     for (int y = 0; y < display->h; ++y) {
-        const auto* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(display->pixels) +
-                                                          y * display->pitch);
+        const Uint8* bytes = static_cast<const Uint8*>(display->pixels) + y * display->pitch;
+        const auto* row = reinterpret_cast<const Uint32*>(bytes);
         pixels.insert(pixels.end(), row, row + display->w);
     }
     SDL_UnlockSurface(display);
