@@ -15,6 +15,7 @@
 #include "content/LevelLibrary.h"
 #include "platform/Input.h"
 #include "puzzle/BoardCentring.h"
+#include "render/FrameUpdate.h"
 #include "render/MediaStore.h"
 #include "render/ScreenManager.h"
 #include "screens/PlayState.h"
@@ -79,16 +80,12 @@ void BM_LoadAllPictures(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadAllPictures)->Unit(benchmark::kMillisecond);
 
-// The play screen with its tile drawing opened up, to be timed on its own.
-struct TimedPlayState : PlayState {
-    using PlayState::DrawTiles;
-};
-
 // The play screen on "Mixing Colors" (first level of the set), or on `board` in its place, its
-// intro pass done.
+// intro pass done, current in the screen manager so that a pass ends as the game's do, sending
+// the window what changed.
 struct PlayScreen {
     PlacedPointer pointer;
-    std::unique_ptr<TimedPlayState> screen;
+    PlayState* screen = nullptr;
 
     explicit PlayScreen(const Level* board = nullptr) {
         World();
@@ -101,16 +98,24 @@ struct PlayScreen {
             Library().CurrentLevel().status = LevelStatus::Open;
         }
         SetInputSource(&pointer);
-        screen = std::make_unique<TimedPlayState>();
+        Screens().currentState = std::make_unique<PlayState>();
+        screen = static_cast<PlayState*>(Screens().currentState.get());
         screen->HandleEvents();  // the intro pass reads no input
-        Screens().currentState.reset();  // the intro box, if any, is not timed
+        if (Screens().savedState) Screens().CloseBox();  // the intro box, if any, is not timed
         // The right-hand section of the circle's tile.
         const TilePos circle = Library().CurrentLevel().circlePos;
         const BoardOffset offset = CentredBoardOffset(Library().CurrentLevel());
         pointer.x = kBoardX + offset.x + kTileSize * circle.x + kTileSize - 5;
         pointer.y = kBoardY + offset.y + kTileSize * circle.y + kTileSize / 2;
+        Screens().Present();  // the whole first picture
     }
-    ~PlayScreen() { SetInputSource(nullptr); }
+    ~PlayScreen() {
+        Screens().currentState.reset();
+        Screens().savedState.reset();
+        SetInputSource(nullptr);
+    }
+
+    static void Push(SDL_Event event) { SDL_PushEvent(&event); }
 
     void Click(Uint8 button) {
         for (Uint8 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
@@ -120,16 +125,23 @@ struct PlayScreen {
             event.button.button = button;
             event.button.x = static_cast<Uint16>(pointer.x);
             event.button.y = static_cast<Uint16>(pointer.y);
-            SDL_PushEvent(&event);
+            Push(event);
         }
     }
 
-    // One pass of the main loop: the screen takes the queued events, then composes the frame.
-    void Pass() {
-        screen->HandleEvents();
-        screen->Draw();
-        SDL_Flip(SDL_GetVideoSurface());
+    // The pointer moves by `dx` without a button held.
+    void Move(int dx) {
+        pointer.x += dx;
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.x = static_cast<Uint16>(pointer.x);
+        event.motion.y = static_cast<Uint16>(pointer.y);
+        Push(event);
     }
+
+    // One pass of the main loop: the screen takes the queued events, draws what changed, and
+    // the window is sent it.
+    static void Pass() { Screens().RunPass(); }
 };
 
 double ThreadCpuMs() {
@@ -162,7 +174,7 @@ void BM_HintPasses(benchmark::State& state, const Level& board) {
             longest = std::max(longest, took.count());
             ++passes;
         } while (play.screen->HintPending());
-        Screens().currentState.reset();  // a box the hint opened
+        if (Screens().savedState) Screens().CloseBox();  // a box the hint opened
     }
     state.counters["longest_pass_ms"] = longest;
     state.counters["longest_pass_cpu_ms"] = cpuLongest;
@@ -198,7 +210,7 @@ BENCHMARK_CAPTURE(BM_HintPasses, whole_budget, SealedSwapLevel())
     ->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // A left click that moves the circle one tile right, then a right click that takes it back:
-// two full passes (events, the move rule, DrawTiles, the sprite list) per iteration.
+// two passes (events, the move rule, the tiles and sprites that changed) per iteration.
 void BM_PlayScreenMoveAndUndoPasses(benchmark::State& state) {
     PlayScreen play;
     const Level& level = Library().CurrentLevel();
@@ -215,18 +227,31 @@ void BM_PlayScreenMoveAndUndoPasses(benchmark::State& state) {
 }
 BENCHMARK(BM_PlayScreenMoveAndUndoPasses)->Unit(benchmark::kMicrosecond);
 
-// The two drawing steps of a move pass on their own: the tiles onto the board surface, and
-// every sprite onto the display (the full-screen background is one of them).
-void BM_DrawTiles(benchmark::State& state) {
+// The pointer wanders within one section of the circle's tile: a pass that changes nothing.
+void BM_PlayScreenHoverPass(benchmark::State& state) {
     PlayScreen play;
-    for (auto _ : state) play.screen->DrawTiles();
+    play.Move(1);
+    play.Pass();  // the hover arrow comes
+    const uint64_t blits = Frame().Totals().blits;
+    int step = 1;
+    for (auto _ : state) {
+        play.Move(step);
+        play.Pass();
+        step = -step;
+    }
+    if (Frame().Totals().blits != blits) state.SkipWithError("hovering drew");
 }
-BENCHMARK(BM_DrawTiles)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlayScreenHoverPass)->Unit(benchmark::kMicrosecond);
 
-void BM_SpriteListDraw(benchmark::State& state) {
+// The whole picture, as a new screen or a closed box has it drawn: every sprite onto the
+// display (the full-screen background is one of them).
+void BM_WholeFrame(benchmark::State& state) {
     PlayScreen play;
-    for (auto _ : state) play.screen->sprites.Draw(SDL_GetVideoSurface());
+    for (auto _ : state) {
+        Frame().Invalidate();
+        play.screen->sprites.Draw(SDL_GetVideoSurface());
+    }
 }
-BENCHMARK(BM_SpriteListDraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WholeFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -50,7 +50,9 @@ void SetWindowIcon() {
 
 bool OpenWindow() {
     const Settings& settings = TheSettings();
-    Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
+    // One page only: screens draw just what changed onto the picture the display keeps, which
+    // a second page to flip to would not hold.
+    Uint32 flags = SDL_HWSURFACE;
     if (settings.fullscreen) flags |= SDL_FULLSCREEN;
     App().display = SDL_SetVideoMode(settings.screenWidth, settings.screenHeight,
                                      settings.screenBpp, flags);

@@ -23,6 +23,14 @@ MusicPtr OpenMusic(const std::string& path) {
     return MusicPtr(Mix_LoadMUS(path.c_str()));
 }
 
+// With music and sound both off nothing can sound: the device rests rather than mixing
+// silence.
+void RestDeviceWhenSilent() {
+    const Settings& settings = TheSettings();
+    if (!Audio().device) return;
+    Audio().device->Pause(settings.musicVolume == 0 && settings.soundVolume == 0);
+}
+
 void StartCurrentMusic() {
     Mix_VolumeMusic(MixerVolume(TheSettings().musicVolume));
     Mix_PlayMusic(Audio().music.get(), 0);  // 0: play once, the upkeep picks the next track
@@ -39,6 +47,7 @@ void StartAudio() {
     AudioSystem& audio = Audio();
     audio.device = MixerDevice::Open();
     if (!audio.device) ReportError("Could not open audio device.");
+    RestDeviceWhenSilent();
     LoadSounds();
     std::istringstream in;
     ReadRegularFile(TheSettings().playlistFile, kMaxTextFileBytes, in);
@@ -94,11 +103,13 @@ void SetMusicVolume(float volume) {
             StartCurrentMusic();
         }
     }
+    RestDeviceWhenSilent();
     Library().SaveProgress();
 }
 
 void SetSoundVolume(float volume) {
     TheSettings().soundVolume = VolumeSetting(volume);
+    RestDeviceWhenSilent();
     Library().SaveProgress();
 }
 

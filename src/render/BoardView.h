@@ -4,6 +4,7 @@
 // the pointer onto tiles and their four sections. Always works on Library().CurrentLevel().
 #include <SDL.h>
 
+#include <array>
 #include <cstdint>
 
 #include "puzzle/Types.h"
@@ -58,7 +59,7 @@ int GoalSlot(ShapeKind kind);
 
 class BoardView : public GameState {
 public:
-    SpriteList sprites;  // what the screen shows, drawn every frame
+    SpriteList sprites;  // what the screen shows
 
     BoardView();
     ~BoardView() override;
@@ -75,9 +76,11 @@ protected:
 
     // Background, board, shape and goal pictures into slots 0 and 2 to 8.
     void AttachBoardPictures();
-    // Clears the board surface, draws the tiles and places the shape and goal sprites.
+    // Clears the board surface, draws every tile and places the shape and goal sprites.
     void RenderBoard();
-    // Draws the tiles over what the board surface holds (tiles keep their places in play).
+    // Brings the board surface in line with the level: draws the tiles whose picture changed
+    // since they were drawn (all of them after the grid moved) and clears the cells that lost
+    // their tile, and tells the sprite list which parts of the board changed.
     void DrawTiles();
     void PlaceShapeSprites();
     void PlaceGoalSprites();
@@ -94,6 +97,17 @@ protected:
     void CentreOnUsedTiles();
 
     static Level& BoardLevel();
+
+private:
+    // What each cell of the board surface shows (null: nothing) and the grid offsets it was
+    // drawn at; cellsKnown is false while the surface holds no tiles drawn from the level.
+    std::array<const SDL_Surface*, kCellCount> drawnCells{};
+    int16_t drawnOffsetX = 0;
+    int16_t drawnOffsetY = 0;
+    bool cellsKnown = false;
+
+    void ClearBoardSurface();
+    void DrawCell(int column, int row, SDL_Surface* picture);
 };
 
 }  // namespace qv

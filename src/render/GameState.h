@@ -1,6 +1,6 @@
 #pragma once
-// A screen the main loop drives: it waits for and handles input, then composes its picture;
-// and the one way every screen reads its input.
+// A screen the main loop drives: it waits for and handles input, then draws what changed of
+// its picture; and the one way every screen reads its input.
 #include <SDL.h>
 
 #include <cstdint>
@@ -20,8 +20,9 @@ public:
 // touch nothing of itself.
 enum class EventFlow { Continue, Stop };
 
-// Waits until input arrives, then hands every queued event to `handle` until it says Stop.
-// Returns Stop when the handler stopped, Continue when the queue ran dry.
+// Waits until input arrives (or a wake-up, PostWakeUp), then hands every queued event to
+// `handle` until it says Stop. Returns Stop when the handler stopped, Continue when the queue
+// ran dry.
 EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& handle);
 // The same, waiting at most timeoutMs for input: for a screen with an animation to move on.
 EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& handle,

@@ -80,15 +80,18 @@ EditorState::~EditorState() {
 void EditorState::Draw() {
     UpdateCheckingLabel();
     // While a piece is dragged its sprite follows the pointer and must not be snapped back.
-    if (!dragging) RenderBoard();
-    SDL_Surface* display = DisplaySurface();
-    sprites.Draw(display);
-    SDL_Surface* caret = Pictures().caret.get();
-    if (editingName && caret && display) {
-        SDL_Rect where{static_cast<Sint16>(CaretX(nameLabel ? nameLabel->w : 0)),
-                       static_cast<Sint16>(kNameLabelY), 0, 0};
-        SDL_BlitSurface(caret, nullptr, display, &where);
+    if (!dragging) {
+        DrawTiles();
+        PlaceShapeSprites();
+        PlaceGoalSprites();
     }
+    // The caret is the slot just past the count, drawn last while the name takes typing.
+    SDL_Surface* caret = editingName ? Pictures().caret.get() : nullptr;
+    sprites.sprites[kEditorSpriteCount] = {caret, CaretX(nameLabel ? nameLabel->w : 0),
+                                           kNameLabelY};
+    sprites.count = kEditorSpriteCount + 1;
+    sprites.Draw(DisplaySurface());
+    sprites.count = kEditorSpriteCount;
 }
 
 void EditorState::UpdateCheckingLabel() {

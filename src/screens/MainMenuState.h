@@ -21,7 +21,7 @@ struct ListBox;
 
 class MainMenuState : public GameState {
 public:
-    SpriteList sprites;  // what the menu shows, drawn every frame
+    SpriteList sprites;  // what the menu shows
 
     MainMenuState();
     ~MainMenuState() override;
