@@ -1,15 +1,21 @@
-// Start-up pictures and the play screen on SDL's dummy video driver at 800 by 600.
+// Start-up pictures, the play screen and its passes while a hint is worked out, on SDL's dummy
+// video driver at 800 by 600.
 #include <SDL.h>
 #include <SDL_ttf.h>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
+#include <string>
 
 #include "BenchSupport.h"
 #include "content/LevelLibrary.h"
 #include "platform/Input.h"
 #include "puzzle/BoardCentring.h"
+#include "render/FrameUpdate.h"
 #include "render/MediaStore.h"
 #include "render/ScreenManager.h"
 #include "screens/PlayState.h"
@@ -74,33 +80,42 @@ void BM_LoadAllPictures(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadAllPictures)->Unit(benchmark::kMillisecond);
 
-// The play screen with its tile drawing opened up, to be timed on its own.
-struct TimedPlayState : PlayState {
-    using PlayState::DrawTiles;
-};
-
-// The play screen on "Mixing Colors" (first level of the set), its intro pass done.
+// The play screen on "Mixing Colors" (first level of the set), or on `board` in its place, its
+// intro pass done, current in the screen manager so that a pass ends as the game's do, sending
+// the window what changed.
 struct PlayScreen {
     PlacedPointer pointer;
-    std::unique_ptr<TimedPlayState> screen;
+    PlayState* screen = nullptr;
 
-    PlayScreen() {
+    explicit PlayScreen(const Level* board = nullptr) {
         World();
         if (!Pictures().play) LoadAllPictures();
         ResetLibrary();
         Library().SelectSet(1);
         Library().SelectLevel(0);
+        if (board) {
+            Library().CurrentLevel() = *board;
+            Library().CurrentLevel().status = LevelStatus::Open;
+        }
         SetInputSource(&pointer);
-        screen = std::make_unique<TimedPlayState>();
+        Screens().currentState = std::make_unique<PlayState>();
+        screen = static_cast<PlayState*>(Screens().currentState.get());
         screen->HandleEvents();  // the intro pass reads no input
-        Screens().currentState.reset();  // the intro box, if any, is not timed
+        if (Screens().savedState) Screens().CloseBox();  // the intro box, if any, is not timed
         // The right-hand section of the circle's tile.
         const TilePos circle = Library().CurrentLevel().circlePos;
         const BoardOffset offset = CentredBoardOffset(Library().CurrentLevel());
         pointer.x = kBoardX + offset.x + kTileSize * circle.x + kTileSize - 5;
         pointer.y = kBoardY + offset.y + kTileSize * circle.y + kTileSize / 2;
+        Screens().Present();  // the whole first picture
     }
-    ~PlayScreen() { SetInputSource(nullptr); }
+    ~PlayScreen() {
+        Screens().currentState.reset();
+        Screens().savedState.reset();
+        SetInputSource(nullptr);
+    }
+
+    static void Push(SDL_Event event) { SDL_PushEvent(&event); }
 
     void Click(Uint8 button) {
         for (Uint8 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
@@ -110,19 +125,92 @@ struct PlayScreen {
             event.button.button = button;
             event.button.x = static_cast<Uint16>(pointer.x);
             event.button.y = static_cast<Uint16>(pointer.y);
-            SDL_PushEvent(&event);
+            Push(event);
         }
     }
 
-    // One pass of the main loop: the screen takes the queued events, then composes the frame.
-    void Pass() {
-        screen->HandleEvents();
-        screen->Draw();
+    // The pointer moves by `dx` without a button held.
+    void Move(int dx) {
+        pointer.x += dx;
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.x = static_cast<Uint16>(pointer.x);
+        event.motion.y = static_cast<Uint16>(pointer.y);
+        Push(event);
     }
+
+    // One pass of the main loop: the screen takes the queued events, draws what changed, and
+    // the window is sent it.
+    static void Pass() { Screens().RunPass(); }
 };
 
+double ThreadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// H pressed, then passes until the hint is there, each timed whole (input, a slice of the
+// search, the frame, and on the last one the hint's arrow or box): the longest is the longest
+// the player could find the screen unresponsive.
+void BM_HintPasses(benchmark::State& state, const Level& board) {
+    PlayScreen play(&board);
+    double longest = 0;     // wall time: what the player sees, other processes' share included
+    double cpuLongest = 0;  // this thread's own time
+    int passes = 0;
+    for (auto _ : state) {
+        SDL_Event key{};
+        key.type = SDL_KEYUP;
+        key.key.type = SDL_KEYUP;
+        key.key.keysym.sym = SDLK_h;
+        SDL_PushEvent(&key);
+        do {
+            const auto began = std::chrono::steady_clock::now();
+            const double cpuBefore = ThreadCpuMs();
+            play.Pass();
+            cpuLongest = std::max(cpuLongest, ThreadCpuMs() - cpuBefore);
+            const std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - began;
+            longest = std::max(longest, took.count());
+            ++passes;
+        } while (play.screen->HintPending());
+        if (Screens().savedState) Screens().CloseBox();  // a box the hint opened
+    }
+    state.counters["longest_pass_ms"] = longest;
+    state.counters["longest_pass_cpu_ms"] = cpuLongest;
+    state.counters["passes"] = benchmark::Counter(passes, benchmark::Counter::kAvgIterations);
+}
+
+// The shipped level whose search stores the most states, from its start.
+const Level& LargestShippedLevel() {
+    static const Level level = [] {
+        for (const auto& [file, shipped] : ShippedLevels())
+            if (file == "levels/fourth/20.txt") return shipped;
+        std::abort();
+    }();
+    return level;
+}
+
+// The circle and the star swapped on a sealed strip, the triangle free on 45 white tiles:
+// hopeless, so the search runs out the hint's whole budget (a million states or a second of
+// searching, whichever comes first) before it gives up.
+const Level& SealedSwapLevel() {
+    static const Level level = [] {
+        std::string numbers = "9 7 7 7 0 0 0 0 0 0 0";
+        for (int i = 0; i < 9; ++i) numbers += " 0";
+        for (int i = 0; i < 45; ++i) numbers += " 7";
+        return ParseLevelString(numbers + " 0 0 1 0 0 2 1 0 0 0 8 6", "Sealed", "", "", "");
+    }();
+    return level;
+}
+
+BENCHMARK_CAPTURE(BM_HintPasses, largest_shipped, LargestShippedLevel())
+    ->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HintPasses, whole_budget, SealedSwapLevel())
+    ->Iterations(3)->Unit(benchmark::kMillisecond);
+
 // A left click that moves the circle one tile right, then a right click that takes it back:
-// two full passes (events, the move rule, DrawTiles, the sprite list) per iteration.
+// two passes (events, the move rule, the tiles and sprites that changed) per iteration.
 void BM_PlayScreenMoveAndUndoPasses(benchmark::State& state) {
     PlayScreen play;
     const Level& level = Library().CurrentLevel();
@@ -139,18 +227,31 @@ void BM_PlayScreenMoveAndUndoPasses(benchmark::State& state) {
 }
 BENCHMARK(BM_PlayScreenMoveAndUndoPasses)->Unit(benchmark::kMicrosecond);
 
-// The two drawing steps of a move pass on their own: the tiles onto the board surface, and
-// every sprite onto the display (the full-screen background is one of them).
-void BM_DrawTiles(benchmark::State& state) {
+// The pointer wanders within one section of the circle's tile: a pass that changes nothing.
+void BM_PlayScreenHoverPass(benchmark::State& state) {
     PlayScreen play;
-    for (auto _ : state) play.screen->DrawTiles();
+    play.Move(1);
+    play.Pass();  // the hover arrow comes
+    const uint64_t blits = Frame().Totals().blits;
+    int step = 1;
+    for (auto _ : state) {
+        play.Move(step);
+        play.Pass();
+        step = -step;
+    }
+    if (Frame().Totals().blits != blits) state.SkipWithError("hovering drew");
 }
-BENCHMARK(BM_DrawTiles)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlayScreenHoverPass)->Unit(benchmark::kMicrosecond);
 
-void BM_SpriteListDraw(benchmark::State& state) {
+// The whole picture, as a new screen or a closed box has it drawn: every sprite onto the
+// display (the full-screen background is one of them).
+void BM_WholeFrame(benchmark::State& state) {
     PlayScreen play;
-    for (auto _ : state) play.screen->sprites.Draw(SDL_GetVideoSurface());
+    for (auto _ : state) {
+        Frame().Invalidate();
+        play.screen->sprites.Draw(SDL_GetVideoSurface());
+    }
 }
-BENCHMARK(BM_SpriteListDraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WholeFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -8,10 +8,12 @@
 #include "platform/Clock.h"
 #include "platform/SdlErrorReport.h"
 #include "render/Button.h"
+#include "render/GameState.h"
 #include "render/MediaStore.h"
 #include "render/ScreenManager.h"
 #include "render/Surface.h"
 #include "util/ErrorReport.h"
+#include "util/ReplaceFile.h"
 
 namespace qv {
 
@@ -32,7 +34,9 @@ bool LoadSettingsFiles() {
         return false;
     }
     if (!LoadUserSettings()) {
-        ReportFatalError("Cannot load user settings.");
+        // A first start that could not write the file (a read-only or full folder) names that.
+        const std::string failure = Library().ProgressSaveFailure();
+        ReportFatalError(failure.empty() ? "Cannot load user settings." : failure);
         return false;
     }
     return true;
@@ -46,7 +50,9 @@ void SetWindowIcon() {
 
 bool OpenWindow() {
     const Settings& settings = TheSettings();
-    Uint32 flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
+    // One page only: screens draw just what changed onto the picture the display keeps, which
+    // a second page to flip to would not hold.
+    Uint32 flags = SDL_HWSURFACE;
     if (settings.fullscreen) flags |= SDL_FULLSCREEN;
     App().display = SDL_SetVideoMode(settings.screenWidth, settings.screenHeight,
                                      settings.screenBpp, flags);
@@ -79,8 +85,14 @@ uint32_t SplashTimeLeft(uint32_t shownAt, uint32_t now) {
     return elapsed < kMinimumSplashMs ? kMinimumSplashMs - elapsed : 0;
 }
 
+void EndSplash(uint32_t shownAt) {
+    if (const uint32_t left = SplashTimeLeft(shownAt, TickCount())) SleepMs(left);
+    DiscardPendingEvents();
+}
+
 bool Startup() {
     SetFatalHandler(Quit);
+    for (const std::string& folder : Library().SaveFolders()) RemoveStaleSaveTemporaries(folder);
     Library().CreateDefaultProgress();
     if (!LoadSettingsFiles()) return false;
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == -1) {
@@ -100,12 +112,15 @@ bool Startup() {
     if (TTF_Init() == -1) ReportSdlError("Can't initialize TrueType font library.");
     StartAudio();
     SetClickSoundPlayer([] { PlaySound(ClickSound); });
-    if (const uint32_t left = SplashTimeLeft(splashShownAt, TickCount())) SleepMs(left);
+    EndSplash(splashShownAt);
     return true;
 }
 
 void RunMainLoop() {
     ScreenManager& screens = Screens();
+    // The first screen is seen before it waits for input, as every later one is: nothing may
+    // be queued to wake it (the splash's input is dropped).
+    if (screens.running) screens.Present();
     while (screens.running) {
         if (!screens.RunPass()) {
             ReportFatalError("No game state set.");

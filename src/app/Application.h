@@ -24,5 +24,8 @@ void RunMainLoop();
 // of TickCount); 0 once the minimum has passed. Safe across the tick counter wrapping.
 constexpr uint32_t kMinimumSplashMs = 4000;
 uint32_t SplashTimeLeft(uint32_t shownAt, uint32_t now);
+// Keeps the splash up until its minimum has passed, then drops the keys and clicks made while
+// it showed: they were not meant for the menu. Closing the window meanwhile still quits.
+void EndSplash(uint32_t shownAt);
 
 }  // namespace qv

@@ -2,7 +2,7 @@
 
 #include <SDL_mixer.h>
 
-#include <fstream>
+#include <sstream>
 
 #include "audio/Playlist.h"
 #include "audio/Sounds.h"
@@ -10,15 +10,25 @@
 #include "content/LevelLibrary.h"
 #include "content/Settings.h"
 #include "util/ErrorReport.h"
+#include "util/RegularFile.h"
 
 namespace qv {
 
 namespace {
 
 MusicPtr OpenMusic(const std::string& path) {
-    // Without a device every open fails, as the player would expect from a silent game.
-    if (!Audio().device) return nullptr;
+    // Without a device every open fails, as the player would expect from a silent game; only a
+    // regular file can be music (a FIFO would block the open).
+    if (!Audio().device || !IsRegularFile(path)) return nullptr;
     return MusicPtr(Mix_LoadMUS(path.c_str()));
+}
+
+// With music and sound both off nothing can sound: the device rests rather than mixing
+// silence.
+void RestDeviceWhenSilent() {
+    const Settings& settings = TheSettings();
+    if (!Audio().device) return;
+    Audio().device->Pause(settings.musicVolume == 0 && settings.soundVolume == 0);
 }
 
 void StartCurrentMusic() {
@@ -37,8 +47,10 @@ void StartAudio() {
     AudioSystem& audio = Audio();
     audio.device = MixerDevice::Open();
     if (!audio.device) ReportError("Could not open audio device.");
+    RestDeviceWhenSilent();
     LoadSounds();
-    std::ifstream in(TheSettings().playlistFile);
+    std::istringstream in;
+    ReadRegularFile(TheSettings().playlistFile, kMaxTextFileBytes, in);
     audio.playlist = ReadPlaylist(in);
     ShufflePlaylist(audio.playlist);
 }
@@ -91,11 +103,13 @@ void SetMusicVolume(float volume) {
             StartCurrentMusic();
         }
     }
+    RestDeviceWhenSilent();
     Library().SaveProgress();
 }
 
 void SetSoundVolume(float volume) {
     TheSettings().soundVolume = VolumeSetting(volume);
+    RestDeviceWhenSilent();
     Library().SaveProgress();
 }
 

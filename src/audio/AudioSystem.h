@@ -36,11 +36,13 @@ void PlayMusic(const std::string& path);
 void PlayMenuMusic();
 void StopMusic();
 // Called at the start of every pass of the play screen and the editor: when the music has
-// ended, starts the next playlist track that can be opened.
+// ended, starts the next playlist track that can be opened. The end of a piece wakes the loop
+// for that pass (MixerDevice).
 void KeepMusicPlaying();
 
 // The menu's switches (0.0 off, up to 1.0): store the setting and save the progress file.
-// Switching music on again restarts the current stream from its beginning.
+// Switching music on again restarts the current stream from its beginning. With both off the
+// device is paused.
 void SetMusicVolume(float volume);
 void SetSoundVolume(float volume);
 

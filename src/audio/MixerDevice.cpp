@@ -2,12 +2,17 @@
 
 #include <SDL_mixer.h>
 
+#include "platform/EventWait.h"
+
 namespace qv {
 
 namespace {
 constexpr int kFrequency = 44100;
 constexpr int kChannels = 2;
 constexpr int kChunkSize = 1024;  // small enough that a click sounds at once
+
+// Runs on the mixer's thread (or within Mix_HaltMusic on the caller's).
+void OnMusicFinished() { PostWakeUp(); }
 }  // namespace
 
 std::unique_ptr<MixerDevice> MixerDevice::Open() {
@@ -17,9 +22,15 @@ std::unique_ptr<MixerDevice> MixerDevice::Open() {
     // library may as well stay loaded until the process ends.
     Mix_Init(MIX_INIT_OGG);
     if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kChannels, kChunkSize) < 0) return nullptr;
+    Mix_HookMusicFinished(OnMusicFinished);
     return std::unique_ptr<MixerDevice>(new MixerDevice());
 }
 
-MixerDevice::~MixerDevice() { Mix_CloseAudio(); }
+MixerDevice::~MixerDevice() {
+    Mix_HookMusicFinished(nullptr);
+    Mix_CloseAudio();
+}
+
+void MixerDevice::Pause(bool paused) { SDL_PauseAudio(paused ? 1 : 0); }
 
 }  // namespace qv

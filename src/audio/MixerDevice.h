@@ -1,5 +1,7 @@
 #pragma once
-// The open audio device: SDL_mixer's output with OGG decoding, closed when the owner goes.
+// The open audio device: SDL_mixer's output with OGG decoding, closed when the owner goes. While
+// it is open, the end of a piece of music wakes the main loop (PostWakeUp), so the playlist
+// moves on without the loop polling.
 #include <memory>
 
 namespace qv {
@@ -12,6 +14,9 @@ public:
     ~MixerDevice();
     MixerDevice(const MixerDevice&) = delete;
     MixerDevice& operator=(const MixerDevice&) = delete;
+
+    // A paused device neither decodes nor mixes: for when nothing may sound.
+    void Pause(bool paused);
 
 private:
     MixerDevice() = default;

@@ -2,7 +2,7 @@
 
 #include <SDL_mixer.h>
 
-#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "audio/AudioSystem.h"
@@ -10,6 +10,7 @@
 #include "content/Settings.h"
 #include "util/BoundedLine.h"
 #include "util/ErrorReport.h"
+#include "util/RegularFile.h"
 
 namespace qv {
 
@@ -22,7 +23,7 @@ const char* const kSoundListPath = "./sfx/sounds.txt";
 static_assert(kSoundCount <= MIX_CHANNELS, "every effect needs its own channel");
 
 ChunkPtr LoadEffect(const std::string& path) {
-    if (!Audio().device || path.empty()) return nullptr;
+    if (!Audio().device || !IsRegularFile(path)) return nullptr;
     return ChunkPtr(Mix_LoadWAV(path.c_str()));
 }
 
@@ -44,7 +45,8 @@ void PlaySound(SoundId id) {
 
 void LoadSounds() {
     // A failed read leaves the stream failed, so every later slot reports the read error too.
-    std::ifstream in(kSoundListPath);
+    std::istringstream in;
+    ReadRegularFile(kSoundListPath, kMaxTextFileBytes, in);
     std::string line;
     for (ChunkPtr& slot : Sounds()) {
         if (in.fail()) ReportError(std::string("Error reading ") + kSoundListPath + ".");

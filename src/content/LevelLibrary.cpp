@@ -1,11 +1,13 @@
 #include "content/LevelLibrary.h"
 
 #include <algorithm>
-#include <fstream>
+#include <filesystem>
+#include <sstream>
 #include <memory>
 
 #include "content/Tutorial.h"
 #include "util/BoundedLine.h"
+#include "util/RegularFile.h"
 
 namespace qv {
 
@@ -42,7 +44,8 @@ LevelStatus LevelSet::Status() const {
 LevelLibrary::LevelLibrary() {
     BuildTutorial();
     {
-        std::ifstream setList("Beta.txt");
+        std::istringstream setList;
+        ReadRegularFile("Beta.txt", kMaxTextFileBytes, setList);
         ReadSetList(setList);
     }
     LoadProgress();
@@ -128,7 +131,8 @@ void LevelLibrary::LoadCurrentSet() {
         }
         set.levelCount = tutorialCount;
     } else {
-        std::ifstream list(set.listFile);
+        std::istringstream list;
+        ReadRegularFile(set.listFile, kMaxTextFileBytes, list);
         set.levelCount = kMaxLevelsPerSet;
         for (int32_t i = 0; i < kMaxLevelsPerSet; ++i) {
             Level& level = levels[i];
@@ -163,6 +167,15 @@ std::string LevelLibrary::LevelKey(int32_t index) const {
 
 bool LevelLibrary::CurrentSetIsUsers() const {
     return currentSet != nullptr && currentSet->name == kUserSetName;
+}
+
+std::vector<std::string> LevelLibrary::SaveFolders() const {
+    std::vector<std::string> folders{"."};
+    for (int32_t s = 1; s < setCount && s < kMaxSets; ++s) {
+        const std::string folder = std::filesystem::path(sets[s].listFile).parent_path().string();
+        if (sets[s].name == kUserSetName && !folder.empty()) folders.push_back(folder);
+    }
+    return folders;
 }
 
 LevelLibrary& Library() {

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "content/LevelRecords.h"
 #include "content/MoveTable.h"
@@ -21,6 +22,10 @@ constexpr int kMaxLevelsPerSet = 20;
 
 // Where the settings bytes and level statuses are kept.
 constexpr const char kProgressFilePath[] = "./progress.save";
+// The three settings bytes and one two-byte record per level: the largest file SaveProgress
+// writes, and all that is ever read of one.
+constexpr std::size_t kProgressSettingsBytes = 3;
+constexpr std::size_t kMaxProgressBytes = kProgressSettingsBytes + 2 * kMaxSets * kMaxLevelsPerSet;
 // Line limits of "Beta.txt" and the set list files.
 constexpr std::size_t kMaxSetNameChars = 49;
 constexpr std::size_t kMaxPathChars = 254;
@@ -80,11 +85,20 @@ public:
     void LoadCurrentSet();
 
     void MarkCurrentSolved();
-    bool SaveProgress();  // false when the file could not be replaced; the old one stays
+    // Writes the progress file. Another game in the same folder may have saved since this one
+    // read it, so each level first takes the status further along of the two (solved over open
+    // over locked). False when the file could not be replaced: the old one stays, and the first
+    // failure of the run gets an error box (ProgressSaveFailure).
+    bool SaveProgress();
     void LoadProgress();
-    // The reader behind LoadProgress: the whole file, settings bytes included.
+    // The reader behind LoadProgress: the whole file, settings bytes included, at most
+    // kMaxProgressBytes of it.
     void ReadProgressRecords(std::istream& in);
+    // Writes the first-start progress file when there is none. A failure gets no box: start-up
+    // names it (ProgressSaveFailure) as the reason the game cannot start.
     void CreateDefaultProgress();
+    // "Cannot save progress." and why the last progress save failed; empty when none has.
+    std::string ProgressSaveFailure() const;
     void ReadSetList(std::istream& in);          // the "Beta.txt" reader
 
     void BuildTutorial();
@@ -93,6 +107,16 @@ public:
     // "tutorial/N" in the tutorial, else the path its set list gives.
     std::string LevelKey(int32_t index) const;
     bool CurrentSetIsUsers() const;
+    // The folders the game saves into: the working folder and that of the player's own set.
+    std::vector<std::string> SaveFolders() const;
+
+private:
+    std::string progressSaveError;  // the reason ReplaceFile gave; empty when the save worked
+    bool progressFailureShown = false;
+
+    bool WriteProgress();
+    // Raises every status to the one "./progress.save" now holds where that is further along.
+    void MergeProgressOnFile();
 };
 
 // The process-wide library, created from the working folder's files on the first call.

@@ -1,25 +1,42 @@
 // The progress half of the library: unlocking and the level records of "./progress.save".
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <utility>
 #include <vector>
 
 #include "content/LevelLibrary.h"
 #include "content/ProgressRecord.h"
 #include "content/Settings.h"
+#include "util/ErrorReport.h"
+#include "util/RegularFile.h"
 #include "util/ReplaceFile.h"
 
 namespace qv {
 
 namespace {
 
-constexpr int kSettingsBytes = 3;
-
 void OpenLockedLevels(LevelSet& set, int count) {
     for (int i = 0; i < count; ++i) {
         if (set.levelStatus[i] == LevelStatus::Locked) set.levelStatus[i] = LevelStatus::Open;
+    }
+}
+
+// Hands every record of a progress file that names a real set and level to `apply`.
+template <typename Apply>
+void ForEachProgressRecord(std::istream& in, Apply apply) {
+    // Raw bytes throughout: a status or index byte may look like whitespace. Never more than
+    // the game writes, whatever the stream would go on giving.
+    in.ignore(kProgressSettingsBytes);
+    char a = 0;
+    char b = 0;
+    for (std::size_t read = kProgressSettingsBytes;
+         read + 2 <= kMaxProgressBytes && in.get(a) && in.get(b); read += 2) {
+        const ProgressRecord record = DecodeProgressRecord(
+            {static_cast<uint8_t>(a), static_cast<uint8_t>(b)});
+        if (record.set < kMaxSets && record.level < kMaxLevelsPerSet) apply(record);
     }
 }
 
@@ -45,6 +62,20 @@ void LevelLibrary::MarkCurrentSolved() {
 }
 
 bool LevelLibrary::SaveProgress() {
+    if (WriteProgress()) return true;
+    // Progress is saved after every solved level and volume change, and the game goes on
+    // without it: one box a run says so, later failures only go to standard error.
+    if (progressFailureShown) {
+        std::cerr << "Cannot save progress: " << progressSaveError << ".\n";
+    } else {
+        progressFailureShown = true;
+        ReportError(ProgressSaveFailure());
+    }
+    return false;
+}
+
+bool LevelLibrary::WriteProgress() {
+    MergeProgressOnFile();
     const Settings& settings = TheSettings();
     std::vector<char> bytes;
     bytes.push_back(static_cast<char>(settings.musicVolume & 0xFF));
@@ -67,38 +98,46 @@ bool LevelLibrary::SaveProgress() {
         bytes.push_back(static_cast<char>(record.a));
         bytes.push_back(static_cast<char>(record.b));
     }
+    progressSaveError.clear();
+    return ReplaceFile(kProgressFilePath, std::string(bytes.begin(), bytes.end()),
+                       &progressSaveError);
+}
 
-    // No box: progress is saved after every solved level and volume change, and the game
-    // goes on without it; the player only loses this save.
-    std::string why;
-    if (!ReplaceFile(kProgressFilePath, std::string(bytes.begin(), bytes.end()), &why)) {
-        std::cerr << "Cannot save progress: " << why << ".\n";
-        return false;
-    }
-    return true;
+std::string LevelLibrary::ProgressSaveFailure() const {
+    if (progressSaveError.empty()) return {};
+    std::string why = progressSaveError;
+    why[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(why[0])));
+    return "Cannot save progress. " + why + ".";
+}
+
+void LevelLibrary::MergeProgressOnFile() {
+    std::istringstream in;
+    if (!ReadRegularFile(kProgressFilePath, kMaxProgressBytes, in)) return;
+    ForEachProgressRecord(in, [this](const ProgressRecord& record) {
+        LevelStatus& status = sets[record.set].levelStatus[record.level];
+        status = FurtherStatus(status, record.status);
+        recordsOnFile[record.set][record.level] = true;
+        // The working copies of the current set show the same.
+        if (currentSet == &sets[record.set]) levels[record.level].status = status;
+    });
 }
 
 void LevelLibrary::LoadProgress() {
-    std::ifstream in(kProgressFilePath, std::ios::binary);
-    if (in.is_open()) ReadProgressRecords(in);
+    std::istringstream in;
+    if (ReadRegularFile(kProgressFilePath, kMaxProgressBytes, in)) ReadProgressRecords(in);
 }
 
 void LevelLibrary::ReadProgressRecords(std::istream& in) {
-    // Raw bytes throughout: a status or index byte may look like whitespace.
-    in.ignore(kSettingsBytes);
-    char a = 0;
-    char b = 0;
-    while (in.get(a) && in.get(b)) {
-        const ProgressRecord record = DecodeProgressRecord(
-            {static_cast<uint8_t>(a), static_cast<uint8_t>(b)});
-        if (record.set >= kMaxSets || record.level >= kMaxLevelsPerSet) continue;
+    ForEachProgressRecord(in, [this](const ProgressRecord& record) {
         sets[record.set].levelStatus[record.level] = record.status;
         recordsOnFile[record.set][record.level] = true;
-    }
+    });
 }
 
 void LevelLibrary::CreateDefaultProgress() {
-    if (std::ifstream(kProgressFilePath, std::ios::binary).is_open()) return;
+    // Only whether it opens counts here; anything but a regular file is no progress file.
+    std::istringstream existing;
+    if (ReadRegularFile(kProgressFilePath, 0, existing)) return;
 
     Settings& settings = TheSettings();
     settings.musicVolume = 64;
@@ -112,7 +151,8 @@ void LevelLibrary::CreateDefaultProgress() {
         sets[setCount - 1].levelStatus.fill(LevelStatus::Open);
     }
 
-    SaveProgress();
+    // No box: without the file the game cannot start, and start-up names this as the reason.
+    WriteProgress();
     // The working copies must show the new statuses.
     SelectSet(currentSetIndex);
 }

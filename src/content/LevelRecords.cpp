@@ -19,17 +19,19 @@ std::optional<int> LevelRecords::Best(const std::string& key) const {
 
 bool LevelRecords::Offer(const std::string& key, int moves) {
     if (!IsTableKey(key) || moves < 0 || moves > kMaxTableMoves) return false;
-    const auto [where, added] = table.emplace(key, moves);
-    if (!added) {
-        if (where->second <= moves) return false;
-        where->second = moves;
-    }
+    MergeFile();
+    if (!KeepFewerMoves(table, key, moves)) return false;
     Save();
     return true;
 }
 
 void LevelRecords::Forget(const std::string& key) {
+    MergeFile();
     if (table.erase(key) > 0) Save();
+}
+
+void LevelRecords::MergeFile() {
+    for (const auto& [key, moves] : LoadMoveTable(path)) KeepFewerMoves(table, key, moves);
 }
 
 void LevelRecords::Save() const {

@@ -28,6 +28,9 @@ private:
     MoveTable table;
     std::string path = kRecordsFilePath;
 
+    // Another game in the same folder may have saved records since this one read the file:
+    // takes every record the file now holds where it beats the one held (or there is none).
+    void MergeFile();
     void Save() const;
 };
 

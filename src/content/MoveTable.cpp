@@ -1,11 +1,10 @@
 #include "content/MoveTable.h"
 
-#include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <limits>
+#include <sstream>
 
 #include "util/BoundedLine.h"
+#include "util/RegularFile.h"
 
 namespace qv {
 
@@ -33,26 +32,26 @@ bool ParseLine(const std::string& line, int& moves, std::string& key) {
 MoveTable ReadMoveTable(std::istream& in) {
     MoveTable table;
     std::string line;
-    while (in.good()) {
-        if (!ReadBoundedLine(in, line, kMaxMoveLineChars)) {
-            if (in.eof()) break;
-            // A line too long: skip the rest of it and read on.
-            in.clear();
-            in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-            continue;
-        }
+    bool cut = false;
+    while (in.good() && ReadCutLine(in, line, kMaxMoveLineChars, &cut)) {
         int moves = 0;
         std::string key;
-        if (!ParseLine(line, moves, key)) continue;
-        const auto [where, added] = table.emplace(key, moves);
-        if (!added) where->second = std::min(where->second, moves);
+        if (!cut && ParseLine(line, moves, key)) KeepFewerMoves(table, key, moves);
     }
     return table;
 }
 
+bool KeepFewerMoves(MoveTable& table, const std::string& key, int moves) {
+    const auto [where, added] = table.emplace(key, moves);
+    if (added) return true;
+    if (where->second <= moves) return false;
+    where->second = moves;
+    return true;
+}
+
 MoveTable LoadMoveTable(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) return {};
+    std::istringstream in;
+    if (!ReadRegularFile(path, kMaxMoveTableBytes, in)) return {};
     return ReadMoveTable(in);
 }
 

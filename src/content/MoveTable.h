@@ -13,6 +13,8 @@ using MoveTable = std::map<std::string, int>;
 
 // Longer lines are damage: no key can be longer than a set list's path.
 constexpr std::size_t kMaxMoveLineChars = 300;
+// All that is read of a table file: thousands of records, far more than there are levels.
+constexpr std::size_t kMaxMoveTableBytes = 1024 * 1024;
 // More moves than any level could sensibly take; a bigger number is damage, not a record.
 constexpr int kMaxTableMoves = 999999;
 
@@ -23,8 +25,10 @@ bool IsTableKey(const std::string& key);
 // it, no key, a number above kMaxTableMoves, a line too long). When a key comes twice the
 // smaller number counts: for records that is the better one.
 MoveTable ReadMoveTable(std::istream& in);
-// The same from a file; a missing file is an empty table.
+// The same from a file, at most kMaxMoveTableBytes of it; a missing file is an empty table.
 MoveTable LoadMoveTable(const std::string& path);
+// Takes `moves` as the key's number when it has none or a larger one; true when it did.
+bool KeepFewerMoves(MoveTable& table, const std::string& key, int moves);
 // The text ReadMoveTable reads back: one line per key, in key order.
 std::string WriteMoveTable(const MoveTable& table);
 

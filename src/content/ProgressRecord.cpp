@@ -18,4 +18,11 @@ ProgressRecord DecodeProgressRecord(ProgressBytes bytes) {
     return record;
 }
 
+LevelStatus FurtherStatus(LevelStatus a, LevelStatus b) {
+    auto rank = [](LevelStatus status) {
+        return status == LevelStatus::Solved ? 2 : status == LevelStatus::Open ? 1 : 0;
+    };
+    return rank(a) >= rank(b) ? a : b;
+}
+
 }  // namespace qv

@@ -24,4 +24,7 @@ ProgressBytes EncodeProgressRecord(int set, int level, LevelStatus status);
 // that the menu's colours and the unlocking only ever see the three real statuses.
 ProgressRecord DecodeProgressRecord(ProgressBytes bytes);
 
+// The status further along of two: Solved over Open over Locked.
+LevelStatus FurtherStatus(LevelStatus a, LevelStatus b);
+
 }  // namespace qv

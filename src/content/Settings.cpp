@@ -1,8 +1,9 @@
 #include "content/Settings.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "content/LevelLibrary.h"
+#include "util/RegularFile.h"
 
 namespace qv {
 
@@ -11,11 +12,12 @@ namespace {
 constexpr const char* kAudioFile = "./config/audio.config";
 constexpr const char* kVideoFile = "./config/video.config";
 
-// Opens `path` and hands the stream to `read`; a file that can't be opened reads as a failure.
+// Reads at most `maxBytes` of `path` and hands them to `read`; a file that can't be opened
+// reads as a failure.
 template <typename Reader>
-bool LoadFile(const char* path, std::ios::openmode mode, Reader read) {
-    std::ifstream in(path, mode);
-    return in.is_open() && read(in, TheSettings());
+bool LoadFile(const char* path, std::size_t maxBytes, Reader read) {
+    std::istringstream in;
+    return ReadRegularFile(path, maxBytes, in) && read(in, TheSettings());
 }
 
 }  // namespace
@@ -57,12 +59,12 @@ bool ReadUserSettings(std::istream& in, Settings& settings) {
     return true;
 }
 
-bool LoadAudioSettings() { return LoadFile(kAudioFile, std::ios::in, ReadAudioSettings); }
+bool LoadAudioSettings() { return LoadFile(kAudioFile, kMaxTextFileBytes, ReadAudioSettings); }
 
-bool LoadVideoSettings() { return LoadFile(kVideoFile, std::ios::in, ReadVideoSettings); }
+bool LoadVideoSettings() { return LoadFile(kVideoFile, kMaxTextFileBytes, ReadVideoSettings); }
 
 bool LoadUserSettings() {
-    return LoadFile(kProgressFilePath, std::ios::in | std::ios::binary, ReadUserSettings);
+    return LoadFile(kProgressFilePath, kMaxProgressBytes, ReadUserSettings);
 }
 
 }  // namespace qv

@@ -52,7 +52,9 @@ std::string RestoreKeptFiles(const std::string& keptRoot, const std::string& wor
     fs::recursive_directory_iterator walk(keptRoot, error);
     for (const fs::recursive_directory_iterator end; !error && walk != end; walk.increment(error)) {
         const fs::directory_entry& entry = *walk;
-        if (!entry.is_regular_file() || EndsWith(entry.path().filename().string(), ".tmp")) continue;
+        const std::string name = entry.path().filename().string();
+        // Left-overs of a copy cut off: ReplaceFile's, or the ".tmp" files earlier versions made.
+        if (!entry.is_regular_file() || IsSaveTemporary(name) || EndsWith(name, ".tmp")) continue;
         const fs::path target = fs::path(workRoot) / entry.path().lexically_relative(keptRoot);
         std::error_code copyError;
         fs::create_directories(target.parent_path(), copyError);

@@ -16,7 +16,7 @@ bool KeepFileCopy(const std::string& keptRoot, const std::string& path, const st
                   std::string* why);
 
 // Copies every kept file back over the working folder `workRoot`, making folders as needed.
-// Left-over ".tmp" files of an interrupted copy are skipped. Returns the paths that could not
+// Left-over temporary files of an interrupted copy are skipped. Returns the paths that could not
 // be put back.
 std::string RestoreKeptFiles(const std::string& keptRoot, const std::string& workRoot);
 

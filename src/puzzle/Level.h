@@ -2,6 +2,7 @@
 // One puzzle: a board of at most 9 by 7 tiles, three shapes and their goals, and the rules by
 // which shapes move and the editor changes the board.
 #include <array>
+#include <cstddef>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -10,6 +11,10 @@
 #include "puzzle/Types.h"
 
 namespace qv {
+
+// The most characters of a level file's name line and text lines that are read; the rest of a
+// longer line is skipped.
+constexpr std::size_t kMaxLevelLineChars = 255;
 
 class Level {
 public:

@@ -1,11 +1,11 @@
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <sstream>
 
 #include "puzzle/Level.h"
+#include "util/BoundedLine.h"
 #include "util/ErrorReport.h"
+#include "util/RegularFile.h"
 #include "util/ReplaceFile.h"
 
 namespace qv {
@@ -17,11 +17,10 @@ bool ReadNumber(std::istream& in, long long& value) {
 }
 
 // One line without its line end; a carriage return before the line feed belongs to the end.
-// Lines of any length are taken whole, so a long name typed in the editor loads back intact.
+// Far longer than any name the editor lets a player type, so those load back intact; the rest
+// of a longer line is skipped.
 bool ReadLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line)) return false;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
+    return ReadCutLine(in, line, kMaxLevelLineChars);
 }
 
 // Items 1 to 5 of a level text: size, tiles row by row, then circle, star, triangle and their
@@ -80,10 +79,9 @@ bool ReadBoard(Level& level, std::istream& in, const std::string* reportAs) {
 }  // namespace
 
 void Level::LoadLevel() {
-    std::ifstream in(filePath);
-    // A folder opens like a file here but holds no level: it is as missing as no file at all.
-    std::error_code ignored;
-    if (!in || std::filesystem::is_directory(filePath, ignored)) {
+    // A folder, FIFO or device holds no level: it is as missing as no file at all.
+    std::istringstream in;
+    if (!ReadRegularFile(filePath, kMaxTextFileBytes, in)) {
         ReportError("Cannot load level " + filePath + ". File not found.");
         return;
     }
@@ -124,13 +122,16 @@ void Level::WriteLevel(std::ostream& out) const {
 
 bool Level::SaveLevel() {
     UndoAllMoves();
-    editHistory.clear();
-
     std::ostringstream text;
     WriteLevel(text);
     const bool saved = !filePath.empty() && ReplaceFile(filePath, text.str());
-    if (!saved) ReportError("Cannot save level " + filePath + ".");
-    return saved;
+    if (!saved) {
+        // The edits are not in any file, so they must stay undoable.
+        ReportError("Cannot save level " + filePath + ".");
+        return false;
+    }
+    editHistory.clear();
+    return true;
 }
 
 Level ParseLevelString(const std::string& numbers, const std::string& name,

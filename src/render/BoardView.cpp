@@ -56,30 +56,53 @@ void BoardView::AttachBoardPictures() {
 }
 
 void BoardView::RenderBoard() {
-    if (boardSurface) SDL_FillRect(boardSurface.get(), nullptr, 0);
+    cellsKnown = false;
     DrawTiles();
     PlaceShapeSprites();
     PlaceGoalSprites();
 }
 
+void BoardView::ClearBoardSurface() {
+    SDL_FillRect(boardSurface.get(), nullptr, 0);
+    drawnCells.fill(nullptr);
+    drawnOffsetX = offsetX;
+    drawnOffsetY = offsetY;
+    cellsKnown = true;
+    sprites.Refresh(kBoardSlot);
+}
+
+void BoardView::DrawCell(int column, int row, SDL_Surface* picture) {
+    SDL_Rect cell{static_cast<Sint16>(offsetX + kTileSize * column),
+                  static_cast<Sint16>(offsetY + kTileSize * row), kTileSize, kTileSize};
+    const SDL_Rect changed = cell;
+    SDL_Rect cleared = cell;  // SDL clips the rectangles it is given
+    // Cleared first, so a cell whose picture is missing shows no tile rather than the old one.
+    SDL_FillRect(boardSurface.get(), &cleared, 0);
+    if (picture) SDL_BlitSurface(picture, nullptr, boardSurface.get(), &cell);
+    drawnCells[static_cast<std::size_t>(column * kMaxHeight + row)] = picture;
+    sprites.RefreshPart(kBoardSlot, changed);
+}
+
 void BoardView::DrawTiles() {
     if (!boardSurface) return;
+    if (!cellsKnown || offsetX != drawnOffsetX || offsetY != drawnOffsetY) ClearBoardSurface();
     const Level& level = BoardLevel();
     // Columns()/Rows(): a level read from bad data may claim more than the 9 by 7 array holds.
-    for (int c = 0; c < level.Columns(); ++c) {
-        for (int r = 0; r < level.Rows(); ++r) {
-            const TileColor color = level.Tile(c, r);
-            const int32_t value = static_cast<int32_t>(color);
-            if (!IsValidColor(value)) {
-                ReportError("Tile (" + std::to_string(c) + ", " + std::to_string(r) +
-                            ") has an invalid color (" + std::to_string(value) + ").");
-                continue;
+    for (int c = 0; c < kMaxWidth; ++c) {
+        for (int r = 0; r < kMaxHeight; ++r) {
+            SDL_Surface* picture = nullptr;
+            if (c < level.Columns() && r < level.Rows()) {
+                const TileColor color = level.Tile(c, r);
+                const int32_t value = static_cast<int32_t>(color);
+                if (IsValidColor(value)) {
+                    picture = TilePicture(color);
+                } else {
+                    ReportError("Tile (" + std::to_string(c) + ", " + std::to_string(r) +
+                                ") has an invalid color (" + std::to_string(value) + ").");
+                }
             }
-            SDL_Surface* picture = TilePicture(color);
-            if (!picture) continue;
-            SDL_Rect where{static_cast<Sint16>(offsetX + kTileSize * c),
-                           static_cast<Sint16>(offsetY + kTileSize * r), 0, 0};
-            SDL_BlitSurface(picture, nullptr, boardSurface.get(), &where);
+            if (drawnCells[static_cast<std::size_t>(c * kMaxHeight + r)] != picture)
+                DrawCell(c, r, picture);
         }
     }
 }
@@ -108,6 +131,7 @@ void BoardView::PlaceGoalSprites() {
 void BoardView::RenderNameLabel() {
     Sprite& slot = sprites.sprites[kNameLabelSlot];
     slot.picture = nullptr;
+    sprites.Refresh(kNameLabelSlot);
     nameLabel.reset();
     const std::string& name = BoardLevel().name;
     if (name.empty()) return;

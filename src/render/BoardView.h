@@ -4,6 +4,7 @@
 // the pointer onto tiles and their four sections. Always works on Library().CurrentLevel().
 #include <SDL.h>
 
+#include <array>
 #include <cstdint>
 
 #include "puzzle/Types.h"
@@ -28,12 +29,14 @@ constexpr int kNameLabelY = 548;
 constexpr int kBackgroundSlot = 0;
 constexpr int kNameLabelSlot = 1;
 constexpr int kBoardSlot = 2;
-constexpr int kCircleGoalSlot = 3;
-constexpr int kStarGoalSlot = 4;
-constexpr int kTriangleGoalSlot = 5;
-constexpr int kCircleSlot = 6;
-constexpr int kStarSlot = 7;
-constexpr int kTriangleSlot = 8;
+// Goals come after the shapes, so a goal's badge in its tile's corner shows over a shape
+// standing there, even over the wide ring of a selected one.
+constexpr int kCircleSlot = 3;
+constexpr int kStarSlot = 4;
+constexpr int kTriangleSlot = 5;
+constexpr int kCircleGoalSlot = 6;
+constexpr int kStarGoalSlot = 7;
+constexpr int kTriangleGoalSlot = 8;
 constexpr int kFirstScreenSlot = 9;
 
 // The four triangles a tile's diagonals cut it into; each names the direction a click there
@@ -56,7 +59,7 @@ int GoalSlot(ShapeKind kind);
 
 class BoardView : public GameState {
 public:
-    SpriteList sprites;  // what the screen shows, drawn every frame
+    SpriteList sprites;  // what the screen shows
 
     BoardView();
     ~BoardView() override;
@@ -71,11 +74,13 @@ protected:
     int32_t pointerX = 0;     // last pointer position the derived screen stored
     int32_t pointerY = 0;
 
-    // Background, board, goal and shape pictures into slots 0 and 2 to 8.
+    // Background, board, shape and goal pictures into slots 0 and 2 to 8.
     void AttachBoardPictures();
-    // Clears the board surface, draws the tiles and places the shape and goal sprites.
+    // Clears the board surface, draws every tile and places the shape and goal sprites.
     void RenderBoard();
-    // Draws the tiles over what the board surface holds (tiles keep their places in play).
+    // Brings the board surface in line with the level: draws the tiles whose picture changed
+    // since they were drawn (all of them after the grid moved) and clears the cells that lost
+    // their tile, and tells the sprite list which parts of the board changed.
     void DrawTiles();
     void PlaceShapeSprites();
     void PlaceGoalSprites();
@@ -92,6 +97,17 @@ protected:
     void CentreOnUsedTiles();
 
     static Level& BoardLevel();
+
+private:
+    // What each cell of the board surface shows (null: nothing) and the grid offsets it was
+    // drawn at; cellsKnown is false while the surface holds no tiles drawn from the level.
+    std::array<const SDL_Surface*, kCellCount> drawnCells{};
+    int16_t drawnOffsetX = 0;
+    int16_t drawnOffsetY = 0;
+    bool cellsKnown = false;
+
+    void ClearBoardSurface();
+    void DrawCell(int column, int row, SDL_Surface* picture);
 };
 
 }  // namespace qv

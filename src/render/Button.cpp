@@ -1,10 +1,11 @@
 #include "render/Button.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "platform/Input.h"
 #include "render/MediaStore.h"
 #include "util/ErrorReport.h"
+#include "util/RegularFile.h"
 
 namespace qv {
 
@@ -26,8 +27,8 @@ ClickSoundPlayer SetClickSoundPlayer(ClickSoundPlayer player) {
 
 void Button::LoadButton(const std::string& path, Sprite* slot) {
     sprite = slot;
-    std::ifstream in(path);
-    if (!in) {
+    std::istringstream in;
+    if (!ReadRegularFile(path, kMaxTextFileBytes, in)) {
         ReportError("Could not open file " + path + ".");
         return;
     }
@@ -117,35 +118,6 @@ bool Button::HandleEvent(const SDL_Event& event) {
     }
     if (toggled) ShowPicture(pressedImage.get());
     return false;
-}
-
-bool Button::Update() {
-    if (!visible) {
-        ShowPicture(nullptr);
-        return false;
-    }
-    const bool firstPress = !wasDown;
-    int px = 0, py = 0;
-    const bool down = (PointerState(&px, &py) & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
-    clicked = pressedInside && !down;
-    wasDown = toggled;
-    pressedInside = false;
-    hovering = false;
-    if (Inside(px, py)) {
-        pressedInside = down;
-        wasDown = down || toggled;
-        hovering = !down;
-        if (firstPress && down) PlayClickSound();
-    } else {
-        clicked = false;  // released outside: the press is cancelled
-    }
-    if (sprite) {
-        SDL_Surface* picture = normalImage.get();
-        if (pressedInside) picture = pressedImage.get();
-        if (hovering) picture = hoverImage.get();
-        sprite->picture = picture;
-    }
-    return clicked;
 }
 
 void Button::SetToggled(bool on) {

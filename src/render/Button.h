@@ -14,9 +14,8 @@ namespace qv {
 
 class Button {
 public:
-    bool pressedInside = false;  // polled form: left button held over the button
-    bool keyHeld = false;        // the hot key is down
-    bool loaded = false;         // the ".button" file was read; the pictures are ours
+    bool keyHeld = false;  // the hot key is down
+    bool loaded = false;   // the ".button" file was read; the pictures are ours
     bool visible = true;
     int32_t hotKey = SDLK_UNKNOWN;
     SurfacePtr normalImage;
@@ -29,18 +28,14 @@ public:
         int16_t width = 0;  // a negative size (bad data) makes an empty area
         int16_t height = 0;
     } area;
-    bool clicked = false;   // polled form: result of the last Update
-    bool wasDown = false;   // polled form: down or latched at the last Update
-    bool hovering = false;  // polled form: over the button with the left button up
-    bool toggled = false;   // latched on-state of switches and tool palettes
+    bool toggled = false;  // latched on-state of switches and tool palettes
 
     // Reads the eight fields of `path` (x, y, width, height, idle, hover and pressed picture,
     // hot key), stopping at the first one that can't be read, and shows the idle look in `slot`.
     void LoadButton(const std::string& path, Sprite* slot);
-    // Event-driven form: true when this event completes a click.
+    // True when this event completes a click. Fed every event, not polled: a click made and
+    // finished between two looks at the pointer would be lost.
     bool HandleEvent(const SDL_Event& event);
-    // Polled form: reads the pointer now; true when a press inside was released inside.
-    bool Update();
     void SetToggled(bool on);
     void Hide();
     void Show();

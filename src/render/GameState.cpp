@@ -5,6 +5,8 @@
 #include "platform/EventWait.h"
 #include "platform/FullScreen.h"
 #include "platform/SdlErrorReport.h"
+#include "render/FrameUpdate.h"
+#include "render/ScreenManager.h"
 #include "render/Surface.h"
 
 namespace qv {
@@ -19,7 +21,10 @@ bool IsFullScreenKey(const SDL_Event& event) {
 // The choice is kept in the user settings byte the game reads at start.
 void SwitchFullScreen() {
     const bool on = !DisplayIsFullScreen();
-    if (!SetFullScreen(on)) {
+    // A new video mode starts from an empty picture: the next pass draws all of it.
+    const bool switched = SetFullScreen(on);
+    Frame().Invalidate();
+    if (!switched) {
         if (!DisplaySurface()) {
             ReportFatalSdlError("Can't set the video mode.");
             return;
@@ -58,9 +63,15 @@ EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& h
     return DrainEvents(handle);
 }
 
+EventFlow DrainEventsNow(const std::function<EventFlow(const SDL_Event&)>& handle) {
+    GatherInput();
+    return DrainEvents(handle);
+}
+
 void DiscardPendingEvents() {
     SDL_Event stale;
     while (SDL_PollEvent(&stale)) {
+        if (stale.type == SDL_QUIT) Quit();
     }
 }
 

@@ -3,6 +3,7 @@
 #include <SDL_image.h>
 
 #include "platform/SdlErrorReport.h"
+#include "util/RegularFile.h"
 
 namespace qv {
 
@@ -28,7 +29,12 @@ SDL_Surface* InDisplayLayout(SDL_Surface* loaded) {
 }  // namespace
 
 SDL_Surface* LoadBitmap(const std::string& path) {
-    SDL_Surface* surface = IMG_Load(path.c_str());
+    // A FIFO would block the load and a device never end it: only regular files are pictures.
+    SDL_Surface* surface = nullptr;
+    if (IsRegularFile(path))
+        surface = IMG_Load(path.c_str());
+    else
+        SDL_SetError("Couldn't open %s", path.c_str());
     if (!surface) {
         ReportSdlError("Could not load bitmap " + path + ".");
         return nullptr;

@@ -21,6 +21,7 @@ constexpr int kFirstButtonSprite = 3;
 constexpr SDL_Color kBoxFill{205, 204, 147, 0};
 constexpr SDL_Color kTextColor{68, 68, 49, 0};
 constexpr int kTitlePoints = 15;
+constexpr int kTitleLineHeight = 18;
 constexpr int kTextPoints = 14;
 constexpr int kSmallestTextPoints = 12;  // still clear within the 15-pixel line spacing
 constexpr int kFirstLineY = 22;
@@ -77,17 +78,22 @@ void MessageBoxState::CaptureBackground() {
         ReportSdlError("Couldn't blit to background surface.");
 }
 
-void MessageBoxState::RenderTitle(const std::string& boxTitle) {
+int MessageBoxState::RenderTitle(const std::string& boxTitle) {
     FontPtr font = OpenUiFont(kTitlePoints);
-    if (!font) return;
+    if (!font) return 1;
     TTF_SetFontStyle(font.get(), TTF_STYLE_BOLD);
     // SDL_ttf refuses empty text; an untitled box (a level without a name) is not an error.
-    if (boxTitle.empty()) return;
-    SurfacePtr rendered = RenderBlended(font.get(), boxTitle, kTextColor);
-    BlitOnto(rendered.get(), box.get(), 0, 0);
+    if (boxTitle.empty()) return 1;
+    // A player's name of wide capitals can outgrow the box; it goes on below, like a text line.
+    const std::vector<std::string> lines = WrapLine(font.get(), boxTitle, kBoxWidth);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        SurfacePtr rendered = RenderBlended(font.get(), lines[k], kTextColor);
+        BlitOnto(rendered.get(), box.get(), 0, static_cast<int>(k) * kTitleLineHeight);
+    }
+    return static_cast<int>(lines.size());
 }
 
-void MessageBoxState::RenderLines(const std::string& boxText) {
+void MessageBoxState::RenderLines(const std::string& boxText, int top) {
     // The final read past the end fails with an empty line and still counts; a line too long
     // for the buffer is cut and fails the stream, hiding the rest of the text.
     std::vector<std::string> lines;
@@ -101,13 +107,19 @@ void MessageBoxState::RenderLines(const std::string& boxText) {
     lineCount = static_cast<int>(lines.size());
     FontPtr font = OpenUiFontFitting(kTextPoints, kSmallestTextPoints, lines, kBoxWidth);
     if (!font) return;
-    int y = kFirstLineY;
+    // What is still too wide at the smallest size goes on on the next line, pushing the rest
+    // (and the picture) down.
+    int y = top;
     for (const std::string& line : lines) {
-        if (!line.empty()) {
-            SurfacePtr rendered = RenderBlended(font.get(), line, kTextColor);
-            BlitOnto(rendered.get(), box.get(), 0, y);
+        const std::vector<std::string> wrapped = WrapLine(font.get(), line, kBoxWidth);
+        lineCount += static_cast<int>(wrapped.size()) - 1;
+        for (const std::string& piece : wrapped) {
+            if (!piece.empty()) {
+                SurfacePtr rendered = RenderBlended(font.get(), piece, kTextColor);
+                BlitOnto(rendered.get(), box.get(), 0, y);
+            }
+            y += kLineHeight;
         }
-        y += kLineHeight;
     }
 }
 
@@ -123,11 +135,12 @@ void MessageBoxState::ComposeBox(const std::string& boxTitle, const std::string&
     } else {
         ReportSdlError("Can't create surface for message box.");
     }
-    RenderTitle(boxTitle);
-    RenderLines(boxText);
+    // Every title line past the first moves the text and the picture down.
+    const int titleShift = (RenderTitle(boxTitle) - 1) * kTitleLineHeight;
+    RenderLines(boxText, kFirstLineY + titleShift);
     if (picture) {
         const int16_t x = static_cast<int16_t>((kBoxWidth - picture->w) / 2);
-        BlitOnto(picture, box.get(), x, kPictureTop + kPictureStep * lineCount);
+        BlitOnto(picture, box.get(), x, titleShift + kPictureTop + kPictureStep * lineCount);
     }
     sprites.sprites[kBackgroundSprite] = Sprite{background.get(), 0, 0};
     sprites.sprites[kFrameSprite] = Sprite{Pictures().message.get(), 0, 0};

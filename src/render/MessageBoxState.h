@@ -29,7 +29,8 @@ public:
     int buttonCount = 0;
     // Set while RunChoiceBox waits: then only the buttons (and their hot keys) close the box.
     bool waitsForChoice = false;
-    // Lines the text reader took, the last (empty) read included; places the picture.
+    // Lines the text reader took, the last (empty) read included, and those that wrapping a
+    // line too wide for the box added; places the picture.
     int lineCount = 0;
     // What the box says, as composed.
     std::string title;
@@ -52,8 +53,10 @@ public:
 private:
     void LoadButtons(const std::vector<std::string>& buttonFiles);
     void CaptureBackground();
-    void RenderTitle(const std::string& boxTitle);
-    void RenderLines(const std::string& boxText);
+    // Returns the lines the title took.
+    int RenderTitle(const std::string& boxTitle);
+    // The text's first line goes at `top`.
+    void RenderLines(const std::string& boxText, int top);
     // Closes the box when this event ends it; Stop when the box is gone.
     EventFlow HandleEvent(const SDL_Event& event);
 };

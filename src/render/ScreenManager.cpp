@@ -1,5 +1,6 @@
 #include "render/ScreenManager.h"
 
+#include "render/FrameUpdate.h"
 #include "render/Surface.h"
 
 namespace qv {
@@ -21,7 +22,7 @@ bool ScreenManager::RunPass() {
 void ScreenManager::Present() {
     if (!currentState) return;
     currentState->Draw();
-    if (SDL_Surface* display = DisplaySurface()) SDL_Flip(display);
+    if (SDL_Surface* display = DisplaySurface()) Frame().Show(display);
 }
 
 GameState& ScreenManager::OpenBox(std::unique_ptr<GameState> box) {

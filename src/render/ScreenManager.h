@@ -19,9 +19,10 @@ public:
 
     // One pass of the loop: HandleEvents on the current screen, then Draw on whichever screen
     // is current afterwards (so a new screen is seen once before it handles any input), then
-    // the flip. False, doing nothing, when there is no current screen.
+    // the window is sent what that changed. False, doing nothing, when there is no current
+    // screen.
     bool RunPass();
-    // Draws the current screen and shows it.
+    // Draws the current screen and sends the window what changed (nothing when nothing did).
     void Present();
 
     // Makes `box` current, parking the current screen underneath. A screen already parked

@@ -21,8 +21,8 @@ public:
     void Show(TTF_Font* font, const std::string& text, int x, int y, Align align);
 
 private:
-    Sprite* shadowSprite_ = nullptr;
-    Sprite* textSprite_ = nullptr;
+    SpriteList* sprites_ = nullptr;
+    int shadowSlot_ = 0;
     SurfacePtr shadow_;
     SurfacePtr text_;
 };

@@ -1,20 +1,152 @@
 #include "render/SpriteList.h"
 
+#include <algorithm>
+
+#include "render/FrameUpdate.h"
+
 namespace qv {
 
-void SpriteList::Draw(SDL_Surface* target) const {
-    // A count above the table size must not read past its end.
-    for (int32_t i = 0; i < count && i < kSpriteSlots; ++i) {
+namespace {
+
+// Past this many parts a whole refresh of the slot is as good.
+constexpr std::size_t kMostParts = 64;
+
+SDL_Rect Intersection(const SDL_Rect& a, const SDL_Rect& b) {
+    const int left = std::max<int>(a.x, b.x);
+    const int top = std::max<int>(a.y, b.y);
+    const int right = std::min(a.x + a.w, b.x + b.w);
+    const int bottom = std::min(a.y + a.h, b.y + b.h);
+    if (left >= right || top >= bottom) return SDL_Rect{0, 0, 0, 0};
+    return SDL_Rect{static_cast<Sint16>(left), static_cast<Sint16>(top),
+                    static_cast<Uint16>(right - left), static_cast<Uint16>(bottom - top)};
+}
+
+// Whether the first sprite drawn (none: null) hides everything under it in `area`: then
+// nothing needs clearing.
+bool FirstCovers(const Sprite* first, const SDL_Rect& area) {
+    const SDL_Surface* picture = first ? first->picture : nullptr;
+    if (!picture || (picture->flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY)) != 0) return false;
+    return first->x <= area.x && first->y <= area.y && first->x + picture->w >= area.x + area.w &&
+           first->y + picture->h >= area.y + area.h;
+}
+
+}  // namespace
+
+bool SpriteList::Shown::operator==(const Shown& other) const {
+    return picture == other.picture && bounds.x == other.bounds.x &&
+           bounds.y == other.bounds.y && bounds.w == other.bounds.w &&
+           bounds.h == other.bounds.h;
+}
+
+SpriteList::SpriteList() : id_(NewDrawerId()) {}
+
+int32_t SpriteList::DrawnCount() const { return std::clamp<int32_t>(count, 0, kSpriteSlots); }
+
+const Sprite* SpriteList::FirstDrawn() const { return DrawnCount() > 0 ? &sprites[0] : nullptr; }
+
+SpriteList::Shown SpriteList::ShownOf(const Sprite& sprite) const {
+    if (!sprite.picture) return Shown{};
+    return Shown{sprite.picture,
+                 SDL_Rect{static_cast<Sint16>(sprite.x), static_cast<Sint16>(sprite.y),
+                          static_cast<Uint16>(sprite.picture->w),
+                          static_cast<Uint16>(sprite.picture->h)}};
+}
+
+void SpriteList::Draw(SDL_Surface* target) {
+    if (!target) return;
+    FrameUpdate& frame = Frame();
+    bool whole = frame.TakeOver(id_, target);
+    if (!whole) {
+        if (!FindChanges(target)) {
+            Remember();
+            return;
+        }
+        // A display that flips between two pages holds a picture older than the last one.
+        // Past half of it, one pass over every picture costs less than many small ones.
+        whole = (target->flags & SDL_DOUBLEBUF) != 0 ||
+                damage_.PixelCount() * 2 > int64_t{target->w} * target->h;
+    }
+    if (whole) {
+        DrawWhole(target);
+        frame.AddWhole();
+    } else {
+        for (const SDL_Rect& area : damage_.Areas()) {
+            DrawArea(target, area);
+            frame.Add(area);
+        }
+    }
+    Remember();
+}
+
+bool SpriteList::FindChanges(const SDL_Surface* target) {
+    damage_.Reset(target->w, target->h);
+    const int32_t slots = std::max(DrawnCount(), shownCount_);
+    for (int32_t i = 0; i < slots; ++i) {
+        const Shown now = i < DrawnCount() ? ShownOf(sprites[i]) : Shown{};
+        if (now == shown_[i] && !refreshed_[i]) continue;
+        damage_.Add(shown_[i].bounds);
+        damage_.Add(now.bounds);
+    }
+    for (const SDL_Rect& part : parts_) damage_.Add(part);
+    return !damage_.Empty();
+}
+
+void SpriteList::DrawWhole(SDL_Surface* target) {
+    // Black under everything, as under a missing background; nothing older shows through.
+    if (!FirstCovers(FirstDrawn(), SDL_Rect{0, 0, static_cast<Uint16>(target->w),
+                                            static_cast<Uint16>(target->h)}))
+        SDL_FillRect(target, nullptr, 0);
+    for (int32_t i = 0; i < DrawnCount(); ++i) {
         const Sprite& sprite = sprites[i];
         if (!sprite.picture) continue;
         SDL_Rect where{static_cast<Sint16>(sprite.x), static_cast<Sint16>(sprite.y), 0, 0};
         SDL_BlitSurface(sprite.picture, nullptr, target, &where);
+        Frame().CountBlit();
     }
+}
+
+void SpriteList::DrawArea(SDL_Surface* target, const SDL_Rect& area) {
+    SDL_Rect cleared = area;  // SDL may change the rectangle it is given
+    if (!FirstCovers(FirstDrawn(), area)) SDL_FillRect(target, &cleared, 0);
+    for (int32_t i = 0; i < DrawnCount(); ++i) {
+        const Shown sprite = ShownOf(sprites[i]);
+        if (!sprite.picture) continue;
+        const SDL_Rect overlap = Intersection(area, sprite.bounds);
+        if (overlap.w == 0) continue;
+        SDL_Rect from{static_cast<Sint16>(overlap.x - sprite.bounds.x),
+                      static_cast<Sint16>(overlap.y - sprite.bounds.y), overlap.w, overlap.h};
+        SDL_Rect where{overlap.x, overlap.y, 0, 0};
+        SDL_BlitSurface(sprites[i].picture, &from, target, &where);
+        Frame().CountBlit();
+    }
+}
+
+void SpriteList::Remember() {
+    shownCount_ = DrawnCount();
+    for (int32_t i = 0; i < kSpriteSlots; ++i)
+        shown_[i] = i < shownCount_ ? ShownOf(sprites[i]) : Shown{};
+    refreshed_.reset();
+    parts_.clear();
 }
 
 void SpriteList::Clear() {
     sprites.fill(Sprite{});
     count = 0;
+}
+
+void SpriteList::Refresh(int slot) {
+    if (slot >= 0 && slot < kSpriteSlots) refreshed_.set(static_cast<std::size_t>(slot));
+}
+
+void SpriteList::RefreshPart(int slot, const SDL_Rect& part) {
+    if (slot < 0 || slot >= kSpriteSlots) return;
+    if (parts_.size() == kMostParts) {
+        Refresh(slot);
+        return;
+    }
+    const Sprite& sprite = sprites[static_cast<std::size_t>(slot)];
+    parts_.push_back(SDL_Rect{static_cast<Sint16>(sprite.x + part.x),
+                              static_cast<Sint16>(sprite.y + part.y), part.w, part.h});
 }
 
 }  // namespace qv

@@ -1,9 +1,14 @@
 #pragma once
-// The fixed table of pictures with positions that each screen fills and draws every frame.
+// The fixed table of pictures with positions that each screen fills, and draws on the display
+// every pass; only what changed since its last draw there is drawn again.
 #include <SDL.h>
 
 #include <array>
+#include <bitset>
 #include <cstdint>
+#include <vector>
+
+#include "render/DamageRegion.h"
 
 namespace qv {
 
@@ -16,14 +21,52 @@ struct Sprite {
 
 constexpr int kSpriteSlots = 100;
 
-struct SpriteList {
+class SpriteList {
+public:
     std::array<Sprite, kSpriteSlots> sprites{};
     int32_t count = 0;  // leading slots that are drawn
 
-    // Blits the first `count` slots in order; null pictures are skipped.
-    void Draw(SDL_Surface* target) const;
+    SpriteList();
+    SpriteList(const SpriteList&) = delete;
+    SpriteList& operator=(const SpriteList&) = delete;
+
+    // Blits the first `count` slots in order (null pictures are skipped) where the picture
+    // differs from the list's last draw on `target`: slots whose picture or place changed, and
+    // what Refresh and RefreshPart named. Everything when another list (or nothing) drew last
+    // on it. Each area drawn is noted for FrameUpdate::Show; nothing changed, nothing is drawn.
+    void Draw(SDL_Surface* target);
     // Empties every slot and sets the count to 0.
     void Clear();
+
+    // The picture in `slot` was drawn anew in place, or replaced by one that may sit at the
+    // freed one's address: an unchanged pointer does not mean an unchanged picture.
+    void Refresh(int slot);
+    // Only this part of the picture in `slot` (in the picture's own pixels) was drawn anew.
+    void RefreshPart(int slot, const SDL_Rect& part);
+
+private:
+    // A slot as it was last drawn; the picture is only compared, never read: it may be freed.
+    struct Shown {
+        const SDL_Surface* picture = nullptr;
+        SDL_Rect bounds{};
+        bool operator==(const Shown& other) const;
+    };
+
+    uint64_t id_;
+    std::array<Shown, kSpriteSlots> shown_{};
+    int32_t shownCount_ = 0;
+    std::bitset<kSpriteSlots> refreshed_;
+    std::vector<SDL_Rect> parts_;  // RefreshPart's areas, on the display
+    DamageRegion damage_;
+
+    int32_t DrawnCount() const;
+    const Sprite* FirstDrawn() const;
+    Shown ShownOf(const Sprite& sprite) const;
+    // True when some of the display must be drawn; the areas are then in damage_.
+    bool FindChanges(const SDL_Surface* target);
+    void DrawWhole(SDL_Surface* target);
+    void DrawArea(SDL_Surface* target, const SDL_Rect& area);
+    void Remember();
 };
 
 }  // namespace qv

@@ -1,5 +1,7 @@
 #include "render/Text.h"
 
+#include <algorithm>
+
 #include "platform/FontLocator.h"
 #include "platform/SdlErrorReport.h"
 
@@ -14,6 +16,8 @@ FontPtr OpenUiFont(int points) {
 
 namespace {
 
+std::string Shown(const std::string& text) { return text.substr(0, kMaxRenderedChars); }
+
 SurfacePtr Checked(SDL_Surface* rendered) {
     if (!rendered) ReportSdlError("Can't render text.");
     return SurfacePtr(rendered);
@@ -26,7 +30,7 @@ SurfacePtr RenderBlended(TTF_Font* font, const std::string& text, SDL_Color colo
         SDL_SetError("No font");
         return Checked(nullptr);
     }
-    return Checked(TTF_RenderText_Blended(font, text.c_str(), color));
+    return Checked(TTF_RenderText_Blended(font, Shown(text).c_str(), color));
 }
 
 SurfacePtr RenderShaded(TTF_Font* font, const std::string& text, SDL_Color foreground,
@@ -35,18 +39,21 @@ SurfacePtr RenderShaded(TTF_Font* font, const std::string& text, SDL_Color foreg
         SDL_SetError("No font");
         return Checked(nullptr);
     }
-    return Checked(TTF_RenderText_Shaded(font, text.c_str(), foreground, background));
+    return Checked(TTF_RenderText_Shaded(font, Shown(text).c_str(), foreground, background));
+}
+
+int TextWidth(TTF_Font* font, const std::string& text) {
+    int w = 0;
+    int h = 0;
+    if (!font || text.empty() || TTF_SizeText(font, Shown(text).c_str(), &w, &h) != 0) return 0;
+    return w;
 }
 
 namespace {
 
 int WidestLine(TTF_Font* font, const std::vector<std::string>& lines) {
     int widest = 0;
-    for (const std::string& line : lines) {
-        int w = 0;
-        int h = 0;
-        if (!line.empty() && TTF_SizeText(font, line.c_str(), &w, &h) == 0 && w > widest) widest = w;
-    }
+    for (const std::string& line : lines) widest = std::max(widest, TextWidth(font, line));
     return widest;
 }
 
@@ -61,6 +68,26 @@ FontPtr OpenUiFontFitting(int points, int smallest, const std::vector<std::strin
         if (!font || WidestLine(font.get(), lines) <= width) return font;
     }
     return OpenUiFont(smallest);
+}
+
+std::vector<std::string> WrapLine(TTF_Font* font, const std::string& line, int width) {
+    std::vector<std::string> wrapped;
+    std::string::size_type start = 0;
+    do {
+        // The longest run of whole words from `start` that fits; at least one word.
+        std::string::size_type end = line.find(' ', line.find_first_not_of(' ', start));
+        if (end == std::string::npos) end = line.size();
+        while (end < line.size()) {
+            std::string::size_type next = line.find(' ', line.find_first_not_of(' ', end));
+            if (next == std::string::npos) next = line.size();
+            if (TextWidth(font, line.substr(start, next - start)) > width) break;
+            end = next;
+        }
+        wrapped.push_back(line.substr(start, end - start));
+        // The blanks at a break would only push the next line to the right.
+        start = line.find_first_not_of(' ', end);
+    } while (start != std::string::npos);
+    return wrapped;
 }
 
 }  // namespace qv

@@ -7,8 +7,17 @@ std::string SolvableTitle(int moves) {
 }
 
 LevelCheck CheckLevel(const Level& level, const SolverLimits& limits) {
+    return CheckFrom(SolveLevel(level, limits));
+}
+
+bool SamePuzzle(const Level& a, const Level& b) {
+    Level renamed = b;
+    renamed.name = a.name;
+    return a.SameContent(renamed);
+}
+
+LevelCheck CheckFrom(const SolveResult& result) {
     LevelCheck check;
-    const SolveResult result = SolveLevel(level, limits);
     check.outcome = result.outcome;
     switch (result.outcome) {
     case SolveOutcome::Solved:

@@ -1,7 +1,7 @@
 #pragma once
 // The editor's solvability check: whether the level as it stands can be solved, and in how few
-// moves, told as a message box. It solves within the game's fixed budget, so a wide-open level
-// gets "gave up" after a moment instead of freezing the editor.
+// moves, told as a message box. It solves within the game's fixed budget, a slice per pass, so a
+// wide-open level gets "gave up" after a moment and the editor never freezes meanwhile.
 #include <string>
 
 #include "puzzle/Level.h"
@@ -26,8 +26,13 @@ struct LevelCheck {
     std::string text;
 };
 
-// Only reads `level`: its layout, name and histories stay as they are.
+// Only reads `level`: its layout, name and histories stay as they are. Searches to the end in
+// one go; the editor runs the same search in slices and reads it with CheckFrom.
 LevelCheck CheckLevel(const Level& level, const SolverLimits& limits = kHintLimits);
+// The answer a finished search from the level's start gives.
+LevelCheck CheckFrom(const SolveResult& result);
+// Whether two levels are the same puzzle, whatever their names: what a check or par is about.
+bool SamePuzzle(const Level& a, const Level& b);
 
 // "Solvable in 1 move", "Solvable in 12 moves".
 std::string SolvableTitle(int moves);

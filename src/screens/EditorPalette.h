@@ -32,7 +32,9 @@ struct EditorButtonFile {
 // In the order the files are read (which is not the order of the slots).
 extern const std::array<EditorButtonFile, kEditorButtonCount> kEditorButtonFiles;
 
-constexpr int kEditorSpriteCount = 31;
+// After the buttons' slots, the shadow of the "checking..." label, then its text.
+constexpr int kCheckingShadowSlot = 31;
+constexpr int kEditorSpriteCount = 33;
 
 struct ToolChoice {
     ToolKind kind = ToolKind::Color;

@@ -34,6 +34,11 @@ constexpr int32_t kClickTravel = 2;
 constexpr int kGoalGrip = 20;
 // Half of a goal marker: a dragged goal is centred on the pointer.
 constexpr int kGoalHalf = 10;
+// "checking..." sits on the panel between the shift buttons and the undo and play buttons,
+// lined up with them.
+constexpr int kCheckingX = 14;
+constexpr int kCheckingY = 361;
+constexpr char kCheckingText[] = "checking...";
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
 
@@ -47,18 +52,16 @@ bool CtrlHeld(const SDL_KeyboardEvent& key) {
 
 EditorState::EditorState() {
     Level& level = BoardLevel();
-    // Still set when the play screen brings us back from a trial: the name to put back on
-    // Discard is then the one of the last save or of entry, which the baseline holds.
-    const bool backFromTrial = level.fromEditor;
     level.width = kMaxWidth;
     level.height = kMaxHeight;
     level.fromEditor = true;
-    savedName = backFromTrial ? EditorBaseline().name : level.name;
 
     RenderNameLabel();
     AttachBoardPictures();
     sprites.sprites[kBackgroundSlot].picture = Pictures().editor.get();
     sprites.count = kEditorSpriteCount;
+    labelFont = OpenUiFont(14);
+    checkingLabel.Attach(sprites, kCheckingShadowSlot);
     PlaceGoalSprites();
     PlaceShapeSprites();
     DrawTiles();
@@ -75,25 +78,47 @@ EditorState::~EditorState() {
 }
 
 void EditorState::Draw() {
+    UpdateCheckingLabel();
     // While a piece is dragged its sprite follows the pointer and must not be snapped back.
-    if (!dragging) RenderBoard();
-    SDL_Surface* display = DisplaySurface();
-    sprites.Draw(display);
-    SDL_Surface* caret = Pictures().caret.get();
-    if (editingName && caret && display) {
-        SDL_Rect where{static_cast<Sint16>(CaretX(nameLabel ? nameLabel->w : 0)),
-                       static_cast<Sint16>(kNameLabelY), 0, 0};
-        SDL_BlitSurface(caret, nullptr, display, &where);
+    if (!dragging) {
+        DrawTiles();
+        PlaceShapeSprites();
+        PlaceGoalSprites();
     }
+    // The caret is the slot just past the count, drawn last while the name takes typing.
+    SDL_Surface* caret = editingName ? Pictures().caret.get() : nullptr;
+    sprites.sprites[kEditorSpriteCount] = {caret, CaretX(nameLabel ? nameLabel->w : 0),
+                                           kNameLabelY};
+    sprites.count = kEditorSpriteCount + 1;
+    sprites.Draw(DisplaySurface());
+    sprites.count = kEditorSpriteCount;
+}
+
+void EditorState::UpdateCheckingLabel() {
+    if (Checking() == checkingShown) return;
+    checkingShown = Checking();
+    checkingLabel.Show(labelFont.get(), checkingShown ? kCheckingText : "", kCheckingX,
+                       kCheckingY, ShadowLabel::Align::Left);
 }
 
 void EditorState::HandleEvents() {
     KeepMusicPlaying();
-    WaitAndDrainEvents([this](const SDL_Event& event) {
+    const auto handle = [this](const SDL_Event& event) {
         if (HandleEvent(event) == EventFlow::Stop) return EventFlow::Stop;
         SleepMs(kEventPauseMs);
         return EventFlow::Continue;
-    });
+    };
+    // A gesture pauses the check: the box with its answer would take the release the gesture
+    // waits for.
+    const bool busy = Checking() && !dragging && !painting;
+    const EventFlow flow = busy ? DrainEventsNow(handle) : WaitAndDrainEvents(handle);
+    if (flow == EventFlow::Stop || !Checking() || dragging || painting) return;
+    // After the input: an edit made meanwhile leaves the answer about a level no longer there.
+    if (!SamePuzzle(BoardLevel(), checkedLevel)) {
+        checkSearch.Cancel();
+        return;
+    }
+    StepCheck();
 }
 
 EventFlow EditorState::HandleEvent(const SDL_Event& event) {
@@ -186,7 +211,7 @@ EventFlow EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
             editingName = false;
             break;
         }
-        // Out without asking; the name stays as typed.
+        // Out without asking: like Discard, but without the question.
         ReturnToMenu();
         return EventFlow::Stop;
     case SDLK_s:
@@ -199,9 +224,8 @@ EventFlow EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
         if (ctrl) BoardLevel().UndoEdit();
         break;
     case SDLK_k:
-        if (!ctrl) break;
-        ShowCheck();
-        return EventFlow::Stop;
+        if (ctrl) StartCheck();
+        break;
     case SDLK_l:
         if (!ctrl) break;
         ShareLevel();
@@ -322,11 +346,8 @@ bool EditorState::Save(bool confirm) {
         return false;
     }
     // A new name leaves the puzzle as it was; anything else makes its record and par stale.
-    Level before = EditorBaseline();
-    before.name = level.name;
-    const bool puzzleChanged = !level.SameContent(before);
+    const bool puzzleChanged = !SamePuzzle(level, EditorBaseline());
     if (!level.SaveLevel()) return false;
-    savedName = level.name;
     EditorBaseline() = level;
     if (puzzleChanged) {
         LevelLibrary& library = Library();
@@ -338,9 +359,20 @@ bool EditorState::Save(bool confirm) {
     return true;
 }
 
-void EditorState::ShowCheck() {
+void EditorState::StartCheck() {
+    // Asked again for the same puzzle: the answer is on its way. Its first slice comes at the
+    // end of this pass, so a small level's answer shows at once.
+    if (Checking() && SamePuzzle(BoardLevel(), checkedLevel)) return;
     // Solved as it stands, 9 by 7 as the play screen will play it; the level is only read.
-    const LevelCheck check = CheckLevel(BoardLevel());
+    checkedLevel = BoardLevel();
+    checkSearch.Start(checkedLevel);
+}
+
+void EditorState::StepCheck() {
+    if (!checkSearch.Step()) return;
+    const LevelCheck check = CheckFrom(checkSearch.Result());
+    // The box keeps a picture of the screen beneath it, which has stopped checking.
+    Draw();
     OpenBox(check.title, check.text);
 }
 
@@ -373,20 +405,22 @@ EventFlow EditorState::Leave() {
         // A save that failed has been reported; staying keeps the work on screen.
         if (Save(false)) ReturnToMenu();
         break;
-    case AnswerDiscard:
-        level.name = savedName;
-        ReturnToMenu();
-        break;
+    case AnswerDiscard: ReturnToMenu(); break;
     case AnswerCancel: break;
-    default: ReportError("Illegal dialog box result."); break;
+    default: break;  // no answer: the game is quitting, and ends quietly with the question up
     }
     return EventFlow::Stop;
 }
 
 void EditorState::ReturnToMenu() {
+    // Only a save keeps changes: the menu, the next Edit and the next save all start from the
+    // level as it was opened or last saved, a failed save's edits and a typed name included.
+    // A trial may have solved the level meanwhile; that stays.
     Level& level = BoardLevel();
+    const LevelStatus status = level.status;
+    level = EditorBaseline();
+    level.status = status;
     level.fromEditor = false;
-    level.UndoAllEdits();
     SwitchToMainMenu();
 }
 

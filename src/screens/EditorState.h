@@ -10,9 +10,13 @@
 
 #include "puzzle/Types.h"
 #include "render/BoardView.h"
+#include "puzzle/Level.h"
 #include "render/Button.h"
+#include "render/ShadowLabel.h"
+#include "render/Text.h"
 #include "screens/EditorBaseline.h"
 #include "screens/EditorPalette.h"
+#include "screens/SlicedSolve.h"
 
 namespace qv {
 
@@ -48,10 +52,11 @@ public:
     void Draw() override;
 
     // What the player sees of the editor besides its sprites: whether typed keys go to the name
-    // (the caret shows), the name Discard puts back, and each button's look.
+    // (the caret shows), and each button's look.
     bool EditingName() const { return editingName; }
-    const std::string& SavedName() const { return savedName; }
     const Button& ButtonFor(EditorButton which) const { return buttons[Index(which)]; }
+    // Ctrl+K's check still being worked out ("checking..." shows).
+    bool Checking() const { return checkSearch.Running(); }
 
 private:
     TileColor selectedColor = TileColor::White;
@@ -59,13 +64,18 @@ private:
     ShapeKind selectedGoal = ShapeKind::Circle;
     ToolKind toolKind = ToolKind::Color;
     bool editingName = false;
-    std::string savedName;  // the name at entry or the last save; Discard puts it back
     ShapeKind dragPiece = ShapeKind::Circle;
     bool dragging = false;
     bool draggingGoal = false;
     bool painting = false;      // the press found no piece, so motion paints
     int32_t pointerTravel = 0;  // |dx| + |dy| since the last button press
     std::array<Button, kEditorButtonCount> buttons;
+    // The check runs a slice per pass, on the puzzle as it was when asked; an edit drops it.
+    SlicedSolve checkSearch;
+    Level checkedLevel;
+    FontPtr labelFont;
+    ShadowLabel checkingLabel;
+    bool checkingShown = false;  // what checkingLabel shows
 
     Button& PaletteButton(EditorButton which) { return buttons[Index(which)]; }
 
@@ -87,15 +97,19 @@ private:
     void SetName(std::string name);
     // Writes the level; on success takes the new baseline and, when asked, shows the notice.
     bool Save(bool confirm);
-    // Ctrl+K: whether the level can be solved, and in how few moves, in a message box.
-    void ShowCheck();
+    // Ctrl+K: whether the level can be solved, and in how few moves, in a message box once the
+    // solver knows, a slice per pass.
+    void StartCheck();
+    void StepCheck();
+    void UpdateCheckingLabel();
     // Ctrl+L: hands the player a link that opens the level as it stands, and says so in a box.
     void ShareLevel();
     // Ends any gesture and shows a notice; the box becomes current.
     void OpenBox(const std::string& title, const std::string& text);
     // The Exit button: straight out when nothing changed, otherwise the save question.
     EventFlow Leave();
-    // Out to the main menu with the recorded edits taken back; the screen is gone afterwards.
+    // Out to the main menu with the library's level back as last opened or saved; the screen
+    // is gone afterwards.
     void ReturnToMenu();
 };
 

@@ -1,33 +1,49 @@
 #include "screens/LevelPar.h"
 
+#include <string>
+
 #include "content/LevelLibrary.h"
-#include "screens/PlayHint.h"
 
 namespace qv {
 
-std::optional<int> WorkOutPar(const Level& level) {
+void StartParSearch(SlicedSolve& search, const Level& level) {
     Level start = level;
     start.UndoAllMoves();
-    const SolveResult result = SolveLevel(start, kHintLimits);
+    search.Start(start);
+}
+
+std::optional<int> ParFound(const SolveResult& result) {
     if (result.outcome != SolveOutcome::Solved) return std::nullopt;
     return result.moveCount;
 }
 
+namespace {
+
+// The key level `index` of the current set is known by; empty when there is no such level.
+std::string KeyOf(int32_t index) {
+    if (index < 0 || index >= kMaxLevelsPerSet) return {};
+    return Library().LevelKey(index);
+}
+
+}  // namespace
+
 std::optional<int> CurrentSetPar(int32_t index) {
-    LevelLibrary& library = Library();
-    if (index < 0 || index >= kMaxLevelsPerSet) return std::nullopt;
-    const std::string key = library.LevelKey(index);
+    const LevelLibrary& library = Library();
+    const std::string key = KeyOf(index);
     if (key.empty()) return std::nullopt;
+    const MoveTable& table = library.shippedPar;
     if (!library.CurrentSetIsUsers()) {
-        const auto found = library.shippedPar.find(key);
-        if (found == library.shippedPar.end()) return std::nullopt;
-        return found->second;
+        const auto found = table.find(key);
+        return found == table.end() ? std::nullopt : std::optional<int>(found->second);
     }
     const auto known = library.workedOutPar.find(key);
-    if (known != library.workedOutPar.end()) return known->second;
-    const std::optional<int> par = WorkOutPar(library.levels[index]);
-    library.workedOutPar[key] = par;
-    return par;
+    return known == library.workedOutPar.end() ? std::nullopt : known->second;
+}
+
+bool SetParUnknown(int32_t index) {
+    const LevelLibrary& library = Library();
+    const std::string key = KeyOf(index);
+    return !key.empty() && library.CurrentSetIsUsers() && !library.workedOutPar.count(key);
 }
 
 }  // namespace qv

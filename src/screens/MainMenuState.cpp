@@ -128,7 +128,13 @@ void MainMenuState::Draw() {
 }
 
 void MainMenuState::HandleEvents() {
-    WaitAndDrainEvents([this](const SDL_Event& event) { return HandleEvent(event); });
+    const auto handle = [this](const SDL_Event& event) { return HandleEvent(event); };
+    if (!setPars.Pending()) {
+        WaitAndDrainEvents(handle);
+        return;
+    }
+    if (DrainEventsNow(handle) == EventFlow::Stop) return;
+    if (setPars.Step()) BuildLevelList();
 }
 
 EventFlow MainMenuState::HandleEvent(const SDL_Event& event) {
@@ -288,6 +294,7 @@ void MainMenuState::BuildSetList() {
     BuildList(setListSurface, kSetList, kSetListBackground,
               "Can't create surface for Application.CurrentLevel set list.",
               "Can't set color key for Application.CurrentLevel set list surface.", rows);
+    sprites.Refresh(kSetListSlot);
 }
 
 void MainMenuState::BuildLevelList() {
@@ -302,6 +309,7 @@ void MainMenuState::BuildLevelList() {
     BuildList(levelListSurface, kLevelList, kLevelListBackground,
               "Can't create surface for Application.CurrentLevel list.",
               "Can't set color key for Application.CurrentLevel list surface.", rows);
+    sprites.Refresh(kLevelListSlot);
 }
 
 void MainMenuState::BuildPreview() {
@@ -313,6 +321,7 @@ void MainMenuState::BuildPreview() {
     }
     SDL_Surface* target = previewSurface.get();
     SDL_FillRect(target, nullptr, 0);
+    sprites.Refresh(kPreviewSlot);
 
     const Level& level = Library().CurrentLevel();
     for (int x = 0; x < level.Columns(); ++x) {

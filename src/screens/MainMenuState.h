@@ -13,6 +13,7 @@
 #include "render/SpriteList.h"
 #include "render/Surface.h"
 #include "render/Text.h"
+#include "screens/SetParSearch.h"
 
 namespace qv {
 
@@ -20,7 +21,7 @@ struct ListBox;
 
 class MainMenuState : public GameState {
 public:
-    SpriteList sprites;  // what the menu shows, drawn every frame
+    SpriteList sprites;  // what the menu shows
 
     MainMenuState();
     ~MainMenuState() override;
@@ -35,6 +36,8 @@ public:
     bool EditShown() const { return editButton.visible; }
     bool MusicSwitchOn() const { return musicButton.toggled; }
     bool SoundSwitchOn() const { return soundButton.toggled; }
+    // The solver is at work on pars of the player's own levels, so the menu does not sleep.
+    bool WorkingOutPars() const { return setPars.Pending(); }
 
 private:
     SurfacePtr levelListSurface;
@@ -47,6 +50,8 @@ private:
     Button musicButton;
     Button soundButton;
     SurfacePtr playDisabled;  // the Play button's look while the chosen level is locked
+    // The player's own levels get their in-par marks as the solver finds their pars.
+    SetParSearch setPars;
 
     void BuildSetList();
     void BuildLevelList();

@@ -17,10 +17,10 @@ constexpr int kPreviewOriginY = 138;
 
 SDL_Color ListRowColor(bool current, LevelStatus status) {
     const bool locked = status == LevelStatus::Locked;
-    if (current) return locked ? SDL_Color{196, 196, 0, 0} : SDL_Color{255, 255, 128, 0};
-    if (status == LevelStatus::Open) return {255, 255, 255, 0};
-    if (locked) return {196, 196, 196, 0};
-    return {196, 255, 196, 0};
+    if (current) return locked ? kListCurrentLockedText : kListCurrentText;
+    if (status == LevelStatus::Open) return kListOpenText;
+    if (locked) return kListLockedText;
+    return kListSolvedText;
 }
 
 std::optional<int> ListRowAt(const ListBox& list, int x, int y) {

@@ -25,8 +25,16 @@ constexpr ListBox kSetList{53, 150, 150, 375, 203};
 constexpr ListBox kLevelList{276, 150, 175, 375, 451};
 constexpr int kListRowHeight = 18;
 
-constexpr SDL_Color kSetListBackground{149, 92, 25, 0};
-constexpr SDL_Color kLevelListBackground{147, 90, 23, 0};
+// Dark enough that every row colour below reads at 4.5:1 or more (WCAG) on both lists.
+constexpr SDL_Color kSetListBackground{106, 62, 19, 0};
+constexpr SDL_Color kLevelListBackground{104, 60, 17, 0};
+// Row text by status; the chosen row is yellow, dimmer while locked. Solved is a clear green so
+// that it tells from open white at a glance, and locked a grey well below both.
+constexpr SDL_Color kListOpenText{255, 255, 255, 0};
+constexpr SDL_Color kListLockedText{196, 196, 196, 0};
+constexpr SDL_Color kListSolvedText{140, 230, 120, 0};
+constexpr SDL_Color kListCurrentText{255, 255, 128, 0};
+constexpr SDL_Color kListCurrentLockedText{196, 196, 0, 0};
 
 // The preview: 9 by 7 cells of 25 pixels, centred near (638, 238).
 constexpr int kPreviewCell = 25;

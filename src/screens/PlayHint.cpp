@@ -3,12 +3,12 @@
 namespace qv {
 
 Hint FindHint(const Level& level, const SolverLimits& limits) {
+    if (level.IsSolved()) return Hint{HintOutcome::AlreadySolved, {}};
+    return HintFrom(SolveLevel(level, limits));
+}
+
+Hint HintFrom(const SolveResult& result) {
     Hint hint;
-    if (level.IsSolved()) {
-        hint.outcome = HintOutcome::AlreadySolved;
-        return hint;
-    }
-    const SolveResult result = SolveLevel(level, limits);
     switch (result.outcome) {
     case SolveOutcome::Solved:
         if (result.solution.empty()) {

@@ -1,6 +1,7 @@
 #pragma once
 // Hints on the play screen: the next move of a shortest solution from the position the player
-// has reached. The solver works within a fixed budget, so asking can never freeze the game.
+// has reached. The solver works within a fixed budget, on the play screen a slice per pass, so
+// asking never freezes the game.
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 
@@ -18,8 +19,11 @@ struct Hint {
     SolverMove move;
 };
 
-// Only reads `level`: its tiles, shapes and histories stay as they are.
+// Only reads `level`: its tiles, shapes and histories stay as they are. Searches to the end in
+// one go; the play screen runs the same search in slices and reads it with HintFrom.
 Hint FindHint(const Level& level, const SolverLimits& limits = kHintLimits);
+// The hint a finished search from the player's position gives.
+Hint HintFrom(const SolveResult& result);
 
 // The boxes for the outcomes without a move to show (each line fits the box's width).
 inline constexpr char kNoWayHomeTitle[] = "No way home from here";

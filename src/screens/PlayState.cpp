@@ -31,8 +31,9 @@ constexpr int kColorHelpSlot = 13;
 constexpr int kArrowSlot = 14;
 constexpr int kMovesShadowSlot = 15;  // and the counter itself in 16
 constexpr int kParShadowSlot = 17;    // and par in 18
-constexpr int kPlaySpriteCount = 19;
-constexpr int kHelpX = 51;
+constexpr int kThinkingShadowSlot = 19;  // and "thinking..." in 20
+constexpr int kPlaySpriteCount = 21;
+constexpr int kHelpX = 48;  // centred in the background's help panel
 constexpr int kHelpY = 230;
 constexpr int kColorHelpY = 310;
 
@@ -46,6 +47,10 @@ constexpr uint32_t kSolvedPauseMs = 500;
 constexpr int kLabelGap = 14;
 constexpr int kMovesLabelRight = kNameStripX - kLabelGap;
 constexpr int kParLabelLeft = kNameStripX + kNameStripWidth + kLabelGap;
+// On the wood between the restart and exit buttons, lined up with them.
+constexpr int kThinkingX = 51;
+constexpr int kThinkingY = 502;
+constexpr char kThinkingText[] = "thinking...";
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
 
@@ -130,6 +135,7 @@ PlayState::PlayState() {
     labelFont = OpenUiFont(14);
     movesLabel.Attach(sprites, kMovesShadowSlot);
     parLabel.Attach(sprites, kParShadowSlot);
+    thinkingLabel.Attach(sprites, kThinkingShadowSlot);
     Restart();
     LookUpPar();
 }
@@ -142,6 +148,7 @@ PlayState::~PlayState() {
 
 void PlayState::Draw() {
     UpdateMoveLabel();
+    UpdateThinkingLabel();
     Sprite* shaken = nullptr;
     int32_t restX = 0;
     if (const int offset = shake.Offset(TickCount()); offset != 0) {
@@ -166,13 +173,66 @@ void PlayState::ShowPar() {
                   kNameLabelY, ShadowLabel::Align::Left);
 }
 
+void PlayState::UpdateThinkingLabel() {
+    const bool thinking = Thinking();
+    if (thinking == thinkingShown) return;
+    thinkingShown = thinking;
+    thinkingLabel.Show(labelFont.get(), thinking ? kThinkingText : "", kThinkingX, kThinkingY,
+                       ShadowLabel::Align::Left);
+}
+
 void PlayState::LookUpPar() {
     const Level& level = BoardLevel();
+    const int32_t index = Library().currentLevelIndex;
+    parSearch.Cancel();
+    parKey.clear();
+    par.reset();
     // A level tried from the editor may differ from its file: only the solver can tell.
     // A level being tried or opened from a link is not the set's level its slot names.
-    par = level.fromEditor || level.fromLink ? WorkOutPar(level)
-                                             : CurrentSetPar(Library().currentLevelIndex);
+    const bool ownCopy = level.fromEditor || level.fromLink;
+    if (ownCopy || SetParUnknown(index)) {
+        if (!ownCopy) parKey = Library().LevelKey(index);
+        StartParSearch(parSearch, level);
+        // A small level's par is there at once; a big one's comes a few passes later.
+        if (parSearch.Step()) TakePar();
+    } else {
+        par = CurrentSetPar(index);
+    }
     ShowPar();
+}
+
+void PlayState::TakePar() {
+    par = ParFound(parSearch.Result());
+    if (!parKey.empty()) Library().workedOutPar[parKey] = par;
+    ShowPar();
+}
+
+bool PlayState::Thinking() const {
+    return hintSearch.Running() || parSearch.Running() || WaitsForSetPars();
+}
+
+EventFlow PlayState::Think() {
+    if (hintSearch.Running()) return StepHint();
+    if (parSearch.Running()) {
+        if (parSearch.Step()) TakePar();
+    } else if (WaitsForSetPars()) {
+        setPars.Step();
+    }
+    return EventFlow::Continue;
+}
+
+bool PlayState::FinishesSet() const {
+    const Level& level = BoardLevel();
+    const LevelLibrary& library = Library();
+    if (level.fromLink || level.fromEditor || !library.currentSet) return false;
+    LevelSet after = *library.currentSet;
+    after.levelStatus[static_cast<std::size_t>(library.currentLevelIndex)] = LevelStatus::Solved;
+    return library.currentSet->Status() != LevelStatus::Solved &&
+           after.Status() == LevelStatus::Solved;
+}
+
+bool PlayState::WaitsForSetPars() const {
+    return BoardLevel().IsSolved() && FinishesSet() && setPars.Pending();
 }
 
 void PlayState::HandleEvents() {
@@ -196,19 +256,28 @@ void PlayState::HandleEvents() {
     }
 
     const auto handle = [this](const SDL_Event& event) {
-        if (!dragging && PollButtons() == EventFlow::Stop) return EventFlow::Stop;
+        if (!dragging && OfferToButtons(event) == EventFlow::Stop) return EventFlow::Stop;
         return HandleEvent(event);
     };
-    // Only a running shake needs the next frame without input; an idle screen sleeps.
-    const EventFlow flow = shake.Shape() ? WaitAndDrainEvents(handle, ShapeShake::kFrameMs)
-                                         : WaitAndDrainEvents(handle);
-    if (flow == EventFlow::Continue && !dragging) CheckSolved();
+    // The solver's work must not wait for input, a running shake only for its next frame; an
+    // idle screen sleeps. A drag pauses the work: a box with its answer would take the button
+    // release the drag waits for.
+    EventFlow flow = EventFlow::Continue;
+    if (Thinking() && !dragging)
+        flow = DrainEventsNow(handle);
+    else if (shake.Shape())
+        flow = WaitAndDrainEvents(handle, ShapeShake::kFrameMs);
+    else
+        flow = WaitAndDrainEvents(handle);
+    if (flow == EventFlow::Stop || dragging) return;
+    // After the input: a move made meanwhile has cancelled the hint its search was for.
+    if (Think() == EventFlow::Continue) CheckSolved();
 }
 
-EventFlow PlayState::PollButtons() {
-    if (undoButton.Update()) Undo();
-    if (restartButton.Update()) Restart();
-    if (exitButton.Update()) {
+EventFlow PlayState::OfferToButtons(const SDL_Event& event) {
+    if (undoButton.HandleEvent(event)) Undo();
+    if (restartButton.HandleEvent(event)) Restart();
+    if (exitButton.HandleEvent(event)) {
         Leave();
         DiscardPendingEvents();
         return EventFlow::Stop;
@@ -309,8 +378,9 @@ EventFlow PlayState::HandleKeyUp(const SDL_KeyboardEvent& key) {
     case SDLK_3: SelectShape(ShapeKind::Triangle); break;
     case SDLK_0: SelectShape(std::nullopt); break;
     case SDLK_h:
-        // Not mid-drag: a box opened now would take the button release the drag waits for.
-        if (!dragging) return ShowHint();
+        // Not mid-drag: the answer may be a box, which would take the button release the drag
+        // waits for.
+        if (!dragging) AskForHint();
         break;
     case SDLK_TAB:
         if (BoardLevel().fromEditor) {
@@ -383,6 +453,7 @@ void PlayState::DragStep() {
         // it like any move against the rules.
         if (level.MoveShape(from, under.x, under.y)) {
             PlaySound(MoveSound);
+            DropHint();
         } else {
             PlaySound(DragBlockedSound);
             WarpIntoTile(from);
@@ -430,8 +501,17 @@ void PlayState::ShowArrow(TilePos tile, TileSection section, bool blocked) {
     sprites.sprites[kArrowSlot] = {ArrowPicture(section, blocked), corner.x, corner.y};
 }
 
-EventFlow PlayState::ShowHint() {
-    const Hint hint = FindHint(BoardLevel());
+void PlayState::AskForHint() {
+    // Asked again while thinking: the answer is on its way. Its first slice comes at the end of
+    // this pass, so a hint that takes no longer shows at once.
+    if (!hintSearch.Running() && !BoardLevel().IsSolved()) hintSearch.Start(BoardLevel());
+}
+
+EventFlow PlayState::StepHint() {
+    return hintSearch.Step() ? ShowHint(HintFrom(hintSearch.Result())) : EventFlow::Continue;
+}
+
+EventFlow PlayState::ShowHint(const Hint& hint) {
     switch (hint.outcome) {
     case HintOutcome::Move:
         // A shape left off the grid by a broken level file has no tile to carry the arrow.
@@ -442,16 +522,20 @@ EventFlow PlayState::ShowHint() {
     case HintOutcome::AlreadySolved:
         return EventFlow::Continue;
     case HintOutcome::NoWayHome:
-        OpenMessageBox(kNoWayHomeTitle, kNoWayHomeText, nullptr);
+    case HintOutcome::OutOfTime: {
+        const bool noWay = hint.outcome == HintOutcome::NoWayHome;
+        // The box keeps a picture of the screen beneath it, which has stopped thinking.
+        Draw();
+        OpenMessageBox(noWay ? kNoWayHomeTitle : kOutOfTimeTitle,
+                       noWay ? kNoWayHomeText : kOutOfTimeText, nullptr);
         return EventFlow::Stop;
-    case HintOutcome::OutOfTime:
-        OpenMessageBox(kOutOfTimeTitle, kOutOfTimeText, nullptr);
-        return EventFlow::Stop;
+    }
     }
     return EventFlow::Continue;
 }
 
 void PlayState::DropHint() {
+    hintSearch.Cancel();
     if (!hintShown) return;
     sprites.sprites[kArrowSlot].picture = nullptr;
     hintShown = false;
@@ -500,6 +584,9 @@ void PlayState::Undo() {
 void PlayState::CheckSolved() {
     Level& level = BoardLevel();
     if (!level.IsSolved()) return;
+    // "Well done" tells par, and a first finish of a set counts its levels solved in par: the
+    // solve waits for them, the screen going on meanwhile (a move off a goal ends the wait).
+    if (parSearch.Running() || WaitsForSetPars()) return;
     solved = true;
     // A linked level stands in for the current one and must not be recorded as it.
     if (level.fromLink) return;

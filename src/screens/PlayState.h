@@ -13,7 +13,10 @@
 #include "render/Button.h"
 #include "render/ShadowLabel.h"
 #include "render/Text.h"
+#include "screens/PlayHint.h"
+#include "screens/SetParSearch.h"
 #include "screens/ShapeShake.h"
+#include "screens/SlicedSolve.h"
 #include "screens/SolveTexts.h"
 
 namespace qv {
@@ -37,6 +40,10 @@ public:
     int ShownMoves() const { return shownMoves; }
     std::optional<int> ShownPar() const { return par; }
     bool Shaking() const { return shake.Shape().has_value(); }
+    // A hint asked for and still being worked out; whether the solver is at work for this screen
+    // (a hint, par), which "thinking..." then shows.
+    bool HintPending() const { return hintSearch.Running(); }
+    bool Thinking() const;
 
 private:
     bool solved = false;  // all shapes home: the completion sequence runs on the next pass
@@ -59,14 +66,34 @@ private:
     ShadowLabel parLabel;
     int shownMoves = -1;       // the count movesLabel shows
     ShapeShake shake;          // of a shape whose move was just refused
+    // The solver's work, a slice per pass: the hint asked for, this level's par, and the pars a
+    // first finish of the player's own set counts with.
+    SlicedSolve hintSearch;
+    SlicedSolve parSearch;
+    std::string parKey;  // where parSearch's answer is remembered; empty for a level tried or linked
+    SetParSearch setPars;
+    ShadowLabel thinkingLabel;
+    bool thinkingShown = false;  // what thinkingLabel shows
 
     // Each returns Stop when this pass must end at once: the screen has been left (and so no
     // longer exists), or a box now covers it and is to read the rest of the input.
-    EventFlow PollButtons();
+    // Every event goes to the buttons, so clicks faster than the passes are each counted.
+    EventFlow OfferToButtons(const SDL_Event& event);
     EventFlow HandleEvent(const SDL_Event& event);
     EventFlow HandleKeyUp(const SDL_KeyboardEvent& key);
-    // Stop when a box now covers the screen and this pass must end.
-    EventFlow ShowHint();
+    void AskForHint();
+    // Each returns Stop when a box now covers the screen and this pass must end: the hint's
+    // outcome, once known, may be one.
+    EventFlow StepHint();
+    EventFlow ShowHint(const Hint& hint);
+    // One slice of whatever the solver is doing for this screen, the hint first.
+    EventFlow Think();
+    void TakePar();
+    // A solve of this level would finish its set for the first time: the "Set complete" box
+    // then counts the set's levels solved in par, which must be known first.
+    bool FinishesSet() const;
+    bool WaitsForSetPars() const;
+    void UpdateThinkingLabel();
     void Leave();  // back to the editor or the menu; the screen is gone afterwards
     void RunCompletion();
     void CheckSolved();
@@ -92,7 +119,7 @@ private:
     // Asks the level for a move and plays the sound that answers it.
     void TryMove(TilePos from, int dx, int dy);
     std::optional<ShapeKind> ShapeAt(TilePos tile) const;
-    // Takes a hint's arrow away once the position it was worked out for has changed.
+    // Takes a hint's arrow away, or stops its search, once the position it is for has changed.
     void DropHint();
     void ShowArrow(TilePos tile, TileSection section, bool blocked = false);
 };

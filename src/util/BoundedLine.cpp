@@ -1,5 +1,7 @@
 #include "util/BoundedLine.h"
 
+#include <limits>
+
 namespace qv {
 
 namespace {
@@ -49,6 +51,17 @@ bool ReadBoundedLine(std::istream& in, std::string& line, std::size_t maxChars) 
         extracted = true;
     }
     return !in.fail();
+}
+
+bool ReadCutLine(std::istream& in, std::string& line, std::size_t maxChars, bool* cut) {
+    const bool whole = ReadBoundedLine(in, line, maxChars);
+    if (cut) *cut = false;
+    if (whole || in.eof() || in.bad() || line.size() < maxChars) return whole;
+    // Failed with the line full: a line too long, whose rest is skipped.
+    in.clear();
+    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    if (cut) *cut = true;
+    return true;
 }
 
 }  // namespace qv

@@ -13,4 +13,9 @@ namespace qv {
 // first maxChars characters are then in line and the rest stays unread. Returns !in.fail().
 bool ReadBoundedLine(std::istream& in, std::string& line, std::size_t maxChars);
 
+// The same for files whose long lines are cut rather than fatal: a longer line leaves its first
+// maxChars characters in line, the rest of it is skipped, and `cut` (when given) says so. Fails
+// only when nothing could be read.
+bool ReadCutLine(std::istream& in, std::string& line, std::size_t maxChars, bool* cut = nullptr);
+
 }  // namespace qv

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "platform/Clock.h"
 #include "render/ScreenManager.h"
 #include "support/ErrorRecorder.h"
 #include "util/ErrorReport.h"
@@ -89,7 +90,7 @@ protected:
 
 }  // namespace
 
-TEST_F(MainLoop, ScreenSwitchedInsideHandleEventsIsDrawnBeforeItsInput) {
+TEST_F(MainLoop, EveryScreenTheFirstIncludedIsDrawnBeforeItsInput) {
     Screens().currentState = std::make_unique<RecordingScreen>("menu", log, [this] {
         SwitchTo<RecordingScreen>("play", log);
         Push(SDL_QUIT);  // the input for the new screen's first pass
@@ -98,8 +99,8 @@ TEST_F(MainLoop, ScreenSwitchedInsideHandleEventsIsDrawnBeforeItsInput) {
     Push(SDL_USEREVENT);
     RunMainLoop();
 
-    const Log expected = {"menu handle", "menu destroyed", "play built", "play draw",
-                          "play handle", "play draw"};
+    const Log expected = {"menu draw",  "menu handle", "menu destroyed", "play built",
+                          "play draw",  "play handle", "play draw"};
     EXPECT_EQ(log, expected);
     EXPECT_TRUE(rec.boxes.empty());
 }
@@ -110,7 +111,7 @@ TEST_F(MainLoop, QuitEndsTheLoopAfterThePassInProgress) {
     Push(SDL_QUIT);
     RunMainLoop();
 
-    const Log expected = {"menu handle", "menu draw"};
+    const Log expected = {"menu draw", "menu handle", "menu draw"};
     EXPECT_EQ(log, expected);
     EXPECT_FALSE(Screens().running);
     EXPECT_NE(Screens().currentState, nullptr);  // deleting screens is Shutdown's job
@@ -131,7 +132,7 @@ TEST_F(MainLoop, NoCurrentScreenIsFatal) {
     log.clear();
     Push(SDL_USEREVENT);
     RunMainLoop();
-    const Log steps = {"box handle", "box destroyed"};
+    const Log steps = {"box draw", "box handle", "box destroyed"};
     EXPECT_EQ(log, steps);
     EXPECT_EQ(rec.boxes, expected);
 }
@@ -147,6 +148,22 @@ TEST_F(MainLoop, ShutdownDeletesTheCurrentThenTheSavedScreen) {
     EXPECT_EQ(Screens().currentState, nullptr);
     EXPECT_EQ(Screens().savedState, nullptr);
     EXPECT_EQ(App().display, nullptr);
+}
+
+TEST_F(MainLoop, InputDuringTheSplashIsDroppedButClosingTheWindowStillQuits) {
+    SDL_Event left;
+    Push(SDL_KEYDOWN);  // Escape, or a click on a level, while the splash shows
+    Push(SDL_KEYUP);
+    Push(SDL_MOUSEBUTTONUP);
+    EndSplash(TickCount() - kMinimumSplashMs);
+    EXPECT_EQ(SDL_PollEvent(&left), 0);
+    EXPECT_TRUE(Screens().running);
+
+    Push(SDL_KEYUP);
+    Push(SDL_QUIT);
+    EndSplash(TickCount() - kMinimumSplashMs);
+    EXPECT_EQ(SDL_PollEvent(&left), 0);
+    EXPECT_FALSE(Screens().running);
 }
 
 TEST(SplashTime, StaysAtLeastFourSecondsAndNeverLonger) {

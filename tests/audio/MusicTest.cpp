@@ -9,6 +9,7 @@
 #include "audio/Volume.h"
 #include "content/LevelLibrary.h"
 #include "content/Settings.h"
+#include "platform/EventWait.h"
 
 using namespace qv;
 
@@ -128,6 +129,27 @@ TEST_F(MusicTest, SoundSwitchSaves) {
     SetSoundVolume(0.0f);
     EXPECT_EQ(TheSettings().soundVolume, 0);
     EXPECT_EQ(static_cast<unsigned char>(dir.Read("progress.save").at(1)), 0);
+}
+
+TEST_F(MusicTest, TheDeviceRestsOnlyWhileMusicAndSoundAreBothOff) {
+    FreshLibrary();
+    SetMusicVolume(0.0f);
+    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PLAYING) << "sound is still on";
+    SetSoundVolume(0.0f);
+    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED);
+    SetMusicVolume(0.5f);
+    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PLAYING);
+}
+
+TEST_F(MusicTest, TheEndOfAPieceWakesTheWaitingLoop) {
+    WriteSilentWav(dir, "short.wav", 50);
+    WaitForInput(0);  // takes a wake-up that stopping an earlier test's music left
+    PlayMusic("short.wav");
+    ASSERT_TRUE(Mix_PlayingMusic());
+    // Without video there is no event queue: only the wake-up can end this wait, which gives
+    // up long after the piece has ended (it is not a measure of speed).
+    EXPECT_TRUE(WaitForInput(5000));
+    EXPECT_FALSE(Mix_PlayingMusic());
 }
 
 TEST_F(MusicTest, WithoutDeviceTheGameRunsSilently) {

@@ -1,9 +1,12 @@
 // The effects and music shipped in data/: every list names files that exist and decode, in the
-// shapes the game's readers accept, and the music stays within its length and size budget.
+// shapes the game's readers accept, the effects share one loudness, nothing carries a DC offset,
+// and the music stays within its length and size budget.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <set>
@@ -52,6 +55,29 @@ double Seconds(const Mix_Chunk& chunk) {
     Mix_QuerySpec(&frequency, &format, &channels);
     const int bytesPerFrame = (format & 0xFF) / 8 * channels;
     return static_cast<double>(chunk.alen) / bytesPerFrame / frequency;
+}
+
+// Offsets this small are the encoder's rounding; a larger one costs headroom and thumps when
+// the sound starts or stops.
+constexpr double kMaxDcOffset = 0.01;
+
+struct SignalLevels {
+    double dcOffset = 0;  // mean sample, full scale 1
+    double rmsDb = 0;     // over the whole sound, dB below full scale
+};
+
+// Levels of a sound decoded to the device's 16-bit format.
+SignalLevels Measure(const Mix_Chunk& chunk) {
+    const auto* samples = reinterpret_cast<const Sint16*>(chunk.abuf);
+    const std::size_t count = chunk.alen / sizeof(Sint16);
+    double sum = 0, squares = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double v = samples[i] / 32768.0;
+        sum += v;
+        squares += v * v;
+    }
+    if (count == 0) return {};
+    return {sum / static_cast<double>(count), 10 * std::log10(squares / static_cast<double>(count))};
 }
 
 struct AudioConfig {
@@ -106,6 +132,7 @@ TEST_F(ShippedAudioTest, SoundListNamesFiveShortEffectsThatDecode) {
     const std::vector<std::string> lines = Lines(text);
     ASSERT_EQ(lines.size(), 5u) << "one line per SoundId";
     std::set<std::string> distinct;
+    std::vector<double> loudness;
     for (const std::string& path : lines) {
         SCOPED_TRACE(path);
         // The game reads each line into a 99-character buffer and passes it on unchanged.
@@ -117,8 +144,15 @@ TEST_F(ShippedAudioTest, SoundListNamesFiveShortEffectsThatDecode) {
         ASSERT_TRUE(chunk) << Mix_GetError();
         EXPECT_GT(Seconds(*chunk), 0.01);
         EXPECT_LT(Seconds(*chunk), 1.0) << "effects are short; the solved flourish included";
+        const SignalLevels levels = Measure(*chunk);
+        EXPECT_LT(std::abs(levels.dcOffset), kMaxDcOffset);
+        loudness.push_back(levels.rmsDb);
     }
     EXPECT_EQ(distinct.size(), 5u) << "every slot has its own sound";
+    // One loudness, so that the reward is not drowned by the moves that lead to it.
+    const auto [quietest, loudest] = std::minmax_element(loudness.begin(), loudness.end());
+    EXPECT_LE(*loudest - *quietest, 2.0) << "RMS dB of the effects in list order: "
+                                         << ::testing::PrintToString(loudness);
 }
 
 TEST_F(ShippedAudioTest, AudioConfigNamesMenuMusicAndAPlaylistThatDecode) {
@@ -145,7 +179,7 @@ TEST_F(ShippedAudioTest, AudioConfigNamesMenuMusicAndAPlaylistThatDecode) {
     EXPECT_EQ(distinct.size(), entries.size() + 1) << "no piece is shipped twice";
 }
 
-TEST_F(ShippedAudioTest, MusicLastsOneToThreeMinutesAndFitsTheSizeBudget) {
+TEST_F(ShippedAudioTest, MusicLastsOneToThreeMinutesFitsTheSizeBudgetAndHasNoDcOffset) {
     const AudioConfig config = ReadAudioConfig();
     std::vector<std::string> pieces = PlaylistEntries(config);
     pieces.push_back(config.menuMusic);
@@ -158,6 +192,7 @@ TEST_F(ShippedAudioTest, MusicLastsOneToThreeMinutesAndFitsTheSizeBudget) {
         ASSERT_TRUE(decoded) << Mix_GetError();
         EXPECT_GE(Seconds(*decoded), 60.0);
         EXPECT_LE(Seconds(*decoded), 180.0);
+        EXPECT_LT(std::abs(Measure(*decoded).dcOffset), kMaxDcOffset);
     }
     EXPECT_LT(totalBytes, 12L * 1024 * 1024);
 }

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -7,6 +9,7 @@
 #include "ContentFiles.h"
 #include "content/Settings.h"
 #include "support/ErrorRecorder.h"
+#include "support/FullDisk.h"
 
 using namespace qv;
 
@@ -96,18 +99,93 @@ TEST(ProgressFile, SaveAndLoadGiveTheSameStatuses) {
     }
 }
 
-TEST(ProgressFile, FailedSaveKeepsTheOldFile) {
+TEST(ProgressFile, AFailedSaveKeepsTheOldFileAndIsShownOnceARun) {
     TempDir dir;
+    ErrorRecorder errors;
     WriteSets(dir, {3});
     WriteProgress(dir, {0x06, 0x08});
     const std::string before = dir.Read("progress.save");
     auto library = MakeLibrary();
-    // A folder where the new file would be written makes the write fail.
-    std::filesystem::create_directory("progress.save.tmp");
-
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(library->SaveProgress());
-    const std::string message = testing::internal::GetCapturedStderr();
-    EXPECT_NE(message.find("Cannot save progress"), std::string::npos) << message;
+    const std::string failure =
+        "Cannot save progress. Writing ./progress.save failed: File too large.";
+    {
+        FullDisk full;
+        EXPECT_FALSE(library->SaveProgress());
+        EXPECT_FALSE(library->SaveProgress());  // said on standard error only
+    }
+    EXPECT_EQ(errors.boxes, (std::vector<ErrorRecorder::Box>{{"Error", failure}}));
+    EXPECT_EQ(library->ProgressSaveFailure(), failure);
     EXPECT_EQ(dir.Read("progress.save"), before);
+
+    // A first start that cannot write the file shows nothing: start-up names the failure.
+    std::filesystem::remove("progress.save");
+    auto first = MakeLibrary();
+    {
+        FullDisk full;
+        first->CreateDefaultProgress();
+    }
+    EXPECT_EQ(first->ProgressSaveFailure(), failure);
+    EXPECT_EQ(errors.boxes.size(), 1u);
+    EXPECT_TRUE(library->SaveProgress());
+    EXPECT_EQ(library->ProgressSaveFailure(), "");
+}
+
+// Two games in one folder: what one saved, the other's stale copy must not take back.
+TEST(ProgressFile, ASaveKeepsWhatAnotherGameSavedSince) {
+    TempDir dir;
+    WriteSets(dir, {3, 2});
+    auto gameA = MakeLibrary();
+    gameA->CreateDefaultProgress();
+    auto gameB = MakeLibrary();
+    gameA->MarkCurrentSolved();  // tutorial level 0; level 1 opens
+    ASSERT_TRUE(gameA->SaveProgress());
+
+    TheSettings().musicVolume = 0;  // game B switches the music off, which saves
+    gameB->sets[2].levelStatus[1] = LevelStatus::Solved;
+    ASSERT_TRUE(gameB->SaveProgress());
+    auto reloaded = MakeLibrary();
+    EXPECT_EQ(reloaded->sets[0].levelStatus[0], LevelStatus::Solved);
+    EXPECT_EQ(reloaded->sets[0].levelStatus[1], LevelStatus::Open);
+    EXPECT_EQ(reloaded->sets[0].levelStatus[2], LevelStatus::Locked);
+    EXPECT_EQ(reloaded->sets[2].levelStatus[1], LevelStatus::Solved);
+    EXPECT_EQ(ReadBytes(dir, "progress.save")[0], 0);
+    // Game B now shows what it saved, the menu's working copies included.
+    EXPECT_EQ(gameB->sets[0].levelStatus, reloaded->sets[0].levelStatus);
+    EXPECT_EQ(gameB->levels[1].status, LevelStatus::Open);
+}
+
+// A FIFO would block the start in open() and /dev/zero feed a reader forever: each reads as a
+// missing file, and no more of a progress file is read than the game ever writes.
+TEST(ProgressFile, SpecialAndOversizedFilesReadAsTheGameWritesThem) {
+    alarm(60);  // a reader that blocks fails the test rather than stalling the run
+    TempDir dir;
+    ErrorRecorder errors;
+    WriteSets(dir, {2});
+    std::filesystem::remove("Beta.txt");
+    ASSERT_EQ(mkfifo("Beta.txt", 0600), 0);
+    ASSERT_EQ(mkfifo("progress.save", 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", "records.save");
+    EXPECT_EQ(MakeLibrary()->setCount, kMaxSets) << "as without Beta.txt";
+    EXPECT_FALSE(LoadUserSettings());
+    MakeLibrary()->CreateDefaultProgress();
+    EXPECT_EQ(ReadBytes(dir, "progress.save").size(), 3u + 2u * 9);
+    EXPECT_TRUE(errors.boxes.empty());
+
+    std::filesystem::remove("Beta.txt");
+    WriteSets(dir, {2});
+    std::filesystem::remove("s1-1.level");
+    ASSERT_EQ(mkfifo("s1-1.level", 0600), 0);
+    std::filesystem::remove("progress.save");
+    std::filesystem::create_symlink("/dev/zero", "progress.save");
+    EXPECT_EQ(MakeLibrary()->sets[0].levelStatus[1], LevelStatus::Open);
+    ASSERT_EQ(errors.boxes.size(), 1u);
+    EXPECT_EQ(errors.boxes[0].text, "Cannot load level s1-1.level. File not found.");
+
+    std::filesystem::remove("progress.save");
+    std::vector<uint8_t> records(kMaxProgressBytes - 3, 0);  // tutorial level 0 open, repeated
+    records.push_back(0x06);                                 // past the end: never read
+    records.push_back(0x0A);
+    WriteProgress(dir, records);
+    EXPECT_EQ(MakeLibrary()->sets[1].levelStatus[9], LevelStatus::Open);
+    alarm(0);
 }

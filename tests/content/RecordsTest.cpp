@@ -7,6 +7,7 @@
 #include "ContentFiles.h"
 #include "content/LevelRecords.h"
 #include "content/MoveTable.h"
+#include "support/FullDisk.h"
 
 using namespace qv;
 
@@ -53,12 +54,30 @@ TEST(LevelRecords, WritesOnlyWhenARecordImprovesAndKeepsUnknownLevels) {
 TEST(LevelRecords, AFailedWriteLeavesTheOldFileWhole) {
     TempDir dir;
     dir.Write("records.save", "9 tutorial/0\n");
-    dir.Write("records.save.tmp/blocker", "");  // the temporary file cannot be created
     LevelRecords records;
     records.Load();
-    EXPECT_TRUE(records.Offer("tutorial/0", 7));
+    {
+        FullDisk full;
+        EXPECT_TRUE(records.Offer("tutorial/0", 7));
+    }
     EXPECT_EQ(records.Best("tutorial/0"), 7) << "kept for this run";
     EXPECT_EQ(dir.Read("records.save"), "9 tutorial/0\n");
+}
+
+// Two games in one folder: a record one of them saved is never lost to the other's stale table.
+TEST(LevelRecords, ASaveKeepsTheRecordsAnotherGameSavedSince) {
+    TempDir dir;
+    dir.Write("records.save", "9 tutorial/0\n");
+    LevelRecords gameA;
+    LevelRecords gameB;
+    gameA.Load();
+    gameB.Load();
+    EXPECT_TRUE(gameA.Offer("tutorial/0", 7));
+    EXPECT_TRUE(gameA.Offer("tutorial/1", 5));
+    EXPECT_FALSE(gameB.Offer("tutorial/0", 8)) << "7 is the record now";
+    EXPECT_TRUE(gameB.Offer("tutorial/2", 4));
+    EXPECT_EQ(dir.Read("records.save"), "7 tutorial/0\n5 tutorial/1\n4 tutorial/2\n");
+    EXPECT_EQ(gameB.Best("tutorial/1"), 5);
 }
 
 TEST(LevelRecords, TheLibraryKeysTutorialLevelsByNumberAndOthersByListPath) {

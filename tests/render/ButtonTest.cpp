@@ -33,14 +33,6 @@ protected:
     bool Offer(const SDL_Event& event) { return button.HandleEvent(event); }
     SDL_Surface* Shown() const { return list.sprites[4].picture; }
 
-    // Polls with the pointer at (x, y), the left button held or not.
-    bool Poll(int x, int y, bool down) {
-        input.x = x;
-        input.y = y;
-        input.buttons = down ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0;
-        return button.Update();
-    }
-
     SpriteList list;
     Button button;
     ClickSoundPlayer previousPlayer = nullptr;
@@ -132,33 +124,10 @@ TEST_F(ButtonTest, HiddenButtonIgnoresEverythingUntilShown) {
     EXPECT_FALSE(Offer(MouseButtonEvent(SDL_MOUSEBUTTONDOWN, 120, 60)));
     EXPECT_FALSE(Offer(MouseButtonEvent(SDL_MOUSEBUTTONUP, 120, 60)));
     EXPECT_FALSE(Offer(KeyEvent(SDL_KEYUP, SDLK_RETURN)));
-    EXPECT_FALSE(Poll(120, 60, true));
-    EXPECT_FALSE(Poll(120, 60, false));
     EXPECT_EQ(Shown(), nullptr);
     EXPECT_EQ(clickSounds, 0);
     button.Show();
     EXPECT_EQ(Shown(), button.normalImage.get());
-}
-
-TEST_F(ButtonTest, PolledClickNeedsPressAndReleaseInside) {
-    EXPECT_FALSE(Poll(120, 60, false));
-    EXPECT_EQ(Shown(), button.hoverImage.get());
-    EXPECT_FALSE(Poll(120, 60, true));
-    EXPECT_EQ(Shown(), button.pressedImage.get());
-    EXPECT_FALSE(Poll(121, 60, true));
-    EXPECT_EQ(clickSounds, 1);
-    EXPECT_TRUE(Poll(121, 60, false));
-    EXPECT_FALSE(Poll(121, 60, false));
-
-    EXPECT_FALSE(Poll(120, 60, true));
-    EXPECT_FALSE(Poll(300, 300, false));  // released outside: cancelled
-    EXPECT_EQ(Shown(), button.normalImage.get());
-
-    Poll(10, 10, true);  // dragged in: one sound on entering, and a click on release
-    Poll(110, 60, true);
-    Poll(120, 60, true);
-    EXPECT_EQ(clickSounds, 3);
-    EXPECT_TRUE(Poll(120, 60, false));
 }
 
 class ButtonFileTest : public DisplayTest {

@@ -119,6 +119,21 @@ TEST_F(MessageBoxTest, OverlongLineIsCutAndHidesTheRest) {
     EXPECT_FALSE(InkInRows(*box, 40, 52));  // no second line at y 37
 }
 
+TEST_F(MessageBoxTest, TextAndTitleTooWideForTheBoxGoOnBelowAndPushThePictureDown) {
+    // Too wide even at the smallest size: the line breaks in two, the picture moves a line down.
+    auto box = Compose("Red stops the circle, yellow stops the star; the triangle passes both.");
+    EXPECT_EQ(box->lineCount, 3);
+    EXPECT_EQ(PictureTop(*box), 71);
+    EXPECT_TRUE(InkInRows(*box, 37, 52));
+    // A title of two lines moves the text and the picture down by one title line.
+    SDL_Surface* picture = MakeSurface(10, 10, 0, 0, 255);
+    MessageBoxState titled(std::string(13, 'W') + " " + std::string(13, 'W'), "abc", picture, {});
+    SDL_FreeSurface(picture);
+    EXPECT_EQ(PictureTop(titled), 57 + 18);
+    EXPECT_TRUE(InkInRows(titled, 22 + 18, 37 + 18));
+    EXPECT_TRUE(errors.boxes.empty());
+}
+
 TEST_F(MessageBoxTest, WidePictureIsCentredAndCutAtBothSides) {
     auto box = Compose("", 400);
     SDL_Surface* surface = box->box.get();

@@ -23,8 +23,7 @@ TEST_F(EditorBoardTest, EnteringMakesTheBoardFullSizeWithTheWhiteToolLatched) {
     EXPECT_EQ(Edited().width, 9);
     EXPECT_EQ(Edited().height, 7);
     EXPECT_TRUE(Edited().fromEditor);
-    EXPECT_EQ(editor->SavedName(), "Mine");
-    EXPECT_EQ(editor->sprites.count, 31);
+    EXPECT_EQ(editor->sprites.count, 33);
     EXPECT_TRUE(editor->ButtonFor(EditorButton::White).toggled);
     EXPECT_EQ(SDL_EnableUNICODE(-1), 1) << "name typing needs Unicode translation";
     // Orange is read before purple but shows in slot 14, after it.
@@ -101,8 +100,8 @@ TEST_F(EditorBoardTest, ShapeAndGoalToolsPlaceTheChosenPiece) {
     Click(MidX(3), MidY(0));
     EXPECT_EQ(Edited().trianglePos, (TilePos{3, 2}));
     EXPECT_EQ(Edited().circleGoal, (TilePos{3, 0}));
-    EXPECT_EQ(editor->sprites.sprites[8].x, CellX(3));
-    EXPECT_EQ(editor->sprites.sprites[3].y, CellY(0));
+    EXPECT_EQ(editor->sprites.sprites[ShapeSlot(ShapeKind::Triangle)].x, CellX(3));
+    EXPECT_EQ(editor->sprites.sprites[GoalSlot(ShapeKind::Circle)].y, CellY(0));
 
     // Beyond the 9 by 7 board and onto an empty cell nothing is placed.
     Click(MidX(9), MidY(1));
@@ -117,13 +116,13 @@ TEST_F(EditorBoardTest, APressInATilesTopLeftCornerTakesTheGoalAndElsewhereTheSh
     PressAt(CellX(1) + 19, CellY(0) + 19);
     MoveHeldTo(MidX(3), MidY(2));
     // The circle's goal, not the shape, follows the pointer, centred, and Draw leaves it there.
-    EXPECT_EQ(editor->sprites.sprites[6].x, CellX(1));
-    EXPECT_EQ(editor->sprites.sprites[3].x, MidX(3) - 10);
-    EXPECT_EQ(editor->sprites.sprites[3].y, MidY(2) - 10);
+    EXPECT_EQ(editor->sprites.sprites[ShapeSlot(ShapeKind::Circle)].x, CellX(1));
+    EXPECT_EQ(editor->sprites.sprites[GoalSlot(ShapeKind::Circle)].x, MidX(3) - 10);
+    EXPECT_EQ(editor->sprites.sprites[GoalSlot(ShapeKind::Circle)].y, MidY(2) - 10);
     ReleaseAt(MidX(3), MidY(2));
     EXPECT_EQ(Edited().circleGoal, (TilePos{3, 2}));
     EXPECT_EQ(Edited().circlePos, (TilePos{1, 0}));
-    EXPECT_EQ(editor->sprites.sprites[3].x, CellX(3)) << "dropped: the goal sits in its tile";
+    EXPECT_EQ(editor->sprites.sprites[GoalSlot(ShapeKind::Circle)].x, CellX(3)) << "dropped: the goal sits in its tile";
 
     Drag(MidX(1), MidY(0), MidX(3), MidY(2));  // the shape again, now from the middle
     Drag(CellX(3) + 20, CellY(2) + 5, MidX(2), MidY(2));  // just outside the goal's corner
@@ -142,8 +141,8 @@ TEST_F(EditorBoardTest, DropsOntoBlackAnotherShapeOrOffTheBoardPutThePieceBack) 
     Drag(CellX(1) + 2, CellY(0) + 2, MidX(1), MidY(1));  // a goal onto another goal
     EXPECT_EQ(Edited().starPos, (TilePos{0, 1}));
     EXPECT_EQ(Edited().circleGoal, (TilePos{1, 0}));
-    EXPECT_EQ(editor->sprites.sprites[7].x, CellX(0)) << "the next Draw put the sprite back";
-    EXPECT_EQ(editor->sprites.sprites[7].y, CellY(1));
+    EXPECT_EQ(editor->sprites.sprites[ShapeSlot(ShapeKind::Star)].x, CellX(0)) << "the next Draw put the sprite back";
+    EXPECT_EQ(editor->sprites.sprites[ShapeSlot(ShapeKind::Star)].y, CellY(1));
     EXPECT_EQ(Edited().editHistory.size(), 1u) << "only the black paint was recorded";
 
     Drag(MidX(0), MidY(1), MidX(1), MidY(1));  // a shape may share a tile with a goal
@@ -196,8 +195,8 @@ TEST_F(EditorBoardTest, ShiftButtonsMoveTheWholeLayoutAndUndoMovesItBack) {
     EXPECT_EQ(TileAt(1, 1), TileColor::White);
     EXPECT_EQ(TileAt(0, 0), TileColor::Black);
     // The sprites follow at the next Draw.
-    EXPECT_EQ(editor->sprites.sprites[6].x, CellX(1));
-    EXPECT_EQ(editor->sprites.sprites[6].y, CellY(1));
+    EXPECT_EQ(editor->sprites.sprites[ShapeSlot(ShapeKind::Circle)].x, CellX(1));
+    EXPECT_EQ(editor->sprites.sprites[ShapeSlot(ShapeKind::Circle)].y, CellY(1));
 }
 
 }  // namespace

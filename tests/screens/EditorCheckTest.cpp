@@ -8,6 +8,7 @@
 
 #include "EditorFixture.h"
 #include "puzzle/Level.h"
+#include "puzzle/LevelTestSupport.h"
 #include "render/MessageBoxState.h"
 #include "render/ScreenManager.h"
 #include "screens/EditorCheck.h"
@@ -44,12 +45,7 @@ TEST(EditorCheck, LevelsWithoutASolutionAreSaidToBeUnsolvable) {
 }
 
 TEST(EditorCheck, ACheckCutShortGivesUpAndNeverCallsTheLevelUnsolvable) {
-    // 9 by 7: the circle and the star are shut in swapped on a two-tile strip, while the
-    // triangle has 45 white tiles to wander over, far too many positions to search through.
-    std::string sealed = "9 7 7 7 0 0 0 0 0 0 0";
-    for (int i = 0; i < 9; ++i) sealed += " 0";
-    for (int i = 0; i < 45; ++i) sealed += " 7";
-    const Level sealedLevel = Board(sealed + " 0 0 1 0 0 2 1 0 0 0 8 6");
+    const Level sealedLevel = Board(SealedSwapBoard());
     // A wide-open board that is easy to solve, cut short all the same.
     std::string open = "9 7";
     for (int i = 0; i < 63; ++i) open += " 7";
@@ -131,13 +127,30 @@ TEST_F(EditorCheckTest, CtrlKShowsTheAnswerAndLeavesTheLevelAsItWas) {
     EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, "Solvable in 3 moves", ""));
     EXPECT_EQ(Snapshot(Edited()), before);
     EXPECT_EQ(Snapshot(EditorBaseline()), baseline);
-    EXPECT_EQ(editor->SavedName(), "Mine");
     EXPECT_TRUE(recorder.boxes.empty());
 
     // Back in the editor the edit can still be taken back.
     CloseBoxWithReturn();
     CtrlKey(SDLK_z);
     EXPECT_EQ(Edited().Tile(3, 0), TileColor::White);
+}
+
+TEST_F(EditorCheckTest, ALongCheckShowsItIsCheckingAndAnEditDropsIt) {
+    dir.Write("levels/mine.txt", SealedSwapBoard() + "\nMine\n");
+    WriteProgress({});
+    OpenEditor();
+    editor = Editor();
+    CtrlKey(SDLK_k);
+    ASSERT_TRUE(editor->Checking()) << "a second's search takes many passes";
+    EXPECT_NE(editor->sprites.sprites[kCheckingShadowSlot + 1].picture, nullptr);
+    ClickButton(EditorButton::Red);
+    Click(MidX(5), MidY(4));
+    ASSERT_EQ(Edited().Tile(5, 4), TileColor::Red);
+    PushMarker();
+    Pass();
+    EXPECT_FALSE(editor->Checking());
+    EXPECT_EQ(editor->sprites.sprites[kCheckingShadowSlot + 1].picture, nullptr);
+    EXPECT_EQ(Editor(), editor) << "no box for a check dropped";
 }
 
 TEST_F(EditorCheckTest, CtrlKWhileTypingTheNameTypesNothing) {

@@ -1,6 +1,7 @@
 // Choosing sets and levels in the main menu and leaving it for the play screen or the editor.
 #include "ScreenFixture.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "content/LevelLibrary.h"
@@ -10,6 +11,7 @@
 #include "render/ScreenManager.h"
 #include "screens/EditorBaseline.h"
 #include "screens/MainMenuState.h"
+#include "screens/MenuLayout.h"
 #include "screens/PlayState.h"
 
 using namespace qv;
@@ -127,7 +129,7 @@ TEST_F(MainMenuTest, ALockedLevelRefusesEveryWayToPlay) {
 
 TEST_F(MainMenuTest, ALevelSolvedInParCarriesTheMark) {
     dir.Write("levels/par.txt", "3 levels/line.txt\n3 levels/twin.txt\n");
-    dir.Write("records.save", "3 levels/line.txt\n4 levels/twin.txt\n");
+    dir.Write("records.save", "3 levels/line.txt\n4 levels/twin.txt\n3 levels/mine.txt\n");
     WriteProgress({});
     SDL_Surface* mark = SDL_CreateRGBSurface(SDL_SWSURFACE, 10, 10, 32, 0xFF0000, 0xFF00, 0xFF, 0);
     SDL_FillRect(mark, nullptr, 0xC0FFEE);
@@ -141,6 +143,13 @@ TEST_F(MainMenuTest, ALevelSolvedInParCarriesTheMark) {
     };
     EXPECT_TRUE(marked(0)) << "solved in par";
     EXPECT_FALSE(marked(1)) << "one move over par";
+
+    // The player's own level gets its mark once the solver, a slice per pass, has its par.
+    Click(60, RowY(3));
+    EXPECT_TRUE(menu->WorkingOutPars());
+    for (int pass = 0; pass < 100 && menu->WorkingOutPars(); ++pass) Pass();
+    EXPECT_FALSE(menu->WorkingOutPars()) << "then the menu sleeps again";
+    EXPECT_TRUE(marked(0));
 }
 
 TEST_F(MainMenuTest, ReturnAndKeypadEnterStartPlayAndSwallowTheNextEvent) {
@@ -222,6 +231,31 @@ TEST_F(MainMenuTest, PreviewReportsAnInvalidTileColor) {
     KeyDown(SDLK_UP);  // nothing to go up to, but the preview is rebuilt
     Pass();
     EXPECT_EQ(BoxesTitled("Error").back().text, "Tile (0, 0) has an invalid color (9).");
+}
+
+// The WCAG 2 contrast ratio of two colours, 1 to 21.
+double Contrast(SDL_Color a, SDL_Color b) {
+    const auto luminance = [](SDL_Color c) {
+        const auto channel = [](Uint8 v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
+    };
+    const double la = luminance(a) + 0.05;
+    const double lb = luminance(b) + 0.05;
+    return la > lb ? la / lb : lb / la;
+}
+
+TEST(MenuLayoutTest, EveryListTextReadsWellAndSolvedTellsFromOpen) {
+    for (const SDL_Color background : {kSetListBackground, kLevelListBackground})
+        for (const bool current : {false, true})
+            for (const LevelStatus status : {LevelStatus::Open, LevelStatus::Locked, LevelStatus::Solved})
+                EXPECT_GE(Contrast(ListRowColor(current, status), background), 4.5)
+                    << current << " " << static_cast<int>(status);
+    const SDL_Color open = ListRowColor(false, LevelStatus::Open);
+    EXPECT_GE(Contrast(ListRowColor(false, LevelStatus::Solved), open), 1.4);
+    EXPECT_GE(Contrast(ListRowColor(false, LevelStatus::Locked), open), 1.4);
 }
 
 TEST_F(MainMenuTest, UnnamedSetsGetEmptyRowsWithoutErrors) {

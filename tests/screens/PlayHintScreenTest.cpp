@@ -1,14 +1,21 @@
 // The H key on the play screen: the hint's arrow, how long it stays, the boxes for a dead end
-// and for a search cut short, and that asking changes nothing of the level or the progress.
+// and for a search cut short, that asking changes nothing of the level or the progress, and a
+// long search run a slice per pass: shown as thinking, cancelled by a move.
 #include <cstring>
+#include <sstream>
 
 #include "ScreenFixture.h"
 #include "content/LevelLibrary.h"
+#include "content/Tutorial.h"
+#include "puzzle/BoardCentring.h"
 #include "puzzle/Level.h"
+#include "puzzle/LevelTestSupport.h"
 #include "puzzle/Solver.h"
+#include "render/BoardView.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxState.h"
 #include "render/ScreenManager.h"
+#include "screens/PlayHint.h"
 #include "screens/PlayState.h"
 
 using namespace qv;
@@ -16,6 +23,7 @@ using namespace qv;
 namespace {
 
 constexpr int kArrowSlot = 14;
+constexpr int kThinkingSlot = 20;
 
 // Same size and the same bytes, row by row.
 bool SamePixels(SDL_Surface* a, SDL_Surface* b) {
@@ -42,14 +50,14 @@ protected:
     Sprite& arrow() { return play()->sprites.sprites[kArrowSlot]; }
 
     // The move the arrow in slot 14 stands for, read back from its picture and place on the
-    // Line board.
-    SolverMove ArrowMove() {
+    // board whose tile (0, 0) has its corner at (left, top): the Line board's by default.
+    SolverMove ArrowMove(int left = TileX(0), int top = TileY(0)) {
         const PictureTable& p = Pictures();
         SolverMove move;
-        move.from = {static_cast<int16_t>((arrow().x - TileX(0)) / 60),
-                     static_cast<int16_t>((arrow().y - TileY(0)) / 60)};
-        EXPECT_EQ(arrow().x, TileX(move.from.x)) << "the arrow sits on a tile's corner";
-        EXPECT_EQ(arrow().y, TileY(move.from.y));
+        move.from = {static_cast<int16_t>((arrow().x - left) / 60),
+                     static_cast<int16_t>((arrow().y - top) / 60)};
+        EXPECT_EQ(arrow().x, left + 60 * move.from.x) << "the arrow sits on a tile's corner";
+        EXPECT_EQ(arrow().y, top + 60 * move.from.y);
         if (arrow().picture == p.arrowUp.get()) move.direction = StepDirection::Up;
         else if (arrow().picture == p.arrowDown.get()) move.direction = StepDirection::Down;
         else if (arrow().picture == p.arrowLeft.get()) move.direction = StepDirection::Left;
@@ -103,6 +111,8 @@ protected:
         const Level before = level();
         KeyUp(SDLK_h);
         Pass();
+        // A long search answers after about a second's worth of short passes.
+        for (int pass = 0; pass < 1000 && screen->HintPending(); ++pass) Pass();
         auto* box = Current<MessageBoxState>();
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(Screens().savedState.get(), screen);
@@ -178,15 +188,51 @@ TEST_F(PlayHintScreenTest, DeadEndSaysSoAndSuggestsUndoOrRestart) {
 }
 
 TEST_F(PlayHintScreenTest, SearchCutShortSaysTheHintTookTooLong) {
-    // The circle and the star swapped on a sealed strip, the triangle free on 45 white tiles:
-    // hopeless, but far too big to prove so within the hint's limits.
-    std::string numbers = "9 7 7 7 0 0 0 0 0 0 0";
-    for (int i = 0; i < 9; ++i) numbers += " 0";
-    for (int i = 0; i < 45; ++i) numbers += " 7";
-    PlayBoard(numbers + " 0 0 1 0 0 2 1 0 0 0 8 6");
+    PlayBoard(SealedSwapBoard());
     ExpectHintBox("No hint this time",
                   "The hint could not be worked out in time.\n"
                   "Try a few more moves, then ask again.");
+}
+
+TEST_F(PlayHintScreenTest, ALongSearchShowsItThinksAndAMoveCancelsIt) {
+    PlayBoard(SealedSwapBoard());
+    KeyUp(SDLK_h);
+    Pass();
+    ASSERT_TRUE(play()->HintPending()) << "a second's search takes many passes";
+    EXPECT_NE(play()->sprites.sprites[kThinkingSlot].picture, nullptr) << "thinking... shows";
+    KeyUp(SDLK_h);  // asking again changes nothing
+    KeyUp(SDLK_t);
+    KeyUp(SDLK_RIGHT);
+    Pass();
+    ASSERT_EQ(level().playHistory.size(), 1u);
+    EXPECT_FALSE(play()->HintPending());
+    EXPECT_FALSE(play()->Thinking());
+    EXPECT_EQ(play()->sprites.sprites[kThinkingSlot].picture, nullptr);
+    PushMarker();
+    Pass();
+    EXPECT_EQ(Current<PlayState>(), play()) << "no box comes for the hint given up";
+    EXPECT_EQ(arrow().picture, nullptr);
+}
+
+TEST_F(PlayHintScreenTest, AHintWorkedOutOverManyPassesIsTheOneSearchedInOneGo) {
+    // "Primary Blockers": some 169,000 states from its start.
+    std::ostringstream board;
+    TutorialLevel(3).WriteLevel(board);
+    dir.Write("levels/line.txt", board.str());
+    WriteProgress({});
+    OpenPlay(1, 0);
+    ASSERT_NE(play(), nullptr);
+    const Hint expected = FindHint(level(), {kHintLimits.maxStates, 0});
+    ASSERT_EQ(expected.outcome, HintOutcome::Move);
+    KeyUp(SDLK_h);
+    Pass();
+    for (int pass = 0; pass < 1000 && play()->HintPending(); ++pass) Pass();
+    ASSERT_NE(arrow().picture, nullptr);
+    const BoardOffset offset = CentredBoardOffset(level());
+    const SolverMove shown = ArrowMove(kBoardX + offset.x, kBoardY + offset.y);
+    EXPECT_EQ(shown.shape, expected.move.shape);
+    EXPECT_EQ(shown.from, expected.move.from);
+    EXPECT_EQ(shown.direction, expected.move.direction);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "content/Tutorial.h"
 #include "puzzle/Level.h"
+#include "puzzle/LevelTestSupport.h"
 #include "screens/PlayHint.h"
 
 using namespace qv;
@@ -17,15 +18,6 @@ Level Board(const std::string& numbers) { return ParseLevelString(numbers, "Test
 // The game's state budget without its clock: a slow (sanitizer) build or a busy machine must
 // not turn a hint into "out of time" here.
 constexpr SolverLimits kStatesOnly{kHintLimits.maxStates, 0};
-
-// 9 by 7: the circle and the star are shut in swapped on a two-tile strip (no way home), while
-// the triangle has 45 white tiles to wander over, far too many positions to search through.
-std::string SealedSwapBoard() {
-    std::string numbers = "9 7 7 7 0 0 0 0 0 0 0";
-    for (int i = 0; i < 9; ++i) numbers += " 0";
-    for (int i = 0; i < 45; ++i) numbers += " 7";
-    return numbers + " 0 0 1 0 0 2 1 0 0 0 8 6";
-}
 
 // Fewest moves home from the level's position, without limits.
 int Optimum(const Level& level) {

@@ -39,11 +39,11 @@ TEST_F(PlayInputTest, DragOntoAnAllowedNeighbourMovesTheShape) {
     EXPECT_EQ(level().Tile(1, 0), TileColor::Red);
     EXPECT_TRUE(Played(MoveSound));
     // The sprite follows the pointer while the button is held, and snaps on release.
-    EXPECT_EQ(play->sprites.sprites[6].x, MidX(1) + 5 - 30);
+    EXPECT_EQ(play->sprites.sprites[ShapeSlot(ShapeKind::Circle)].x, MidX(1) + 5 - 30);
     Release(MidX(1) + 5, MidY(0));
     Pass();
     EXPECT_FALSE(play->Dragging());
-    EXPECT_EQ(play->sprites.sprites[6].x, TileX(1));
+    EXPECT_EQ(play->sprites.sprites[ShapeSlot(ShapeKind::Circle)].x, TileX(1));
     EXPECT_EQ(circle(), (TilePos{1, 0})) << "a long drag is not also a click";
 }
 
@@ -149,19 +149,36 @@ TEST_F(PlayInputTest, SelectionSwapsPicturesAndZeroClearsIt) {
     const PictureTable& pictures = Pictures();
     KeyUp(SDLK_s);
     Pass();
-    EXPECT_EQ(play->sprites.sprites[7].picture, pictures.selectedStar.get());
-    EXPECT_EQ(play->sprites.sprites[6].picture, pictures.circle.get());
+    EXPECT_EQ(play->sprites.sprites[ShapeSlot(ShapeKind::Star)].picture, pictures.selectedStar.get());
+    EXPECT_EQ(play->sprites.sprites[ShapeSlot(ShapeKind::Circle)].picture, pictures.circle.get());
     EXPECT_EQ(play->sprites.sprites[12].picture, pictures.starHelp.get());
     KeyUp(SDLK_1);
     Pass();
-    EXPECT_EQ(play->sprites.sprites[6].picture, pictures.selectedCircle.get());
-    EXPECT_EQ(play->sprites.sprites[7].picture, pictures.star.get());
+    EXPECT_EQ(play->sprites.sprites[ShapeSlot(ShapeKind::Circle)].picture, pictures.selectedCircle.get());
+    EXPECT_EQ(play->sprites.sprites[ShapeSlot(ShapeKind::Star)].picture, pictures.star.get());
     KeyUp(SDLK_0);
     Pass();
     EXPECT_FALSE(play->SelectedShape().has_value());
-    EXPECT_EQ(play->sprites.sprites[6].picture, pictures.circle.get());
+    EXPECT_EQ(play->sprites.sprites[ShapeSlot(ShapeKind::Circle)].picture, pictures.circle.get());
     EXPECT_EQ(play->sprites.sprites[12].picture, pictures.circleHelp.get())
         << "the help stays until the pointer moves";
+}
+
+TEST_F(PlayInputTest, AGoalsBadgeShowsOverTheSelectedShapeStandingOnIt) {
+    constexpr Uint32 kBadge = 0x20C0E0;
+    SurfacePtr& badge = Pictures().circleGoal;
+    badge.reset(SDL_CreateRGBSurface(SDL_SWSURFACE, 20, 20, 32, 0xFF0000, 0xFF00, 0xFF, 0));
+    SDL_FillRect(badge.get(), nullptr, kBadge);
+    play->sprites.sprites[GoalSlot(ShapeKind::Circle)].picture = badge.get();
+    KeyUp(SDLK_c);
+    KeyUp(SDLK_RIGHT);  // onto its goal, the tile to its right
+    Pass();
+    ASSERT_EQ(circle(), (TilePos{1, 0}));
+    SDL_Surface* display = SDL_GetVideoSurface();
+    const Uint32 shown =
+        static_cast<const Uint32*>(display->pixels)[(TileY(0) + 5) * display->pitch / 4 + TileX(1) + 5];
+    EXPECT_EQ(shown & 0xFFFFFF, kBadge);
+    badge.reset();
 }
 
 TEST_F(PlayInputTest, CtrlZUndoesAndRIsRestartOnlyWithCtrlHeld) {
@@ -185,6 +202,22 @@ TEST_F(PlayInputTest, CtrlZUndoesAndRIsRestartOnlyWithCtrlHeld) {
     EXPECT_EQ(circle(), (TilePos{0, 0}));
     EXPECT_TRUE(level().playHistory.empty());
     EXPECT_EQ(level().Tile(1, 0), TileColor::White);
+}
+
+TEST_F(PlayInputTest, EveryQueuedClickOnTheUndoButtonTakesAMoveBack) {
+    for (SDLKey key : {SDLK_c, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_s, SDLK_RIGHT, SDLK_RIGHT})
+        KeyUp(key);
+    Pass();
+    ASSERT_EQ(level().playHistory.size(), 5u);
+    // Faster than the passes: all five clicks are queued before the screen looks.
+    for (int i = 0; i < 5; ++i) {
+        Press(50, 35);
+        Release(50, 35);
+    }
+    Pass();
+    EXPECT_TRUE(level().playHistory.empty());
+    EXPECT_EQ(circle(), (TilePos{0, 0}));
+    EXPECT_EQ(level().Tile(3, 0), TileColor::White);
 }
 
 TEST_F(PlayInputTest, RightClickWhileDraggingUndoesAndCentresThePointer) {

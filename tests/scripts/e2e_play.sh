@@ -78,7 +78,10 @@ WINDOW=$(timeout 20 xdotool search --sync --name "Quorvellan" | head -1) || fail
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"  # X, Y of the window on the root
 WIN_X=$X
 WIN_Y=$Y
+# Escape during the splash is not meant for the menu, whose Escape quits.
+xdotool mousemove --window "$WINDOW" 785 15 key Escape
 settle 5.5
+kill -0 "$GAME_PID" 2> /dev/null || fail "Escape pressed during the splash quit the game"
 
 game_running() { kill -0 "$GAME_PID" 2> /dev/null; }
 

@@ -30,4 +30,15 @@ TEST(BoundedLine, LineEndsAndLimits) {
     std::string line;
     EXPECT_FALSE(ReadBoundedLine(in, line, 49));
     EXPECT_EQ(line, std::string(49, 'x'));  // the start of a long line stays readable
+
+    // Cut instead: the rest of the long line is skipped, and reading goes on after it.
+    std::istringstream cutIn("abcdef\r\nxy");
+    bool cut = false;
+    EXPECT_TRUE(ReadCutLine(cutIn, line, 3, &cut));
+    EXPECT_EQ(line, "abc");
+    EXPECT_TRUE(cut);
+    EXPECT_TRUE(ReadCutLine(cutIn, line, 3, &cut));
+    EXPECT_EQ(line, "xy");
+    EXPECT_FALSE(cut);
+    EXPECT_FALSE(ReadCutLine(cutIn, line, 3, &cut));
 }

@@ -10,10 +10,10 @@ import cairo
 
 import game_code
 from game_code import CodeError
-from layout import (BOARD, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, NAME_STRIP, PREVIEW, SCREEN,
-                    SET_LIST, all_buttons, ok_button)
-from style import (BOX_FILL, BOX_TEXT, COLOR_NAMES, DATA, LEVEL_LIST_BG, NAME_LABEL, SET_LIST_BG,
-                   SHAPE_NAMES, pixels)
+from layout import (BOARD, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, MESSAGE_MARGIN, NAME_STRIP,
+                    PREVIEW, SCREEN, SET_LIST, all_buttons, ok_button)
+from style import (BOX_FILL, BOX_TEXT, COLOR_NAMES, DATA, LEVEL_LIST_BG, LIST_LOCKED, LIST_OPEN,
+                   LIST_SOLVED, NAME_LABEL, SET_LIST_BG, SHAPE_NAMES, pixels)
 from tutorials import (INTRO_TEXTS, MARGIN, PICTURE_STEP, PICTURE_TOP, TUTORIAL_PICTURE,
                        picture_top)
 
@@ -110,6 +110,22 @@ def check_menu_lists():
                 if px[yy * 800 + xx][:3] != color:
                     fault("list panel at (%d, %d) is not %s" % (xx, yy, color))
                     return
+
+
+def check_message_margin():
+    """Round the box the frame leaves a strip of the box's own colour, which keeps the text the
+    game writes to the box's edge off the frame."""
+    s = load("graphics/message.png")
+    if s is None:
+        return
+    px = pixels(s)
+    x, y, w, h = MESSAGE_BOX
+    for d in range(1, MESSAGE_MARGIN + 1):
+        for xx, yy in ((x - d, y + h // 2), (x + w - 1 + d, y + h // 2), (x + w // 2, y - d),
+                       (x + w // 2, y + h - 1 + d)):
+            if px[yy * SCREEN[0] + xx] != BOX_FILL + (255,):
+                fault("message.png at (%d, %d) is not the box's colour %s" % (xx, yy, BOX_FILL))
+                return
 
 
 def check_play_disabled():
@@ -223,6 +239,10 @@ def check_shared_numbers():
     same_as_code("layout.PREVIEW", PREVIEW, menu, "kLockedX kLockedY kPreviewWidth kPreviewHeight")
     same_as_code("style.SET_LIST_BG", SET_LIST_BG, menu, "kSetListBackground")
     same_as_code("style.LEVEL_LIST_BG", LEVEL_LIST_BG, menu, "kLevelListBackground")
+    for what, art, name in (("OPEN", LIST_OPEN, "kListOpenText"),
+                            ("LOCKED", LIST_LOCKED, "kListLockedText"),
+                            ("SOLVED", LIST_SOLVED, "kListSolvedText")):
+        same_as_code("style.LIST_" + what, art, menu, name)
     same_as_code("style.BOX_FILL", BOX_FILL, box + ".cpp", "kBoxFill")
     same_as_code("style.BOX_TEXT", BOX_TEXT, box + ".cpp", "kTextColor")
     same_as_code("style.NAME_LABEL", NAME_LABEL, "render/BoardView.cpp", "kNameColor")
@@ -245,6 +265,7 @@ def main():
     check_tiles()
     check_help_and_tutorials()
     check_menu_lists()
+    check_message_margin()
     check_buttons()
     check_shared_numbers()
     check_play_disabled()

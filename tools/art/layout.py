@@ -4,9 +4,11 @@ are ours and go into the ".button" files, so backgrounds and buttons are drawn f
 SCREEN = (800, 600)
 BOARD = (210, 60, 540, 420)
 NAME_STRIP = (368, 548, 223, 23)          # x 368..591, y 548..571
-HELP_SLOTS = ((51, 230), (51, 310))       # help pictures
+HELP_SLOTS = ((48, 230), (48, 310))       # help pictures
+HELP_MARGIN = 4                           # round the help pictures, inside their panel
 HELP_SIZE = (146, 76)                     # ends left of the board frame at x 200
 MESSAGE_BOX = (231, 176, 343, 248)
+MESSAGE_MARGIN = 4                        # of the box's colour between the box and its frame
 SET_LIST = (53, 150, 150, 375)
 LEVEL_LIST = (276, 150, 175, 375)
 PREVIEW = (525, 150, 225, 175)

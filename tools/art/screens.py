@@ -3,9 +3,9 @@ import os
 
 import cairo
 
-from layout import BOARD, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, NAME_STRIP, PREVIEW, SCREEN, \
-    SET_LIST, all_buttons
-from style import (CIRCLE, CREAM, DATA, FELT, HONEY, INK, LEVEL_LIST_BG, LIST_LOCKED,
+from layout import BOARD, HELP_MARGIN, HELP_SIZE, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, \
+    MESSAGE_MARGIN, NAME_STRIP, PREVIEW, SCREEN, SET_LIST, all_buttons
+from style import (BOX_FILL, CIRCLE, CREAM, DATA, FELT, HONEY, INK, LEVEL_LIST_BG, LIST_LOCKED,
                    LIST_OPEN, LIST_SOLVED, PAPER, SET_LIST_BG, STAR, TRIANGLE, WOOD, WOOD_DEEP,
                    darken, draw_shape, draw_tile, engraved, lighten, moulding, paper_panel,
                    recessed, rgb, rounded_rect, save, surface, text, wood_background)
@@ -148,8 +148,11 @@ def make_play():
                120, 99, size=11, step=15, color=rgb(INK), align="centre")
     heading(cr, "help", 51, HELP_SLOTS[0][1] - 10)
     hx, hy = HELP_SLOTS[0]
-    # Kept clear of the board frame at x 200, like the card above it.
-    recessed(cr, hx - 5, hy - 5, 151, 161, darken(PAPER, 0.12), r=8, depth=5)
+    # The same margin all round the two pictures; kept clear of the board frame at x 200.
+    m = HELP_MARGIN
+    bottom = HELP_SLOTS[1][1] + HELP_SIZE[1]
+    recessed(cr, hx - m, hy - m, HELP_SIZE[0] + 2 * m, bottom - hy + 2 * m, darken(PAPER, 0.12),
+             r=8, depth=5)
     # Inside the first help slot, so that a single diagram always covers the whole hint.
     hint_lines(cr, ["point at a shape", "or a tile to see", "what a move does"], hx + 73,
                hy + 24, size=11, color=rgb(darken(PAPER, 0.45)), align="centre")
@@ -187,7 +190,16 @@ def make_message():
     cr.rectangle(x, y, w, h)
     cr.fill()
     cr.set_operator(cairo.OPERATOR_OVER)
-    moulding(cr, x, y, w, h, width=9, r=2)
+    # The game fills the box and writes to its very edge: a strip of the box's own colour
+    # keeps the text off the frame.
+    m = MESSAGE_MARGIN
+    moulding(cr, x - m, y - m, w + 2 * m, h + 2 * m, width=9, r=2)
+    cr.rectangle(x - m, y - m, w + 2 * m, h + 2 * m)
+    cr.rectangle(x, y, w, h)
+    cr.set_fill_rule(cairo.FILL_RULE_EVEN_ODD)
+    cr.set_source_rgba(*rgb(BOX_FILL))
+    cr.fill()
+    cr.set_fill_rule(cairo.FILL_RULE_WINDING)
     save(s, "graphics/message.png")
 
 

@@ -9,15 +9,15 @@ ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
 DATA = os.path.join(ROOT, "data")
 
 # Fixed colours the game itself draws with; the pictures around them must match.
-SET_LIST_BG = (149, 92, 25)
-LEVEL_LIST_BG = (147, 90, 23)
+SET_LIST_BG = (106, 62, 19)
+LEVEL_LIST_BG = (104, 60, 17)
 BOX_FILL = (205, 204, 147)
 BOX_TEXT = (68, 68, 49)
 NAME_LABEL = (203, 202, 145)
 # The menu lists' text colours by level status (the game's ListRowColor).
 LIST_OPEN = (255, 255, 255)
 LIST_LOCKED = (196, 196, 196)
-LIST_SOLVED = (196, 255, 196)
+LIST_SOLVED = (140, 230, 120)
 
 # Wood, paper and ink.
 WOOD_DEEP = (58, 37, 20)

@@ -23,10 +23,11 @@ delayed() {
   sox "$1" "$1.tmp.wav" pad "$2" 0 && mv "$1.tmp.wav" "$1"
 }
 
-# finish NAME RAW: levels, trims and encodes one effect.
+# finish NAME RAW: levels and encodes one effect. Loudness is measured over the whole effect,
+# so a flourish that rings out (solved) is not left quieter than a short tock (move).
 finish() {
   local name=$1 raw=$2
-  level "$raw" "$work/$name.level.wav" "RMS Pk dB" -17 -2
+  level "$raw" "$work/$name.level.wav" "RMS lev dB" -19 -2
   # A fixed stream serial number keeps regenerated files byte-identical.
   oggenc -Q -q 4 -s 1 -o "$out/$name.ogg" "$work/$name.level.wav"
 }

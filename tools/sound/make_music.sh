@@ -20,9 +20,11 @@ while IFS=$'\t' read -r name title; do
   fluidsynth -ni -q -g 0.6 -r 44100 -O float -T wav -F "$work/$name.raw.wav" \
     -o synth.reverb.room-size=0.6 -o synth.reverb.level=0.6 \
     "$soundfont" "$work/$name.mid" > /dev/null
-  # Starts at the first note, ends when the last chord has died away, with a short fade so
-  # the game's next track follows a clean ending.
-  sox -V1 "$work/$name.raw.wav" "$work/$name.trimmed.wav" \
+  # Some of the sound font's instruments carry a DC offset, which eats headroom and thumps
+  # when a track starts or stops: a high-pass far below the music takes it out. Then the
+  # piece starts at the first note and ends when the last chord has died away, with a short
+  # fade so the game's next track follows a clean ending.
+  sox -V1 "$work/$name.raw.wav" "$work/$name.trimmed.wav" highpass 10 \
     silence 1 0.01 -70d reverse silence 1 0.05 -60d reverse pad 0.15 0
   sox "$work/$name.trimmed.wav" "$work/$name.faded.wav" fade t 0 -0 3
   level "$work/$name.faded.wav" "$work/$name.wav" "RMS lev dB" -21 -1

@@ -2,12 +2,17 @@
 
 #include <emscripten.h>
 
+#include <utility>
+
 namespace qv {
 
 namespace {
 
 // Long enough to cost nothing, short enough that an event the page missed is still handled.
 constexpr int kSafetyWakeMs = 2000;
+
+// Set by PostWakeUp (the page has one thread), taken by the wait it ends.
+bool wakeUpPosted = false;
 
 // The page's input reaches SDL's own listeners, which queue it; these listeners run before
 // them. They wake the sleeping game once SDL has queued the event (a key that types a character
@@ -46,6 +51,11 @@ EM_JS(void, InstallPageListeners, (), {
     }, true);
 });
 
+// Ends a sleep in progress, once the caller has returned to the page.
+EM_JS(void, WakeSoon, (), {
+    if (Module.qvWake) setTimeout(() => { if (Module.qvWake.resume) Module.qvWake.resume(); }, 0);
+});
+
 // Sleeps (the page runs on) until woken or the safety time has passed.
 EM_ASYNC_JS(void, SleepUntilInput, (int safetyMs), {
     await new Promise((resolve) => {
@@ -77,13 +87,14 @@ void WaitForInput() {
     PrepareOnce();
     // SDL 1.2's SDL_WaitEvent in a browser would poll; sleeping until the page sees input
     // leaves an idle game costing nothing.
-    while (!SDL_PollEvent(nullptr)) SleepUntilInput(kSafetyWakeMs);
+    while (!SDL_PollEvent(nullptr) && !std::exchange(wakeUpPosted, false))
+        SleepUntilInput(kSafetyWakeMs);
 }
 
 bool WaitForInput(uint32_t timeoutMs) {
     PrepareOnce();
     const uint32_t start = SDL_GetTicks();
-    while (!SDL_PollEvent(nullptr)) {
+    while (!SDL_PollEvent(nullptr) && !std::exchange(wakeUpPosted, false)) {
         const uint32_t waited = SDL_GetTicks() - start;
         if (waited >= timeoutMs) return false;
         SleepUntilInput(static_cast<int>(timeoutMs - waited));
@@ -92,8 +103,20 @@ bool WaitForInput(uint32_t timeoutMs) {
 }
 
 void WaitForEvent(SDL_Event* event) {
-    WaitForInput();
-    SDL_PollEvent(event);
+    PrepareOnce();
+    while (!SDL_PollEvent(event)) SleepUntilInput(kSafetyWakeMs);
+}
+
+void PostWakeUp() {
+    wakeUpPosted = true;
+    WakeSoon();
+}
+
+void GatherInput() {
+    PrepareOnce();
+    // Without a turn the page would neither show what was drawn nor see any input until the
+    // busy screen is done; a zero timeout is the shortest turn it can be given.
+    SleepUntilInput(0);
 }
 
 }  // namespace qv

@@ -86,7 +86,8 @@ bool KeepInStorage(const std::string& path, const std::string& bytes, std::strin
     const std::string problem = Taken(StoreKeptPaths(PathsToStore(kept).c_str()));
     if (problem.empty()) return true;
     if (why) *why = "the browser's storage refused it (" + problem + ")";
-    // Said once in a box: a progress save that fails only says so on the console.
+    // Said once in a box, whichever save hit it first: only the keeper knows what the failure
+    // means in a browser (the file lasts only as long as the page).
     static bool told = false;
     if (!told) {
         told = true;

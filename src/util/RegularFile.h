@@ -1,0 +1,24 @@
+#pragma once
+// Opening the files the game reads: only regular files, and never more of one than its format
+// can need. A FIFO in the game folder would block the start in open(), and a link to a device
+// such as /dev/zero would feed a reader forever; both read as a file that cannot be opened.
+#include <cstddef>
+#include <sstream>
+#include <string>
+
+namespace qv {
+
+// Every text file the game reads but the move tables (levels, set lists, configuration, sound
+// lists, playlists, buttons) holds a few kilobytes at most; this is far beyond any of them.
+constexpr std::size_t kMaxTextFileBytes = 64 * 1024;
+
+// Whether `path` names a regular file, links followed: for files handed to a library that
+// opens them itself (pictures, sounds, music, the font).
+bool IsRegularFile(const std::string& path);
+
+// Puts the first `maxBytes` bytes of the regular file `path` (links followed) into `in` and
+// returns true. A path that is missing, unreadable or anything but a regular file leaves `in`
+// empty and failed, as an ifstream that could not open it.
+bool ReadRegularFile(const std::string& path, std::size_t maxBytes, std::istringstream& in);
+
+}  // namespace qv
