@@ -28,10 +28,10 @@ int Lowest(uint64_t cells) { return CellGrid::Lowest(cells); }
 // home. A shape at home on a tile that another must pass has to leave and come back, two moves
 // at least, and its coloured goal needs clearing again. Those are summed over the shapes.
 //
-// Then, for the shape it raises most: a shape that cannot take a shortest way home over tiles
-// it may enter (the tiles it has just coloured on its way count, so it cannot simply turn
-// back) either walks further or first meets such a tile, whose clearers walk there; the
-// cheapest of these is added. The estimate can fall by more than one in a move (a cleared tile
+// Then, for the shape it raises most: a shape that cannot take a shortest way home (or to a
+// call) over tiles it may enter (the tiles it has just coloured on its way count, so it cannot
+// simply turn back) either walks further or first meets such a tile, whose clearers walk
+// there; the cheapest of these is added. The estimate can fall by more than one in a move (a cleared tile
 // opens a whole region), so the search reopens states it reaches again by a shorter path.
 MovesLeftBound::MovesLeftBound(const StateCodec& codec, const ShapePositions& goals,
                                SolveStrategy strategy)
