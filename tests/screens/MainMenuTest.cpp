@@ -135,6 +135,7 @@ TEST_F(MainMenuTest, ALevelSolvedInParCarriesTheMark) {
     SDL_FillRect(mark, nullptr, 0xC0FFEE);
     Pictures().parMark.reset(mark);
     OpenMenu();
+    menu = Current<MainMenuState>();  // the one SetUp opened is gone
     Click(60, RowY(1));  // set "first"
     const auto marked = [](int row) {
         for (int x = 276; x < 276 + 175; ++x)

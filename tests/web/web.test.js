@@ -27,7 +27,7 @@ after(async () => {
 
 // The menu shows its set list panel there; the splash, the play screen and the editor don't.
 async function inMenu() {
-  return (await game.pixel(120, 450)).join() === "149,92,25";
+  return (await game.pixel(120, 450)).join() === "106,62,19";
 }
 
 // A fresh load of the page: from the page itself a new fragment would only be a jump.
