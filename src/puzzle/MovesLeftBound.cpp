@@ -152,9 +152,10 @@ int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shape
     for (int k = 0; k < kShapeCount; ++k) {
         if (goalCells_[k] < 0) continue;
         for (uint64_t vias = visits[k] | Bit(goalCells_[k]); vias; vias &= vias - 1) {
-            const int more = RouteExtra(k, Lowest(vias), holding, shapes, at, least);
+            const int more = RouteExtra(k, Lowest(vias), holding, shapes, at, least, extra);
             if (more == kUnreachable) return kUnreachable;
             extra = std::max(extra, more);
+            if (sum + extra > enough) return sum + extra;
         }
     }
     return sum + extra;
@@ -229,9 +230,10 @@ int MovesLeftBound::Tour(int k, TilePos from, int fromCell, uint64_t visits) con
 // enter as fast as its least walk. Breadth first over those tiles; the tiles of its colour met
 // on the way are the ways on, each at the walk there. A call's way on that it must pass again
 // on its way home needs clearing twice: after its first visit the tile holds its colour again,
-// until every other shape has called there once more.
+// until every other shape has called there once more. Once it is known to add no more than
+// `floor`, the rest need not be looked at.
 int MovesLeftBound::RouteExtra(int k, int via, const Holding& holding, const ShapePositions& shapes,
-                               const Cells& at, const Cells& least) const {
+                               const Cells& at, const Cells& least, int floor) const {
     const int goal = goalCells_[k];
     if (at[k] < 0 || goal < 0 || at[k] == via) return 0;
     const int after = steps_[via][goal];
@@ -266,7 +268,7 @@ int MovesLeftBound::RouteExtra(int k, int via, const Holding& holding, const Sha
     if ((blocked & start) && (grid_.Neighbours(start) & ~blocked)) wayOn(at[k], 2);
     uint64_t seen = start;
     uint64_t frontier = start;
-    for (int d = 1; frontier && d + after - least[k] < best; ++d) {
+    for (int d = 1; frontier && d + after - least[k] < best && best > floor; ++d) {
         const uint64_t next = grid_.Neighbours(frontier) & ~seen;
         seen |= next;
         for (uint64_t b = next & blocked; b; b &= b - 1) wayOn(Lowest(b), d);

@@ -34,7 +34,7 @@ private:
     int Walk(TilePos from, int fromCell, int to) const;
     int Tour(int k, TilePos from, int fromCell, uint64_t visits) const;
     int RouteExtra(int k, int via, const Holding& holding, const ShapePositions& shapes, const Cells& at,
-                   const Cells& least) const;
+                   const Cells& least, int floor) const;
 
     const StateCodec& codec_;
     CellGrid grid_;

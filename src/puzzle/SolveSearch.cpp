@@ -47,7 +47,7 @@ SolveSearch::SolveSearch(const Level& level, const SolverLimits& limits, SolveSt
       codec_(level),
       goals_{level.circleGoal, level.starGoal, level.triangleGoal},
       movesLeft_(codec_, goals_, strategy),
-      table_(codec_.Words()),
+      table_(codec_.Words(), limits.maxStates > 0 ? std::min(limits.maxStates, kMaxIds) : 0),
       maxStates_(limits.maxStates > 0 ? std::min(limits.maxStates, kMaxIds) : kMaxIds) {
     const ShapePositions starts = level.ShapePositions();
     if (starts == goals_) {
@@ -101,10 +101,11 @@ int SolveSearch::MakeSuccessors(const PackedState& state, const ShapePositions& 
     int count = 0;
     std::array<int, kShapeCount> at{};
     for (int k = 0; k < kShapeCount; ++k) at[k] = codec_.CellIndex(shapes[k].x, shapes[k].y);
+    const bool shared = shapes[0] == shapes[1] || shapes[0] == shapes[2] || shapes[1] == shapes[2];
     for (int k = 0; k < kShapeCount; ++k) {
         const auto kind = static_cast<ShapeKind>(k);
         // A shape sharing its cell with one the game moves first can't be moved at all.
-        if (ShapeMovingFrom(shapes, shapes[k]) != kind) continue;
+        if (shared && ShapeMovingFrom(shapes, shapes[k]) != kind) continue;
         for (int d = 0; d < kDirectionCount; ++d) {
             TilePos to;
             int cell = -1;

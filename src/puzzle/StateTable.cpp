@@ -2,7 +2,8 @@
 
 namespace qv {
 
-StateTable::StateTable(int words) : words_(words), slots_(std::size_t{1} << 12, kEmpty) {}
+StateTable::StateTable(int words, std::size_t expectedStates)
+    : words_(words), expected_(expectedStates), slots_(std::size_t{1} << 12, kEmpty) {}
 
 const uint64_t* StateTable::Key(uint32_t id) const {
     return keyChunks_[id / kChunkStates].get() + (id % kChunkStates) * words_;
@@ -37,7 +38,11 @@ bool StateTable::Equal(const uint64_t* key, const PackedState& state) const {
 }
 
 void StateTable::Grow() {
-    std::vector<uint32_t> larger(slots_.size() * 2, kEmpty);
+    std::size_t slots = slots_.size() * 2;
+    if (expected_ > 0 && size_ >= kEarlyStates) {
+        while (slots < 2 * expected_) slots *= 2;
+    }
+    std::vector<uint32_t> larger(slots, kEmpty);
     const std::size_t mask = larger.size() - 1;
     for (uint32_t entry : slots_) {
         if (entry == kEmpty) continue;

@@ -24,8 +24,9 @@ public:
         bool added;
     };
 
-    // `words`: how many words of a PackedState are in use.
-    explicit StateTable(int words);
+    // `words`: how many words of a PackedState are in use. `expectedStates`, when a search has
+    // such a limit, lets the index take its full size early, in one small step.
+    explicit StateTable(int words, std::size_t expectedStates = 0);
 
     static constexpr uint32_t kNone = UINT32_MAX;
     // Ids take 26 bits of a slot (the rest tells most other states apart without reading
@@ -51,6 +52,10 @@ private:
     // Small enough that a short search takes little memory and the allocator keeps reusing
     // it, instead of fetching fresh pages from the system for every search.
     static constexpr std::size_t kChunkStates = std::size_t{1} << 12;
+    // Past this many states a search is a long one: the index goes straight to the size its
+    // limit needs. Rehashing this many takes a few milliseconds; doubling at half a million
+    // states took up to 45 ms, longer than a screen may wait.
+    static constexpr std::size_t kEarlyStates = std::size_t{1} << 16;
 
     const uint64_t* Key(uint32_t id) const;
     std::size_t Probe(const PackedState& state, uint32_t& tag) const;
@@ -59,6 +64,7 @@ private:
     void Grow();
 
     int words_;
+    std::size_t expected_;
     std::size_t size_ = 0;
     std::vector<std::unique_ptr<uint64_t[]>> keyChunks_;
     std::vector<std::unique_ptr<Link[]>> linkChunks_;
