@@ -1,7 +1,7 @@
-// The web edition in Debian's chromium, as a player would use it: tutorial level 0 solved by
-// clicks on the canvas, its progress kept over a reload, a level saved in the editor kept over
-// a reload, and a link to that level opening it. Needs the built site (tools/web.sh) and qv-solve
-// from a native build (QV_SOLVE, default build/tools/qv-solve).
+// The web edition in Debian's chromium, as a player would use it: the menu redrawn cleanly,
+// tutorial level 0 solved by clicks on the canvas, its progress kept over a reload, a level
+// saved in the editor kept over a reload, and a link to that level opening it. Needs the built
+// site (tools/web.sh) and qv-solve from a native build (QV_SOLVE, default build/tools/qv-solve).
 "use strict";
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
@@ -56,11 +56,21 @@ const kSection = { up: [30, 8], down: [30, 52], left: [8, 30], right: [52, 30] }
 
 test("tutorial level 0 solved by clicks stays solved over a reload", async () => {
   await openGame();
+  // A list or preview drawn again must leave nothing of what it showed before: the rows below
+  // the tutorial's nine and its first preview, after a longer set and a locked level.
+  const emptyRows = [276, 150 + 9 * 18, 175, 200];
+  const preview = [525, 150, 225, 175];
+  const first = [await game.region(...emptyRows), await game.region(...preview)];
+
   // Level 1 of the tutorial is locked at first: Return leaves the menu where it is.
   await game.key("ArrowDown");
   await game.key("Enter");
   assert.ok(await inMenu(), "a locked level must not start");
   await game.key("ArrowUp");
+  for (let i = 0; i < 8; i++) await game.page.keyboard.press("Shift+ArrowDown");  // "be creative"
+  for (let i = 0; i < 8; i++) await game.page.keyboard.press("Shift+ArrowUp");
+  await game.settle();
+  assert.deepEqual([await game.region(...emptyRows), await game.region(...preview)], first);
 
   await game.key("Enter");  // the play screen, with the level's intro box
   await game.waitFor("the intro box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
@@ -99,6 +109,11 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
   await game.click(...tile);
   await game.waitFor("the tile painted", async () => (await game.pixel(...tile)).join() !== whiteTile.join());
   const redTile = await game.pixel(...tile);
+  // Black takes the tile away: the board's own dark shows where it was.
+  const hole = [210 + 60 * 5 + 30, 60 + 30];
+  await game.key("F8");
+  await game.click(...hole);
+  await game.waitFor("the tile taken away", async () => (await game.pixel(...hole)).reduce((a, b) => a + b) < 250);
   await game.key("Control+t");  // Ctrl held until the letter is released
   for (let i = 0; i < 20; i++) await game.page.keyboard.press("Backspace");
   await game.page.keyboard.type("Kept In The Browser");

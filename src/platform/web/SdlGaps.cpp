@@ -40,7 +40,32 @@ EM_JS(int, SetChunkVolume, (intptr_t chunk, int volume), {
     return previous;
 });
 
+// Its SDL_FillRect paints the colour over the canvas, so a fill with the transparent black the
+// game clears keyed surfaces with changed nothing: the menu's lists and preview kept every
+// earlier row and tile under the new ones, and a tile painted black in the editor kept its
+// picture. SDL's own fill replaces the pixels, so the area is cleared first.
+EM_JS(void, FillReplacing, (intptr_t surface, intptr_t rect, uint32_t color), {
+    const data = SDL.surfaces[surface];
+    if (data.isFlagSet(0x00200000 /* SDL_HWPALETTE */)) color = data.colors32[color];
+    let area = rect ? SDL.loadRect(rect) : { x: 0, y: 0, w: data.width, h: data.height };
+    if (data.clipRect) {
+        area = SDL.intersectionOfRects(data.clipRect, area);
+        if (rect) SDL.updateRect(rect, area);
+    }
+    data.ctx.save();
+    data.ctx.clearRect(area.x, area.y, area.w, area.h);
+    data.ctx.fillStyle = SDL.translateColorToCSSRGBA(color);
+    data.ctx.fillRect(area.x, area.y, area.w, area.h);
+    data.ctx.restore();
+});
+
 }  // namespace
+
+extern "C" int SDL_FillRect(SDL_Surface* surface, const SDL_Rect* rect, Uint32 color) {
+    if (!surface) return -1;
+    FillReplacing(reinterpret_cast<intptr_t>(surface), reinterpret_cast<intptr_t>(rect), color);
+    return 0;
+}
 
 // Its surfaces are canvases that keep their alpha, so the display format with and without
 // alpha are the same copy.
