@@ -135,13 +135,21 @@ void BoardView::RenderNameLabel() {
     nameLabel.reset();
     const std::string& name = BoardLevel().name;
     if (name.empty()) return;
-    FontPtr font = OpenUiFont(14);
+    FontPtr font = OpenUiFont(kNamePoints);
     if (!font) return;
-    nameLabel = RenderBlended(font.get(), name, kNameColor);
+    const int usualHeight = TTF_FontHeight(font.get());
+    // A name wider than the strip (a player's may be 29 wide capitals) first gets smaller,
+    // then loses letters, rather than run over the strip's frame.
+    if (TextWidth(font.get(), name) > kNameTextWidth)
+        font = OpenUiFontFitting(kNamePoints - 1, kNameSmallestPoints, {name}, kNameTextWidth);
+    if (!font) return;
+    nameLabel = RenderBlended(font.get(), CutToWidth(font.get(), name, kNameTextWidth, nameShowsEnd),
+                              kNameColor);
     if (!nameLabel) return;
     slot.picture = nameLabel.get();
     slot.x = NameLabelX(nameLabel->w);
-    slot.y = kNameLabelY;
+    // A smaller face keeps the usual one's middle line.
+    slot.y = kNameLabelY + (usualHeight - nameLabel->h) / 2;
 }
 
 TilePos BoardView::TileUnderPointer() const {

@@ -24,6 +24,11 @@ constexpr int kBoardPixelHeight = kMaxHeight * kTileSize;
 constexpr int kNameStripX = 368;
 constexpr int kNameStripWidth = 223;
 constexpr int kNameLabelY = 548;
+// The strip's room for the name, 4 pixels clear of its frame on either side, and the sizes a
+// name is shown at: below 10 points letters blur, so a longer name loses letters instead.
+constexpr int kNameTextWidth = kNameStripWidth - 8;
+constexpr int kNamePoints = 14;
+constexpr int kNameSmallestPoints = 10;
 
 // Sprite slots the board view fills; the derived screen owns slots from kFirstScreenSlot on.
 constexpr int kBackgroundSlot = 0;
@@ -68,6 +73,7 @@ public:
 
 protected:
     SurfacePtr nameLabel;     // null when the level has no name or it couldn't be rendered
+    bool nameShowsEnd = false;  // a name too long for the strip keeps its end, not its start
     SurfacePtr boardSurface;  // 540 by 420, pixel value 0 transparent
     int16_t offsetX = 0;      // tile grid offset inside the board area
     int16_t offsetY = 0;

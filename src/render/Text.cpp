@@ -49,6 +49,17 @@ int TextWidth(TTF_Font* font, const std::string& text) {
     return w;
 }
 
+std::string CutToWidth(TTF_Font* font, const std::string& text, int width, bool keepEnd) {
+    static const std::string kCut = "...";
+    if (TextWidth(font, text) <= width) return text;
+    for (std::size_t kept = text.size() - 1; kept > 0; --kept) {
+        const std::string shown =
+            keepEnd ? kCut + text.substr(text.size() - kept) : text.substr(0, kept) + kCut;
+        if (TextWidth(font, shown) <= width) return shown;
+    }
+    return kCut;
+}
+
 namespace {
 
 int WidestLine(TTF_Font* font, const std::vector<std::string>& lines) {

@@ -43,6 +43,10 @@ FontPtr OpenUiFontFitting(int points, int smallest, const std::vector<std::strin
 // Pixel width of `text` in `font`; 0 for empty text or when it can't be measured.
 int TextWidth(TTF_Font* font, const std::string& text);
 
+// `text`, or as much of it as fits in `width` with "..." where the rest was: at the end, or at
+// the start when `keepEnd` (a name being typed shows its newest letters).
+std::string CutToWidth(TTF_Font* font, const std::string& text, int width, bool keepEnd = false);
+
 // Breaks `line` at blanks into lines no wider than `width`, so that no word is lost at a box's
 // edge. A single word wider than `width` gets a line of its own: it is the only thing a box may
 // cut. An empty line stays one empty line.

@@ -79,6 +79,11 @@ EditorState::~EditorState() {
 
 void EditorState::Draw() {
     UpdateCheckingLabel();
+    // While the name is typed, a name too long to show whole shows its newest letters.
+    if (nameShowsEnd != editingName) {
+        nameShowsEnd = editingName;
+        RenderNameLabel();
+    }
     // While a piece is dragged its sprite follows the pointer and must not be snapped back.
     if (!dragging) {
         DrawTiles();

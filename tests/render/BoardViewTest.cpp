@@ -7,6 +7,7 @@
 #include "content/LevelLibrary.h"
 #include "render/BoardView.h"
 #include "render/MediaStore.h"
+#include "render/Text.h"
 
 using namespace qv;
 
@@ -179,6 +180,23 @@ TEST_F(BoardViewTest, NameLabelIsRenderedCentredOrLeftOutWhenEmpty) {
     CurrentLevel().name.clear();
     view->RenderNameLabel();
     EXPECT_EQ(view->sprites.sprites[kNameLabelSlot].picture, nullptr);
+    EXPECT_TRUE(errors.boxes.empty());
+}
+
+TEST_F(BoardViewTest, ANameTooWideForTheStripStaysInsideIt) {
+    CurrentLevel().name = "Three Colours";
+    view->RenderNameLabel();
+    const Sprite& label = view->sprites.sprites[kNameLabelSlot];
+    const FontPtr usual = OpenUiFont(kNamePoints);
+    EXPECT_EQ(label.picture->w, TextWidth(usual.get(), "Three Colours"));  // as it always was
+
+    for (const char* name : {"Wide Words Want Room In Here", "WWWWWWWWWWWWWWWWWWWWWWWWWWWWW"}) {
+        CurrentLevel().name = name;
+        view->RenderNameLabel();
+        ASSERT_NE(label.picture, nullptr) << name;
+        EXPECT_LE(label.picture->w, kNameTextWidth) << name;
+        EXPECT_GE(label.x, kNameStripX + 4) << name;
+    }
     EXPECT_TRUE(errors.boxes.empty());
 }
 
