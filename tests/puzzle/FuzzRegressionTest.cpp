@@ -1,6 +1,8 @@
 // Inputs the level fuzzer found that break a promise of the puzzle core.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "LevelTestSupport.h"
 #include "puzzle/Solver.h"
 
@@ -40,4 +42,20 @@ TEST(FuzzRegression, SolutionsReplayWithTheMoveRule) {
         if (result.outcome != SolveOutcome::Solved) continue;
         EXPECT_TRUE(ReplaySolves(level, result)) << numbers;
     }
+}
+
+// A carriage return is a line end only before a line feed. A name read from "...\r\r\n" keeps
+// one, and the file the editor writes ends with the name: it must load back with it.
+TEST(FuzzRegression, ANameEndingInACarriageReturnLoadsBackTheSame) {
+    Level level;
+    level.filePath = "fuzz.level";
+    std::istringstream in("3 3 2 7 2 7 2 7 7 7 7 0 0 1 0 2 0 0 2 1 2 2 2\r\nName\r\r\nIntro\r\n");
+    level.ReadLevel(in);
+    ASSERT_EQ(level.name, "Name\r");
+    std::ostringstream out;
+    level.WriteLevel(out);
+    std::istringstream back(out.str());
+    Level reread;
+    reread.ReadLevel(back);
+    EXPECT_TRUE(reread.SameContent(level));
 }
