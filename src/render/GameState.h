@@ -33,7 +33,8 @@ EventFlow WaitAndDrainEvents(const std::function<EventFlow(const SDL_Event&)>& h
 EventFlow DrainEventsNow(const std::function<EventFlow(const SDL_Event&)>& handle);
 
 // Takes every pending event off the queue and drops it: input queued for a screen just left, or
-// made during the splash. A request to quit among them still ends the game.
+// made during the splash. A request to quit among them still ends the game, and a key pressed
+// among them has its later release dropped too, since screens act on releases.
 void DiscardPendingEvents();
 
 }  // namespace qv

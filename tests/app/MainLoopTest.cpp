@@ -166,6 +166,28 @@ TEST_F(MainLoop, InputDuringTheSplashIsDroppedButClosingTheWindowStillQuits) {
     EXPECT_FALSE(Screens().running);
 }
 
+TEST_F(MainLoop, AKeyHeldThroughTheSplashsEndDoesNotActWhenReleased) {
+    auto pushKey = [](Uint8 type) {
+        SDL_Event event{};
+        event.type = type;
+        event.key.type = type;
+        event.key.keysym.sym = SDLK_RETURN;  // Return in the menu plays the chosen level
+        ASSERT_EQ(SDL_PushEvent(&event), 0);
+    };
+    pushKey(SDL_KEYDOWN);
+    EndSplash(TickCount() - kMinimumSplashMs);
+    pushKey(SDL_KEYDOWN);  // the key repeating while held
+    pushKey(SDL_KEYUP);
+    pushKey(SDL_KEYDOWN);  // a new press is the player's again
+    pushKey(SDL_KEYUP);
+    std::vector<Uint8> seen;
+    DrainEventsNow([&](const SDL_Event& event) {
+        seen.push_back(event.type);
+        return EventFlow::Continue;
+    });
+    EXPECT_EQ(seen, (std::vector<Uint8>{SDL_KEYDOWN, SDL_KEYUP}));
+}
+
 TEST(SplashTime, StaysAtLeastFourSecondsAndNeverLonger) {
     EXPECT_EQ(SplashTimeLeft(1000, 1000), 4000u);
     EXPECT_EQ(SplashTimeLeft(1000, 1250), 3750u);   // fast loading: wait the rest
