@@ -143,8 +143,8 @@ void BoardView::RenderNameLabel() {
     if (TextWidth(font.get(), name) > kNameTextWidth)
         font = OpenUiFontFitting(kNamePoints - 1, kNameSmallestPoints, {name}, kNameTextWidth);
     if (!font) return;
-    nameLabel = RenderBlended(font.get(), CutToWidth(font.get(), name, kNameTextWidth, nameShowsEnd),
-                              kNameColor);
+    const std::string shown = CutToWidth(font.get(), name, kNameTextWidth, nameShowsEnd);
+    nameLabel = RenderBlended(font.get(), shown, kNameColor);
     if (!nameLabel) return;
     slot.picture = nameLabel.get();
     slot.x = NameLabelX(nameLabel->w);

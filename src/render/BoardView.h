@@ -73,10 +73,11 @@ public:
 
 protected:
     SurfacePtr nameLabel;     // null when the level has no name or it couldn't be rendered
-    bool nameShowsEnd = false;  // a name too long for the strip keeps its end, not its start
     SurfacePtr boardSurface;  // 540 by 420, pixel value 0 transparent
     int16_t offsetX = 0;      // tile grid offset inside the board area
     int16_t offsetY = 0;
+    // A name too long for the strip keeps its end rather than its start (while it is typed).
+    bool nameShowsEnd = false;
     int32_t pointerX = 0;     // last pointer position the derived screen stored
     int32_t pointerY = 0;
 
