@@ -23,6 +23,11 @@ constexpr std::size_t kMaxIds = StateTable::kCapacity;
 // its time while the clock costs next to nothing.
 constexpr int kExpansionsPerClockCheck = 64;
 
+// The most states the limits allow, or 0 for no limit but the table's own.
+std::size_t StatesLimit(const SolverLimits& limits) {
+    return limits.maxStates > 0 ? std::min(limits.maxStates, kMaxIds) : 0;
+}
+
 std::vector<SolverMove> TracePath(StateTable& table, const StateCodec& codec, uint32_t start,
                                   uint32_t goal) {
     std::vector<SolverMove> moves;
@@ -47,8 +52,8 @@ SolveSearch::SolveSearch(const Level& level, const SolverLimits& limits, SolveSt
       codec_(level),
       goals_{level.circleGoal, level.starGoal, level.triangleGoal},
       movesLeft_(codec_, goals_, strategy),
-      table_(codec_.Words(), limits.maxStates > 0 ? std::min(limits.maxStates, kMaxIds) : 0),
-      maxStates_(limits.maxStates > 0 ? std::min(limits.maxStates, kMaxIds) : kMaxIds) {
+      table_(codec_.Words(), StatesLimit(limits)),
+      maxStates_(StatesLimit(limits) > 0 ? StatesLimit(limits) : kMaxIds) {
     const ShapePositions starts = level.ShapePositions();
     if (starts == goals_) {
         Finish(SolveOutcome::Solved);
