@@ -5,7 +5,7 @@ Every qv_layer(NAME USES ...) line there names what the files of src/NAME/ may i
 their own folder. This check fails, naming the file and the include, when a file includes a
 layer it does not use, reaches another folder by a relative path, or includes SDL in a layer that
 builds without it; when a source file of src/ is missing from the build's lists; and when the
-README's folder table shows a different order.
+folder table of docs/architecture.md shows a different order.
 
     check_layers.py [--root DIR]
 """
@@ -17,6 +17,7 @@ import sys
 LAYER_CALL = re.compile(r"qv_layer\((.*?)\)", re.S)
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 KEYWORDS = ("USES", "SOURCES", "LIBS")
+ARCHITECTURE = "docs/architecture.md"
 
 
 def read_layers(cmake_text):
@@ -34,10 +35,10 @@ def read_layers(cmake_text):
     return layers
 
 
-def readme_uses(readme_text):
-    """{folder: [layers]} from the README's folder table rows "| `src/x` | ... | uses |"."""
+def table_uses(text):
+    """{folder: [layers]} from the folder table rows "| `src/x` | ... | uses |"."""
     table = {}
-    for line in readme_text.splitlines():
+    for line in text.splitlines():
         cells = [c.strip() for c in line.strip().strip("|").split("|")]
         match = re.fullmatch(r"`src/(\w+)`", cells[0]) if len(cells) >= 3 else None
         if match:
@@ -97,13 +98,13 @@ def check(root):
                         allowed = ", ".join(sorted(uses[name])) or "nothing"
                         faults.append(f"{where}: {name} may include only its own headers and {allowed}")
 
-    with open(os.path.join(root, "README.md")) as f:
-        table = readme_uses(f.read())
+    with open(os.path.join(root, ARCHITECTURE)) as f:
+        table = table_uses(f.read())
     for name in names:
         if name not in table:
-            faults.append(f"README.md: the folder table has no row for src/{name}")
+            faults.append(f"{ARCHITECTURE}: the folder table has no row for src/{name}")
         elif set(table[name]) != uses[name]:
-            faults.append(f"README.md: src/{name} uses {sorted(table[name])} in the folder table, "
+            faults.append(f"{ARCHITECTURE}: src/{name} uses {sorted(table[name])} in the folder table, "
                           f"{sorted(uses[name])} in src/CMakeLists.txt")
     return faults
 

@@ -1,5 +1,5 @@
 // The level sets that ship in data/: they load the way the game loads them, keep the board
-// rules a hand-made file can break, every puzzle has a solution in its par, the README's
+// rules a hand-made file can break, every puzzle has a solution in its par, the level docs'
 // measures tables tell the truth, and every text fits where the game shows it.
 #include <gtest/gtest.h>
 #include <SDL_ttf.h>
@@ -225,7 +225,7 @@ TEST(ShippedLevelsTest, SolverConfirmsParAndMeasuresTables) {
     for (const ShippedLevel& shipped : Shipped().levels)
         all.push_back({shipped.level.filePath, &shipped, ++numbers[shipped.setName]});
 
-    const std::vector<std::string> readme = FileLines(SourceFolder() + "/README.md");
+    const std::vector<std::string> tables = FileLines(SourceFolder() + "/docs/levels.md");
     std::vector<std::string> par;
     for (const Measured& measured : all) {
         const ShippedLevel& shipped = *measured.shipped;
@@ -241,16 +241,16 @@ TEST(ShippedLevelsTest, SolverConfirmsParAndMeasuresTables) {
         par.push_back(std::to_string(m.solve.moveCount) + " " + measured.key);
         if (shipped.setName == kTutorialSetName) continue;
         EXPECT_LE(m.longestRun, kLongestRun) << "a walk of one shape";
-        // The README's row: "| number | name | moves | states | best starts | traps | switches |
+        // The measures row: "| number | name | moves | states | best starts | traps | switches |
         // longest run |".
         const std::string head = "| " + std::to_string(measured.number) + " | " + shipped.level.name +
                                  " | " + std::to_string(m.solve.moveCount) + " | " +
                                  std::to_string(m.solve.statesExplored) + " | ";
         const std::string tail = " | " + std::to_string(m.switches) + " | " + std::to_string(m.longestRun) + " |";
         const std::string middle = std::to_string(m.optimalFirstMoves) + " | " + std::to_string(m.traps);
-        const auto row = std::find_if(readme.begin(), readme.end(),
+        const auto row = std::find_if(tables.begin(), tables.end(),
                                       [&](const std::string& line) { return line.rfind(head, 0) == 0; });
-        ASSERT_NE(readme.end(), row) << "no README row begins " << head;
+        ASSERT_NE(tables.end(), row) << "no row of docs/levels.md begins " << head;
         if (firstMoves) {
             EXPECT_EQ(head + middle + tail, *row);
         } else {

@@ -1,4 +1,4 @@
-"""The level tools' readers and writers: design files, the solver's JSON, par and README tables."""
+"""The level tools' readers and writers: design files, the solver's JSON, par and the measures tables."""
 import unittest
 
 import make_levels
@@ -61,10 +61,10 @@ class SolverOutput(unittest.TestCase):
 
 
 class Outputs(unittest.TestCase):
-    def test_readme_table_replaces_only_the_marked_part(self):
-        readme = f"intro\n{make_levels.TABLE_START}\nold\n{make_levels.TABLE_END}\nrest\n"
+    def test_table_replaces_only_the_marked_part(self):
+        text = f"intro\n{make_levels.TABLE_START}\nold\n{make_levels.TABLE_END}\nrest\n"
         self.assertEqual(f"intro\n{make_levels.TABLE_START}\n\nnew\n\n{make_levels.TABLE_END}\nrest\n",
-                         make_levels.with_table(readme, "new"))
+                         make_levels.with_table(text, "new"))
 
     def test_par_lines_list_the_tutorial_then_the_sets_in_order(self):
         tutorial = qvlevels.parse_output(SolverOutput.LINE, 1)

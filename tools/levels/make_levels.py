@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the shipped level sets from their designs: data/Beta.txt; for every set
 data/levels/<folder>/list.txt and its level files 01.txt, 02.txt, ...; data/levels/par.txt,
-the fewest moves of every level (tutorial included); and the measures tables in README.md.
+the fewest moves of every level (tutorial included); and the measures tables in docs/levels.md.
 Nothing is written unless every design is sound and solved.
 
 tools/levels/sets.txt lists the sets in menu order, one "folder: set name" per line. Each set's
@@ -16,7 +16,7 @@ import sys
 import qvlevels
 
 DATA = os.path.join(qvlevels.REPO, "data")
-README = os.path.join(qvlevels.REPO, "README.md")
+TABLES = os.path.join(qvlevels.REPO, "docs", "levels.md")
 TUTORIAL_LEVELS = 9
 TABLE_START = "<!-- measures: written by tools/levels/make_levels.py -->"
 TABLE_END = "<!-- end of measures -->"
@@ -100,7 +100,7 @@ def check(sets, designs):
 
 
 def measures_table(sets, designs, verdicts):
-    """The README's tables, one per set."""
+    """The measures tables of docs/levels.md, one per set."""
     parts = []
     for folder, set_name in sets:
         rows = [f"### {set_name}", "",
@@ -113,11 +113,11 @@ def measures_table(sets, designs, verdicts):
     return "\n\n".join(parts)
 
 
-def with_table(readme, table):
-    """The README text with the part between the markers replaced by `table`."""
-    start = readme.index(TABLE_START) + len(TABLE_START)
-    end = readme.index(TABLE_END)
-    return readme[:start] + "\n\n" + table + "\n\n" + readme[end:]
+def with_table(text, table):
+    """`text` with the part between the markers replaced by `table`."""
+    start = text.index(TABLE_START) + len(TABLE_START)
+    end = text.index(TABLE_END)
+    return text[:start] + "\n\n" + table + "\n\n" + text[end:]
 
 
 def par_lines(sets, verdicts, tutorial):
@@ -148,10 +148,10 @@ def write(sets, designs, verdicts, tutorial):
             listing.write("".join(p + "\n" for p in paths))
     with open(os.path.join(DATA, "levels", "par.txt"), "w") as par:
         par.write(par_lines(sets, verdicts, tutorial))
-    with open(README) as f:
-        readme = f.read()
-    with open(README, "w") as f:
-        f.write(with_table(readme, measures_table(sets, designs, verdicts)))
+    with open(TABLES) as f:
+        text = f.read()
+    with open(TABLES, "w") as f:
+        f.write(with_table(text, measures_table(sets, designs, verdicts)))
 
 
 def main():

@@ -2,7 +2,7 @@
 // The design measures of a level, taken with the game's own solver: how long it is, how hard
 // the solver has to search, how many first moves keep it solvable in the fewest moves and how
 // one shortest solution passes the moves between the shapes. The level tools print them and
-// the README's level tables show them; kMeasuresHelp says what each one counts.
+// the level tables of docs/levels.md show them; kMeasuresHelp says what each one counts.
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 
