@@ -17,8 +17,9 @@ import random
 import sys
 
 import qvlevels
+import rules
 
-LONGEST_RUN = 8
+LONGEST_RUN = rules.read_rules().get("longest_run")
 
 
 def mirror_of(level, x, y, mode):
