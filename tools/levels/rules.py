@@ -3,6 +3,7 @@ shipped-levels test reads too. A level keeps its own (runs, moves, no idle colou
 its order (by insight: detour, then trap depth, then states); the collection keeps every idea
 and every board apart.
 """
+import fractions
 import os
 import statistics
 
@@ -20,7 +21,9 @@ class Rules:
                 continue
             if len(words) not in (2, 3):
                 raise ValueError(f"rules: not \"rule [folder] value\": {line}")
-            self.values[(words[0], words[1] if len(words) == 3 else None)] = int(words[-1])
+            value = fractions.Fraction(words[-1])
+            self.values[(words[0], words[1] if len(words) == 3 else None)] = (
+                int(value) if value.denominator == 1 else value)
 
     def get(self, rule, folder=None):
         return self.values.get((rule, folder), self.values[(rule, None)])
@@ -66,9 +69,9 @@ def order_faults(names, verdicts, rules, folder):
     share = rules.get("detour_fall", folder)
     for i in range(1, len(verdicts)):
         a, b = verdicts[i - 1], verdicts[i]
-        if b.detour * 100 < a.detour * (100 - share):
+        if b.detour < a.detour * (1 - share):
             found.append(f"{names[i]}: detour {b.detour} after {a.detour}, a fall of more than "
-                         f"{share}%")
+                         f"{share}")
         elif b.detour == a.detour and (b.trap_depth, b.states) < (a.trap_depth, a.states):
             found.append(f"{names[i]}: the same detour as {names[i - 1]} with a shallower trap "
                          "or fewer states")
@@ -147,8 +150,8 @@ def collection_faults(entries, rules):
         for label_b, b, _ in entries[i + 1:]:
             smaller = min(tiles_a, len(board_cells(b)))
             # A quick bound first: boards of very different sizes cannot be near.
-            if abs(tiles_a - len(board_cells(b))) * 100 > smaller * share:
+            if abs(tiles_a - len(board_cells(b))) > smaller * share:
                 continue
-            if board_distance(a, b) * 100 <= smaller * share:
+            if board_distance(a, b) <= smaller * share:
                 found.append(f"{label_b}: nearly the board of {label_a}")
     return found
