@@ -123,8 +123,8 @@ class Rules(unittest.TestCase):
         self.assertEqual(0, rules.board_distance(a, turned))
         self.assertEqual(4, rules.board_distance(a, other))
         entries = [("a", a, "x"), ("b", other, "y"), ("c", turned, "z"), ("d", other, " X ")]
-        self.assertEqual(["c: nearly the board of a", "d: the idea of a:  X ",
-                          "d: nearly the board of b"],
+        self.assertEqual(["c: nearly the board of a", "d: nearly the board of b",
+                          "d: the idea of a:  X "],
                          sorted(rules.collection_faults(entries, self.RULES)))
 
 
