@@ -61,6 +61,25 @@ bool MeasureFirstMove(const Level& after, const SolverLimits& limits, LevelMeasu
     return true;
 }
 
+// The tiles of `from`'s colour that touch it, one through another.
+std::vector<TilePos> SameColourArea(const Level& level, TilePos from) {
+    const TileColor colour = level.Tile(from.x, from.y);
+    std::vector<TilePos> area{from};
+    std::array<bool, kCellCount> in{};
+    in[from.x * kMaxHeight + from.y] = true;
+    for (std::size_t i = 0; i < area.size(); ++i) {
+        for (StepDirection direction : kDirections) {
+            const TilePos next = StepTarget(area[i], direction);
+            if (!OnTile(level, next) || in[next.x * kMaxHeight + next.y] ||
+                level.Tile(next.x, next.y) != colour)
+                continue;
+            in[next.x * kMaxHeight + next.y] = true;
+            area.push_back(next);
+        }
+    }
+    return area;
+}
+
 }  // namespace
 
 int OpenBoardWalk(const Level& level, TilePos from, TilePos to) {
@@ -119,20 +138,27 @@ std::vector<TilePos> IdleColours(const Level& level, int par, const SolverLimits
                                  bool& undecided) {
     std::vector<TilePos> idle;
     undecided = false;
-    // A whitened tile matters when the level then takes fewer moves, more, or has no solution:
+    // A whitened area matters when the level then takes fewer moves, more, or has no solution:
     // a search for at most par moves tells all three apart from "par, as before".
     SolverLimits bounded = limits;
     bounded.maxMoves = par;
+    std::array<bool, kCellCount> seen{};
     for (int y = 0; y < level.Rows(); ++y) {
         for (int x = 0; x < level.Columns(); ++x) {
             const TileColor colour = level.Tile(x, y);
-            if (colour == TileColor::Black || colour == TileColor::White) continue;
+            if (seen[x * kMaxHeight + y] || colour == TileColor::Black || colour == TileColor::White)
+                continue;
+            const std::vector<TilePos> area = SameColourArea(level, TilePos{static_cast<int16_t>(x),
+                                                                            static_cast<int16_t>(y)});
             Level white = level;
-            white.Tile(x, y) = TileColor::White;
+            for (const TilePos& tile : area) {
+                seen[tile.x * kMaxHeight + tile.y] = true;
+                white.Tile(tile.x, tile.y) = TileColor::White;
+            }
             const SolveResult result = SolveLevel(white, bounded);
             if (result.outcome == SolveOutcome::Undecided) undecided = true;
             if (result.outcome == SolveOutcome::Solved && result.moveCount == par) {
-                idle.push_back(TilePos{static_cast<int16_t>(x), static_cast<int16_t>(y)});
+                idle.insert(idle.end(), area.begin(), area.end());
             }
         }
     }

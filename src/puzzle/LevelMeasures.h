@@ -37,8 +37,9 @@ LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool 
 int OpenBoardWalk(const Level& level, TilePos from, TilePos to);
 
 // The coloured tiles (neither white nor missing) that could be white without changing the
-// level's fewest moves `par`: colours the puzzle does not rest on. `undecided` is set when a
-// search reached the limits (its tile is then not listed).
+// level's fewest moves `par`: colours the puzzle does not rest on. Tiles of one colour that touch
+// are whitened together, as one area: a wall matters as a whole even where no single tile of it
+// does. `undecided` is set when a search reached the limits (its area is then not listed).
 std::vector<TilePos> IdleColours(const Level& level, int par, const SolverLimits& limits,
                                  bool& undecided);
 
@@ -58,6 +59,7 @@ inline constexpr const char kMeasuresHelp[] =
     "               reference search returns\n"
     "  longest run  the most moves in a row by one shape along that same solution\n"
     "  idle colours (--colours) coloured tiles that could be white without changing\n"
-    "               the fewest moves\n";
+    "               the fewest moves; tiles of one colour that touch count as one area,\n"
+    "               whitened together\n";
 
 }  // namespace qv
