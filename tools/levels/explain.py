@@ -46,6 +46,7 @@ def explain(level, verdict):
     far = [distances(level, g) for g in level.goals]
     shapes = list(level.shapes)
     home_at = [None] * 3
+    entries = collections.Counter()
     for number, (shape, x, y, direction) in enumerate(verdict.solution, 1):
         k = KIND[shape]
         dx, dy = STEP[direction]
@@ -59,8 +60,12 @@ def explain(level, verdict):
         if (x, y) == level.goals[k]:
             notes.append(f"{number}: {shape} leaves its goal")
         tiles[to[1]][to[0]] = new
+        entries[(shape, to)] += 1
         shapes[k] = to
         home_at[k] = number if to == level.goals[k] else None
+    for (shape, tile), count in sorted(entries.items()):
+        if count >= 3:
+            notes.append(f"{shape} enters {tile} {count} times")
     order = sorted((n or 0, s) for s, n in zip("cst", home_at))
     notes.append("home order: " + " ".join(f"{s}@{n}" for n, s in order))
     return notes

@@ -123,8 +123,9 @@ def fits(verdict, args):
 def describe(level, verdict):
     if verdict.traps is None:
         return f"{level.grid()}\n# moves {verdict.moves}, states {verdict.states}\n"
-    return (f"{level.grid()}\n# moves {verdict.moves}, states {verdict.states}, best starts "
-            f"{verdict.best_starts} of {verdict.first_moves}, traps {verdict.traps}, longest run "
+    return (f"{level.grid()}\n# moves {verdict.moves}, detour {verdict.detour}, states "
+            f"{verdict.states}, best starts {verdict.best_starts} of {verdict.first_moves}, traps "
+            f"{verdict.traps} (depth {verdict.trap_depth}, dead {verdict.dead_starts}), longest run "
             f"{verdict.longest_run}\n# {verdict.steps()}\n")
 
 
