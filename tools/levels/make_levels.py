@@ -107,6 +107,7 @@ def check(sets, designs, rules):
                   f"  {'; '.join(problems)}")
             print(f"     {v.steps()}")
         if all(v.trap_depth is not None for v in verdicts[folder]):
+            print(level_rules.summary(verdicts[folder]))
             order = level_rules.order_faults([l.name for l in levels], verdicts[folder], rules, folder)
             for fault in order:
                 print(f"order: {fault}")

@@ -78,6 +78,17 @@ def order_faults(names, verdicts, rules, folder):
     return found
 
 
+def summary(verdicts):
+    """One line on a set's detours: range, median and the largest fall from one level to the next."""
+    detours = [v.detour for v in verdicts]
+    falls = [a - b for a, b in zip(detours, detours[1:])]
+    depths = [v.trap_depth for v in verdicts]
+    return (f"detour {min(detours)} to {max(detours)}, median {statistics.median(detours)}, largest "
+            f"fall {max([0] + falls)}; trap depth up to {max(depths)}, 6 or more in "
+            f"{sum(d >= 6 for d in depths)} levels; {sum(v.dead_starts > 0 for v in verdicts)} "
+            f"with a dead start")
+
+
 def median_faults(set_names, detours):
     """Each puzzle set's median detour must be above the one before."""
     found = []
