@@ -45,7 +45,7 @@ void Usage(std::ostream& out) {
            "options:\n"
            "  --measures      also print the design measures of each level\n"
            "  --colours       also list the idle colours of each solved level (a search\n"
-           "                  per coloured tile)\n"
+           "                  per coloured area)\n"
            "  --json          one JSON object per level and line instead of text: source,\n"
            "                  name, outcome (solved, unsolvable, undecided), moves, states,\n"
            "                  seconds, solution (moves like \"c0,1r\": shape, column, row,\n"
