@@ -23,7 +23,7 @@
 #include "render/MessageBoxState.h"
 #include "render/Text.h"
 #include "screens/MenuLayout.h"
-#include "solve/LevelMeasures.h"
+#include "puzzle/LevelMeasures.h"
 #include "support/ErrorRecorder.h"
 
 using namespace qv;
@@ -33,7 +33,6 @@ namespace {
 constexpr char kCreativeSetName[] = "be creative";
 constexpr std::size_t kMaxNameChars = 29;
 constexpr std::size_t kPuzzleSets = 4;
-constexpr int kLongestRun = 8;  // more moves in a row by one shape is a walk, not a puzzle
 constexpr std::size_t kFirstMovesCheckedUpTo = 60000;  // states of the level's own search
 
 std::string SourceFolder() {
@@ -117,6 +116,27 @@ bool OnTile(const Level& level, TilePos pos) {
 
 std::string Describe(const ShippedLevel& shipped) {
     return "\"" + shipped.level.name + "\" (" + shipped.level.filePath + ", " + shipped.setName + ")";
+}
+
+// A rule of tools/levels/rules.txt, the level tools' own: "rule value" or "rule folder value",
+// the folder's value first; -1 when the file does not hold it.
+int LevelRule(const std::string& rule, const std::string& folder) {
+    int general = -1;
+    for (const std::string& line : FileLines(SourceFolder() + "/tools/levels/rules.txt")) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        std::vector<std::string> parts;
+        for (std::string word; words >> word;) parts.push_back(word);
+        if (parts.empty() || parts[0] != rule) continue;
+        if (parts.size() == 3 && parts[1] == folder) return std::stoi(parts[2]);
+        if (parts.size() == 2) general = std::stoi(parts[1]);
+    }
+    return general;
+}
+
+// "first" for "levels/first/01.txt".
+std::string SetFolder(const std::string& filePath) {
+    const std::size_t start = filePath.find('/') + 1;
+    return filePath.substr(start, filePath.find('/', start) - start);
 }
 
 // Generous for every shipped level, yet a level that explodes the search fails instead of
@@ -240,14 +260,19 @@ TEST(ShippedLevelsTest, SolverConfirmsParAndMeasuresTables) {
         ASSERT_TRUE(!firstMoves || m.complete);
         par.push_back(std::to_string(m.solve.moveCount) + " " + measured.key);
         if (shipped.setName == kTutorialSetName) continue;
-        EXPECT_LE(m.longestRun, kLongestRun) << "a walk of one shape";
-        // The measures row: "| number | name | moves | states | best starts | traps | switches |
-        // longest run |".
+        const std::string folder = SetFolder(shipped.level.filePath);
+        EXPECT_LE(m.longestRun, LevelRule("longest_run", folder)) << "a walk of one shape";
+        EXPECT_LE(m.solve.moveCount, LevelRule("most_moves", folder)) << "a grind";
+        // The measures row: "| number | name | moves | detour | states | best starts | traps |
+        // trap depth | dead starts | switches | longest run |".
         const std::string head = "| " + std::to_string(measured.number) + " | " + shipped.level.name +
                                  " | " + std::to_string(m.solve.moveCount) + " | " +
+                                 std::to_string(m.detour) + " | " +
                                  std::to_string(m.solve.statesExplored) + " | ";
         const std::string tail = " | " + std::to_string(m.switches) + " | " + std::to_string(m.longestRun) + " |";
-        const std::string middle = std::to_string(m.optimalFirstMoves) + " | " + std::to_string(m.traps);
+        const std::string middle = std::to_string(m.optimalFirstMoves) + " | " + std::to_string(m.traps) +
+                                   " | " + std::to_string(m.trapDepth) + " | " +
+                                   std::to_string(m.deadStarts);
         const auto row = std::find_if(tables.begin(), tables.end(),
                                       [&](const std::string& line) { return line.rfind(head, 0) == 0; });
         ASSERT_NE(tables.end(), row) << "no row of docs/levels.md begins " << head;

@@ -3,10 +3,12 @@ import unittest
 
 import make_levels
 import qvlevels
+import rules
 
 DESIGNS = """# a comment line
 = Side Step
 intro: The star steps aside.
+idea: the star makes room
 Wc  R   WS
 Ws  .   WT
 Wt  W   WC
@@ -20,7 +22,8 @@ WC WS WT
 class DesignFiles(unittest.TestCase):
     def test_entries_read_names_intros_and_grids(self):
         first, second = make_levels.parse_designs(DESIGNS)
-        self.assertEqual(("Side Step", "The star steps aside."), (first.name, first.intro))
+        self.assertEqual(("Side Step", "The star steps aside.", "the star makes room"),
+                         (first.name, first.intro, first.idea))
         self.assertEqual([(0, 0), (0, 1), (0, 2)], first.shapes)
         self.assertEqual([(2, 2), (2, 0), (2, 1)], first.goals)
         self.assertEqual([[7, 1, 7], [7, 0, 7], [7, 7, 7]], first.tiles)
@@ -72,6 +75,57 @@ class Outputs(unittest.TestCase):
         verdicts = {"first": qvlevels.parse_output(SolverOutput.LINE * 2, 2)}
         self.assertEqual("2 tutorial/0\n2 levels/first/01.txt\n2 levels/first/02.txt\n",
                          make_levels.par_lines(sets, verdicts, tutorial))
+
+
+class Rules(unittest.TestCase):
+    RULES = rules.Rules("# comment\nlongest_run 6\nmost_moves 45\nmost_moves fourth 50\n"
+                        "detour_fall 1/3\nsame_board 1/4\n")
+
+    @staticmethod
+    def verdict(**fields):
+        base = {"outcome": "solved", "moves": 20, "states": 100, "seconds": 0, "solution": [],
+                "detour": 10, "trap_depth": 2, "longest_run": 4, "idle_colours": []}
+        return qvlevels.Verdict({**base, **fields})
+
+    def test_a_folder_may_have_its_own_value(self):
+        self.assertEqual((45, 50, 6), (self.RULES.get("most_moves", "first"),
+                                       self.RULES.get("most_moves", "fourth"),
+                                       self.RULES.get("longest_run", "fourth")))
+        with self.assertRaises(ValueError):
+            rules.Rules("longest_run\n")
+
+    def test_single_level_rules(self):
+        level = qvlevels.Level.from_grid("Rc W R\nWs W WC\nWt WS WT")
+        self.assertEqual([], rules.level_faults(level, self.verdict(), self.RULES, "first"))
+        faults = rules.level_faults(level, self.verdict(moves=46, longest_run=7), self.RULES, "first")
+        self.assertEqual(2, len(faults))
+        self.assertEqual([], rules.level_faults(level, self.verdict(moves=46), self.RULES, "fourth"))
+        # An idle red mirrored by a red that matters may stay; two idle mirror images may not.
+        self.assertEqual([], rules.level_faults(level, self.verdict(idle_colours=[[2, 0]]),
+                                                self.RULES, "first"))
+        self.assertEqual(2, len(rules.level_faults(level, self.verdict(idle_colours=[[0, 0], [2, 0]]),
+                                                   self.RULES, "first")))
+
+    def test_order_by_detour_then_trap_depth_then_states(self):
+        order = lambda *vs: rules.order_faults([str(i) for i in range(len(vs))], list(vs),
+                                                self.RULES, "first")
+        self.assertEqual([], order(self.verdict(detour=12), self.verdict(detour=8),
+                                   self.verdict(detour=8, states=200), self.verdict(detour=14)))
+        self.assertEqual(1, len(order(self.verdict(detour=12), self.verdict(detour=6))))
+        self.assertEqual(1, len(order(self.verdict(trap_depth=4), self.verdict(trap_depth=2, states=900))))
+        self.assertEqual(["second: median detour 4, not above first's 4"],
+                         rules.median_faults(["first", "second"], [[2, 4, 6], [4, 4, 8]]))
+
+    def test_boards_and_ideas_kept_apart(self):
+        a = qvlevels.Level.from_grid("Wc W  R  W\nWs .  W  WC\nWt WS W  WT")
+        turned = qvlevels.Level.from_grid("Wt Ws Wc\nWS .  W\nW  W  R\nWT WC W")
+        other = qvlevels.Level.from_grid("Wc Y  B  W\nWs .  G  WC\nWt WS P  WT")
+        self.assertEqual(0, rules.board_distance(a, turned))
+        self.assertEqual(4, rules.board_distance(a, other))
+        entries = [("a", a, "x"), ("b", other, "y"), ("c", turned, "z"), ("d", other, " X ")]
+        self.assertEqual(["c: nearly the board of a", "d: nearly the board of b",
+                          "d: the idea of a:  X "],
+                         sorted(rules.collection_faults(entries, self.RULES)))
 
 
 if __name__ == "__main__":

@@ -92,22 +92,22 @@ test("tutorial level 0 solved by clicks stays solved over a reload", async () =>
 });
 
 test("a level saved in the editor is kept over a reload and its link opens it", async () => {
-  const tile = [210 + 60 * 4 + 30, 60 + 30];  // column 4 of row 0: a white tile, no piece on it
+  const tile = [210 + 60 * 4 + 30, 60 + 30];  // column 4 of row 0: a purple tile, no piece on it
   const name = [368, 548, 223, 20];           // the name strip
   const openEditor = async () => {
     // The last set is "be creative" however many come before it: Shift+Down stops there.
     for (let i = 0; i < 8; i++) await game.page.keyboard.press("Shift+ArrowDown");
-    for (let i = 0; i < 19; i++) await game.key("ArrowDown");  // "Full Board", 20.txt: no centring
+    for (let i = 0; i < 12; i++) await game.key("ArrowDown");  // "Purple Field", 13.txt: the full board, no centring
     await game.key("e");
     await game.waitFor("the editor", async () => !(await inMenu()));
   };
 
   await openGame();
   await openEditor();
-  const whiteTile = await game.pixel(...tile);
+  const purpleTile = await game.pixel(...tile);
   await game.key("F1");  // red
   await game.click(...tile);
-  await game.waitFor("the tile painted", async () => (await game.pixel(...tile)).join() !== whiteTile.join());
+  await game.waitFor("the tile painted", async () => (await game.pixel(...tile)).join() !== purpleTile.join());
   const redTile = await game.pixel(...tile);
   // Black takes the tile away: the board's own dark shows where it was.
   const hole = [210 + 60 * 5 + 30, 60 + 30];
@@ -129,7 +129,7 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
     const open = indexedDB.open("/kept");
     open.onerror = () => reject(open.error);
     open.onsuccess = () => {
-      const get = open.result.transaction("FILE_DATA").objectStore("FILE_DATA").get("/kept/levels/creative/20.txt");
+      const get = open.result.transaction("FILE_DATA").objectStore("FILE_DATA").get("/kept/levels/creative/13.txt");
       get.onsuccess = () => resolve(get.result ? new TextDecoder().decode(get.result.contents) : null);
     };
   }));

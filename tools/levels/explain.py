@@ -8,7 +8,8 @@ the order in which the shapes get home.
 
 Each level also lists what every first move costs (the traps, and how deep they are), and the
 coloured tiles that could be white without changing its fewest moves: they carry no idea and
-only make the board look busy (keep them only for symmetry).
+only make the board look busy (keep them only for symmetry). Touching tiles of one colour count
+as one area (qv-solve --colours).
 """
 import argparse
 import collections
@@ -45,6 +46,7 @@ def explain(level, verdict):
     far = [distances(level, g) for g in level.goals]
     shapes = list(level.shapes)
     home_at = [None] * 3
+    entries = collections.Counter()
     for number, (shape, x, y, direction) in enumerate(verdict.solution, 1):
         k = KIND[shape]
         dx, dy = STEP[direction]
@@ -58,8 +60,12 @@ def explain(level, verdict):
         if (x, y) == level.goals[k]:
             notes.append(f"{number}: {shape} leaves its goal")
         tiles[to[1]][to[0]] = new
+        entries[(shape, to)] += 1
         shapes[k] = to
         home_at[k] = number if to == level.goals[k] else None
+    for (shape, tile), count in sorted(entries.items()):
+        if count >= 3:
+            notes.append(f"{shape} enters {tile} {count} times")
     order = sorted((n or 0, s) for s, n in zip("cst", home_at))
     notes.append("home order: " + " ".join(f"{s}@{n}" for n, s in order))
     return notes
@@ -99,20 +105,6 @@ def first_moves(level, verdict):
     return notes
 
 
-def idle_colours(level, verdict):
-    """Coloured tiles whose colour the fewest moves do not depend on."""
-    cells = [(x, y) for y in range(level.height) for x in range(level.width)
-             if level.tiles[y][x] not in (0, 7)]
-    variants = []
-    for x, y in cells:
-        variant = qvlevels.Level(level.width, level.height, [row[:] for row in level.tiles],
-                                 level.shapes, level.goals, level.name)
-        variant.tiles[y][x] = 7
-        variants.append(variant)
-    verdicts = qvlevels.solve_many(variants) if variants else []
-    return [cell for cell, v in zip(cells, verdicts) if v.moves == verdict.moves]
-
-
 def main():
     parser = argparse.ArgumentParser(description="Say what the shortest solutions of levels ask for.")
     parser.add_argument("folder", nargs="?", help="a set's folder, as in tools/levels/sets.txt")
@@ -128,9 +120,10 @@ def main():
             levels = [levels[n - 1] for n in args.numbers]
     else:
         parser.error("name a folder or a --grid file")
-    for level, verdict in zip(levels, qvlevels.solve_many(levels, measures=True)):
-        print(f"= {level.name}: {verdict.moves} moves, {verdict.states} states, best starts "
-              f"{verdict.best_starts} of {verdict.first_moves}, traps {verdict.traps}, "
+    for level, verdict in zip(levels, qvlevels.solve_many(levels, measures=True, colours=True)):
+        print(f"= {level.name}: {verdict.moves} moves, detour {verdict.detour}, {verdict.states} "
+              f"states, best starts {verdict.best_starts} of {verdict.first_moves}, traps "
+              f"{verdict.traps} (depth {verdict.trap_depth}, dead {verdict.dead_starts}), "
               f"switches {verdict.switches}, longest run {verdict.longest_run}")
         if level.intro:
             print(f"intro: {level.intro}")
@@ -139,7 +132,7 @@ def main():
         for note in explain(level, verdict):
             print("  " + note)
         print("  first moves: " + ", ".join(first_moves(level, verdict)))
-        idle = idle_colours(level, verdict)
+        idle = verdict.idle_colours
         if idle:
             print("  could be white: " + " ".join(f"({x}, {y})" for x, y in idle))
         print()

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Proposes level candidates. Starts from a design grid (its silhouette, colours and shape
-places) or from random boards, and climbs towards levels the solver finds harder to search,
-with more traps among the first moves and fewer first moves that keep par, by changing colours,
+places) or from random boards, and climbs towards levels with a longer detour and deeper traps,
+that the solver finds harder to search, with more traps among the first moves and fewer first
+moves that keep par, by changing colours,
 moving shapes and goals (and, if asked, holes), asking the solver about each batch of changes.
 It only proposes; which candidate becomes a level, and why, is decided by looking at it and at
 its solution (explain.py), after taking out the colours it does not need (simplify.py).
@@ -17,8 +18,9 @@ import random
 import sys
 
 import qvlevels
+import rules
 
-LONGEST_RUN = 8
+LONGEST_RUN = rules.read_rules().get("longest_run")
 
 
 def mirror_of(level, x, y, mode):
@@ -102,12 +104,14 @@ def score(level, verdict, args):
     states = math.log10(max(verdict.states, 1))
     ceiling = math.log10(args.states[1])
     value = states if states <= ceiling else ceiling - 2 * (states - ceiling)
+    value += args.detour_weight * verdict.detour
     if verdict.traps is not None:
         value += args.trap_weight * verdict.traps / max(verdict.first_moves, 1)
         value -= args.start_weight * (verdict.best_starts - 1)
+        value += args.depth_weight * min(verdict.trap_depth, 12)
     value -= args.colour_weight * sum(1 for row in level.tiles for c in row if c not in (0, 7))
     value -= 0.5 * max(0, moves_low - verdict.moves, verdict.moves - moves_high)
-    value -= 0.5 * max(0, verdict.longest_run - LONGEST_RUN)
+    value -= 2 * max(0, verdict.longest_run - LONGEST_RUN)
     return value
 
 
@@ -119,8 +123,9 @@ def fits(verdict, args):
 def describe(level, verdict):
     if verdict.traps is None:
         return f"{level.grid()}\n# moves {verdict.moves}, states {verdict.states}\n"
-    return (f"{level.grid()}\n# moves {verdict.moves}, states {verdict.states}, best starts "
-            f"{verdict.best_starts} of {verdict.first_moves}, traps {verdict.traps}, longest run "
+    return (f"{level.grid()}\n# moves {verdict.moves}, detour {verdict.detour}, states "
+            f"{verdict.states}, best starts {verdict.best_starts} of {verdict.first_moves}, traps "
+            f"{verdict.traps} (depth {verdict.trap_depth}, dead {verdict.dead_starts}), longest run "
             f"{verdict.longest_run}\n# {verdict.steps()}\n")
 
 
@@ -176,6 +181,10 @@ def main():
     parser.add_argument("--states", type=band, default=(1, 10 ** 9), metavar="LOW-HIGH",
                         help="climb towards the top of this band, no further")
     parser.add_argument("--trap-weight", type=float, default=1.0)
+    parser.add_argument("--detour-weight", type=float, default=0.05,
+                        help="per move of detour (the moves the puzzle forces beyond walking)")
+    parser.add_argument("--depth-weight", type=float, default=0.05,
+                        help="per move the worst trap costs, up to 12")
     parser.add_argument("--start-weight", type=float, default=0.15)
     parser.add_argument("--colour-weight", type=float, default=0.04)
     parser.add_argument("--fast", dest="measures", action="store_false",

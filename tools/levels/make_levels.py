@@ -6,21 +6,23 @@ Nothing is written unless every design is sound and solved.
 
 tools/levels/sets.txt lists the sets in menu order, one "folder: set name" per line. Each set's
 designs are in tools/levels/designs/<folder>.txt: entries separated by blank lines, each
-"= Level Name", an optional "intro: one line shown when the level starts", then the grid.
-Lines starting with '#' are comments. The measures are qv-solve's (see qv-solve --help).
+"= Level Name", an "intro: one line shown when the level starts", an "idea: what the level
+asks of the player, in a few words" (for the designers: no two levels may share one), then the
+grid. Lines starting with '#' are comments. The measures are qv-solve's (see qv-solve --help);
+the rules are in rules.txt and rules.py.
 """
 import argparse
 import os
 import sys
 
 import qvlevels
+import rules as level_rules
 
 DATA = os.path.join(qvlevels.REPO, "data")
 TABLES = os.path.join(qvlevels.REPO, "docs", "levels.md")
 TUTORIAL_LEVELS = 9
 TABLE_START = "<!-- measures: written by tools/levels/make_levels.py -->"
 TABLE_END = "<!-- end of measures -->"
-LONGEST_RUN = 8  # more moves in a row by one shape is a walk, not a puzzle
 LIMITS = {"max_states": 6000000, "max_seconds": 120}
 
 
@@ -45,11 +47,14 @@ def parse_designs(text, folder=""):
             raise ValueError(f"{folder}: entry without a name: {lines[0]}")
         name = lines[0][2:].strip()
         rest = lines[1:]
-        intro = ""
-        if rest and rest[0].startswith("intro:"):
-            intro = rest[0][len("intro:"):].strip()
+        fields = {"intro": "", "idea": ""}
+        while rest and rest[0].split(":", 1)[0] in fields:
+            key, value = rest[0].split(":", 1)
+            fields[key] = value.strip()
             rest = rest[1:]
-        levels.append(qvlevels.Level.from_grid("\n".join(rest), name, intro))
+        level = qvlevels.Level.from_grid("\n".join(rest), name, fields["intro"])
+        level.idea = fields["idea"]
+        levels.append(level)
     return levels
 
 
@@ -63,40 +68,64 @@ def read_designs(folder):
         return parse_designs(f.read(), folder)
 
 
-def level_problems(level, verdict):
+def level_problems(level, verdict, rules, folder):
     found = level.problems()
     if not level.intro:
         found.append("no intro line")
+    if not level.idea:
+        found.append("no idea line")
     if verdict.outcome != "solved":
         found.append(verdict.outcome)
     elif verdict.traps is None:
         found.append("measures undecided")
-    elif verdict.longest_run > LONGEST_RUN:
-        found.append(f"one shape moves {verdict.longest_run} times in a row")
+    else:
+        found += level_rules.level_faults(level, verdict, rules, folder)
     return found
 
 
-def check(sets, designs):
-    """Prints every level with its measures; returns the verdicts and the number of faults."""
+def check(sets, designs, rules):
+    """Prints every level with its measures and every broken rule; returns the verdicts and the
+    number of faults."""
     faults = 0
     names = set()
     verdicts = {}
     for folder, set_name in sets:
         levels = designs[folder]
         print(f"## {set_name} ({folder}, {len(levels)} levels)")
-        print("     level                          moves   states starts traps switches run")
-        verdicts[folder] = qvlevels.solve_many(levels, measures=True, **LIMITS)
+        print("     level                          moves detour   states starts traps depth dead"
+              " switches run")
+        verdicts[folder] = qvlevels.solve_many(levels, measures=True, colours=True, **LIMITS)
         for number, (level, v) in enumerate(zip(levels, verdicts[folder]), 1):
-            problems = level_problems(level, v)
+            problems = level_problems(level, v, rules, folder)
             if level.name in names:
                 problems.append("name used twice")
             names.add(level.name)
             faults += len(problems)
-            print(f"{number:3}. {level.name:<30}{v.moves!s:>5} {v.states:>8} {v.best_starts!s:>3}/"
-                  f"{v.first_moves!s:<2} {v.traps!s:>5} {v.switches!s:>8} {v.longest_run!s:>3}"
+            print(f"{number:3}. {level.name:<30}{v.moves!s:>5} {v.detour!s:>6} {v.states:>8} "
+                  f"{v.best_starts!s:>3}/{v.first_moves!s:<2} {v.traps!s:>5} {v.trap_depth!s:>5} "
+                  f"{v.dead_starts!s:>4} {v.switches!s:>8} {v.longest_run!s:>3}"
                   f"  {'; '.join(problems)}")
             print(f"     {v.steps()}")
+        if all(v.trap_depth is not None for v in verdicts[folder]):
+            print(level_rules.summary(verdicts[folder]))
+            order = level_rules.order_faults([l.name for l in levels], verdicts[folder], rules, folder)
+            for fault in order:
+                print(f"order: {fault}")
+            faults += len(order)
     return verdicts, faults
+
+
+def collection_problems(sets, designs, verdicts):
+    """The faults between levels of different sets: the puzzle sets (all but the player's own,
+    the last) must rise by median detour, and no two levels may share an idea or nearly a board."""
+    found = []
+    puzzle_sets = [s for s in sets[:-1] if all(v.detour is not None for v in verdicts[s[0]])]
+    found += level_rules.median_faults([name for _, name in puzzle_sets],
+                                       [[v.detour for v in verdicts[f]] for f, _ in puzzle_sets])
+    entries = [(f"{folder} {number} ({level.name})", level, level.idea)
+               for folder, _ in sets for number, level in enumerate(designs[folder], 1)]
+    found += level_rules.collection_faults(entries, level_rules.read_rules())
+    return found
 
 
 def measures_table(sets, designs, verdicts):
@@ -104,11 +133,13 @@ def measures_table(sets, designs, verdicts):
     parts = []
     for folder, set_name in sets:
         rows = [f"### {set_name}", "",
-                "| # | Level | Moves | States | Best starts | Traps | Switches | Longest run |",
-                "|---|---|---|---|---|---|---|---|"]
+                "| # | Level | Moves | Detour | States | Best starts | Traps | Trap depth | "
+                "Dead starts | Switches | Longest run |",
+                "|---|---|---|---|---|---|---|---|---|---|---|"]
         for number, (level, v) in enumerate(zip(designs[folder], verdicts[folder]), 1):
-            rows.append(f"| {number} | {level.name} | {v.moves} | {v.states} | {v.best_starts} |"
-                        f" {v.traps} | {v.switches} | {v.longest_run} |")
+            rows.append(f"| {number} | {level.name} | {v.moves} | {v.detour} | {v.states} |"
+                        f" {v.best_starts} | {v.traps} | {v.trap_depth} | {v.dead_starts} |"
+                        f" {v.switches} | {v.longest_run} |")
         parts.append("\n".join(rows))
     return "\n\n".join(parts)
 
@@ -167,7 +198,12 @@ def main():
         if not sets:
             parser.error(f"no set in folder {args.only}")
     designs = {folder: read_designs(folder) for folder, _ in sets}
-    verdicts, faults = check(sets, designs)
+    verdicts, faults = check(sets, designs, level_rules.read_rules())
+    if not args.only:
+        between = collection_problems(sets, designs, verdicts)
+        for fault in between:
+            print(f"collection: {fault}")
+        faults += len(between)
     if args.check or args.only:
         return 1 if faults else 0
     if faults:

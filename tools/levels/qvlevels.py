@@ -30,6 +30,7 @@ class Level:
         self.goals = goals
         self.name = name
         self.intro = intro  # the line shown when the level starts
+        self.idea = ""      # what the level asks of the player, for the designers only
 
     @staticmethod
     def from_grid(text, name="", intro=""):
@@ -111,8 +112,14 @@ class Verdict:
         self.best_starts = fields.get("best_starts")
         self.first_moves = fields.get("first_moves")
         self.traps = fields.get("traps")
+        self.trap_depth = fields.get("trap_depth")
+        self.dead_starts = fields.get("dead_starts")
+        self.walk = fields.get("walk")
+        self.detour = fields.get("detour")
         self.switches = fields.get("switches")
         self.longest_run = fields.get("longest_run")
+        idle = fields.get("idle_colours")
+        self.idle_colours = None if idle is None else [tuple(cell) for cell in idle]
 
     def steps(self):
         """The solution as short tokens, e.g. "c01r" for the circle at (0, 1) going right."""
@@ -140,18 +147,21 @@ def parse_output(output, count):
     return verdicts
 
 
-def run_solver(arguments, count, max_states, max_seconds, measures):
+def run_solver(arguments, count, max_states, max_seconds, measures, colours=False):
     command = [SOLVER, "--json", "--max-states", str(max_states), "--max-seconds", str(max_seconds)]
     if measures:
         command.append("--measures")
+    if colours:
+        command.append("--colours")
     done = subprocess.run(command + arguments, capture_output=True, text=True, errors="replace")
     if done.returncode != 0:
         raise RuntimeError(f"qv-solve failed: {done.stderr.strip()}")
     return parse_output(done.stdout, count)
 
 
-def solve_many(levels, max_states=2000000, max_seconds=60, measures=False):
-    """Runs the solver over the levels in one process; one Verdict per level."""
+def solve_many(levels, max_states=2000000, max_seconds=60, measures=False, colours=False):
+    """Runs the solver over the levels in one process; one Verdict per level. With `colours`
+    each verdict also lists the level's idle colours."""
     with tempfile.TemporaryDirectory() as folder:
         paths = []
         for i, level in enumerate(levels):
@@ -159,7 +169,7 @@ def solve_many(levels, max_states=2000000, max_seconds=60, measures=False):
             with open(path, "w") as out:
                 out.write(level.file_text())
             paths.append(path)
-        return run_solver(paths, len(levels), max_states, max_seconds, measures)
+        return run_solver(paths, len(levels), max_states, max_seconds, measures, colours)
 
 
 def solve_tutorial(count, max_states=2000000, max_seconds=60, measures=False):

@@ -15,7 +15,7 @@
 #include "puzzle/BoardCentring.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
-#include "solve/LevelMeasures.h"
+#include "puzzle/LevelMeasures.h"
 #include "util/ErrorReport.h"
 
 using namespace qv;
@@ -44,12 +44,16 @@ void Usage(std::ostream& out) {
            "  where the paths lead.\n"
            "options:\n"
            "  --measures      also print the design measures of each level\n"
+           "  --colours       also list the idle colours of each solved level (a search\n"
+           "                  per coloured area)\n"
            "  --json          one JSON object per level and line instead of text: source,\n"
            "                  name, outcome (solved, unsolvable, undecided), moves, states,\n"
            "                  seconds, solution (moves like \"c0,1r\": shape, column, row,\n"
-           "                  direction), switches, longest_run (null when not solved);\n"
-           "                  with --measures or --table also best_starts, first_moves,\n"
-           "                  traps (null when a search hit the limits); with --table set\n"
+           "                  direction), walk, detour, switches, longest_run (null when\n"
+           "                  not solved); with --measures or --table also best_starts,\n"
+           "                  first_moves, traps, trap_depth, dead_starts (null when a\n"
+           "                  search hit the limits); with --colours idle_colours ([x, y]\n"
+           "                  pairs, null when undecided); with --table set\n"
            "  --board-offset  also print where the play screen shifts the tile grid\n"
            "  --max-states N, --max-seconds S\n"
            "                  limits of each search, by default 20000000 states and 600\n"
@@ -68,6 +72,7 @@ struct Options {
     SolverLimits limits{20000000, 600, 0};
     bool json = false;
     bool measures = false;
+    bool colours = false;
     bool boardOffset = false;
 };
 
@@ -100,8 +105,34 @@ std::string CompactMove(const SolverMove& move) {
            std::to_string(move.from.y) + kDirectionLetters[static_cast<int>(move.direction)];
 }
 
+// Tiles as "[[x, y], ...]", or null when a search was undecided.
+std::string JsonTiles(const std::vector<TilePos>& tiles, bool known) {
+    if (!known) return "null";
+    std::string text = "[";
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+        text += (i > 0 ? ", [" : "[") + std::to_string(tiles[i].x) + ", " + std::to_string(tiles[i].y) + "]";
+    }
+    return text + "]";
+}
+
+struct Colours {
+    bool asked = false;
+    bool known = false;
+    std::vector<TilePos> idle;
+};
+
+Colours MeasureColours(const Level& level, const LevelMeasures& measures, const Options& options) {
+    Colours colours;
+    colours.asked = options.colours;
+    if (!options.colours || measures.solve.outcome != SolveOutcome::Solved) return colours;
+    bool undecided = false;
+    colours.idle = IdleColours(level, measures.solve.moveCount, options.limits, undecided);
+    colours.known = !undecided;
+    return colours;
+}
+
 void PrintJson(const Level& level, const std::string& source, const std::string& setName,
-               const LevelMeasures& measures, bool withFirstMoves) {
+               const LevelMeasures& measures, bool withFirstMoves, const Colours& colours) {
     const SolveResult& result = measures.solve;
     std::ostringstream line;
     line << "{\"source\": " << JsonString(source);
@@ -124,18 +155,23 @@ void PrintJson(const Level& level, const std::string& source, const std::string&
         return known ? std::to_string(value) : std::string("null");
     };
     const bool solved = result.outcome == SolveOutcome::Solved;
-    line << ", \"switches\": " << count(solved, measures.switches)
+    line << ", \"walk\": " << count(solved, measures.walk)
+         << ", \"detour\": " << count(solved, measures.detour)
+         << ", \"switches\": " << count(solved, measures.switches)
          << ", \"longest_run\": " << count(solved, measures.longestRun);
     if (withFirstMoves) {
         line << ", \"best_starts\": " << count(measures.complete, measures.optimalFirstMoves)
              << ", \"first_moves\": " << count(measures.complete, measures.firstMoves)
-             << ", \"traps\": " << count(measures.complete, measures.traps);
+             << ", \"traps\": " << count(measures.complete, measures.traps)
+             << ", \"trap_depth\": " << count(measures.complete, measures.trapDepth)
+             << ", \"dead_starts\": " << count(measures.complete, measures.deadStarts);
     }
+    if (colours.asked) line << ", \"idle_colours\": " << JsonTiles(colours.idle, colours.known);
     std::cout << line.str() << "}\n";
 }
 
 void PrintText(const Level& level, const std::string& source, const LevelMeasures& measures,
-               const Options& options) {
+               const Options& options, const Colours& colours) {
     const SolveResult& result = measures.solve;
     std::cout << level.name << " (" << source << ")\n";
     if (options.boardOffset) {
@@ -158,23 +194,35 @@ void PrintText(const Level& level, const std::string& source, const LevelMeasure
     }
     std::cout << "  states explored: " << result.statesExplored << ", time: "
               << Seconds(result.seconds) << " s\n";
+    if (options.measures && result.outcome == SolveOutcome::Solved) {
+        std::cout << "  walk: " << measures.walk << ", detour: " << measures.detour << '\n';
+    }
     if (options.measures && measures.complete) {
         std::cout << "  best starts: " << measures.optimalFirstMoves << " of "
                   << measures.firstMoves << ", traps: " << measures.traps
-                  << ", switches: " << measures.switches
+                  << ", trap depth: " << measures.trapDepth
+                  << ", dead starts: " << measures.deadStarts << ", switches: " << measures.switches
                   << ", longest run: " << measures.longestRun << '\n';
     } else if (options.measures && result.outcome == SolveOutcome::Solved) {
         std::cout << "  measures undecided: a first move reached the limits\n";
+    }
+    if (colours.asked && colours.known) {
+        std::cout << "  idle colours:";
+        for (const TilePos& tile : colours.idle) std::cout << " (" << tile.x << "," << tile.y << ")";
+        std::cout << (colours.idle.empty() ? " none\n" : "\n");
+    } else if (colours.asked && result.outcome == SolveOutcome::Solved) {
+        std::cout << "  idle colours undecided: a search reached the limits\n";
     }
 }
 
 // The first moves only when asked: they take a search each.
 void Report(const Level& level, const std::string& source, const Options& options) {
     const LevelMeasures measures = MeasureLevel(level, options.limits, options.measures);
+    const Colours colours = MeasureColours(level, measures, options);
     if (options.json) {
-        PrintJson(level, source, "", measures, options.measures);
+        PrintJson(level, source, "", measures, options.measures, colours);
     } else {
-        PrintText(level, source, measures, options);
+        PrintText(level, source, measures, options, colours);
     }
 }
 
@@ -203,8 +251,9 @@ bool PrintTable(const std::string& betaFile, const Options& options, const Conso
         library->SelectSet(s);
         if (!options.json) {
             std::cout << (first ? "" : "\n") << "### " << set.name << "\n\n"
-                      << "| # | Level | Moves | States | Best starts | Traps | Switches | "
-                         "Longest run |\n|---|---|---|---|---|---|---|---|\n";
+                      << "| # | Level | Moves | Detour | States | Best starts | Traps | "
+                         "Trap depth | Dead starts | Switches | Longest run |\n"
+                         "|---|---|---|---|---|---|---|---|---|---|---|\n";
         }
         first = false;
         for (int32_t i = 0; i < set.levelCount; ++i) {
@@ -212,13 +261,14 @@ bool PrintTable(const std::string& betaFile, const Options& options, const Conso
             const LevelMeasures m = MeasureLevel(level, options.limits);
             allMeasured = allMeasured && m.complete;
             if (options.json) {
-                PrintJson(level, level.filePath, set.name, m, true);
+                PrintJson(level, level.filePath, set.name, m, true, MeasureColours(level, m, options));
                 continue;
             }
             std::cout << "| " << i + 1 << " | " << level.name << " | "
-                      << TableCell(m, m.solve.moveCount) << " | " << m.solve.statesExplored
-                      << " | " << TableCell(m, m.optimalFirstMoves) << " | "
-                      << TableCell(m, m.traps) << " | " << TableCell(m, m.switches) << " | "
+                      << TableCell(m, m.solve.moveCount) << " | " << TableCell(m, m.detour) << " | "
+                      << m.solve.statesExplored << " | " << TableCell(m, m.optimalFirstMoves)
+                      << " | " << TableCell(m, m.traps) << " | " << TableCell(m, m.trapDepth)
+                      << " | " << TableCell(m, m.deadStarts) << " | " << TableCell(m, m.switches) << " | "
                       << TableCell(m, m.longestRun) << " |\n";
         }
     }
@@ -265,6 +315,8 @@ int main(int argc, char** argv) {
             options.json = true;
         } else if (arg == "--measures") {
             options.measures = true;
+        } else if (arg == "--colours") {
+            options.colours = true;
         } else if (arg == "--max-states") {
             options.limits.maxStates = static_cast<std::size_t>(value);
         } else if (arg == "--max-seconds") {

@@ -1,0 +1,168 @@
+#include "puzzle/LevelMeasures.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <deque>
+
+#include "puzzle/MoveRule.h"
+
+namespace qv {
+
+namespace {
+
+constexpr StepDirection kDirections[] = {StepDirection::Up, StepDirection::Down,
+                                         StepDirection::Left, StepDirection::Right};
+
+void MeasureRuns(LevelMeasures& measures) {
+    const std::vector<SolverMove>& moves = measures.solve.solution;
+    int run = 0;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        if (i > 0 && moves[i].shape == moves[i - 1].shape) {
+            ++run;
+        } else {
+            if (i > 0) ++measures.switches;
+            run = 1;
+        }
+        measures.longestRun = std::max(measures.longestRun, run);
+    }
+}
+
+bool OnTile(const Level& level, TilePos pos) {
+    return pos.x >= 0 && pos.y >= 0 && pos.x < level.Columns() && pos.y < level.Rows() &&
+           level.Tile(pos.x, pos.y) != TileColor::Black;
+}
+
+// Sorts one first move into best start, trap or dead start; false when its search was undecided.
+bool MeasureFirstMove(const Level& after, const SolverLimits& limits, LevelMeasures& measures) {
+    const int par = measures.solve.moveCount;
+    if (after.IsSolved()) {
+        ++measures.optimalFirstMoves;
+        return true;
+    }
+    // Asking first for the rest in par - 1 moves keeps the best starts cheap to confirm; only a
+    // trap needs the search that says how much it costs.
+    SolverLimits rest = limits;
+    rest.maxMoves = par - 1;
+    SolveOutcome outcome = rest.maxMoves > 0 ? SolveLevel(after, rest).outcome : SolveOutcome::Unsolvable;
+    if (outcome == SolveOutcome::Solved) {
+        ++measures.optimalFirstMoves;
+        return true;
+    }
+    if (outcome == SolveOutcome::Undecided) return false;
+    ++measures.traps;
+    const SolveResult full = SolveLevel(after, limits);
+    if (full.outcome == SolveOutcome::Undecided) return false;
+    if (full.outcome == SolveOutcome::Unsolvable) {
+        ++measures.deadStarts;
+    } else {
+        measures.trapDepth = std::max(measures.trapDepth, 1 + full.moveCount - par);
+    }
+    return true;
+}
+
+// The tiles of `from`'s colour that touch it, one through another.
+std::vector<TilePos> SameColourArea(const Level& level, TilePos from) {
+    const TileColor colour = level.Tile(from.x, from.y);
+    std::vector<TilePos> area{from};
+    std::array<bool, kCellCount> in{};
+    in[from.x * kMaxHeight + from.y] = true;
+    for (std::size_t i = 0; i < area.size(); ++i) {
+        for (StepDirection direction : kDirections) {
+            const TilePos next = StepTarget(area[i], direction);
+            if (!OnTile(level, next) || in[next.x * kMaxHeight + next.y] ||
+                level.Tile(next.x, next.y) != colour)
+                continue;
+            in[next.x * kMaxHeight + next.y] = true;
+            area.push_back(next);
+        }
+    }
+    return area;
+}
+
+}  // namespace
+
+int OpenBoardWalk(const Level& level, TilePos from, TilePos to) {
+    if (!OnTile(level, from) || !OnTile(level, to)) return -1;
+    std::array<int, kCellCount> distance;
+    distance.fill(-1);
+    distance[from.x * kMaxHeight + from.y] = 0;
+    std::deque<TilePos> queue{from};
+    while (!queue.empty()) {
+        const TilePos at = queue.front();
+        queue.pop_front();
+        const int here = distance[at.x * kMaxHeight + at.y];
+        if (at == to) return here;
+        for (StepDirection direction : kDirections) {
+            const TilePos next = StepTarget(at, direction);
+            if (!OnTile(level, next) || distance[next.x * kMaxHeight + next.y] >= 0) continue;
+            distance[next.x * kMaxHeight + next.y] = here + 1;
+            queue.push_back(next);
+        }
+    }
+    return -1;
+}
+
+LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves) {
+    LevelMeasures measures;
+    // The states and the solution are design measures: taken with the reference search,
+    // which stays as the levels were designed with it. Par is the same either way.
+    measures.solve = SolveLevel(level, limits, SolveStrategy::Reference);
+    if (measures.solve.outcome != SolveOutcome::Solved) return measures;
+    MeasureRuns(measures);
+    for (int k = 0; k < kShapeCount; ++k) {
+        const auto kind = static_cast<ShapeKind>(k);
+        measures.walk += OpenBoardWalk(level, level.ShapePos(kind), level.GoalPos(kind));
+    }
+    measures.detour = measures.solve.moveCount - measures.walk;
+    if (!firstMoves) return measures;
+
+    measures.complete = true;
+    for (int k = 0; k < kShapeCount; ++k) {
+        const auto kind = static_cast<ShapeKind>(k);
+        const TilePos from = level.ShapePos(kind);
+        // Where two shapes share a tile (bad data) the game moves only one of them.
+        if (ShapeMovingFrom(level.ShapePositions(), from) != kind) continue;
+        for (StepDirection direction : kDirections) {
+            Level after = level;
+            const TilePos to = StepTarget(from, direction);
+            if (!after.MoveShape(from, to.x, to.y)) continue;
+            ++measures.firstMoves;
+            if (!MeasureFirstMove(after, limits, measures)) measures.complete = false;
+        }
+    }
+    return measures;
+}
+
+std::vector<TilePos> IdleColours(const Level& level, int par, const SolverLimits& limits,
+                                 bool& undecided) {
+    std::vector<TilePos> idle;
+    undecided = false;
+    // A whitened area matters when the level then takes fewer moves, more, or has no solution:
+    // a search for at most par moves tells all three apart from "par, as before".
+    SolverLimits bounded = limits;
+    bounded.maxMoves = par;
+    std::array<bool, kCellCount> seen{};
+    for (int y = 0; y < level.Rows(); ++y) {
+        for (int x = 0; x < level.Columns(); ++x) {
+            const TileColor colour = level.Tile(x, y);
+            if (seen[x * kMaxHeight + y] || colour == TileColor::Black || colour == TileColor::White)
+                continue;
+            const std::vector<TilePos> area = SameColourArea(level, TilePos{static_cast<int16_t>(x),
+                                                                            static_cast<int16_t>(y)});
+            Level white = level;
+            for (const TilePos& tile : area) {
+                seen[tile.x * kMaxHeight + tile.y] = true;
+                white.Tile(tile.x, tile.y) = TileColor::White;
+            }
+            const SolveResult result = SolveLevel(white, bounded);
+            if (result.outcome == SolveOutcome::Undecided) undecided = true;
+            if (result.outcome == SolveOutcome::Solved && result.moveCount == par) {
+                idle.insert(idle.end(), area.begin(), area.end());
+            }
+        }
+    }
+    return idle;
+}
+
+}  // namespace qv
