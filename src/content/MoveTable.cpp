@@ -1,6 +1,7 @@
 #include "content/MoveTable.h"
 
 #include <cctype>
+#include <iterator>
 #include <sstream>
 
 #include "util/BoundedLine.h"
@@ -51,8 +52,22 @@ bool KeepFewerMoves(MoveTable& table, const std::string& key, int moves) {
 
 MoveTable LoadMoveTable(const std::string& path) {
     std::istringstream in;
-    if (!ReadRegularFile(path, kMaxMoveTableBytes, in)) return {};
+    // A byte beyond the limit tells a file cut there from one that ends there.
+    if (!ReadRegularFile(path, kMaxMoveTableBytes + 1, in)) return {};
+    if (in.str().size() > kMaxMoveTableBytes) {
+        std::string text = in.str();
+        text.resize(kMaxMoveTableBytes);
+        text.resize(text.rfind('\n') + 1);  // nothing at all when no line ends within
+        in.str(std::move(text));
+    }
     return ReadMoveTable(in);
+}
+
+MoveTable LoadParTable(const std::string& path) {
+    MoveTable table = LoadMoveTable(path);
+    for (auto entry = table.begin(); entry != table.end();)
+        entry = entry->second == 0 ? table.erase(entry) : std::next(entry);
+    return table;
 }
 
 std::string WriteMoveTable(const MoveTable& table) {

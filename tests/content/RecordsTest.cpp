@@ -2,6 +2,7 @@
 // and written whole beside the old file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "ContentFiles.h"
@@ -27,6 +28,20 @@ TEST(MoveTable, SkipsDamagedLinesAndKeepsTheSmallerOfTwo) {
                                 {"levels/with space.txt", 5}}));
     std::istringstream back(WriteMoveTable(table));
     EXPECT_EQ(ReadMoveTable(back), table);
+}
+
+// Records beyond the read limit are not read; the line the limit cuts is not a record.
+TEST(MoveTable, ALineCutAtTheReadLimitIsLeftOut) {
+    TempDir dir;
+    std::string text;
+    for (int i = 0; text.size() <= kMaxMoveTableBytes; ++i)
+        text += "9 levels/" + std::to_string(i) + ".txt\n";
+    ASSERT_NE(text[kMaxMoveTableBytes - 1], '\n') << "the limit must cut a line";
+    dir.Write("records.save", text);
+    const MoveTable table = LoadMoveTable("records.save");
+    const auto wholeLines = std::count(text.begin(), text.begin() + kMaxMoveTableBytes, '\n');
+    EXPECT_EQ(table.size(), static_cast<std::size_t>(wholeLines));
+    for (const auto& entry : table) ASSERT_EQ(entry.first.substr(entry.first.size() - 4), ".txt");
 }
 
 TEST(LevelRecords, WritesOnlyWhenARecordImprovesAndKeepsUnknownLevels) {
@@ -84,10 +99,11 @@ TEST(LevelRecords, TheLibraryKeysTutorialLevelsByNumberAndOthersByListPath) {
     TempDir dir;
     WriteSets(dir, {2});
     dir.Write("records.save", "4 s1-1.level\n");
-    dir.Write("levels/par.txt", "7 tutorial/0\n");
+    dir.Write("levels/par.txt", "7 tutorial/0\n0 tutorial/1\n");
     auto library = MakeLibrary();
     EXPECT_EQ(library->LevelKey(3), "tutorial/3");
     EXPECT_EQ(library->shippedPar.at("tutorial/0"), 7);
+    EXPECT_EQ(library->shippedPar.count("tutorial/1"), 0u) << "a par of 0 is no par";
     library->SelectSet(1);
     EXPECT_EQ(library->LevelKey(1), "s1-1.level");
     EXPECT_EQ(library->moveRecords.Best(library->LevelKey(1)), 4);
