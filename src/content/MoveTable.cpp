@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "util/BoundedLine.h"
-#include "util/RegularFile.h"
 
 namespace qv {
 
@@ -51,16 +50,25 @@ bool KeepFewerMoves(MoveTable& table, const std::string& key, int moves) {
 }
 
 MoveTable LoadMoveTable(const std::string& path) {
+    MoveTable table;
+    LoadSavedMoveTable(path, table, nullptr);
+    return table;
+}
+
+FileRead LoadSavedMoveTable(const std::string& path, MoveTable& table, std::string* why) {
+    table.clear();
     std::istringstream in;
     // A byte beyond the limit tells a file cut there from one that ends there.
-    if (!ReadRegularFile(path, kMaxMoveTableBytes + 1, in)) return {};
+    const FileRead read = ReadSavedFile(path, kMaxMoveTableBytes + 1, in, why);
+    if (read != FileRead::Read) return read;
     if (in.str().size() > kMaxMoveTableBytes) {
         std::string text = in.str();
         text.resize(kMaxMoveTableBytes);
         text.resize(text.rfind('\n') + 1);  // nothing at all when no line ends within
         in.str(std::move(text));
     }
-    return ReadMoveTable(in);
+    table = ReadMoveTable(in);
+    return read;
 }
 
 MoveTable LoadParTable(const std::string& path) {

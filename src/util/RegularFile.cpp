@@ -35,9 +35,9 @@ bool ReadUpTo(int fd, std::size_t maxBytes, std::string& bytes) {
 
 // What a failed stat, open or read means: nothing there (no such name, a part of the path that
 // is not a folder, a path too long to name anything), or a file that is there but can't be read.
-FileRead Failure(int error, std::string* why) {
+FileRead Failure(const std::string& path, int error, std::string* why) {
     if (error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG) return FileRead::Missing;
-    if (why) *why = std::strerror(error);
+    if (why) *why = path + " can't be read: " + std::strerror(error);
     return FileRead::Unreadable;
 }
 
@@ -60,10 +60,10 @@ FileRead ReadSavedFile(const std::string& path, std::size_t maxBytes, std::istri
     // Checked before opening, since opening a FIFO blocks and opening a device may act on it;
     // and again on what was opened (without blocking), in case the path changed in between.
     struct stat status {};
-    if (stat(path.c_str(), &status) != 0) return Failure(errno, why);
+    if (stat(path.c_str(), &status) != 0) return Failure(path, errno, why);
     if (!S_ISREG(status.st_mode)) return FileRead::Missing;
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return Failure(errno, why);
+    if (fd < 0) return Failure(path, errno, why);
     std::string bytes;
     int error = 0;
     bool regular = false;
@@ -72,7 +72,7 @@ FileRead ReadSavedFile(const std::string& path, std::size_t maxBytes, std::istri
     else if ((regular = S_ISREG(status.st_mode)) && !ReadUpTo(fd, maxBytes, bytes))
         error = errno;
     close(fd);
-    if (error != 0) return Failure(error, why);
+    if (error != 0) return Failure(path, error, why);
     if (!regular) return FileRead::Missing;
     in.str(std::move(bytes));
     in.clear();

@@ -29,7 +29,8 @@ enum class FileRead {
 
 // ReadRegularFile for files the game writes back: a save must never replace a file it could
 // not read (no permission, an I/O error), since that would throw away what the file holds.
-// `why` (when given) gets the system's reason for Unreadable.
+// `why` (when given) gets, for Unreadable, the path and the system's reason:
+// "./records.save can't be read: Permission denied".
 FileRead ReadSavedFile(const std::string& path, std::size_t maxBytes, std::istringstream& in,
                        std::string* why = nullptr);
 

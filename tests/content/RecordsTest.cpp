@@ -8,7 +8,9 @@
 #include "ContentFiles.h"
 #include "content/LevelRecords.h"
 #include "content/MoveTable.h"
+#include "support/ErrorRecorder.h"
 #include "support/FullDisk.h"
+#include "support/Unreadable.h"
 
 using namespace qv;
 
@@ -76,6 +78,22 @@ TEST(LevelRecords, AFailedWriteLeavesTheOldFileWhole) {
         EXPECT_TRUE(records.Offer("tutorial/0", 7));
     }
     EXPECT_EQ(records.Best("tutorial/0"), 7) << "kept for this run";
+    EXPECT_EQ(dir.Read("records.save"), "9 tutorial/0\n");
+}
+
+// Records a player can't read may be records all the same: never replaced, and said so once.
+TEST(LevelRecords, AFileThatCannotBeReadIsLeftAsItWas) {
+    TempDir dir;
+    dir.Write("records.save", "9 tutorial/0\n");
+    const int boxes = AsPlayerWhoCannotRead("records.save", [] {
+        ErrorRecorder errors;
+        LevelRecords records;
+        records.Load();
+        records.Offer("tutorial/1", 5);
+        records.Forget("tutorial/0");
+        return static_cast<int>(errors.boxes.size());
+    });
+    EXPECT_EQ(boxes, 1);
     EXPECT_EQ(dir.Read("records.save"), "9 tutorial/0\n");
 }
 

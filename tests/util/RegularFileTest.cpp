@@ -46,12 +46,12 @@ TEST(RegularFile, AFileThatCannotBeReadIsNotMissing) {
     // An I/O error, even for root: the kernel's view of memory fails to read at address 0.
     std::filesystem::create_symlink("/proc/self/mem", "broken.save");
     EXPECT_EQ(ReadSavedFile("broken.save", 64, in, &why), FileRead::Unreadable);
-    EXPECT_EQ(why, "Input/output error");
+    EXPECT_EQ(why, "broken.save can't be read: Input/output error");
     EXPECT_TRUE(in.fail() && in.str().empty());
     // No permission; root reads any file, so only a player can see this one.
     chmod("kept.save", 0);
     if (geteuid() != 0) {
         EXPECT_EQ(ReadSavedFile("kept.save", 64, in, &why), FileRead::Unreadable);
-        EXPECT_EQ(why, "Permission denied");
+        EXPECT_EQ(why, "kept.save can't be read: Permission denied");
     }
 }
