@@ -45,9 +45,9 @@ for name in $targets; do
   set -e
   if [ "$status" -eq 0 ]; then
     runs=$(grep -ao "Done [0-9]* runs" "$log" | tail -1 | cut -d" " -f2)
-    grew=$(grep -aE " (INITED|NEW) " "$log" | awk '{ for (i = 1; i < NF; i++)
+    grew=$(awk '/[[:space:]](INITED|NEW)[[:space:]]/ { for (i = 1; i < NF; i++)
       if ($i == "cov:" && $(i + 1) > most) { most = $(i + 1); at = $1 } }
-      END { if (most) print "coverage " most ", last grown at " at " s" }')
+      END { if (most) print "coverage " most ", last grown at " at " s" }' "$log")
     echo "fuzz_$name: clean for ${seconds} s ($runs runs; ${grew:-no coverage figures})"
   else
     echo "fuzz_$name: FAILED, see $log" >&2
