@@ -42,8 +42,18 @@ window.addEventListener("keyup", (event) => {
 }, true);
 
 document.getElementById("again").addEventListener("click", () => location.reload());
-// A level link pasted into this tab changes only the fragment: start the game again with it.
-window.addEventListener("hashchange", () => location.reload());
+// A level link pasted into this tab changes only the fragment: start the game again with it,
+// unless that would lose edits the player has not saved and they would rather keep them. Then
+// the address goes back to the game it shows.
+let shownAddress = location.href;
+window.addEventListener("hashchange", () => {
+  if (Module.qvUnsavedEdits &&
+      !confirm("The level in the editor has changes that are not saved. Open the new link and lose them?")) {
+    history.replaceState(history.state, "", shownAddress);
+    return;
+  }
+  location.reload();
+});
 
 var Module = {
   canvas: canvas,

@@ -6,18 +6,31 @@
 #include "audio/Sounds.h"
 #include "content/LevelLibrary.h"
 #include "platform/Clock.h"
+#include "platform/LevelLinks.h"
 #include "platform/SdlErrorReport.h"
 #include "render/Button.h"
 #include "render/GameState.h"
 #include "render/MediaStore.h"
 #include "render/ScreenManager.h"
 #include "render/Surface.h"
+#include "screens/EditorBaseline.h"
 #include "util/ErrorReport.h"
 #include "util/ReplaceFile.h"
 
 namespace qv {
 
 namespace {
+
+// Whether the level the editor holds, tried on the play screen or not, differs from the one
+// it last opened or saved. A trial compares the layout it started from.
+bool EditsUnsaved() {
+    const Level& level = Library().CurrentLevel();
+    if (!level.fromEditor) return false;
+    if (level.playHistory.empty()) return !level.SameContent(EditorBaseline());
+    Level start = level;
+    start.UndoAllMoves();
+    return !start.SameContent(EditorBaseline());
+}
 
 constexpr const char* kWindowCaption = "Quorvellan (beta version)";
 constexpr const char* kIconFile = "./graphics/icon.png";
@@ -126,6 +139,7 @@ void RunMainLoop() {
             ReportFatalError("No game state set.");
             break;
         }
+        NoteUnsavedEdits(EditsUnsaved());
     }
 }
 

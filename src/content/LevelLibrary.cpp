@@ -50,7 +50,7 @@ LevelLibrary::LevelLibrary() {
     }
     LoadProgress();
     moveRecords.Load();
-    shippedPar = LoadMoveTable(kParFilePath);
+    shippedPar = LoadParTable(kParFilePath);
     // Loading every named set once fixes its level count, which the progress file needs;
     // going downwards leaves the tutorial current.
     for (int32_t j = setCount - 1; j >= 0; --j) SelectSet(j);

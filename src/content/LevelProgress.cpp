@@ -13,6 +13,7 @@
 #include "util/ErrorReport.h"
 #include "util/RegularFile.h"
 #include "util/ReplaceFile.h"
+#include "util/SaveLock.h"
 
 namespace qv {
 
@@ -75,7 +76,12 @@ bool LevelLibrary::SaveProgress() {
 }
 
 bool LevelLibrary::WriteProgress() {
+    // Held from the read to the write, so another game's save can't come in between and be lost.
+    const SaveLock lock(kProgressFilePath);
+    progressSaveError.clear();
+    // A file that is there but can't be read may hold progress: it says so there and stays.
     MergeProgressOnFile();
+    if (!progressSaveError.empty()) return false;
     const Settings& settings = TheSettings();
     std::vector<char> bytes;
     bytes.push_back(static_cast<char>(settings.musicVolume & 0xFF));
@@ -98,7 +104,6 @@ bool LevelLibrary::WriteProgress() {
         bytes.push_back(static_cast<char>(record.a));
         bytes.push_back(static_cast<char>(record.b));
     }
-    progressSaveError.clear();
     return ReplaceFile(kProgressFilePath, std::string(bytes.begin(), bytes.end()),
                        &progressSaveError);
 }
@@ -112,7 +117,9 @@ std::string LevelLibrary::ProgressSaveFailure() const {
 
 void LevelLibrary::MergeProgressOnFile() {
     std::istringstream in;
-    if (!ReadRegularFile(kProgressFilePath, kMaxProgressBytes, in)) return;
+    if (ReadSavedFile(kProgressFilePath, kMaxProgressBytes, in, &progressSaveError) !=
+        FileRead::Read)
+        return;
     ForEachProgressRecord(in, [this](const ProgressRecord& record) {
         LevelStatus& status = sets[record.set].levelStatus[record.level];
         status = FurtherStatus(status, record.status);
@@ -135,9 +142,13 @@ void LevelLibrary::ReadProgressRecords(std::istream& in) {
 }
 
 void LevelLibrary::CreateDefaultProgress() {
-    // Only whether it opens counts here; anything but a regular file is no progress file.
+    // Anything but a regular file is no progress file. One that can't be read stays as it is;
+    // start-up then stops, naming the reason.
     std::istringstream existing;
-    if (ReadRegularFile(kProgressFilePath, 0, existing)) return;
+    progressSaveError.clear();
+    if (ReadSavedFile(kProgressFilePath, kMaxProgressBytes, existing, &progressSaveError) !=
+        FileRead::Missing)
+        return;
 
     Settings& settings = TheSettings();
     settings.musicVolume = 64;

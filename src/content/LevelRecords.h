@@ -13,7 +13,8 @@ constexpr const char kRecordsFilePath[] = "./records.save";
 class LevelRecords {
 public:
     // Reads the file; a missing file means no records. Lines for levels this run does not
-    // know are kept and written back; damaged lines are dropped at the next write.
+    // know are kept and written back; damaged lines are dropped at the next write. A file
+    // that can't be read is reported, and never written while it stays so.
     void Load(const std::string& path = kRecordsFilePath);
 
     std::optional<int> Best(const std::string& key) const;
@@ -30,8 +31,11 @@ private:
 
     // Another game in the same folder may have saved records since this one read the file:
     // takes every record the file now holds where it beats the one held (or there is none).
-    void MergeFile();
-    void Save() const;
+    // A file that is there but can't be read leaves `unreadable` saying so: it must not be
+    // written over either, since it may hold records this game has not seen.
+    void MergeFile(std::string& unreadable);
+    // Writes the table, unless `unreadable` says why the file must stay as it is.
+    void Save(const std::string& unreadable) const;
 };
 
 }  // namespace qv

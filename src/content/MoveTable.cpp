@@ -1,10 +1,10 @@
 #include "content/MoveTable.h"
 
 #include <cctype>
+#include <iterator>
 #include <sstream>
 
 #include "util/BoundedLine.h"
-#include "util/RegularFile.h"
 
 namespace qv {
 
@@ -50,9 +50,32 @@ bool KeepFewerMoves(MoveTable& table, const std::string& key, int moves) {
 }
 
 MoveTable LoadMoveTable(const std::string& path) {
+    MoveTable table;
+    LoadSavedMoveTable(path, table, nullptr);
+    return table;
+}
+
+FileRead LoadSavedMoveTable(const std::string& path, MoveTable& table, std::string* why) {
+    table.clear();
     std::istringstream in;
-    if (!ReadRegularFile(path, kMaxMoveTableBytes, in)) return {};
-    return ReadMoveTable(in);
+    // A byte beyond the limit tells a file cut there from one that ends there.
+    const FileRead read = ReadSavedFile(path, kMaxMoveTableBytes + 1, in, why);
+    if (read != FileRead::Read) return read;
+    if (in.str().size() > kMaxMoveTableBytes) {
+        std::string text = in.str();
+        text.resize(kMaxMoveTableBytes);
+        text.resize(text.rfind('\n') + 1);  // nothing at all when no line ends within
+        in.str(std::move(text));
+    }
+    table = ReadMoveTable(in);
+    return read;
+}
+
+MoveTable LoadParTable(const std::string& path) {
+    MoveTable table = LoadMoveTable(path);
+    for (auto entry = table.begin(); entry != table.end();)
+        entry = entry->second == 0 ? table.erase(entry) : std::next(entry);
+    return table;
 }
 
 std::string WriteMoveTable(const MoveTable& table) {

@@ -7,6 +7,8 @@
 #include <map>
 #include <string>
 
+#include "util/RegularFile.h"
+
 namespace qv {
 
 using MoveTable = std::map<std::string, int>;
@@ -26,7 +28,14 @@ bool IsTableKey(const std::string& key);
 // smaller number counts: for records that is the better one.
 MoveTable ReadMoveTable(std::istream& in);
 // The same from a file, at most kMaxMoveTableBytes of it; a missing file is an empty table.
+// A line the limit cuts off is left out: its key would be part of another.
 MoveTable LoadMoveTable(const std::string& path);
+// LoadMoveTable for the file the game writes back: also says whether the file is there but
+// can't be read (the table is then empty), with `why` naming it and the reason.
+FileRead LoadSavedMoveTable(const std::string& path, MoveTable& table, std::string* why);
+// The shipped par table: LoadMoveTable without entries of 0 moves. No shipped level starts
+// solved, so a 0 is damage, and the level has no par rather than a promise of 0 moves.
+MoveTable LoadParTable(const std::string& path);
 // Takes `moves` as the key's number when it has none or a larger one; true when it did.
 bool KeepFewerMoves(MoveTable& table, const std::string& key, int moves);
 // The text ReadMoveTable reads back: one line per key, in key order.

@@ -17,4 +17,8 @@ enum class LinkOffer {
 // Makes a link of this edition's address and `fragment` and hands it to the player.
 LinkOffer OfferLevelLink(const std::string& fragment);
 
+// Tells the edition whether the player has edits that are not saved: a browser asks before a
+// new link in the address replaces the game while there are.
+void NoteUnsavedEdits(bool unsaved);
+
 }  // namespace qv

@@ -10,8 +10,58 @@ constexpr char kPrefix[] = "L1.";
 constexpr std::size_t kPrefixChars = sizeof(kPrefix) - 1;
 constexpr std::size_t kDigitCount = kCellCount + 12;
 
-bool NameCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ';
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// What a name byte stands for in a link unescaped: nothing a browser, a mail program or a chat
+// window would change or cut a link at.
+bool PlainInLink(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+           c == '-' || c == '.' || c == '~';
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// A name is one line of a level file, and a C string where it is drawn.
+bool NameByte(char c) { return c != '\n' && c != '\0'; }
+
+std::string EscapedName(const std::string& name) {
+    std::string link;
+    for (char c : name) {
+        if (PlainInLink(c)) {
+            link += c;
+        } else if (c == ' ') {
+            link += '_';
+        } else {
+            const auto byte = static_cast<unsigned char>(c);
+            link += {'%', kHexDigits[byte >> 4], kHexDigits[byte & 15]};
+        }
+    }
+    return link;
+}
+
+// The name from its escaped form; false on a broken escape or a byte no name can hold.
+bool UnescapedName(const std::string& link, std::string& name) {
+    name.clear();
+    for (std::size_t i = 0; i < link.size(); ++i) {
+        char c = link[i];
+        if (c == '_') {
+            c = ' ';
+        } else if (c == '%') {
+            const int high = i + 2 < link.size() ? HexValue(link[i + 1]) : -1;
+            const int low = high >= 0 ? HexValue(link[i + 2]) : -1;
+            if (low < 0) return false;
+            c = static_cast<char>(high * 16 + low);
+            i += 2;
+        }
+        if (!NameByte(c)) return false;
+        name += c;
+    }
+    return true;
 }
 
 // In the order the link holds them.
@@ -59,9 +109,7 @@ std::string LevelLinkFragment(const Level& level) {
         for (const int16_t half : {pos.x, pos.y})
             fragment += static_cast<char>('0' + (half >= 0 && half <= 9 ? half : 9));
     }
-    fragment += '.';
-    for (char c : level.name) fragment += c == ' ' ? '_' : c;
-    return fragment;
+    return fragment + '.' + EscapedName(level.name);
 }
 
 std::optional<Level> ReadLevelLink(const std::string& fragment, std::string* why) {
@@ -108,19 +156,14 @@ std::optional<Level> ReadLevelLink(const std::string& fragment, std::string* why
     }
     if (!Playable(level, why)) return std::nullopt;
 
-    std::string name = fragment.substr(nameStart);
-    for (char& c : name) {
-        if (c == '_') c = ' ';
+    std::string name;
+    if (!UnescapedName(fragment.substr(nameStart), name)) {
+        Fail(why, "The level's name in the link holds characters a name can't have.");
+        return std::nullopt;
     }
     if (name.size() > kMaxLinkedNameChars) {
         Fail(why, "The level's name in the link is too long.");
         return std::nullopt;
-    }
-    for (char c : name) {
-        if (!NameCharacter(c)) {
-            Fail(why, "The level's name in the link holds characters a name can't have.");
-            return std::nullopt;
-        }
     }
     level.name = name;
     level.status = LevelStatus::Open;

@@ -21,4 +21,17 @@ bool IsRegularFile(const std::string& path);
 // empty and failed, as an ifstream that could not open it.
 bool ReadRegularFile(const std::string& path, std::size_t maxBytes, std::istringstream& in);
 
+enum class FileRead {
+    Read,
+    Missing,    // nothing there, or nothing a reader could take (a FIFO, a device, a folder)
+    Unreadable  // a regular file, or a name the reader may not look behind, that fails to read
+};
+
+// ReadRegularFile for files the game writes back: a save must never replace a file it could
+// not read (no permission, an I/O error), since that would throw away what the file holds.
+// `why` (when given) gets, for Unreadable, the path and the system's reason:
+// "./records.save can't be read: Permission denied".
+FileRead ReadSavedFile(const std::string& path, std::size_t maxBytes, std::istringstream& in,
+                       std::string* why = nullptr);
+
 }  // namespace qv

@@ -10,6 +10,7 @@
 #include "content/Settings.h"
 #include "support/ErrorRecorder.h"
 #include "support/FullDisk.h"
+#include "support/Unreadable.h"
 
 using namespace qv;
 
@@ -128,6 +129,28 @@ TEST(ProgressFile, AFailedSaveKeepsTheOldFileAndIsShownOnceARun) {
     EXPECT_EQ(errors.boxes.size(), 1u);
     EXPECT_TRUE(library->SaveProgress());
     EXPECT_EQ(library->ProgressSaveFailure(), "");
+}
+
+// A progress file the player can't read is never replaced by a fresh one: start-up stops,
+// naming it, and a save later in a run is refused with the same reason.
+TEST(ProgressFile, AFileThatCannotBeReadIsLeftAsItWas) {
+    TempDir dir;
+    WriteSets(dir, {3});
+    WriteProgress(dir, {0x06, 0x08});
+    const std::string before = dir.Read("progress.save");
+    const int failedStep = AsPlayerWhoCannotRead("progress.save", [] {
+        ErrorRecorder errors;
+        auto library = MakeLibrary();
+        library->CreateDefaultProgress();
+        const std::string failure =
+            "Cannot save progress. ./progress.save can't be read: Permission denied.";
+        if (library->ProgressSaveFailure() != failure) return 1;
+        library->MarkCurrentSolved();
+        if (library->SaveProgress() || errors.boxes.size() != 1) return 2;
+        return errors.boxes[0].text == failure ? 0 : 3;
+    });
+    EXPECT_EQ(failedStep, 0) << "1: start-up, 2: the save, 3: its box";
+    EXPECT_EQ(dir.Read("progress.save"), before);
 }
 
 // Two games in one folder: what one saved, the other's stale copy must not take back.

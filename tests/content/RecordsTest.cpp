@@ -2,12 +2,15 @@
 // and written whole beside the old file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "ContentFiles.h"
 #include "content/LevelRecords.h"
 #include "content/MoveTable.h"
+#include "support/ErrorRecorder.h"
 #include "support/FullDisk.h"
+#include "support/Unreadable.h"
 
 using namespace qv;
 
@@ -27,6 +30,20 @@ TEST(MoveTable, SkipsDamagedLinesAndKeepsTheSmallerOfTwo) {
                                 {"levels/with space.txt", 5}}));
     std::istringstream back(WriteMoveTable(table));
     EXPECT_EQ(ReadMoveTable(back), table);
+}
+
+// Records beyond the read limit are not read; the line the limit cuts is not a record.
+TEST(MoveTable, ALineCutAtTheReadLimitIsLeftOut) {
+    TempDir dir;
+    std::string text;
+    for (int i = 0; text.size() <= kMaxMoveTableBytes; ++i)
+        text += "9 levels/" + std::to_string(i) + ".txt\n";
+    ASSERT_NE(text[kMaxMoveTableBytes - 1], '\n') << "the limit must cut a line";
+    dir.Write("records.save", text);
+    const MoveTable table = LoadMoveTable("records.save");
+    const auto wholeLines = std::count(text.begin(), text.begin() + kMaxMoveTableBytes, '\n');
+    EXPECT_EQ(table.size(), static_cast<std::size_t>(wholeLines));
+    for (const auto& entry : table) ASSERT_EQ(entry.first.substr(entry.first.size() - 4), ".txt");
 }
 
 TEST(LevelRecords, WritesOnlyWhenARecordImprovesAndKeepsUnknownLevels) {
@@ -64,6 +81,22 @@ TEST(LevelRecords, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(dir.Read("records.save"), "9 tutorial/0\n");
 }
 
+// Records a player can't read may be records all the same: never replaced, and said so once.
+TEST(LevelRecords, AFileThatCannotBeReadIsLeftAsItWas) {
+    TempDir dir;
+    dir.Write("records.save", "9 tutorial/0\n");
+    const int boxes = AsPlayerWhoCannotRead("records.save", [] {
+        ErrorRecorder errors;
+        LevelRecords records;
+        records.Load();
+        records.Offer("tutorial/1", 5);
+        records.Forget("tutorial/0");
+        return static_cast<int>(errors.boxes.size());
+    });
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(dir.Read("records.save"), "9 tutorial/0\n");
+}
+
 // Two games in one folder: a record one of them saved is never lost to the other's stale table.
 TEST(LevelRecords, ASaveKeepsTheRecordsAnotherGameSavedSince) {
     TempDir dir;
@@ -84,10 +117,11 @@ TEST(LevelRecords, TheLibraryKeysTutorialLevelsByNumberAndOthersByListPath) {
     TempDir dir;
     WriteSets(dir, {2});
     dir.Write("records.save", "4 s1-1.level\n");
-    dir.Write("levels/par.txt", "7 tutorial/0\n");
+    dir.Write("levels/par.txt", "7 tutorial/0\n0 tutorial/1\n");
     auto library = MakeLibrary();
     EXPECT_EQ(library->LevelKey(3), "tutorial/3");
     EXPECT_EQ(library->shippedPar.at("tutorial/0"), 7);
+    EXPECT_EQ(library->shippedPar.count("tutorial/1"), 0u) << "a par of 0 is no par";
     library->SelectSet(1);
     EXPECT_EQ(library->LevelKey(1), "s1-1.level");
     EXPECT_EQ(library->moveRecords.Best(library->LevelKey(1)), 4);

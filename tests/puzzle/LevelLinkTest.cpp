@@ -46,6 +46,32 @@ TEST(LevelLink, RoundTripKeepsTheWholeBoardAndName) {
     EXPECT_TRUE(read->filePath.empty()) << "a linked level belongs to no file";
 }
 
+// Names from level files may hold any byte but a line end; the link is plain ASCII that a
+// browser leaves as it is, and the reader also takes what a browser or a hand wrote unescaped.
+TEST(LevelLink, EveryNameReadsBackExactly) {
+    Level shared = SharedLevel();
+    std::string every;
+    for (int c = 1; c < 256; ++c) {
+        if (c != '\n') every += static_cast<char>(c);
+    }
+    for (const std::string& name : {std::string("a,b_c d"), std::string("100% \xE9t\xC3\xA9"),
+                                    every.substr(0, kMaxLinkedNameChars), every.substr(200)}) {
+        shared.name = name;
+        const std::string fragment = LevelLinkFragment(shared);
+        EXPECT_EQ(fragment.find_first_not_of(
+                      "0123456789.ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_-~%", 3),
+                  std::string::npos) << fragment;
+        std::string why;
+        const auto read = ReadLevelLink(fragment, &why);
+        ASSERT_TRUE(read) << why;
+        EXPECT_EQ(read->name, name);
+    }
+    const std::string board = LevelLinkFragment(SharedLevel()).substr(0, 3 + kCellCount + 13);
+    const auto handWritten = ReadLevelLink(board + "Caf%c3%a9,_it's_%5F", nullptr);
+    ASSERT_TRUE(handWritten);
+    EXPECT_EQ(handWritten->name, "Caf\xC3\xA9, it's _");
+}
+
 TEST(LevelLink, DamagedOrOversizedFragmentsAreRefusedWithAReason) {
     const std::string good = LevelLinkFragment(SharedLevel());
     const std::size_t places = 3 + kCellCount;  // first digit of the circle's column
@@ -61,7 +87,10 @@ TEST(LevelLink, DamagedOrOversizedFragmentsAreRefusedWithAReason) {
         with(places, "9"),                            // the circle off the board
         with(3 + 6 * 9 + 8, "0"),                     // the circle's tile removed
         with(places + 2, "86"),                       // the star onto the circle
-        good + "!",                                   // not a name character
+        good + "%0A",                                 // a line feed: no name holds one
+        good + "%4",                                  // an escape cut short
+        good + "%G1",                                 // not hex
+        good + std::string(kMaxLinkedNameChars, 'a'), // a name longer than any file's
         good + std::string(kMaxLevelLinkChars, 'a'),  // oversized
     };
     for (const std::string& fragment : cases) {

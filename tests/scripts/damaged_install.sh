@@ -25,6 +25,7 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 max_jobs=4
 
 work=$(mktemp -d /tmp/qv-damage.XXXXXX)
+chmod 711 "$work"  # a case run as another user must reach its copy
 cleanup() {
     local job
     for job in $(jobs -p); do kill "$job" 2>/dev/null; done
@@ -82,7 +83,8 @@ long_text() { head -c "$1" /dev/zero | tr '\0' "$2"; }
 # editor (edit and try the first level of "be creative"), music (enter the play screen) or
 # volume (switch the music off and on; with SAVES=1 the progress file is saved then);
 # CLOSE=1 when the game is to be closed as a window rather than quit from its menu;
-# UNORDERED=1 when the boxes may come in any order.
+# UNORDERED=1 when the boxes may come in any order; AS_PLAYER=1 to run it as a player who
+# may not read what the case took away (as root, the user nobody: root reads anything).
 
 case_audio_missing() { rm config/audio.config; MODE=fatal; expect "Fatal Error: Cannot load audio settings."; }
 case_audio_short() { printf '44100 2 ./music/menu.ogg ./music/playlist.txt\n' >config/audio.config; MODE=fatal; expect "Fatal Error: Cannot load audio settings."; }
@@ -103,6 +105,15 @@ case_progress_fifo() { rm progress.save; mkfifo progress.save; MODE=first; }
 case_progress_dev_zero() { rm progress.save; ln -s /dev/zero progress.save; MODE=first; }
 # A first start that cannot write the progress file says why, not that settings are missing.
 case_progress_folder() { rm progress.save; mkdir progress.save; MODE=fatal; expect "Fatal Error: Cannot save progress. Replacing ./progress.save failed: Is a directory."; }
+# A save the player can't read (left root's by a run under sudo) may hold all their progress:
+# it is never replaced. Without progress.save the game can't start; without records it plays on.
+case_progress_unreadable() { chmod 0 progress.save; AS_PLAYER=1; MODE=fatal; expect "Fatal Error: Cannot save progress. ./progress.save can't be read: Permission denied."; }
+case_records_unreadable() {
+    printf '9 tutorial/0\n' >records.save
+    chmod 0 records.save
+    AS_PLAYER=1
+    expect "Error: Cannot load records. ./records.save can't be read: Permission denied. The file stays as it is, and no record is saved while it can't be read."
+}
 # Saves cut off by a crash left their temporary files: the next start removes them.
 case_stale_temporaries() {
     local file
@@ -348,6 +359,10 @@ check_files() {
     elif [ -f "$case_dir.progress" ]; then
         cmp -s "$case_dir.progress" progress.save || fail_case "progress.save was changed"
     fi
+    # Records change only when a level is solved, and only a driven game plays.
+    if [ "$DRIVE" = none ] && [ -f "$case_dir.records" ]; then
+        cmp -s "$case_dir.records" records.save || fail_case "records.save was changed"
+    fi
     diff -r -x '.quorvellan-save-*' "$case_dir.creative" levels/creative >/dev/null ||
         fail_case "the be creative level files were changed"
     local stray
@@ -365,15 +380,20 @@ run_case() {
     cp -a "$game" "$case_dir"
     cd "$case_dir" || exit 1
     : >"$case_dir.expected"
-    MODE=runs DRIVE=none UNORDERED=0 EVERY="" CLOSE=0 SAVES=0
+    MODE=runs DRIVE=none UNORDERED=0 EVERY="" CLOSE=0 SAVES=0 AS_PLAYER=0
     "case_$case_name"
     [ -f progress.save ] && cp progress.save "$case_dir.progress"
+    [ -f records.save ] && cp records.save "$case_dir.records"
+    local -a as=()
+    if [ "$AS_PLAYER" -eq 1 ] && [ "$(id -u)" -eq 0 ]; then
+        as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    fi
     cp -a levels/creative "$case_dir.creative"
     [ "$driving" -eq 1 ] || DRIVE=none
     [ "$MODE" = runs ] || [ "$MODE" = first ] || DRIVE=none
 
     if [ "$DRIVE" = none ]; then
-        SDL_VIDEODRIVER=dummy ./quorvellan >"$case_dir.out" 2>"$case_dir.err" &
+        SDL_VIDEODRIVER=dummy "${as[@]}" ./quorvellan >"$case_dir.out" 2>"$case_dir.err" &
         case_pid=$!
     else
         start_xvfb "$case_dir" || { fail_case "Xvfb did not start"; exit 0; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installed launcher's game folder, with a stand-in program and shipped data: a first
-# start lays it out, an upgrade refreshes the shipped part and keeps the player's files, and a
-# read-only or full home stops it with a clear message and nothing lost.
+# start lays it out (six at once too), an upgrade refreshes the shipped part and keeps the
+# player's files, and a read-only or full home stops it with a clear message and nothing lost.
 set -euo pipefail
 source_dir=${QV_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 work=$(mktemp -d)
@@ -56,6 +56,30 @@ for own in config/video.config levels/creative/list.txt levels/creative/01.txt p
         fail "first start: $own is not a writable file of the player's"
 done
 cmp -s "$folder/levels/creative/01.txt" "$shipped/levels/creative/01.txt" || fail "first start: 01.txt differs"
+
+# Several first starts at the same moment all run the game in a whole folder, and links planted
+# at the names earlier launchers wrote under are not written through.
+rm -rf "$home"
+mkdir -p "$folder/config" "$folder/levels/creative"
+echo outside >"$work/outside"
+for planted in config/video.config.new levels/creative/01.txt.new; do
+    ln -s "$work/outside" "$folder/$planted"
+done
+for run in 1 2 3 4 5 6; do
+    env HOME="$home" XDG_DATA_HOME= RAN="$work/ran$run" sh "$work/quorvellan" 2>"$work/err$run" &
+done
+run=0
+for pid in $(jobs -p); do
+    run=$((run + 1))
+    wait "$pid" || fail "start $run of 6 at once: exit $?: $(cat "$work/err$run")"
+    [ -s "$work/ran$run" ] || fail "start $run of 6 at once: the game did not run"
+done
+for own in config/video.config levels/creative/list.txt levels/creative/01.txt; do
+    cmp -s "$folder/$own" "$shipped/$own" || fail "starts at once: $own is not the shipped copy"
+done
+[ "$(readlink "$folder/levels/first")" = "$shipped/levels/first" ] || fail "starts at once: a link is missing"
+[ "$(cat "$work/outside")" = outside ] || fail "starts at once: a file outside the folder was written"
+[ -z "$(find "$folder" -name '.quorvellan-new.*')" ] || fail "starts at once: new names were left behind"
 
 # The player plays and edits; then an upgrade changes, adds and drops shipped files.
 echo "my level" >"$folder/levels/creative/01.txt"

@@ -1,6 +1,8 @@
-// Only regular files are read, links to them followed, and never more than the bound.
+// Only regular files are read, links to them followed, and never more than the bound; a file
+// that is there but can't be read is told from one that is missing.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -28,4 +30,28 @@ TEST(RegularFile, OnlyRegularFilesAreReadUpToTheBound) {
         EXPECT_FALSE(IsRegularFile(path)) << path;
     }
     EXPECT_TRUE(IsRegularFile("link.txt"));
+}
+
+TEST(RegularFile, AFileThatCannotBeReadIsNotMissing) {
+    TempDir dir;
+    dir.Write("kept.save", "mine");
+    std::istringstream in;
+    std::string why;
+    EXPECT_EQ(ReadSavedFile("kept.save", 64, in, &why), FileRead::Read);
+    EXPECT_EQ(in.str(), "mine");
+    for (const char* path : {"missing", "fifo", "kept.save/none"}) {
+        if (std::string(path) == "fifo") mkfifo(path, 0600);
+        EXPECT_EQ(ReadSavedFile(path, 64, in, &why), FileRead::Missing) << path;
+    }
+    // An I/O error, even for root: the kernel's view of memory fails to read at address 0.
+    std::filesystem::create_symlink("/proc/self/mem", "broken.save");
+    EXPECT_EQ(ReadSavedFile("broken.save", 64, in, &why), FileRead::Unreadable);
+    EXPECT_EQ(why, "broken.save can't be read: Input/output error");
+    EXPECT_TRUE(in.fail() && in.str().empty());
+    // No permission; root reads any file, so only a player can see this one.
+    chmod("kept.save", 0);
+    if (geteuid() != 0) {
+        EXPECT_EQ(ReadSavedFile("kept.save", 64, in, &why), FileRead::Unreadable);
+        EXPECT_EQ(why, "kept.save can't be read: Permission denied");
+    }
 }

@@ -1,7 +1,8 @@
 // The web edition in Debian's chromium, as a player would use it: the menu redrawn cleanly,
 // tutorial level 0 solved by clicks on the canvas, its progress kept over a reload, a level
-// saved in the editor kept over a reload, and a link to that level opening it. Needs the built
-// site (tools/web.sh) and qv-solve from a native build (QV_SOLVE, default build/tools/qv-solve).
+// saved in the editor kept over a reload, a new link asking first while edits are unsaved, and
+// a link to that level opening it. Needs the built site (tools/web.sh) and qv-solve from a
+// native build (QV_SOLVE, default build/tools/qv-solve).
 "use strict";
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
@@ -114,6 +115,14 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
   await game.key("F8");
   await game.click(...hole);
   await game.waitFor("the tile taken away", async () => (await game.pixel(...hole)).reduce((a, b) => a + b) < 250);
+  // A link put in the address now asks first; kept, the edits stay and the address goes back.
+  let question = "";
+  game.page.once("dialog", (dialog) => { question = dialog.message(); dialog.dismiss(); });
+  await game.page.evaluate(() => { location.hash = "#L1.12345"; });
+  await game.settle(500);
+  assert.match(question, /not saved/);
+  assert.equal(await game.page.evaluate(() => location.hash), "");
+  assert.deepEqual(await game.pixel(...tile), redTile);
   await game.key("Control+t");  // Ctrl held until the letter is released
   for (let i = 0; i < 20; i++) await game.page.keyboard.press("Backspace");
   await game.page.keyboard.type("Kept In The Browser");
@@ -146,9 +155,10 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
   assert.deepEqual(await game.pixel(...tile), redTile);
   assert.deepEqual(await game.region(...name), typedName);
 
-  // The link opens the level on the play screen, the full board where the editor had it.
+  // The link opens the level on the play screen, the full board where the editor had it; a
+  // name the browser percent-encodes (as it does any beyond ASCII) reads too.
   await game.key("Escape");
-  await load(link.slice(link.indexOf("#")));
+  await load(link.slice(link.indexOf("#")).replace(/Kept_In_The_Browser$/, "Caf\u00e9,_it's_%5F"));
   await game.waitFor("the linked level", async () => (await game.pixel(...tile)).join() === redTile.join());
   assert.ok(!(await inMenu()));
 });

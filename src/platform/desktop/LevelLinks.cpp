@@ -7,4 +7,6 @@ std::string LevelLinkAtStart() { return {}; }
 
 LinkOffer OfferLevelLink(const std::string&) { return LinkOffer::Unavailable; }
 
+void NoteUnsavedEdits(bool) {}
+
 }  // namespace qv

@@ -30,6 +30,9 @@ EM_ASYNC_JS(int, CopyLink, (const char* fragment), {
     }
 });
 
+// Read by the page when the address's fragment changes.
+EM_JS(void, SetPageUnsavedEdits, (int unsaved), { Module.qvUnsavedEdits = unsaved !== 0; });
+
 }  // namespace
 
 std::string LevelLinkAtStart() {
@@ -41,6 +44,14 @@ std::string LevelLinkAtStart() {
 
 LinkOffer OfferLevelLink(const std::string& fragment) {
     return CopyLink(fragment.c_str()) ? LinkOffer::Copied : LinkOffer::Shown;
+}
+
+void NoteUnsavedEdits(bool unsaved) {
+    // Called after every pass: the page hears only of changes.
+    static bool noted = false;
+    if (unsaved == noted) return;
+    noted = unsaved;
+    SetPageUnsavedEdits(unsaved ? 1 : 0);
 }
 
 }  // namespace qv
