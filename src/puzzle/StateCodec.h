@@ -19,6 +19,7 @@ public:
     explicit StateCodec(const Level& level);
 
     int Words() const { return words_; }
+    int CellCount() const { return cellCount_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
 

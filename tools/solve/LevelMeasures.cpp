@@ -28,11 +28,12 @@ void MeasureRuns(LevelMeasures& measures) {
 
 }  // namespace
 
-LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves) {
+LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves,
+                           SolveStrategy strategy) {
     LevelMeasures measures;
     // The states and the solution are design measures: taken with the reference search,
     // which stays as the levels were designed with it. Par is the same either way.
-    measures.solve = SolveLevel(level, limits, SolveStrategy::Reference);
+    measures.solve = SolveLevel(level, limits, strategy);
     if (measures.solve.outcome != SolveOutcome::Solved) return measures;
     MeasureRuns(measures);
     if (!firstMoves) return measures;
@@ -42,6 +43,8 @@ LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool 
     // not look further, which keeps the traps that lead nowhere cheap to find.
     SolverLimits rest = limits;
     rest.maxMoves = par - 1;
+    // A first move keeps par only by a proof; a way found after it tells nothing of that.
+    rest.wayStates = 0;
     measures.complete = true;
     for (int k = 0; k < kShapeCount; ++k) {
         const auto kind = static_cast<ShapeKind>(k);

@@ -22,7 +22,9 @@ struct LevelMeasures {
 
 // Every search, the level's and one per first move, gets `limits`. Without `firstMoves` only
 // the level's own search runs and the first-move counts stay 0 (the runs are still measured).
-LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves = true);
+// The level's own search is the reference one unless `strategy` says otherwise.
+LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves = true,
+                           SolveStrategy strategy = SolveStrategy::Reference);
 
 inline constexpr const char kMeasuresHelp[] =
     "  moves        the fewest moves that solve the level (its par)\n"

@@ -1,0 +1,53 @@
+#pragma once
+// A search for some way home, not the shortest, for levels whose shortest solution lies
+// beyond the limits: greedy on the estimate of the moves left, and first of all on positions
+// that bring something new, a shape on a tile or a tile in a colour not yet seen among the
+// positions of the same estimate. The estimate is flat over wide stretches of these puzzles;
+// what is new leads out of them, where the estimate alone would wander around inside.
+#include <cstdint>
+#include <vector>
+
+#include "puzzle/Level.h"
+#include "puzzle/MovesLeftBound.h"
+#include "puzzle/SearchQueue.h"
+#include "puzzle/Solver.h"
+#include "puzzle/StateCodec.h"
+#include "puzzle/StateTable.h"
+
+namespace qv {
+
+class WaySearch {
+public:
+    // Copies what it needs from `level`. Only the limits' maxStates, maxSeconds and maxMoves
+    // count.
+    WaySearch(const Level& level, const SolverLimits& limits);
+
+    // Searches for at most about `sliceSeconds` (zero: to the end); true once finished.
+    bool Advance(double sliceSeconds);
+    // Complete once Advance has returned true: Way, Unsolvable when every position within
+    // maxMoves has been seen, or Undecided.
+    const SolveResult& Result() const { return result_; }
+
+private:
+    void Finish(SolveOutcome outcome);
+    bool ExpandNext();
+    // Whether `state`, of estimate `estimate`, holds something no stored position of that
+    // estimate held; marks it seen.
+    int Novel(const PackedState& state, int estimate);
+
+    SolverLimits limits_;
+    StateCodec codec_;
+    ShapePositions goals_;
+    MovesLeftBound movesLeft_;
+    StateTable table_;
+    SearchQueue queue_;
+    int cellCount_ = 0;
+    // By estimate: one bit per shape on a cell, then per cell in a colour.
+    std::vector<std::vector<uint64_t>> seen_;
+    uint32_t start_ = 0;
+    std::size_t maxStates_;
+    bool finished_ = false;
+    SolveResult result_;
+};
+
+}  // namespace qv
