@@ -11,10 +11,10 @@ namespace qv {
 
 namespace {
 
-// Depths are stored in 16 bits; a search that would need more stops undecided.
-constexpr int kMaxDepth = UINT16_MAX;
+// Depths are stored in 10 bits; a search that would need more stops undecided.
+constexpr int kMaxDepth = StateTable::Link::kMaxDepth;
 // Estimates are stored in 8 bits; a smaller one is still a bound.
-constexpr int kMaxEstimate = UINT8_MAX;
+constexpr int kMaxEstimate = StateTable::Link::kMaxEstimate;
 constexpr std::size_t kMaxIds = StateTable::kCapacity;
 
 // The most states the limits allow, or 0 for no limit but the table's own.
@@ -30,7 +30,7 @@ AStarSearch::AStarSearch(const Level& level, const SolverLimits& limits, SolveSt
       codec_(level),
       goals_{level.circleGoal, level.starGoal, level.triangleGoal},
       movesLeft_(codec_, goals_, strategy),
-      table_(codec_.Words(), StatesLimit(limits)),
+      table_(codec_.Bytes(), StatesLimit(limits)),
       maxStates_(StatesLimit(limits) > 0 ? StatesLimit(limits) : kMaxIds) {
     const ShapePositions starts = level.ShapePositions();
     if (starts == goals_) {
@@ -47,7 +47,7 @@ AStarSearch::AStarSearch(const Level& level, const SolverLimits& limits, SolveSt
         return;
     }
     start_ = table_.Insert(codec_.Initial()).id;
-    table_.LinkOf(start_).estimate = static_cast<uint8_t>(std::min(estimate, kMaxEstimate));
+    table_.LinkOf(start_).SetEstimate(std::min(estimate, kMaxEstimate));
     queue_.Push(start_, estimate, 0);
 }
 
@@ -74,8 +74,8 @@ bool AStarSearch::ExpandNext() {
         return false;
     }
     // Stale entries: the state was reached by a shorter path after this one was queued.
-    if (table_.LinkOf(id).depth != depth) return true;
-    const int estimate = table_.LinkOf(id).estimate;
+    if (table_.LinkOf(id).Depth() != depth) return true;
+    const int estimate = table_.LinkOf(id).Estimate();
 
     const PackedState state = table_.State(id);
     const ShapePositions shapes = codec_.Shapes(state);
@@ -102,10 +102,10 @@ bool AStarSearch::ExpandNext() {
         // A state already stored as near the start needs no estimate: most successors are
         // such repeats.
         const uint32_t known = table_.Find(next.state);
-        if (known != StateTable::kNone && table_.LinkOf(known).depth <= depth + 1) continue;
+        if (known != StateTable::kNone && table_.LinkOf(known).Depth() <= depth + 1) continue;
         int nextEstimate = 0;
         if (known != StateTable::kNone) {
-            nextEstimate = table_.LinkOf(known).estimate;
+            nextEstimate = table_.LinkOf(known).Estimate();
         } else {
             MovesLeftBound::Holding nextHolding = holding;
             StateCodec::SetHolding(nextHolding, next.to, next.mixed);
@@ -129,11 +129,7 @@ bool AStarSearch::ExpandNext() {
         // A state reached again by a shorter path is searched again from there, even when it
         // was expanded already: the estimate may fall by more than one in a move.
         const uint32_t nextId = known != StateTable::kNone ? known : table_.Insert(next.state).id;
-        StateTable::Link& nextLink = table_.LinkOf(nextId);
-        nextLink.parent = id;
-        nextLink.depth = static_cast<uint16_t>(depth + 1);
-        nextLink.move = next.move;
-        nextLink.estimate = static_cast<uint8_t>(nextEstimate);
+        table_.LinkOf(nextId).Set(id, depth + 1, next.move, nextEstimate);
 
         queue_.Push(nextId, nextF, depth + 1);
         if (table_.Size() >= maxStates_) {

@@ -60,11 +60,11 @@ std::vector<SolverMove> TraceSteps(StateTable& table, const StateCodec& codec, u
     for (uint32_t id = goal; id != start;) {
         const StateTable::Link link = table.LinkOf(id);
         SolverMove move;
-        move.shape = static_cast<ShapeKind>(link.move / kDirectionCount);
-        move.direction = static_cast<StepDirection>(link.move % kDirectionCount);
-        move.from = codec.Shapes(table.State(link.parent))[static_cast<int>(move.shape)];
+        move.shape = static_cast<ShapeKind>(link.Move() / kDirectionCount);
+        move.direction = static_cast<StepDirection>(link.Move() % kDirectionCount);
+        move.from = codec.Shapes(table.State(link.Parent()))[static_cast<int>(move.shape)];
         moves.push_back(move);
-        id = link.parent;
+        id = link.Parent();
     }
     std::reverse(moves.begin(), moves.end());
     return moves;

@@ -10,8 +10,8 @@ namespace qv {
 
 namespace {
 
-constexpr int kMaxDepth = UINT16_MAX;
-constexpr int kMaxEstimate = UINT8_MAX;
+constexpr int kMaxDepth = StateTable::Link::kMaxDepth;
+constexpr int kMaxEstimate = StateTable::Link::kMaxEstimate;
 // Positions that bring nothing new wait behind every one that does.
 constexpr int kNothingNew = kMaxEstimate + 1;
 constexpr int kColorCount = 8;
@@ -23,7 +23,7 @@ WaySearch::WaySearch(const Level& level, const SolverLimits& limits)
       codec_(level),
       goals_{level.circleGoal, level.starGoal, level.triangleGoal},
       movesLeft_(codec_, goals_),
-      table_(codec_.Words(), std::min(limits.maxStates, StateTable::kCapacity)),
+      table_(codec_.Bytes(), std::min(limits.maxStates, StateTable::kCapacity)),
       cellCount_(codec_.CellCount()),
       maxStates_(limits.maxStates > 0 ? std::min(limits.maxStates, StateTable::kCapacity)
                                       : StateTable::kCapacity) {
@@ -40,7 +40,7 @@ WaySearch::WaySearch(const Level& level, const SolverLimits& limits)
     }
     start_ = table_.Insert(codec_.Initial()).id;
     const int bounded = std::min(estimate, kMaxEstimate);
-    table_.LinkOf(start_).estimate = static_cast<uint8_t>(bounded);
+    table_.LinkOf(start_).SetEstimate(bounded);
     Novel(codec_.Initial(), bounded);
     queue_.Push(start_, bounded, 0);
 }
@@ -97,7 +97,7 @@ bool WaySearch::ExpandNext() {
         return false;
     }
     // Reached again by a shorter way since, and queued again from there.
-    if (table_.LinkOf(id).depth != depth) return true;
+    if (table_.LinkOf(id).Depth() != depth) return true;
     const PackedState state = table_.State(id);
     const ShapePositions shapes = codec_.Shapes(state);
     if (depth >= kMaxDepth) return true;
@@ -113,11 +113,9 @@ bool WaySearch::ExpandNext() {
             // way traced back through it gets shorter. Within maxMoves its moves on must be
             // looked at again, since some may have been left out as too long.
             StateTable::Link& link = table_.LinkOf(known);
-            if (link.depth <= depth + 1) continue;
-            link.parent = id;
-            link.depth = static_cast<uint16_t>(depth + 1);
-            link.move = next.move;
-            if (limits_.maxMoves > 0) queue_.Push(known, link.estimate, depth + 1);
+            if (link.Depth() <= depth + 1) continue;
+            link.Set(id, depth + 1, next.move, link.Estimate());
+            if (limits_.maxMoves > 0) queue_.Push(known, link.Estimate(), depth + 1);
             continue;
         }
         MovesLeftBound::Holding nextHolding = holding;
@@ -128,18 +126,14 @@ bool WaySearch::ExpandNext() {
         if (estimate == MovesLeftBound::kUnreachable) continue;
         if (limits_.maxMoves > 0 && depth + 1 + estimate > limits_.maxMoves) continue;
         const uint32_t nextId = table_.Insert(next.state).id;
-        StateTable::Link& link = table_.LinkOf(nextId);
-        link.parent = id;
-        link.depth = static_cast<uint16_t>(depth + 1);
-        link.move = next.move;
-        link.estimate = static_cast<uint8_t>(std::min(estimate, kMaxEstimate));
+        const int bounded = std::min(estimate, kMaxEstimate);
+        table_.LinkOf(nextId).Set(id, depth + 1, next.move, bounded);
         if (moved == goals_) {
             result_.moveCount = depth + 1;
             result_.solution = TraceSteps(table_, codec_, start_, nextId);
             Finish(SolveOutcome::Way);
             return false;
         }
-        const int bounded = link.estimate;
         queue_.Push(nextId, (Novel(next.state, bounded) - 1) * kNothingNew + bounded, depth + 1);
         if (table_.Size() >= maxStates_) {
             Finish(SolveOutcome::Undecided);

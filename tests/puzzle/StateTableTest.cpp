@@ -18,7 +18,7 @@ PackedState Numbered(uint64_t n) {
 TEST(StateTable, KeepsEveryStateAcrossGrowth) {
     // With a limit the index jumps to its full size once; without, it doubles all the way.
     for (std::size_t expected : {std::size_t{0}, std::size_t{1000000}}) {
-        StateTable table(4, expected);
+        StateTable table(32, expected);
         constexpr uint32_t kStates = 200000;
         for (uint32_t n = 0; n < kStates; ++n) {
             const StateTable::Entry entry = table.Insert(Numbered(n));
