@@ -17,6 +17,10 @@ SolveSearch::~SolveSearch() = default;
 
 bool SolveSearch::Advance(double sliceSeconds) {
     const auto began = std::chrono::steady_clock::now();
+    if (phaseEnded_) {
+        phaseEnded_ = false;
+        NextPhase();
+    }
     for (bool first = true; !finished_; first = false) {
         double left = 0;
         if (sliceSeconds > 0) {
@@ -30,6 +34,15 @@ bool SolveSearch::Advance(double sliceSeconds) {
             if (!shortening_->Advance(left)) return false;
             TakeShortWay();
         } else if (way_ ? way_->Advance(left) : shortest_->Advance(left)) {
+            // Letting go of a long search's memory takes a few milliseconds: that waits for the
+            // next slice, which then begins with it, so no one slice takes both.
+            const SolveOutcome outcome = (way_ ? way_->Result() : shortest_->Result()).outcome;
+            const bool more = way_ ? outcome == SolveOutcome::Way
+                                   : outcome == SolveOutcome::Undecided && limits_.wayStates > 0;
+            if (more && sliceSeconds > 0) {
+                phaseEnded_ = true;
+                return false;
+            }
             NextPhase();
         } else {
             return false;

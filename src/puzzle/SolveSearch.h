@@ -39,6 +39,7 @@ private:
     std::unique_ptr<AStarSearch> shortest_;
     std::unique_ptr<WaySearch> way_;
     std::unique_ptr<WayShortening> shortening_;
+    bool phaseEnded_ = false;  // a phase has finished, and the next is still to be started
     bool finished_ = false;
     SolveResult result_;
 };

@@ -38,10 +38,15 @@ struct SolverLimits {
     double waySeconds = 0;
 };
 
-// The game's budget for any answer a player waits for (hints, the editor's check, par): about
-// a second of searching at most, and a million states at 45 to 55 bytes each, some 55 MB at
-// the very worst, for that moment. No shipped level needs a fifth of that from its start.
-inline constexpr SolverLimits kHintLimits{1000000, 1.0, 0, 1000000, 1.0};
+// The game's budget for any answer a player waits for (hints, the editor's check, par): the
+// search runs a slice per frame with "thinking..." shown and can be cancelled, so it may take
+// a few seconds. The shortest proof gets 1,500,000 states or 2 s of searching, then the way
+// search as much again. At about 38 bytes a state (41 on the largest boards) each phase holds
+// some 60 MB at the very worst, and the proof's memory is gone before the way search starts:
+// within what a phone's browser copes with. No shipped level needs a tenth of it from its
+// start; on the survey's random levels a way is found for every one the proof leaves open,
+// the longest search taking under half a million states (docs/performance-solver.md).
+inline constexpr SolverLimits kHintLimits{1500000, 2.0, 0, 1500000, 2.0};
 
 // Fast: the game's search, with every bound on the moves left it knows. Reference: plain A*
 // with each shape's walk home and the calls at goals that must turn white, the search the
