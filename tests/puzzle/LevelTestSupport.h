@@ -47,8 +47,8 @@ inline bool ReplaySolves(Level level, const std::vector<SolverMove>& moves) {
     return level.IsSolved();
 }
 
-// A line of bench/random_levels.txt: a survey level with the answer a search with 30,000,000
-// states gave it.
+// A line of bench/random_levels.txt: a survey level with the answer a search of up to
+// 40,000,000 states gave it (the file's head tells which).
 struct StoredAnswer {
     std::string index;
     std::string outcome;  // "solved", "unsolvable" or "undecided"
