@@ -1,9 +1,12 @@
 #pragma once
 // A search for some way home, not the shortest, for levels whose shortest solution lies
 // beyond the limits: greedy on the estimate of the moves left, and first of all on positions
-// that bring something new, a shape on a tile or a tile in a colour not yet seen among the
-// positions of the same estimate. The estimate is flat over wide stretches of these puzzles;
-// what is new leads out of them, where the estimate alone would wander around inside.
+// that bring something new among the positions of the same estimate: a shape on a tile or a
+// tile in a colour not seen before, and after those, such a pair of a shape's tile and any
+// shape's tile or tile colour. The estimate is flat over wide stretches of these puzzles; what
+// is new leads out of them, where the estimate alone would wander around inside. All of it
+// depends on the level and the limits alone: with no seconds limit the way is the same on
+// every machine.
 #include <cstdint>
 #include <vector>
 
@@ -31,8 +34,9 @@ public:
 private:
     void Finish(SolveOutcome outcome);
     bool ExpandNext();
-    // Whether `state`, of estimate `estimate`, holds something no stored position of that
-    // estimate held; marks it seen.
+    // 1 when `state`, of estimate `estimate`, holds a shape's tile or a tile's colour that no
+    // stored position of that estimate held, 2 when it holds such a pair, else 3; marks them
+    // all seen.
     int Novel(const PackedState& state, int estimate);
 
     SolverLimits limits_;
@@ -42,7 +46,8 @@ private:
     StateTable table_;
     SearchQueue queue_;
     int cellCount_ = 0;
-    // By estimate: one bit per shape on a cell, then per cell in a colour.
+    // By estimate: one bit per shape on a cell and per cell in a colour, then one per pair of
+    // a shape on a cell with any of those.
     std::vector<std::vector<uint64_t>> seen_;
     uint32_t start_ = 0;
     std::size_t maxStates_;
