@@ -5,6 +5,13 @@
 
 namespace qv {
 
+namespace {
+
+// Searches that store more states than this hold megabytes.
+constexpr std::size_t kLongSearchStates = std::size_t{1} << 16;
+
+}  // namespace
+
 SolveSearch::SolveSearch(const Level& level, const SolverLimits& limits, SolveStrategy strategy)
     : level_(level), limits_(limits) {
     level_.ClearHistories();
@@ -34,12 +41,10 @@ bool SolveSearch::Advance(double sliceSeconds) {
             if (!shortening_->Advance(left)) return false;
             TakeShortWay();
         } else if (way_ ? way_->Advance(left) : shortest_->Advance(left)) {
-            // Letting go of a long search's memory takes a few milliseconds: that waits for the
-            // next slice, which then begins with it, so no one slice takes both.
-            const SolveOutcome outcome = (way_ ? way_->Result() : shortest_->Result()).outcome;
-            const bool more = way_ ? outcome == SolveOutcome::Way
-                                   : outcome == SolveOutcome::Undecided && limits_.wayStates > 0;
-            if (more && sliceSeconds > 0) {
+            // Handing a long search's memory back to the system takes a few milliseconds: that
+            // waits for the next slice, which then begins with it, so no one slice takes both.
+            const SolveResult& found = way_ ? way_->Result() : shortest_->Result();
+            if (found.statesExplored >= kLongSearchStates && sliceSeconds > 0) {
                 phaseEnded_ = true;
                 return false;
             }
