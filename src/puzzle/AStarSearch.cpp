@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 #include <vector>
 
 #include "puzzle/SearchSlice.h"
@@ -59,8 +60,12 @@ void AStarSearch::Finish(SolveOutcome outcome) {
 
 bool AStarSearch::Advance(double sliceSeconds) {
     if (finished_) return true;
-    const SliceEnd end = RunSlice(sliceSeconds, limits_.maxSeconds, result_.seconds,
-                                  [this] { return ExpandNext(); });
+    // The table grows for the limit, when it does, at the start of a slice and within it.
+    bool starting = true;
+    const SliceEnd end = RunSlice(sliceSeconds, limits_.maxSeconds, result_.seconds, [&] {
+        if (std::exchange(starting, false)) table_.GrowForLimit();
+        return ExpandNext();
+    });
     if (end == SliceEnd::OutOfTime) Finish(SolveOutcome::Undecided);
     return end != SliceEnd::SliceOver;
 }

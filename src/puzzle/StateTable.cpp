@@ -15,7 +15,9 @@ constexpr std::size_t kFirstSlots = std::size_t{1} << 12;
 // While the index doubles it stays at most half full, so probe runs stay short; sized once for
 // a limit it may fill to three quarters by the limit, which saves a third of its memory for a
 // few more probes, each of them within a cache line or two.
-std::size_t MostStates(std::size_t slots, bool final) { return final ? slots / 4 * 3 : slots / 2; }
+std::size_t MostStates(std::size_t slots, bool forLimit) {
+    return forLimit ? slots / 4 * 3 : slots / 2;
+}
 
 }  // namespace
 
@@ -50,13 +52,14 @@ uint64_t StateTable::Hash(const PackedState& state) const {
     return hash * 0x94D049BB133111EBULL;
 }
 
-void StateTable::Grow() {
+void StateTable::GrowForLimit() {
+    if (expected_ > 0 && !sizedForLimit_ && size_ >= kEarlyStates / 2) Grow(true);
+}
+
+void StateTable::Grow(bool forLimit) {
     std::size_t slots = slots_.size() * 2;
-    bool final = false;
-    if (expected_ > 0 && size_ >= kEarlyStates) {
-        slots = std::max(slots, expected_ / 3 * 4 + 4);
-        final = true;
-    }
+    if (forLimit) slots = std::max(slots, expected_ / 3 * 4 + 4);
+    sizedForLimit_ = sizedForLimit_ || forLimit;
     std::vector<uint32_t> larger(slots, kEmpty);
     larger.swap(slots_);
     for (uint32_t entry : larger) {
@@ -65,7 +68,7 @@ void StateTable::Grow() {
         while (slots_[slot] != kEmpty) slot = slot + 1 == slots ? 0 : slot + 1;
         slots_[slot] = entry;
     }
-    maxSize_ = MostStates(slots, final);
+    maxSize_ = MostStates(slots, sizedForLimit_);
 }
 
 // The slot of `state`, or the empty slot where it belongs; `tag` gets the hash bits a slot
@@ -91,7 +94,7 @@ uint32_t StateTable::Find(const PackedState& state) const {
 }
 
 StateTable::Entry StateTable::Insert(const PackedState& state) {
-    if (size_ + 1 > maxSize_) Grow();
+    if (size_ + 1 > maxSize_) Grow(expected_ > 0 && size_ >= kEarlyStates);
     uint32_t tag = 0;
     const std::size_t slot = Probe(state, tag);
     if (slots_[slot] != kEmpty) return {slots_[slot] & kIdMask, false};

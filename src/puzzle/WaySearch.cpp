@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "puzzle/SearchSlice.h"
 #include "puzzle/StateSteps.h"
@@ -82,8 +83,12 @@ int WaySearch::Novel(const PackedState& state, int estimate) {
 
 bool WaySearch::Advance(double sliceSeconds) {
     if (finished_) return true;
-    const SliceEnd end = RunSlice(sliceSeconds, limits_.maxSeconds, result_.seconds,
-                                  [this] { return ExpandNext(); });
+    // The table grows for the limit, when it does, at the start of a slice and within it.
+    bool starting = true;
+    const SliceEnd end = RunSlice(sliceSeconds, limits_.maxSeconds, result_.seconds, [&] {
+        if (std::exchange(starting, false)) table_.GrowForLimit();
+        return ExpandNext();
+    });
     if (end == SliceEnd::OutOfTime) Finish(SolveOutcome::Undecided);
     return end != SliceEnd::SliceOver;
 }
