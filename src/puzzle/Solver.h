@@ -43,9 +43,10 @@ struct SolverLimits {
 // a few seconds. The shortest proof gets 1,500,000 states or 2 s of searching, then the way
 // search as much again. At about 38 bytes a state (41 on the largest boards) each phase holds
 // some 60 MB at the very worst, and the proof's memory is gone before the way search starts:
-// within what a phone's browser copes with. No shipped level needs a tenth of it from its
+// within what a phone's browser copes with. No shipped level needs a seventh of it from its
 // start; on the survey's random levels a way is found for every one the proof leaves open,
-// the longest search taking under half a million states (docs/performance-solver.md).
+// the way search and its shortening taking 600,000 states at most
+// (docs/performance-solver.md).
 inline constexpr SolverLimits kHintLimits{1500000, 2.0, 0, 1500000, 2.0};
 
 // Fast: the game's search, with every bound on the moves left it knows. Reference: plain A*

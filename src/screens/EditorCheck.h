@@ -19,7 +19,8 @@ inline constexpr char kCannotBeSolvedText[] =
 inline constexpr char kSolvableTitle[] = "Solvable";
 inline constexpr char kCheckGaveUpTitle[] = "The check gave up";
 inline constexpr char kCheckGaveUpText[] =
-    "This level is too open to decide quickly.\nIt may well be solvable: try it with Play.";
+    "Neither a way home nor a proof that there is\nnone was found in time. It may well be\n"
+    "solvable: try it with Play.";
 
 struct LevelCheck {
     SolveOutcome outcome = SolveOutcome::Undecided;
