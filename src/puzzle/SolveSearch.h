@@ -2,7 +2,8 @@
 // The whole answer to "can this be solved, and how", run a slice at a time so a screen keeps
 // drawing and taking input while it thinks: first the search for a proven shortest solution;
 // if that runs into its limits, a search for any way home (WaySearch), which is then made
-// shorter where it can be (WayShortening). SolveLevel runs one to the end in a single call.
+// shorter where it can be (WayShortening) and searched for again shorter while the limits
+// last. SolveLevel runs one to the end in a single call.
 #include <memory>
 
 #include "puzzle/AStarSearch.h"
@@ -23,24 +24,30 @@ public:
     // Searches for at most about `sliceSeconds` (zero: to the end); true once finished. The
     // limits' seconds count only the time spent in here, not the time between slices.
     bool Advance(double sliceSeconds);
-    bool Finished() const { return finished_; }
+    bool Finished() const { return phase_ == Phase::Done; }
     // Complete once Finished().
     const SolveResult& Result() const { return result_; }
 
 private:
+    // The proof; then, within the way's limits, a way, made shorter, a second way search for a
+    // shorter one, and that made shorter too.
+    enum class Phase { Shortest, Way, Shorten, Improve, ShortenAgain, Done };
+
     // Takes over the finished phase's answer and starts the next phase, if any.
-    void NextPhase();
-    // Takes over the shortened way once the shortening has finished.
-    void TakeShortWay();
+    void EndPhase();
+    // Starts `phase` within what is left of the way's limits, if anything is.
+    void StartWayPhase(Phase phase);
 
     Level level_;
     SolverLimits limits_;
-    // One of the three phases at a time: the proof, the way search, making the way shorter.
+    Phase phase_ = Phase::Shortest;
+    // One search at a time: the proof, a way search, or the shortening.
     std::unique_ptr<AStarSearch> shortest_;
     std::unique_ptr<WaySearch> way_;
     std::unique_ptr<WayShortening> shortening_;
+    std::size_t wayStates_ = 0;  // what the way's phases took so far
+    double waySeconds_ = 0;
     bool phaseEnded_ = false;  // a phase has finished, and the next is still to be started
-    bool finished_ = false;
     SolveResult result_;
 };
 

@@ -19,8 +19,9 @@ constexpr int kColorCount = 8;
 
 }  // namespace
 
-WaySearch::WaySearch(const Level& level, const SolverLimits& limits)
+WaySearch::WaySearch(const Level& level, const SolverLimits& limits, Order order)
     : limits_(limits),
+      shallowFirst_(order == Order::ShallowestFirst),
       codec_(level),
       goals_{level.circleGoal, level.starGoal, level.triangleGoal},
       movesLeft_(codec_, goals_),
@@ -43,7 +44,12 @@ WaySearch::WaySearch(const Level& level, const SolverLimits& limits)
     const int bounded = std::min(estimate, kMaxEstimate);
     table_.LinkOf(start_).SetEstimate(bounded);
     Novel(codec_.Initial(), bounded);
-    queue_.Push(start_, bounded, 0);
+    Queue(start_, bounded, 0);
+}
+
+void WaySearch::Queue(uint32_t id, int priority, int depth) {
+    // The queue takes the deepest first among equals.
+    queue_.Push(id, priority, shallowFirst_ ? kMaxDepth - depth : depth);
 }
 
 void WaySearch::Finish(SolveOutcome outcome) {
@@ -101,6 +107,7 @@ bool WaySearch::ExpandNext() {
         Finish(SolveOutcome::Unsolvable);
         return false;
     }
+    if (shallowFirst_) depth = kMaxDepth - depth;
     // Reached again by a shorter way since, and queued again from there.
     if (table_.LinkOf(id).Depth() != depth) return true;
     const PackedState state = table_.State(id);
@@ -120,7 +127,7 @@ bool WaySearch::ExpandNext() {
             StateTable::Link& link = table_.LinkOf(known);
             if (link.Depth() <= depth + 1) continue;
             link.Set(id, depth + 1, next.move, link.Estimate());
-            if (limits_.maxMoves > 0) queue_.Push(known, link.Estimate(), depth + 1);
+            if (limits_.maxMoves > 0) Queue(known, link.Estimate(), depth + 1);
             continue;
         }
         MovesLeftBound::Holding nextHolding = holding;
@@ -139,7 +146,7 @@ bool WaySearch::ExpandNext() {
             Finish(SolveOutcome::Way);
             return false;
         }
-        queue_.Push(nextId, (Novel(next.state, bounded) - 1) * kNothingNew + bounded, depth + 1);
+        Queue(nextId, (Novel(next.state, bounded) - 1) * kNothingNew + bounded, depth + 1);
         if (table_.Size() >= maxStates_) {
             Finish(SolveOutcome::Undecided);
             return false;

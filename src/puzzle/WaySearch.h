@@ -23,7 +23,11 @@ class WaySearch {
 public:
     // Copies what it needs from `level`. Only the limits' maxStates, maxSeconds and maxMoves
     // count.
-    WaySearch(const Level& level, const SolverLimits& limits);
+    // Among positions alike in what they bring and their estimate, the deepest first heads
+    // for home fastest; the shallowest first finds ways that wander less.
+    enum class Order { DeepestFirst, ShallowestFirst };
+
+    WaySearch(const Level& level, const SolverLimits& limits, Order order = Order::DeepestFirst);
 
     // Searches for at most about `sliceSeconds` (zero: to the end); true once finished.
     bool Advance(double sliceSeconds);
@@ -32,6 +36,7 @@ public:
     const SolveResult& Result() const { return result_; }
 
 private:
+    void Queue(uint32_t id, int priority, int depth);
     void Finish(SolveOutcome outcome);
     bool ExpandNext();
     // 1 when `state`, of estimate `estimate`, holds a shape's tile or a tile's colour that no
@@ -40,6 +45,7 @@ private:
     int Novel(const PackedState& state, int estimate);
 
     SolverLimits limits_;
+    bool shallowFirst_;
     StateCodec codec_;
     ShapePositions goals_;
     MovesLeftBound movesLeft_;
