@@ -45,8 +45,7 @@ struct SolverLimits {
 // some 60 MB at the very worst, and the proof's memory is gone before the way search starts:
 // within what a phone's browser copes with. No shipped level needs a seventh of it from its
 // start; on the survey's random levels a way is found for every one the proof leaves open,
-// the way search and its shortening taking 600,000 states at most
-// (docs/performance-solver.md).
+// the way's searches taking 940,000 states at most (docs/performance-solver.md).
 inline constexpr SolverLimits kHintLimits{1500000, 2.0, 0, 1500000, 2.0};
 
 // Fast: the game's search, with every bound on the moves left it knows. Reference: plain A*
