@@ -91,17 +91,21 @@ std::string ThreeCells(const Board& board, Random& random) {
     return text;
 }
 
-std::string OneLevel(const SizeClass& size, Random& random) {
+std::string OneLevel(const SizeClass& size, const LevelMix& mix, Random& random) {
     Board board;
     board.width = random.Between(size.minWidth, size.maxWidth);
     board.height = random.Between(size.minHeight, size.maxHeight);
-    // Up to a quarter of the cells missing, and about half the tiles white.
-    const int holePercent = random.Below(26);
+    const int holePercent = random.Below(mix.maxHolePercent + 1);
+    const bool coin = mix.maxWhitePercent == 0;
+    const int whitePercent = coin ? 50 : random.Between(mix.minWhitePercent, mix.maxWhitePercent);
     do {
         board.cells.clear();
         for (int i = 0; i < board.width * board.height; ++i) {
             int color = kBlack;
-            if (random.Below(100) >= holePercent) color = random.Below(2) == 0 ? kWhite : random.Between(1, 6);
+            if (random.Below(100) >= holePercent) {
+                const bool white = coin ? random.Below(2) == 0 : random.Below(100) < whitePercent;
+                color = white ? kWhite : random.Between(1, 6);
+            }
             board.cells.push_back(color);
         }
     } while (!Plausible(board));
@@ -119,11 +123,11 @@ std::string OneLevel(const SizeClass& size, Random& random) {
 
 }  // namespace
 
-std::vector<RandomLevel> RandomLevels(uint64_t seed, int perClass) {
-    Random random(seed);
+std::vector<RandomLevel> RandomLevels(const LevelMix& mix, int perClass) {
+    Random random(mix.seed);
     std::vector<RandomLevel> levels;
     for (int c = 0; c < kSizeClassCount; ++c) {
-        for (int i = 0; i < perClass; ++i) levels.push_back({c, OneLevel(kSizeClasses[c], random)});
+        for (int i = 0; i < perClass; ++i) levels.push_back({c, OneLevel(kSizeClasses[c], mix, random)});
     }
     return levels;
 }

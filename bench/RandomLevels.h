@@ -20,7 +20,21 @@ inline constexpr SizeClass kSizeClasses[] = {
     {"8x6 to 9x7", 8, 9, 6, 7},
 };
 inline constexpr int kSizeClassCount = 4;
-inline constexpr uint64_t kRandomLevelSeed = 19;
+
+// How a set's boards are coloured: up to maxHolePercent of the cells missing, and of the tiles
+// either half white (by a coin per tile) or, with a white range, a share drawn per level.
+struct LevelMix {
+    uint64_t seed;
+    int maxHolePercent;
+    int minWhitePercent;  // 0 and 0: the coin
+    int maxWhitePercent;
+};
+
+// The survey's levels, and a second set with more holes and any share of white from sparse to
+// wide open, on which the solver does worse.
+inline constexpr LevelMix kSurveyMix{19, 25, 0, 0};
+inline constexpr LevelMix kOpenMix{28, 33, 30, 90};
+inline constexpr uint64_t kRandomLevelSeed = kSurveyMix.seed;
 
 struct RandomLevel {
     int sizeClass = 0;
@@ -28,6 +42,6 @@ struct RandomLevel {
 };
 
 // `perClass` levels of each size class, class by class.
-std::vector<RandomLevel> RandomLevels(uint64_t seed = kRandomLevelSeed, int perClass = 50);
+std::vector<RandomLevel> RandomLevels(const LevelMix& mix = kSurveyMix, int perClass = 50);
 
 }  // namespace qv

@@ -192,8 +192,8 @@ const Level& LargestShippedLevel() {
 }
 
 // The circle and the star swapped on a sealed strip, the triangle free on 45 white tiles:
-// hopeless, so the search runs out the hint's whole budget (a million states or a second of
-// searching, whichever comes first) before it gives up.
+// hopeless, so the search runs out the hint's whole budget (kHintLimits: the proof's, then the
+// way search's) before it gives up.
 const Level& SealedSwapLevel() {
     static const Level level = [] {
         std::string numbers = "9 7 7 7 0 0 0 0 0 0 0";
@@ -204,9 +204,20 @@ const Level& SealedSwapLevel() {
     return level;
 }
 
+// Survey level 158: the shortest proof runs out its budget, then a way is found and shortened.
+const Level& FarShortestLevel() {
+    static const Level level = ParseLevelString(
+        "9 6 7 6 7 6 7 7 2 6 1 7 7 7 2 7 6 7 2 7 7 0 7 7 5 0 6 4 4 7 7 6 7 7 7 7 1 7 0 5 5 4 7 "
+        "3 3 3 6 4 1 0 5 1 6 7 7 7 0 0 4 2 7 1 0 3 7 5 8 1",
+        "Far shortest", "", "", "");
+    return level;
+}
+
 BENCHMARK_CAPTURE(BM_HintPasses, largest_shipped, LargestShippedLevel())
     ->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_HintPasses, whole_budget, SealedSwapLevel())
+    ->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HintPasses, way_found, FarShortestLevel())
     ->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // A left click that moves the circle one tile right, then a right click that takes it back:

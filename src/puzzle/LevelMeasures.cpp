@@ -103,11 +103,12 @@ int OpenBoardWalk(const Level& level, TilePos from, TilePos to) {
     return -1;
 }
 
-LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves) {
+LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves,
+                           SolveStrategy strategy) {
     LevelMeasures measures;
-    // The states and the solution are design measures: taken with the reference search,
-    // which stays as the levels were designed with it. Par is the same either way.
-    measures.solve = SolveLevel(level, limits, SolveStrategy::Reference);
+    // The states and the solution are design measures: taken with the reference search unless
+    // asked otherwise, as the levels were designed with it. Par is the same either way.
+    measures.solve = SolveLevel(level, limits, strategy);
     if (measures.solve.outcome != SolveOutcome::Solved) return measures;
     MeasureRuns(measures);
     for (int k = 0; k < kShapeCount; ++k) {
@@ -117,6 +118,10 @@ LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool 
     measures.detour = measures.solve.moveCount - measures.walk;
     if (!firstMoves) return measures;
 
+    // What a first move costs rests on proofs: a way found after one runs out says nothing.
+    SolverLimits proofs = limits;
+    proofs.wayStates = 0;
+    proofs.waySeconds = 0;
     measures.complete = true;
     for (int k = 0; k < kShapeCount; ++k) {
         const auto kind = static_cast<ShapeKind>(k);
@@ -128,7 +133,7 @@ LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool 
             const TilePos to = StepTarget(from, direction);
             if (!after.MoveShape(from, to.x, to.y)) continue;
             ++measures.firstMoves;
-            if (!MeasureFirstMove(after, limits, measures)) measures.complete = false;
+            if (!MeasureFirstMove(after, proofs, measures)) measures.complete = false;
         }
     }
     return measures;
@@ -142,6 +147,8 @@ std::vector<TilePos> IdleColours(const Level& level, int par, const SolverLimits
     // a search for at most par moves tells all three apart from "par, as before".
     SolverLimits bounded = limits;
     bounded.maxMoves = par;
+    bounded.wayStates = 0;
+    bounded.waySeconds = 0;
     std::array<bool, kCellCount> seen{};
     for (int y = 0; y < level.Rows(); ++y) {
         for (int x = 0; x < level.Columns(); ++x) {

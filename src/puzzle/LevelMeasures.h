@@ -30,7 +30,10 @@ struct LevelMeasures {
 // Every search, the level's and one per first move, gets `limits`. Without `firstMoves` only
 // the level's own search runs and the first-move counts stay 0 (walk, detour and runs are still
 // measured).
-LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves = true);
+// The level's own search is the reference one unless `strategy` says otherwise; only it may go
+// on to a way when its proof runs out (limits.wayStates), never a first move's.
+LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves = true,
+                           SolveStrategy strategy = SolveStrategy::Reference);
 
 // The shortest walk of a shape from `from` to `to` over the level's tiles, ignoring colours and
 // the other shapes; -1 when no tiles connect them.

@@ -2,224 +2,153 @@
 
 #include <algorithm>
 #include <chrono>
-#include <climits>
-#include <vector>
-
-#include "puzzle/MoveRule.h"
+#include <utility>
 
 namespace qv {
 
 namespace {
 
-constexpr StepDirection kDirections[] = {StepDirection::Up, StepDirection::Down,
-                                         StepDirection::Left, StepDirection::Right};
-constexpr int kDirectionCount = 4;
-// Depths are stored in 16 bits; a search that would need more stops undecided.
-constexpr int kMaxDepth = UINT16_MAX;
-// Estimates are stored in 8 bits; a smaller one is still a bound.
-constexpr int kMaxEstimate = UINT8_MAX;
-constexpr std::size_t kMaxIds = StateTable::kCapacity;
-// Expansions between looks at the clock: a few microseconds of work, so a slice ends close to
-// its time while the clock costs next to nothing.
-constexpr int kExpansionsPerClockCheck = 64;
-
-// The most states the limits allow, or 0 for no limit but the table's own.
-std::size_t StatesLimit(const SolverLimits& limits) {
-    return limits.maxStates > 0 ? std::min(limits.maxStates, kMaxIds) : 0;
-}
-
-std::vector<SolverMove> TracePath(StateTable& table, const StateCodec& codec, uint32_t start,
-                                  uint32_t goal) {
-    std::vector<SolverMove> moves;
-    for (uint32_t id = goal; id != start;) {
-        const StateTable::Link link = table.LinkOf(id);
-        SolverMove move;
-        move.shape = static_cast<ShapeKind>(link.move / kDirectionCount);
-        move.direction = static_cast<StepDirection>(link.move % kDirectionCount);
-        move.from = codec.Shapes(table.State(link.parent))[static_cast<int>(move.shape)];
-        moves.push_back(move);
-        id = link.parent;
-    }
-    std::reverse(moves.begin(), moves.end());
-    return moves;
-}
+// Searches that store more states than this hold megabytes.
+constexpr std::size_t kLongSearchStates = std::size_t{1} << 16;
 
 }  // namespace
 
 SolveSearch::SolveSearch(const Level& level, const SolverLimits& limits, SolveStrategy strategy)
-    : limits_(limits),
-      fast_(strategy == SolveStrategy::Fast),
-      codec_(level),
-      goals_{level.circleGoal, level.starGoal, level.triangleGoal},
-      movesLeft_(codec_, goals_, strategy),
-      table_(codec_.Words(), StatesLimit(limits)),
-      maxStates_(StatesLimit(limits) > 0 ? StatesLimit(limits) : kMaxIds) {
-    const ShapePositions starts = level.ShapePositions();
-    if (starts == goals_) {
-        Finish(SolveOutcome::Solved);
-        result_.statesExplored = 1;
-        return;
-    }
-    // A goal that a shape, or a shape it waits for, can never reach settles the matter
-    // without a search.
-    const int estimate = movesLeft_.Estimate(codec_.HoldingMasks(codec_.Initial()), starts);
-    if (estimate == MovesLeftBound::kUnreachable ||
-        (limits_.maxMoves > 0 && estimate > limits_.maxMoves)) {
-        Finish(SolveOutcome::Unsolvable);
-        return;
-    }
-    start_ = table_.Insert(codec_.Initial()).id;
-    table_.LinkOf(start_).estimate = static_cast<uint8_t>(std::min(estimate, kMaxEstimate));
-    queue_.Push(start_, estimate, 0);
+    : level_(level), limits_(limits) {
+    level_.ClearHistories();
+    shortest_ = std::make_unique<AStarSearch>(level_, limits, strategy);
 }
 
-void SolveSearch::Finish(SolveOutcome outcome) {
-    finished_ = true;
-    result_.outcome = outcome;
-    result_.statesExplored = table_.Size();
-}
+SolveSearch::~SolveSearch() = default;
 
 bool SolveSearch::Advance(double sliceSeconds) {
-    if (finished_) return true;
     const auto began = std::chrono::steady_clock::now();
-    const double spentBefore = result_.seconds;
-    for (;;) {
-        for (int i = 0; i < kExpansionsPerClockCheck; ++i) {
-            if (!ExpandNext()) break;
-        }
-        const double slice =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-        result_.seconds = spentBefore + slice;
-        if (finished_) return true;
-        if (limits_.maxSeconds > 0 && result_.seconds > limits_.maxSeconds) {
-            Finish(SolveOutcome::Undecided);
-            return true;
-        }
-        if (sliceSeconds > 0 && slice >= sliceSeconds) return false;
+    if (phaseEnded_) {
+        phaseEnded_ = false;
+        EndPhase();
     }
-}
-
-// Every move the game allows from `state`. Their slots in the table are fetched ahead, so
-// the memory waits of the look-ups overlap.
-int SolveSearch::MakeSuccessors(const PackedState& state, const ShapePositions& shapes,
-                                Successors& successors) const {
-    int count = 0;
-    std::array<int, kShapeCount> at{};
-    for (int k = 0; k < kShapeCount; ++k) at[k] = codec_.CellIndex(shapes[k].x, shapes[k].y);
-    const bool shared = shapes[0] == shapes[1] || shapes[0] == shapes[2] || shapes[1] == shapes[2];
-    for (int k = 0; k < kShapeCount; ++k) {
-        const auto kind = static_cast<ShapeKind>(k);
-        // A shape sharing its cell with one the game moves first can't be moved at all.
-        if (shared && ShapeMovingFrom(shapes, shapes[k]) != kind) continue;
-        for (int d = 0; d < kDirectionCount; ++d) {
-            TilePos to;
-            int cell = -1;
-            if (at[k] >= 0) {
-                cell = codec_.Next(at[k], d);
-                if (cell < 0 || cell == at[0] || cell == at[1] || cell == at[2]) continue;
-                to = codec_.Position(cell);
-            } else {
-                // A shape still on its off-board start (bad data): the whole placement rule.
-                to = StepTarget(shapes[k], kDirections[d]);
-                if (!StepAllowed(codec_.Width(), codec_.Height(), shapes, shapes[k], to.x, to.y))
-                    continue;
-                cell = codec_.CellIndex(to.x, to.y);
-                if (cell < 0) continue;
+    for (bool first = true; phase_ != Phase::Done; first = false) {
+        double left = 0;
+        if (sliceSeconds > 0) {
+            left = sliceSeconds -
+                   std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+            if (left <= 0 && !first) return false;
+            // However little is left, the phase makes some headway.
+            left = std::max(left, 1e-9);
+        }
+        if (shortening_) {
+            if (!shortening_->Advance(left)) return false;
+            EndPhase();
+        } else if (way_ ? way_->Advance(left) : shortest_->Advance(left)) {
+            // Handing a long search's memory back to the system takes a few milliseconds: that
+            // waits for the next slice, which then begins with it, so no one slice takes both.
+            const SolveResult& found = way_ ? way_->Result() : shortest_->Result();
+            if (found.statesExplored >= kLongSearchStates && sliceSeconds > 0) {
+                phaseEnded_ = true;
+                return false;
             }
-            const TileColor mixed = MixedColor(codec_.Color(state, cell), kind);
-            if (mixed == TileColor::Black) continue;
-
-            Successor& next = successors[count++];
-            next.state = state;
-            codec_.SetColor(next.state, cell, mixed);
-            codec_.SetShape(next.state, kind, cell);
-            next.to = to;
-            next.mixed = mixed;
-            next.move = static_cast<uint8_t>(k * kDirectionCount + d);
-            table_.Prefetch(next.state);
-        }
-    }
-    return count;
-}
-
-bool SolveSearch::ExpandNext() {
-    uint32_t id = 0;
-    int f = 0;
-    int depth = 0;
-    if (!queue_.Pop(id, f, depth)) {
-        Finish(SolveOutcome::Unsolvable);
-        return false;
-    }
-    // Stale entries: the state was reached by a shorter path after this one was queued.
-    if (table_.LinkOf(id).depth != depth) return true;
-    const int estimate = table_.LinkOf(id).estimate;
-
-    const PackedState state = table_.State(id);
-    const ShapePositions shapes = codec_.Shapes(state);
-    if (shapes == goals_) {
-        result_.moveCount = depth;
-        result_.solution = TracePath(table_, codec_, start_, id);
-        Finish(SolveOutcome::Solved);
-        return false;
-    }
-    if (depth >= kMaxDepth) {
-        Finish(SolveOutcome::Undecided);
-        return false;
-    }
-
-    // The fast search stores only the successors within the popped total f; the state goes
-    // back into the queue at the lowest total of the others, and makes them when that is
-    // reached. Most successors lie beyond the length of the solution and are never stored.
-    int laterF = INT_MAX;
-    const MovesLeftBound::Holding holding = codec_.HoldingMasks(state);
-    Successors successors;
-    const int count = MakeSuccessors(state, shapes, successors);
-    for (int i = 0; i < count; ++i) {
-        const Successor& next = successors[i];
-        // A state already stored as near the start needs no estimate: most successors are
-        // such repeats.
-        const uint32_t known = table_.Find(next.state);
-        if (known != StateTable::kNone && table_.LinkOf(known).depth <= depth + 1) continue;
-        int nextEstimate = 0;
-        if (known != StateTable::kNone) {
-            nextEstimate = table_.LinkOf(known).estimate;
+            EndPhase();
         } else {
-            MovesLeftBound::Holding nextHolding = holding;
-            StateCodec::SetHolding(nextHolding, next.to, next.mixed);
-            ShapePositions moved = shapes;
-            moved[next.move / kDirectionCount] = next.to;
-            // Beyond f it is put off anyway, and the least estimate past f does for when.
-            nextEstimate = movesLeft_.Estimate(nextHolding, moved, fast_ ? f - depth - 1 : INT_MAX);
-            if (nextEstimate == MovesLeftBound::kUnreachable) continue;
-        }
-        // One move changes the moves left by one at most, so the parent's estimate less one
-        // is a bound here too, and often the better one. (The reference bound is consistent:
-        // there it changes nothing.)
-        if (fast_) nextEstimate = std::max(nextEstimate, estimate - 1);
-        nextEstimate = std::min(nextEstimate, kMaxEstimate);
-        const int nextF = depth + 1 + nextEstimate;
-        if (limits_.maxMoves > 0 && nextF > limits_.maxMoves) continue;
-        if (fast_ && nextF > f) {
-            laterF = std::min(laterF, nextF);
-            continue;
-        }
-        // A state reached again by a shorter path is searched again from there, even when it
-        // was expanded already: the estimate may fall by more than one in a move.
-        const uint32_t nextId = known != StateTable::kNone ? known : table_.Insert(next.state).id;
-        StateTable::Link& nextLink = table_.LinkOf(nextId);
-        nextLink.parent = id;
-        nextLink.depth = static_cast<uint16_t>(depth + 1);
-        nextLink.move = next.move;
-        nextLink.estimate = static_cast<uint8_t>(nextEstimate);
-
-        queue_.Push(nextId, nextF, depth + 1);
-        if (table_.Size() >= maxStates_) {
-            Finish(SolveOutcome::Undecided);
             return false;
         }
     }
-    if (laterF != INT_MAX) queue_.Push(id, laterF, depth);
     return true;
+}
+
+void SolveSearch::EndPhase() {
+    SolveResult found;
+    if (shortening_) {
+        found.outcome = shortening_->ProvenShortest() ? SolveOutcome::Solved : SolveOutcome::Way;
+        found.solution = shortening_->Way();
+        found.moveCount = static_cast<int>(found.solution.size());
+        found.statesExplored = shortening_->States();
+        found.seconds = shortening_->Seconds();
+    } else {
+        found = way_ ? way_->Result() : shortest_->Result();
+    }
+    // Its memory goes before the next search takes its own.
+    shortest_.reset();
+    way_.reset();
+    shortening_.reset();
+    result_.statesExplored += found.statesExplored;
+    result_.seconds += found.seconds;
+    if (phase_ != Phase::Shortest) {
+        wayStates_ += found.statesExplored;
+        waySeconds_ += found.seconds;
+    }
+    if (phase_ == Phase::Improve && found.outcome != SolveOutcome::Way) {
+        // Nothing shorter than the way in hand: proven so when the search ran dry.
+        if (found.outcome == SolveOutcome::Unsolvable) result_.outcome = SolveOutcome::Solved;
+        phase_ = Phase::Done;
+        return;
+    }
+    result_.outcome = found.outcome;
+    result_.moveCount = found.moveCount;
+    result_.solution = std::move(found.solution);
+    switch (phase_) {
+    case Phase::Shortest:
+        if (result_.outcome == SolveOutcome::Undecided && limits_.wayStates > 0) {
+            StartWayPhase(Phase::Way);
+            return;
+        }
+        break;
+    case Phase::Way:
+    case Phase::Improve:
+        if (result_.outcome == SolveOutcome::Way) {
+            StartWayPhase(phase_ == Phase::Way ? Phase::Shorten : Phase::ShortenAgain);
+            return;
+        }
+        break;
+    case Phase::Shorten:
+        if (result_.outcome == SolveOutcome::Way) {
+            StartWayPhase(Phase::Improve);
+            return;
+        }
+        break;
+    case Phase::ShortenAgain:
+    case Phase::Done:
+        break;
+    }
+    phase_ = Phase::Done;
+}
+
+void SolveSearch::StartWayPhase(Phase phase) {
+    const std::size_t statesLeft =
+        limits_.wayStates > wayStates_ ? limits_.wayStates - wayStates_ : 0;
+    const double secondsLeft = limits_.waySeconds - waySeconds_;
+    if (statesLeft == 0 || (limits_.waySeconds > 0 && secondsLeft <= 0)) {
+        phase_ = Phase::Done;
+        return;
+    }
+    phase_ = phase;
+    SolverLimits limits;
+    limits.maxStates = statesLeft;
+    limits.maxSeconds = limits_.waySeconds > 0 ? secondsLeft : 0;
+    limits.maxMoves = limits_.maxMoves;
+    switch (phase) {
+    case Phase::Way:
+        way_ = std::make_unique<WaySearch>(level_, limits);
+        break;
+    case Phase::Improve:
+        if (result_.moveCount <= 1) {
+            phase_ = Phase::Done;
+            return;
+        }
+        // Half of what is left, for a way shorter than the one in hand, looked for shallowest
+        // first: slower to find one at all, but what it finds wanders less.
+        limits.maxStates = statesLeft / 2;
+        limits.maxMoves = result_.moveCount - 1;
+        way_ = std::make_unique<WaySearch>(level_, limits, WaySearch::Order::ShallowestFirst);
+        break;
+    case Phase::Shorten:
+    case Phase::ShortenAgain:
+        shortening_ = std::make_unique<WayShortening>(level_, result_.solution, limits.maxStates,
+                                                      limits.maxSeconds);
+        break;
+    case Phase::Shortest:
+    case Phase::Done:
+        break;
+    }
 }
 
 }  // namespace qv

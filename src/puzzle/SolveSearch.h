@@ -1,15 +1,16 @@
 #pragma once
-// One shortest-solution search that can be run a slice at a time, so a screen can keep drawing
-// and taking input while it thinks. SolveLevel runs one to the end in a single call.
-#include <array>
-#include <cstdint>
+// The whole answer to "can this be solved, and how", run a slice at a time so a screen keeps
+// drawing and taking input while it thinks: first the search for a proven shortest solution;
+// if that runs into its limits, a search for any way home (WaySearch), which is then made
+// shorter where it can be (WayShortening) and searched for again shorter while the limits
+// last. SolveLevel runs one to the end in a single call.
+#include <memory>
 
+#include "puzzle/AStarSearch.h"
 #include "puzzle/Level.h"
-#include "puzzle/MovesLeftBound.h"
-#include "puzzle/SearchQueue.h"
 #include "puzzle/Solver.h"
-#include "puzzle/StateCodec.h"
-#include "puzzle/StateTable.h"
+#include "puzzle/WaySearch.h"
+#include "puzzle/WayShortening.h"
 
 namespace qv {
 
@@ -18,39 +19,35 @@ public:
     // Copies what it needs from `level`: the level may change or go away afterwards.
     SolveSearch(const Level& level, const SolverLimits& limits,
                 SolveStrategy strategy = SolveStrategy::Fast);
+    ~SolveSearch();
 
     // Searches for at most about `sliceSeconds` (zero: to the end); true once finished. The
-    // limits' maxSeconds counts only the time spent in here, not the time between slices.
+    // limits' seconds count only the time spent in here, not the time between slices.
     bool Advance(double sliceSeconds);
-    bool Finished() const { return finished_; }
+    bool Finished() const { return phase_ == Phase::Done; }
     // Complete once Finished().
     const SolveResult& Result() const { return result_; }
 
 private:
-    struct Successor {
-        PackedState state;
-        TilePos to;          // where the moving shape arrives
-        TileColor mixed;     // the colour it leaves there
-        uint8_t move;        // shape * 4 + direction
-    };
-    using Successors = std::array<Successor, kShapeCount * 4>;
+    // The proof; then, within the way's limits, a way, made shorter, a second way search for a
+    // shorter one, and that made shorter too.
+    enum class Phase { Shortest, Way, Shorten, Improve, ShortenAgain, Done };
 
-    void Finish(SolveOutcome outcome);
-    int MakeSuccessors(const PackedState& state, const ShapePositions& shapes,
-                       Successors& successors) const;
-    // Expands one state; false when the search has ended.
-    bool ExpandNext();
+    // Takes over the finished phase's answer and starts the next phase, if any.
+    void EndPhase();
+    // Starts `phase` within what is left of the way's limits, if anything is.
+    void StartWayPhase(Phase phase);
 
+    Level level_;
     SolverLimits limits_;
-    bool fast_;
-    StateCodec codec_;
-    ShapePositions goals_;
-    MovesLeftBound movesLeft_;
-    StateTable table_;
-    SearchQueue queue_;
-    uint32_t start_ = 0;
-    std::size_t maxStates_;
-    bool finished_ = false;
+    Phase phase_ = Phase::Shortest;
+    // One search at a time: the proof, a way search, or the shortening.
+    std::unique_ptr<AStarSearch> shortest_;
+    std::unique_ptr<WaySearch> way_;
+    std::unique_ptr<WayShortening> shortening_;
+    std::size_t wayStates_ = 0;  // what the way's phases took so far
+    double waySeconds_ = 0;
+    bool phaseEnded_ = false;  // a phase has finished, and the next is still to be started
     SolveResult result_;
 };
 

@@ -28,6 +28,7 @@ const char* OutcomeName(SolveOutcome outcome) {
     switch (outcome) {
     case SolveOutcome::Solved: return "solved";
     case SolveOutcome::Unsolvable: return "unsolvable";
+    case SolveOutcome::Way: return "way";
     case SolveOutcome::Undecided: break;
     }
     return "undecided";

@@ -34,6 +34,8 @@ StateCodec::StateCodec(const Level& level)
     }
     const int slots = cellCount_ + 2 * kShapeCount;
     words_ = (slots + kSlotsPerWord - 1) / kSlotsPerWord;
+    const int lastWordBits = kSlotBits * (slots - kSlotsPerWord * (words_ - 1));
+    bytes_ = 8 * (words_ - 1) + (lastWordBits + 7) / 8;
 
     for (int i = 0; i < cellCount_; ++i) {
         SetColor(initial_, i, level.Tile(cellPos_[i].x, cellPos_[i].y));

@@ -19,6 +19,9 @@ public:
     explicit StateCodec(const Level& level);
 
     int Words() const { return words_; }
+    // The bytes of a PackedState in use, low bytes first: what a stored copy needs to keep.
+    int Bytes() const { return bytes_; }
+    int CellCount() const { return cellCount_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
 
@@ -53,6 +56,7 @@ private:
     int height_;
     int cellCount_ = 0;
     int words_ = 1;
+    int bytes_ = 8;
     std::array<int8_t, kCellCount> cellIndex_{};  // by x * 7 + y
     std::array<TilePos, kCellCount> cellPos_{};   // by open-cell index
     std::array<uint64_t, kCellCount> cellBit_{};  // by open-cell index

@@ -2,8 +2,18 @@
 
 namespace qv {
 
-std::string SolvableTitle(int moves) {
-    return "Solvable in " + std::to_string(moves) + (moves == 1 ? " move" : " moves");
+namespace {
+
+std::string Moves(int moves) { return std::to_string(moves) + (moves == 1 ? " move" : " moves"); }
+
+}  // namespace
+
+std::string SolvableTitle(int moves) { return "Solvable in " + Moves(moves); }
+
+std::string FewestText(int moves) { return SolvableTitle(moves) + ", the fewest."; }
+
+std::string WayText(int moves) {
+    return "Solvable: a way in " + Moves(moves) + " found;\nfewer may be possible.";
 }
 
 LevelCheck CheckLevel(const Level& level, const SolverLimits& limits) {
@@ -27,14 +37,20 @@ LevelCheck CheckFrom(const SolveResult& result) {
             check.text = kStartsSolvedText;
         } else {
             check.title = SolvableTitle(result.moveCount);
+            check.text = FewestText(result.moveCount);
         }
+        break;
+    case SolveOutcome::Way:
+        check.moveCount = result.moveCount;
+        check.title = kSolvableTitle;
+        check.text = WayText(result.moveCount);
         break;
     case SolveOutcome::Unsolvable:
         check.title = kCannotBeSolvedTitle;
         check.text = kCannotBeSolvedText;
         break;
     case SolveOutcome::Undecided:
-        // A search cut short proves nothing either way.
+        // A search cut short with nothing found proves nothing either way.
         check.title = kCheckGaveUpTitle;
         check.text = kCheckGaveUpText;
         break;

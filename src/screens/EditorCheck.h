@@ -1,7 +1,8 @@
 #pragma once
 // The editor's solvability check: whether the level as it stands can be solved, and in how few
-// moves, told as a message box. It solves within the game's fixed budget, a slice per pass, so a
-// wide-open level gets "gave up" after a moment and the editor never freezes meanwhile.
+// moves, told as a message box. It solves within the game's fixed budget, a slice per pass, so
+// the editor never freezes meanwhile. Where the fewest moves are out of reach it tells of a way
+// it found; only when it found nothing either way does it give up.
 #include <string>
 
 #include "puzzle/Level.h"
@@ -14,14 +15,16 @@ inline constexpr char kStartsSolvedTitle[] = "This level starts solved";
 inline constexpr char kStartsSolvedText[] = "Every shape already stands on its goal.";
 inline constexpr char kCannotBeSolvedTitle[] = "This level cannot be solved";
 inline constexpr char kCannotBeSolvedText[] =
-    "No sequence of moves brings every shape\nto its goal.";
+    "Not solvable.\nNo sequence of moves brings every shape\nto its goal.";
+inline constexpr char kSolvableTitle[] = "Solvable";
 inline constexpr char kCheckGaveUpTitle[] = "The check gave up";
 inline constexpr char kCheckGaveUpText[] =
-    "This level is too open to decide quickly.\nIt may well be solvable: try it with Play.";
+    "Neither a way home nor a proof that there is\nnone was found in time. It may well be\n"
+    "solvable: try it with Play.";
 
 struct LevelCheck {
     SolveOutcome outcome = SolveOutcome::Undecided;
-    int moveCount = 0;  // fewest moves when Solved
+    int moveCount = 0;  // fewest moves when Solved, the way's moves when Way
     std::string title;
     std::string text;
 };
@@ -36,5 +39,9 @@ bool SamePuzzle(const Level& a, const Level& b);
 
 // "Solvable in 1 move", "Solvable in 12 moves".
 std::string SolvableTitle(int moves);
+// "Solvable in 12 moves, the fewest." and "Solvable: a way in 40 moves found;\nfewer may be
+// possible."
+std::string FewestText(int moves);
+std::string WayText(int moves);
 
 }  // namespace qv

@@ -11,6 +11,8 @@ Hint HintFrom(const SolveResult& result) {
     Hint hint;
     switch (result.outcome) {
     case SolveOutcome::Solved:
+    case SolveOutcome::Way:
+        hint.shortest = result.outcome == SolveOutcome::Solved;
         if (result.solution.empty()) {
             hint.outcome = HintOutcome::AlreadySolved;
         } else {

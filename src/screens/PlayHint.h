@@ -1,22 +1,24 @@
 #pragma once
 // Hints on the play screen: the next move of a shortest solution from the position the player
-// has reached. The solver works within a fixed budget, on the play screen a slice per pass, so
-// asking never freezes the game.
+// has reached, or, when the shortest is out of the solver's reach, of some way home it found.
+// The solver works within a fixed budget, on the play screen a slice per pass, so asking never
+// freezes the game.
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 
 namespace qv {
 
 enum class HintOutcome {
-    Move,           // `move` is the first step of a shortest solution from here
+    Move,           // `move` is the first step of a way home from here (see Hint::shortest)
     AlreadySolved,  // every shape is home
     NoWayHome,      // no sequence of moves solves the level from here
-    OutOfTime,      // the budget ran out first; says nothing about whether it can be solved
+    OutOfTime,      // the budget ran out with no way found; says nothing about whether it can be solved
 };
 
 struct Hint {
     HintOutcome outcome = HintOutcome::OutOfTime;
     SolverMove move;
+    bool shortest = true;  // a Move along a proven shortest solution, not just some way home
 };
 
 // Only reads `level`: its tiles, shapes and histories stay as they are. Searches to the end in
@@ -33,5 +35,9 @@ inline constexpr char kNoWayHomeText[] =
 inline constexpr char kOutOfTimeTitle[] = "No hint this time";
 inline constexpr char kOutOfTimeText[] =
     "The hint could not be worked out in time.\nTry a few more moves, then ask again.";
+// Under the restart button, in two lines, while the arrow shows a move along a way home that
+// may not be a shortest one.
+inline constexpr char kWayHintLine[] = "a way home,";
+inline constexpr char kWayHintLine2[] = "maybe not the shortest";
 
 }  // namespace qv

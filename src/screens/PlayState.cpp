@@ -32,7 +32,8 @@ constexpr int kArrowSlot = 14;
 constexpr int kMovesShadowSlot = 15;  // and the counter itself in 16
 constexpr int kParShadowSlot = 17;    // and par in 18
 constexpr int kThinkingShadowSlot = 19;  // and "thinking..." in 20
-constexpr int kPlaySpriteCount = 21;
+constexpr int kWayNoteShadowSlot = 21;   // and the way hint's second line in 22
+constexpr int kPlaySpriteCount = 23;
 constexpr int kHelpX = 48;  // centred in the background's help panel
 constexpr int kHelpY = 230;
 constexpr int kColorHelpY = 310;
@@ -50,6 +51,7 @@ constexpr int kParLabelLeft = kNameStripX + kNameStripWidth + kLabelGap;
 // On the wood between the restart and exit buttons, lined up with them.
 constexpr int kThinkingX = 51;
 constexpr int kThinkingY = 502;
+constexpr int kLineHeight = 17;
 constexpr char kThinkingText[] = "thinking...";
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
@@ -136,6 +138,7 @@ PlayState::PlayState() {
     movesLabel.Attach(sprites, kMovesShadowSlot);
     parLabel.Attach(sprites, kParShadowSlot);
     thinkingLabel.Attach(sprites, kThinkingShadowSlot);
+    wayNoteLabel.Attach(sprites, kWayNoteShadowSlot);
     Restart();
     LookUpPar();
 }
@@ -174,11 +177,20 @@ void PlayState::ShowPar() {
 }
 
 void PlayState::UpdateThinkingLabel() {
-    const bool thinking = Thinking();
-    if (thinking == thinkingShown) return;
-    thinkingShown = thinking;
-    thinkingLabel.Show(labelFont.get(), thinking ? kThinkingText : "", kThinkingX, kThinkingY,
-                       ShadowLabel::Align::Left);
+    // Thinking first; else an arrow along a way not proven shortest says so in the same place.
+    Note note = Note::None;
+    if (Thinking()) {
+        note = Note::Thinking;
+    } else if (hintShown && wayHintShown) {
+        note = Note::WayHint;
+    }
+    if (note == noteShown) return;
+    noteShown = note;
+    const char* line = note == Note::WayHint ? kWayHintLine : "";
+    if (note == Note::Thinking) line = kThinkingText;
+    thinkingLabel.Show(labelFont.get(), line, kThinkingX, kThinkingY, ShadowLabel::Align::Left);
+    wayNoteLabel.Show(labelFont.get(), note == Note::WayHint ? kWayHintLine2 : "", kThinkingX,
+                      kThinkingY + kLineHeight, ShadowLabel::Align::Left);
 }
 
 void PlayState::LookUpPar() {
@@ -518,6 +530,7 @@ EventFlow PlayState::ShowHint(const Hint& hint) {
         if (!Level::InArray(hint.move.from.x, hint.move.from.y)) return EventFlow::Continue;
         ShowArrow(hint.move.from, SectionOf(hint.move.direction));
         hintShown = true;
+        wayHintShown = !hint.shortest;
         return EventFlow::Continue;
     case HintOutcome::AlreadySolved:
         return EventFlow::Continue;
@@ -536,6 +549,7 @@ EventFlow PlayState::ShowHint(const Hint& hint) {
 
 void PlayState::DropHint() {
     hintSearch.Cancel();
+    wayHintShown = false;
     if (!hintShown) return;
     sprites.sprites[kArrowSlot].picture = nullptr;
     hintShown = false;

@@ -72,8 +72,13 @@ private:
     SlicedSolve parSearch;
     std::string parKey;  // where parSearch's answer is remembered; empty for a level tried or linked
     SetParSearch setPars;
+    // Under the restart button: "thinking...", or the two lines of a hint along a way home not
+    // proven shortest.
+    enum class Note { None, Thinking, WayHint };
     ShadowLabel thinkingLabel;
-    bool thinkingShown = false;  // what thinkingLabel shows
+    ShadowLabel wayNoteLabel;
+    Note noteShown = Note::None;
+    bool wayHintShown = false;  // the arrow's hint is along such a way
 
     // Each returns Stop when this pass must end at once: the screen has been left (and so no
     // longer exists), or a box now covers it and is to read the rest of the input.

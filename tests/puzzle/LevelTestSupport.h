@@ -1,5 +1,7 @@
 #pragma once
 // Small builders shared by the puzzle tests.
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,13 @@ inline std::string SealedSwapBoard() {
     return numbers + " 0 0 1 0 0 2 1 0 0 0 8 6";
 }
 
+// Level 158 of the solver survey (bench/random_levels.txt), 9 by 6: its shortest solution of 36
+// moves takes millions of states to prove, but a way home is found within a few hundred
+// thousand.
+inline const char kFarShortestBoard[] =
+    "9 6 7 6 7 6 7 7 2 6 1 7 7 7 2 7 6 7 2 7 7 0 7 7 5 0 6 4 4 7 7 6 7 7 7 7 1 7 0 5 5 4 7 "
+    "3 3 3 6 4 1 0 5 1 6 7 7 7 0 0 4 2 7 1 0 3 7 5 8 1";
+
 inline TilePos At(int x, int y) { return {static_cast<int16_t>(x), static_cast<int16_t>(y)}; }
 
 // Replays a solver's answer with the game's own move rule, each move by the shape it names, and
@@ -36,4 +45,29 @@ inline bool ReplaySolves(Level level, const std::vector<SolverMove>& moves) {
             return false;
     }
     return level.IsSolved();
+}
+
+// A line of bench/random_levels.txt: a survey level with the answer a search of up to
+// 40,000,000 states gave it (the file's head tells which).
+struct StoredAnswer {
+    std::string index;
+    std::string outcome;  // "solved", "unsolvable" or "undecided"
+    int moves = 0;
+    std::size_t states = 0;
+    std::string numbers;
+};
+
+inline std::vector<StoredAnswer> StoredAnswers() {
+    std::vector<StoredAnswer> answers;
+    std::ifstream in(std::string(QV_SOURCE_DIR) + "/bench/random_levels.txt");
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        StoredAnswer answer;
+        std::string sizeClass, bar;
+        fields >> answer.index >> sizeClass >> answer.outcome >> answer.moves >> answer.states >> bar;
+        std::getline(fields >> std::ws, answer.numbers);
+        answers.push_back(answer);
+    }
+    return answers;
 }

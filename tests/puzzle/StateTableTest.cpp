@@ -16,11 +16,13 @@ PackedState Numbered(uint64_t n) {
 }  // namespace
 
 TEST(StateTable, KeepsEveryStateAcrossGrowth) {
-    // With a limit the index jumps to its full size once; without, it doubles all the way.
+    // With a limit the index jumps to its full size once, here between two slices of a search;
+    // without, it doubles all the way.
     for (std::size_t expected : {std::size_t{0}, std::size_t{1000000}}) {
-        StateTable table(4, expected);
+        StateTable table(32, expected);
         constexpr uint32_t kStates = 200000;
         for (uint32_t n = 0; n < kStates; ++n) {
+            if (n == 40000) table.GrowForLimit();
             const StateTable::Entry entry = table.Insert(Numbered(n));
             ASSERT_TRUE(entry.added);
             ASSERT_EQ(entry.id, n);

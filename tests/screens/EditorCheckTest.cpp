@@ -27,6 +27,7 @@ TEST(EditorCheck, SolvableLevelsAreToldTheirFewestMoves) {
     EXPECT_EQ(detour.outcome, SolveOutcome::Solved);
     EXPECT_EQ(detour.moveCount, 4);
     EXPECT_EQ(detour.title, "Solvable in 4 moves");
+    EXPECT_EQ(detour.text, "Solvable in 4 moves, the fewest.");
 
     const LevelCheck one = CheckLevel(Board("4 1 7 7 7 7 0 0 2 0 3 0 1 0 2 0 3 0"));
     EXPECT_EQ(one.title, "Solvable in 1 move");
@@ -66,6 +67,15 @@ TEST(EditorCheck, ACheckCutShortGivesUpAndNeverCallsTheLevelUnsolvable) {
         EXPECT_EQ(check.title, "The check gave up") << c.what;
         EXPECT_EQ(check.text, kCheckGaveUpText) << c.what;
     }
+}
+
+TEST(EditorCheck, AWayFoundWhereTheFewestAreOutOfReachIsToldAsSuch) {
+    const LevelCheck check = CheckLevel(Board(kFarShortestBoard), {10, 0, 0, 300000, 0});
+    ASSERT_EQ(check.outcome, SolveOutcome::Way);
+    EXPECT_GE(check.moveCount, 36);
+    EXPECT_EQ(check.title, "Solvable");
+    EXPECT_EQ(check.text, "Solvable: a way in " + std::to_string(check.moveCount) +
+                              " moves found;\nfewer may be possible.");
 }
 
 // Everything of a level the check must leave alone: size, tiles, pieces, name, histories.
@@ -124,7 +134,7 @@ TEST_F(EditorCheckTest, CtrlKShowsTheAnswerAndLeavesTheLevelAsItWas) {
     auto* box = Current<MessageBoxState>();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(Screens().savedState.get(), editor);
-    EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, "Solvable in 3 moves", ""));
+    EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, "Solvable in 3 moves", FewestText(3)));
     EXPECT_EQ(Snapshot(Edited()), before);
     EXPECT_EQ(Snapshot(EditorBaseline()), baseline);
     EXPECT_TRUE(recorder.boxes.empty());

@@ -102,6 +102,16 @@ TEST(PlayHint, OutcomesWithoutAMove) {
               HintOutcome::AlreadySolved);
 }
 
+TEST(PlayHint, AWayBeyondTheProofIsHintedAsMaybeNotTheShortest) {
+    const Level far = Board(kFarShortestBoard);
+    const Hint way = FindHint(far, {10, 0, 0, 300000, 0});
+    ASSERT_EQ(way.outcome, HintOutcome::Move);
+    EXPECT_FALSE(way.shortest);
+    EXPECT_EQ(far.ShapePos(way.move.shape), way.move.from);
+    EXPECT_EQ(FindHint(far, {10, 0}).outcome, HintOutcome::OutOfTime) << "no way looked for";
+    EXPECT_TRUE(FindHint(Board(kMixingBoard)).shortest);
+}
+
 TEST(PlayHint, ASearchCutShortIsNeverCalledADeadEnd) {
     const Level sealed = Board(SealedSwapBoard());
     EXPECT_EQ(FindHint(sealed, {1000, 0}).outcome, HintOutcome::OutOfTime) << "state limit";

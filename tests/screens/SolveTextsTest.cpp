@@ -11,6 +11,8 @@
 #include "puzzle/Level.h"
 #include "render/MessageBoxState.h"
 #include "render/Text.h"
+#include "screens/EditorCheck.h"
+#include "screens/PlayHint.h"
 #include "screens/SolveTexts.h"
 
 using namespace qv;
@@ -60,6 +62,11 @@ TEST(SolveTexts, EveryLineFitsTheBoxAt14PointsAndAboveItsButton) {
         }
         for (int i = 0; i < kTutorialLevelCount; ++i)
             texts.push_back(WellDoneText(widest, TutorialLevel(i).solvedText));
+        // The editor's check, with the longest way a search can trace.
+        texts.push_back(FewestText(1000));
+        texts.push_back(WayText(1023));
+        texts.push_back(kCannotBeSolvedText);
+        texts.push_back(kCheckGaveUpText);
         for (const std::string& text : texts) {
             EXPECT_LE(static_cast<int>(Lines(text).size()), kLinesAboveOkButton) << text;
             for (const std::string& line : Lines(text))
@@ -70,6 +77,8 @@ TEST(SolveTexts, EveryLineFitsTheBoxAt14PointsAndAboveItsButton) {
         // right of it within the screen.
         EXPECT_LE(Width(font.get(), MovesLabel(1000)), 354 - 205);
         EXPECT_LE(Width(font.get(), ParLabel(1000)), 800 - 605 - 5);
+        // The way hint's lines under the restart button, within the buttons' width.
+        for (const char* line : {kWayHintLine, kWayHintLine2}) EXPECT_LE(Width(font.get(), line), 146);
     }
     TTF_Quit();
 }

@@ -55,6 +55,8 @@ class SolverOutput(unittest.TestCase):
         self.assertEqual((2, 9, 1, 2), (verdict.moves, verdict.states, verdict.best_starts, verdict.traps))
         self.assertEqual([("circle", 0, 1, "right"), ("triangle", 8, 6, "up")], verdict.solution)
         self.assertEqual("c01r t86u", verdict.steps())
+        way, = qvlevels.parse_output(self.LINE.replace('"solved"', '"way"'), 1)
+        self.assertIsNone(way.moves, "a way that may not be the shortest is no par")
 
     def test_missing_answers_and_bad_moves_are_errors(self):
         with self.assertRaises(RuntimeError):

@@ -103,8 +103,9 @@ class Verdict:
 
     def __init__(self, fields):
         self.source = fields.get("source", "")
-        self.outcome = fields["outcome"]        # solved, unsolvable or undecided
-        self.moves = fields["moves"]            # fewest moves, None when not solved
+        self.outcome = fields["outcome"]        # solved, unsolvable, undecided or way
+        # Fewest moves, None when not solved: a way that may not be the shortest is no par.
+        self.moves = fields["moves"] if self.outcome == "solved" else None
         self.states = fields["states"]
         self.seconds = fields["seconds"]
         self.solution = [parse_move(m) for m in fields["solution"]]  # (shape, x, y, direction)

@@ -47,17 +47,23 @@ void Usage(std::ostream& out) {
            "  --colours       also list the idle colours of each solved level (a search\n"
            "                  per coloured area)\n"
            "  --json          one JSON object per level and line instead of text: source,\n"
-           "                  name, outcome (solved, unsolvable, undecided), moves, states,\n"
-           "                  seconds, solution (moves like \"c0,1r\": shape, column, row,\n"
-           "                  direction), walk, detour, switches, longest_run (null when\n"
-           "                  not solved); with --measures or --table also best_starts,\n"
-           "                  first_moves, traps, trap_depth, dead_starts (null when a\n"
-           "                  search hit the limits); with --colours idle_colours ([x, y]\n"
-           "                  pairs, null when undecided); with --table set\n"
+           "                  name, outcome (solved, unsolvable, undecided, or way: solvable\n"
+           "                  by the way found, which may not be the shortest), moves (the\n"
+           "                  fewest, or the way's), states, seconds, solution (moves like\n"
+           "                  \"c0,1r\": shape, column, row, direction), walk, detour,\n"
+           "                  switches, longest_run (null when not solved); with --measures\n"
+           "                  or --table also best_starts, first_moves, traps, trap_depth,\n"
+           "                  dead_starts (null when a search hit the limits); with --colours\n"
+           "                  idle_colours ([x, y] pairs, null when undecided); with --table set\n"
            "  --board-offset  also print where the play screen shifts the tile grid\n"
            "  --max-states N, --max-seconds S\n"
            "                  limits of each search, by default 20000000 states and 600\n"
            "                  seconds; 0 means none\n"
+           "  --way-states N, --way-seconds S\n"
+           "                  when the shortest is not found within those limits, search on\n"
+           "                  for any way home within these (by default no such search)\n"
+           "  --game-limits   search exactly as the game does for a hint or the editor's\n"
+           "                  check: its limits, the shortest first, then a way\n"
            "measures:\n"
         << kMeasuresHelp;
 }
@@ -69,7 +75,8 @@ bool ParseCount(const std::string& text, long long& value) {
 }
 
 struct Options {
-    SolverLimits limits{20000000, 600, 0};
+    SolverLimits limits{20000000, 600, 0, 0, 0};
+    SolveStrategy strategy = SolveStrategy::Reference;
     bool json = false;
     bool measures = false;
     bool colours = false;
@@ -139,7 +146,7 @@ void PrintJson(const Level& level, const std::string& source, const std::string&
     if (!setName.empty()) line << ", \"set\": " << JsonString(setName);
     line << ", \"name\": " << JsonString(level.name) << ", \"outcome\": \""
          << OutcomeName(result.outcome) << "\", \"moves\": ";
-    if (result.outcome == SolveOutcome::Solved) {
+    if (result.outcome == SolveOutcome::Solved || result.outcome == SolveOutcome::Way) {
         line << result.moveCount;
     } else {
         line << "null";
@@ -185,6 +192,13 @@ void PrintText(const Level& level, const std::string& source, const LevelMeasure
             std::cout << "  " << i + 1 << ". " << DescribeMove(result.solution[i]) << '\n';
         }
         break;
+    case SolveOutcome::Way:
+        std::cout << "  solvable, a way of " << result.moveCount
+                  << " moves found; fewer may be possible\n";
+        for (std::size_t i = 0; i < result.solution.size(); ++i) {
+            std::cout << "  " << i + 1 << ". " << DescribeMove(result.solution[i]) << '\n';
+        }
+        break;
     case SolveOutcome::Unsolvable:
         std::cout << "  not solvable\n";
         break;
@@ -217,7 +231,8 @@ void PrintText(const Level& level, const std::string& source, const LevelMeasure
 
 // The first moves only when asked: they take a search each.
 void Report(const Level& level, const std::string& source, const Options& options) {
-    const LevelMeasures measures = MeasureLevel(level, options.limits, options.measures);
+    const LevelMeasures measures =
+        MeasureLevel(level, options.limits, options.measures, options.strategy);
     const Colours colours = MeasureColours(level, measures, options);
     if (options.json) {
         PrintJson(level, source, "", measures, options.measures, colours);
@@ -258,7 +273,7 @@ bool PrintTable(const std::string& betaFile, const Options& options, const Conso
         first = false;
         for (int32_t i = 0; i < set.levelCount; ++i) {
             const Level& level = library->levels[i];
-            const LevelMeasures m = MeasureLevel(level, options.limits);
+            const LevelMeasures m = MeasureLevel(level, options.limits, true, options.strategy);
             allMeasured = allMeasured && m.complete;
             if (options.json) {
                 PrintJson(level, level.filePath, set.name, m, true, MeasureColours(level, m, options));
@@ -293,9 +308,11 @@ int main(int argc, char** argv) {
         std::string value;
     };
     std::vector<Target> targets;
+    bool gameLimits = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool takesValue = arg == "--max-states" || arg == "--max-seconds" ||
+                                arg == "--way-states" || arg == "--way-seconds" ||
                                 arg == "--tutorial" || arg == "--table";
         if (takesValue && i + 1 >= args.size()) {
             Usage(std::cerr);
@@ -321,6 +338,12 @@ int main(int argc, char** argv) {
             options.limits.maxStates = static_cast<std::size_t>(value);
         } else if (arg == "--max-seconds") {
             options.limits.maxSeconds = static_cast<double>(value);
+        } else if (arg == "--way-states") {
+            options.limits.wayStates = static_cast<std::size_t>(value);
+        } else if (arg == "--way-seconds") {
+            options.limits.waySeconds = static_cast<double>(value);
+        } else if (arg == "--game-limits") {
+            gameLimits = true;
         } else if (arg == "--tutorial" || arg == "--table") {
             targets.push_back({arg.substr(2), args[i + 1]});
         } else if (arg.rfind("--", 0) == 0) {
@@ -332,6 +355,11 @@ int main(int argc, char** argv) {
         if (takesValue) ++i;
     }
 
+    if (gameLimits) {
+        // Whatever else was given: the game's search with the game's limits.
+        options.limits = kHintLimits;
+        options.strategy = SolveStrategy::Fast;
+    }
     bool failed = false;
     for (const Target& target : targets) {
         if (target.kind == "table") {
