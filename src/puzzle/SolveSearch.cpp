@@ -222,4 +222,10 @@ bool SolveSearch::ExpandNext() {
     return true;
 }
 
+SolveResult SolveLevel(const Level& level, const SolverLimits& limits, SolveStrategy strategy) {
+    SolveSearch search(level, limits, strategy);
+    search.Advance(0);
+    return search.Result();
+}
+
 }  // namespace qv

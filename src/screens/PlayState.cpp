@@ -487,7 +487,7 @@ void PlayState::SnapShapeSprites() { PlaceShapeSprites(); }
 
 void PlayState::UpdateHoverArrow() {
     const TilePos tile = TileUnderPointer();
-    if (Level::InArray(tile.x, tile.y) && ShapeAt(tile)) {
+    if (InBoardArray(tile.x, tile.y) && ShapeAt(tile)) {
         const TileSection section = PointerSection();
         const auto [dx, dy] = StepOf(section);
         ShowArrow(tile, section, !BoardLevel().MoveAllowed(tile, tile.x + dx, tile.y + dy));
@@ -515,7 +515,7 @@ EventFlow PlayState::ShowHint(const Hint& hint) {
     switch (hint.outcome) {
     case HintOutcome::Move:
         // A shape left off the grid by a broken level file has no tile to carry the arrow.
-        if (!Level::InArray(hint.move.from.x, hint.move.from.y)) return EventFlow::Continue;
+        if (!InBoardArray(hint.move.from.x, hint.move.from.y)) return EventFlow::Continue;
         ShowArrow(hint.move.from, SectionOf(hint.move.direction));
         hintShown = true;
         return EventFlow::Continue;
@@ -548,7 +548,7 @@ void PlayState::UpdateHelpDiagram() {
     const TilePos tile = TileUnderPointer();
     const auto shape = ShapeAt(tile);
     shapeHelp.picture = ShapeHelpPicture(shape ? shape : selectedShape);
-    if (pointerX < kBoardX || pointerY < kBoardY || !Level::InArray(tile.x, tile.y)) return;
+    if (pointerX < kBoardX || pointerY < kBoardY || !InBoardArray(tile.x, tile.y)) return;
     SDL_Surface* help = ColorHelpPicture(BoardLevel().Tile(tile.x, tile.y));
     (shapeHelp.picture ? colorHelp : shapeHelp).picture = help;
 }

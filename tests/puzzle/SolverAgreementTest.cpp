@@ -8,7 +8,7 @@
 #include <string>
 
 #include "LevelTestSupport.h"
-#include "puzzle/Solver.h"
+#include "puzzle/SolveSearch.h"
 
 using namespace qv;
 

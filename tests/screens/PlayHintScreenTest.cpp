@@ -10,7 +10,7 @@
 #include "puzzle/BoardCentring.h"
 #include "puzzle/Level.h"
 #include "puzzle/LevelTestSupport.h"
-#include "puzzle/Solver.h"
+#include "puzzle/SolveSearch.h"
 #include "render/BoardView.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxState.h"

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "puzzle/MoveRule.h"
+#include "puzzle/SolveSearch.h"
 
 namespace qv {
 
