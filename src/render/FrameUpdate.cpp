@@ -10,11 +10,6 @@ constexpr std::size_t kMostAreas = 64;
 
 }  // namespace
 
-FrameUpdate& Frame() {
-    static FrameUpdate frame;
-    return frame;
-}
-
 uint64_t NewDrawerId() {
     static uint64_t last = 0;
     return ++last;

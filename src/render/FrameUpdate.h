@@ -1,5 +1,6 @@
 #pragma once
-// What the window must be sent at the end of a pass. Sprite lists draw on the display only
+// What the window must be sent at the end of a pass; one record for the one display, which the
+// shell makes and hands to everything that draws there. Sprite lists draw on the display only
 // what changed since they last drew there and note those areas here; Show then sends the
 // window just them, or nothing at all after a pass that changed nothing.
 #include <SDL.h>
@@ -43,9 +44,6 @@ private:
     std::vector<SDL_Rect> areas_;
     Counts counts_;
 };
-
-// The process-wide record for the display.
-FrameUpdate& Frame();
 
 // A number no other sprite list has had, for TakeOver.
 uint64_t NewDrawerId();

@@ -52,9 +52,8 @@ SpriteList::Shown SpriteList::ShownOf(const Sprite& sprite) const {
                           static_cast<Uint16>(sprite.picture->h)}};
 }
 
-void SpriteList::Draw(SDL_Surface* target) {
+void SpriteList::Draw(SDL_Surface* target, FrameUpdate& frame) {
     if (!target) return;
-    FrameUpdate& frame = Frame();
     bool whole = frame.TakeOver(id_, target);
     if (!whole) {
         if (!FindChanges(target)) {
@@ -67,11 +66,11 @@ void SpriteList::Draw(SDL_Surface* target) {
                 damage_.PixelCount() * 2 > int64_t{target->w} * target->h;
     }
     if (whole) {
-        DrawWhole(target);
+        DrawWhole(target, frame);
         frame.AddWhole();
     } else {
         for (const SDL_Rect& area : damage_.Areas()) {
-            DrawArea(target, area);
+            DrawArea(target, area, frame);
             frame.Add(area);
         }
     }
@@ -91,7 +90,7 @@ bool SpriteList::FindChanges(const SDL_Surface* target) {
     return !damage_.Empty();
 }
 
-void SpriteList::DrawWhole(SDL_Surface* target) {
+void SpriteList::DrawWhole(SDL_Surface* target, FrameUpdate& frame) {
     // Black under everything, as under a missing background; nothing older shows through.
     if (!FirstCovers(FirstDrawn(), SDL_Rect{0, 0, static_cast<Uint16>(target->w),
                                             static_cast<Uint16>(target->h)}))
@@ -101,11 +100,11 @@ void SpriteList::DrawWhole(SDL_Surface* target) {
         if (!sprite.picture) continue;
         SDL_Rect where{static_cast<Sint16>(sprite.x), static_cast<Sint16>(sprite.y), 0, 0};
         SDL_BlitSurface(sprite.picture, nullptr, target, &where);
-        Frame().CountBlit();
+        frame.CountBlit();
     }
 }
 
-void SpriteList::DrawArea(SDL_Surface* target, const SDL_Rect& area) {
+void SpriteList::DrawArea(SDL_Surface* target, const SDL_Rect& area, FrameUpdate& frame) {
     SDL_Rect cleared = area;  // SDL may change the rectangle it is given
     if (!FirstCovers(FirstDrawn(), area)) SDL_FillRect(target, &cleared, 0);
     for (int32_t i = 0; i < DrawnCount(); ++i) {
@@ -117,7 +116,7 @@ void SpriteList::DrawArea(SDL_Surface* target, const SDL_Rect& area) {
                       static_cast<Sint16>(overlap.y - sprite.bounds.y), overlap.w, overlap.h};
         SDL_Rect where{overlap.x, overlap.y, 0, 0};
         SDL_BlitSurface(sprites[i].picture, &from, target, &where);
-        Frame().CountBlit();
+        frame.CountBlit();
     }
 }
 

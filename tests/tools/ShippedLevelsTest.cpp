@@ -92,16 +92,17 @@ const ShippedSets& Shipped() {
         InFolder folder(DataFolder());
         EXPECT_TRUE(folder.entered()) << DataFolder();
         ErrorRecorder recorder;
-        auto library = std::make_unique<LevelLibrary>();
-        for (int32_t s = 1; s < library->setCount; ++s) {
-            if (library->sets[s].name.empty()) continue;
+        Settings settings;
+        auto library = std::make_unique<LevelLibrary>(settings);
+        for (int32_t s = 1; s < library->SetCount(); ++s) {
+            if (library->Set(s).name.empty()) continue;
             library->SelectSet(s);
-            loaded.setNames.push_back(library->sets[s].name);
-            loaded.listFiles.push_back(library->sets[s].listFile);
-            loaded.levelCounts.push_back(library->sets[s].levelCount);
-            for (int32_t i = 0; i < library->sets[s].levelCount; ++i) {
+            loaded.setNames.push_back(library->Set(s).name);
+            loaded.listFiles.push_back(library->Set(s).listFile);
+            loaded.levelCounts.push_back(library->Set(s).levelCount);
+            for (int32_t i = 0; i < library->Set(s).levelCount; ++i) {
                 loaded.levels.push_back(
-                    {library->sets[s].name, library->levels[i], library->LevelKey(i)});
+                    {library->Set(s).name, library->LevelAt(i), library->LevelKey(i)});
             }
         }
         loaded.boxes = recorder.boxes;
