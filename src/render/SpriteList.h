@@ -53,17 +53,17 @@ private:
         bool operator==(const Shown& other) const;
     };
 
-    uint64_t id_;
-    std::array<Shown, kSpriteSlots> shown_{};
-    int32_t shownCount_ = 0;
-    std::bitset<kSpriteSlots> refreshed_;
-    std::vector<SDL_Rect> parts_;  // RefreshPart's areas, on the display
-    DamageRegion damage_;
+    uint64_t id;
+    std::array<Shown, kSpriteSlots> shown{};
+    int32_t shownCount = 0;
+    std::bitset<kSpriteSlots> refreshed;
+    std::vector<SDL_Rect> parts;  // RefreshPart's areas, on the display
+    DamageRegion damage;
 
     int32_t DrawnCount() const;
     const Sprite* FirstDrawn() const;
     Shown ShownOf(const Sprite& sprite) const;
-    // True when some of the display must be drawn; the areas are then in damage_.
+    // True when some of the display must be drawn; the areas are then in damage.
     bool FindChanges(const SDL_Surface* target);
     void DrawWhole(SDL_Surface* target, FrameUpdate& frame);
     void DrawArea(SDL_Surface* target, const SDL_Rect& area, FrameUpdate& frame);

@@ -56,19 +56,19 @@ class InFolder {
 public:
     explicit InFolder(const std::string& path) {
         char buffer[4096];
-        if (getcwd(buffer, sizeof buffer) != nullptr) previous_ = buffer;
-        entered_ = chdir(path.c_str()) == 0;
+        if (getcwd(buffer, sizeof buffer) != nullptr) previous = buffer;
+        enteredFolder = chdir(path.c_str()) == 0;
     }
     ~InFolder() {
-        if (!previous_.empty()) (void)chdir(previous_.c_str());
+        if (!previous.empty()) (void)chdir(previous.c_str());
     }
     InFolder(const InFolder&) = delete;
     InFolder& operator=(const InFolder&) = delete;
-    bool entered() const { return entered_; }
+    bool entered() const { return enteredFolder; }
 
 private:
-    std::string previous_;
-    bool entered_ = false;
+    std::string previous;
+    bool enteredFolder = false;
 };
 
 struct ShippedLevel {
