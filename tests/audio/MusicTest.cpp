@@ -147,7 +147,7 @@ TEST_F(MusicTest, WithoutDeviceTheGameRunsSilently) {
     EXPECT_EQ(BoxTexts(), Texts{"Could not load music a.wav."});
 }
 
-TEST_F(MusicTest, StartAudioOpensTheDeviceAndReadsThePlaylist) {
+TEST_F(MusicTest, StartOpensTheDeviceAndReadsThePlaylist) {
     audio.device.reset();
     settings.playlistFile = "ingame.txt";
     dir.Write("ingame.txt", "one.ogg\n\ntwo.ogg\n");
