@@ -3,6 +3,7 @@
 
 #include "BenchSupport.h"
 #include "content/LevelLibrary.h"
+#include "content/Settings.h"
 
 using namespace qv;
 
@@ -11,13 +12,13 @@ namespace {
 void BM_LoadSetOfTwentyLevels(benchmark::State& state) {
     ScratchGameFolder folder;
     folder.WriteTwentyLevelSet();
-    ResetLibrary();
-    LevelLibrary& library = Library();
+    Settings settings;
+    LevelLibrary library(settings);
     for (auto _ : state) {
         library.SelectSet(1);
-        benchmark::DoNotOptimize(library.levels[19].width);
+        benchmark::DoNotOptimize(library.LevelAt(19).width);
     }
-    if (library.sets[1].levelCount != kMaxLevelsPerSet) state.SkipWithError("set not loaded");
+    if (library.Set(1).levelCount != kMaxLevelsPerSet) state.SkipWithError("set not loaded");
     state.SetItemsProcessed(state.iterations() * kMaxLevelsPerSet);
 }
 BENCHMARK(BM_LoadSetOfTwentyLevels)->Unit(benchmark::kMicrosecond);

@@ -4,7 +4,7 @@
 #include "BenchSupport.h"
 #include "content/Tutorial.h"
 #include "puzzle/Level.h"
-#include "puzzle/Solver.h"
+#include "puzzle/SolveSearch.h"
 
 using namespace qv;
 

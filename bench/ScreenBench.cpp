@@ -12,13 +12,19 @@
 #include <string>
 
 #include "BenchSupport.h"
+#include "audio/AudioSystem.h"
 #include "content/LevelLibrary.h"
+#include "content/Settings.h"
+#include "platform/Clock.h"
 #include "platform/Input.h"
 #include "puzzle/BoardCentring.h"
+#include "render/EventQueue.h"
 #include "render/FrameUpdate.h"
 #include "render/MediaStore.h"
 #include "render/ScreenManager.h"
+#include "screens/GameContext.h"
 #include "screens/PlayState.h"
+#include "screens/ScreenFactory.h"
 #include "util/ErrorReport.h"
 
 using namespace qv;
@@ -48,10 +54,19 @@ public:
 };
 
 // What start-up has done before the first screen: a display, the font library, the game's
-// folder with a level set of twenty files.
+// folder with a level set of twenty files, and the objects the screens are handed (the audio
+// stays silent).
 struct GameWorld {
     SilentErrors silent;
     std::unique_ptr<ScratchGameFolder> folder;
+    Settings settings;
+    Level editorBaseline;
+    PictureTable pictures;
+    AudioSystem audio{settings};
+    SdlClock clock;
+    FrameUpdate frame;
+    ScreenManager screens{frame};
+    EventQueue events{screens, frame, {}};
 
     GameWorld() {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -71,12 +86,12 @@ GameWorld& World() {
 }
 
 void BM_LoadAllPictures(benchmark::State& state) {
-    World();
+    PictureTable& pictures = World().pictures;
     for (auto _ : state) {
-        LoadAllPictures();  // each slot frees the picture it held
-        benchmark::DoNotOptimize(Pictures().locked.get());
+        LoadAllPictures(pictures);  // each slot frees the picture it held
+        benchmark::DoNotOptimize(pictures.locked.get());
     }
-    if (!Pictures().locked) state.SkipWithError("pictures missing");
+    if (!pictures.locked) state.SkipWithError("pictures missing");
 }
 BENCHMARK(BM_LoadAllPictures)->Unit(benchmark::kMillisecond);
 
@@ -84,35 +99,48 @@ BENCHMARK(BM_LoadAllPictures)->Unit(benchmark::kMillisecond);
 // intro pass done, current in the screen manager so that a pass ends as the game's do, sending
 // the window what changed.
 struct PlayScreen {
+    GameWorld& world = World();
+    ScreenManager& screens = world.screens;
     PlacedPointer pointer;
+    LevelLibrary library{world.settings};
+    GameContext context{{screens, world.events, world.frame, world.pictures},
+                        library, world.settings, world.audio, world.clock,
+                        world.editorBaseline, &BuildScreen};
     PlayState* screen = nullptr;
 
     explicit PlayScreen(const Level* board = nullptr) {
-        World();
-        if (!Pictures().play) LoadAllPictures();
-        ResetLibrary();
-        Library().SelectSet(1);
-        Library().SelectLevel(0);
+        if (!world.pictures.play) LoadAllPictures(world.pictures);
+        library.SelectSet(1);
+        library.SelectLevel(0);
         if (board) {
-            Library().CurrentLevel() = *board;
-            Library().CurrentLevel().status = LevelStatus::Open;
+            library.CurrentLevel() = *board;
+            library.CurrentLevel().status = LevelStatus::Open;
         }
         SetInputSource(&pointer);
-        Screens().currentState = std::make_unique<PlayState>();
-        screen = static_cast<PlayState*>(Screens().currentState.get());
+        auto play = std::make_unique<PlayState>(context);
+        screen = play.get();
+        screens.SwitchTo([&play] { return std::move(play); });
+        screens.CarryOutRequests();
         screen->HandleEvents();  // the intro pass reads no input
-        if (Screens().savedState) Screens().CloseBox();  // the intro box, if any, is not timed
+        screens.CarryOutRequests();
+        CloseBox();  // the intro box, if any, is not timed
         // The right-hand section of the circle's tile.
-        const TilePos circle = Library().CurrentLevel().circlePos;
-        const BoardOffset offset = CentredBoardOffset(Library().CurrentLevel());
+        const TilePos circle = library.CurrentLevel().circlePos;
+        const BoardOffset offset = CentredBoardOffset(library.CurrentLevel());
         pointer.x = kBoardX + offset.x + kTileSize * circle.x + kTileSize - 5;
         pointer.y = kBoardY + offset.y + kTileSize * circle.y + kTileSize / 2;
-        Screens().Present();  // the whole first picture
+        screens.Present();  // the whole first picture
     }
     ~PlayScreen() {
-        Screens().currentState.reset();
-        Screens().savedState.reset();
+        screens.Clear();
         SetInputSource(nullptr);
+    }
+
+    // A box the play screen opened goes, as its OK button would have it.
+    void CloseBox() {
+        if (!screens.Covered()) return;
+        screens.CloseBox();
+        screens.CarryOutRequests();
     }
 
     static void Push(SDL_Event event) { SDL_PushEvent(&event); }
@@ -141,7 +169,7 @@ struct PlayScreen {
 
     // One pass of the main loop: the screen takes the queued events, draws what changed, and
     // the window is sent it.
-    static void Pass() { Screens().RunPass(); }
+    void Pass() { screens.RunPass(); }
 };
 
 double ThreadCpuMs() {
@@ -174,7 +202,7 @@ void BM_HintPasses(benchmark::State& state, const Level& board) {
             longest = std::max(longest, took.count());
             ++passes;
         } while (play.screen->HintPending());
-        if (Screens().savedState) Screens().CloseBox();  // a box the hint opened
+        play.CloseBox();  // a box the hint opened
     }
     state.counters["longest_pass_ms"] = longest;
     state.counters["longest_pass_cpu_ms"] = cpuLongest;
@@ -224,7 +252,7 @@ BENCHMARK_CAPTURE(BM_HintPasses, way_found, FarShortestLevel())
 // two passes (events, the move rule, the tiles and sprites that changed) per iteration.
 void BM_PlayScreenMoveAndUndoPasses(benchmark::State& state) {
     PlayScreen play;
-    const Level& level = Library().CurrentLevel();
+    const Level& level = play.library.CurrentLevel();
     const TilePos start = level.circlePos;
     bool moved = true;
     for (auto _ : state) {
@@ -243,14 +271,14 @@ void BM_PlayScreenHoverPass(benchmark::State& state) {
     PlayScreen play;
     play.Move(1);
     play.Pass();  // the hover arrow comes
-    const uint64_t blits = Frame().Totals().blits;
+    const uint64_t blits = play.world.frame.Totals().blits;
     int step = 1;
     for (auto _ : state) {
         play.Move(step);
         play.Pass();
         step = -step;
     }
-    if (Frame().Totals().blits != blits) state.SkipWithError("hovering drew");
+    if (play.world.frame.Totals().blits != blits) state.SkipWithError("hovering drew");
 }
 BENCHMARK(BM_PlayScreenHoverPass)->Unit(benchmark::kMicrosecond);
 
@@ -259,8 +287,8 @@ BENCHMARK(BM_PlayScreenHoverPass)->Unit(benchmark::kMicrosecond);
 void BM_WholeFrame(benchmark::State& state) {
     PlayScreen play;
     for (auto _ : state) {
-        Frame().Invalidate();
-        play.screen->sprites.Draw(SDL_GetVideoSurface());
+        play.world.frame.Invalidate();
+        play.screen->sprites.Draw(SDL_GetVideoSurface(), play.world.frame);
     }
 }
 BENCHMARK(BM_WholeFrame)->Unit(benchmark::kMicrosecond);

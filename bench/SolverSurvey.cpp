@@ -21,7 +21,7 @@
 
 #include "RandomLevels.h"
 #include "puzzle/Level.h"
-#include "puzzle/Solver.h"
+#include "puzzle/SolveSearch.h"
 
 using namespace qv;
 

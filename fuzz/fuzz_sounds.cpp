@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool folder = (mkdir("sfx", 0755), true);
     (void)folder;
     WriteFile("./sfx/sounds.txt", AsText(data, size));
-    LoadSounds();
+    SoundTable sounds;
+    LoadSounds(sounds, false);
 
     const std::string loadError = "Could not load sound ";
     const std::string readError = "Error reading ./sfx/sounds.txt.";
@@ -45,6 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ++loads;
     }
     Require(loads == kSoundCount, "every slot without a device is reported once");
-    for (const auto& slot : Sounds()) Require(!slot, "no effect without a device");
+    for (const auto& slot : sounds) Require(!slot, "no effect without a device");
     return 0;
 }

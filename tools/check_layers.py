@@ -4,7 +4,9 @@
 Every qv_layer(NAME USES ...) line there names what the files of src/NAME/ may include besides
 their own folder. This check fails, naming the file and the include, when a file includes a
 layer it does not use, reaches another folder by a relative path, or includes SDL in a layer that
-builds without it; when a source file of src/ is missing from the build's lists; and when the
+builds without it; when a source file of src/ is missing from the build's lists; when files
+include each other in a circle (a header and its source count as one file, so a.cpp including b.h
+while b.cpp includes a.h is such a circle); and when the
 folder table of docs/architecture.md shows a different order.
 
     check_layers.py [--root DIR]
@@ -46,6 +48,38 @@ def table_uses(text):
     return table
 
 
+def include_circles(includes):
+    """Each circle of {file: {included file: where}}, files named without their extension, as the
+    list of its files, the smallest first; Tarjan's strongly connected components."""
+    index, low, stack, on_stack, circles = {}, {}, [], set(), []
+
+    def visit(node):
+        index[node] = low[node] = len(index)
+        stack.append(node)
+        on_stack.add(node)
+        for other in includes.get(node, {}):
+            if other not in index:
+                visit(other)
+                low[node] = min(low[node], low[other])
+            elif other in on_stack:
+                low[node] = min(low[node], index[other])
+        if low[node] == index[node]:
+            component = []
+            while True:
+                other = stack.pop()
+                on_stack.discard(other)
+                component.append(other)
+                if other == node:
+                    break
+            if len(component) > 1:
+                circles.append(sorted(component))
+
+    for node in sorted(includes):
+        if node not in index:
+            visit(node)
+    return sorted(circles)
+
+
 def check(root):
     faults = []
     cmake = os.path.join(root, "src", "CMakeLists.txt")
@@ -64,6 +98,8 @@ def check(root):
         if any("SDL" in lib for lib in libs) or any(u in with_sdl for u in used):
             with_sdl.add(name)
 
+    # Which file (without extension) includes which, and where, for the circle check.
+    includes = {}
     listed = {src for _, _, sources, _ in layers for src in sources}
     listed |= set(re.findall(r"add_executable\(\S+\s+(\S+\.cpp)\)", cmake_text))
     # A platform's own sources are listed in set() lists that qv_layer takes by variable.
@@ -93,10 +129,18 @@ def check(root):
                     if ".." in target.split("/"):
                         faults.append(f"{where}: reach other folders by layer, not by a relative path")
                         continue
+                    stem = os.path.splitext(rel)[0]
+                    if os.path.splitext(target)[0] != stem and os.path.isfile(os.path.join(root, "src", target)):
+                        includes.setdefault(stem, {}).setdefault(os.path.splitext(target)[0], where)
                     top = target.split("/")[0]
                     if "/" in target and top in names and top != name and top not in uses[name]:
                         allowed = ", ".join(sorted(uses[name])) or "nothing"
                         faults.append(f"{where}: {name} may include only its own headers and {allowed}")
+
+    for circle in include_circles(includes):
+        ties = [includes[a][b] for a in circle for b in circle if b in includes.get(a, {})]
+        faults.append("files include each other: " + ", ".join("src/" + c for c in circle) +
+                      " (" + "; ".join(ties) + ")")
 
     with open(os.path.join(root, ARCHITECTURE)) as f:
         table = table_uses(f.read())

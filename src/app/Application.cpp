@@ -2,18 +2,11 @@
 
 #include <SDL_ttf.h>
 
-#include "audio/AudioSystem.h"
 #include "audio/Sounds.h"
-#include "content/LevelLibrary.h"
-#include "platform/Clock.h"
 #include "platform/LevelLinks.h"
 #include "platform/SdlErrorReport.h"
 #include "render/Button.h"
-#include "render/GameState.h"
-#include "render/MediaStore.h"
-#include "render/ScreenManager.h"
 #include "render/Surface.h"
-#include "screens/EditorBaseline.h"
 #include "util/ErrorReport.h"
 #include "util/ReplaceFile.h"
 
@@ -23,13 +16,12 @@ namespace {
 
 // Whether the level the editor holds, tried on the play screen or not, differs from the one
 // it last opened or saved. A trial compares the layout it started from.
-bool EditsUnsaved() {
-    const Level& level = Library().CurrentLevel();
+bool EditsUnsaved(const Level& level, const Level& baseline) {
     if (!level.fromEditor) return false;
-    if (level.playHistory.empty()) return !level.SameContent(EditorBaseline());
+    if (level.playHistory.empty()) return !level.SameContent(baseline);
     Level start = level;
     start.UndoAllMoves();
-    return !start.SameContent(EditorBaseline());
+    return !start.SameContent(baseline);
 }
 
 constexpr const char* kWindowCaption = "Quorvellan (beta version)";
@@ -37,18 +29,19 @@ constexpr const char* kIconFile = "./graphics/icon.png";
 constexpr const char* kSplashFile = "./graphics/splash.png";
 
 // A settings file that can't be read leaves nothing sensible to open a window with.
-bool LoadSettingsFiles() {
-    if (!LoadAudioSettings()) {
+bool LoadSettingsFiles(ProcessObjects& objects) {
+    Settings& settings = objects.settings;
+    if (!LoadAudioSettings(settings)) {
         ReportFatalError("Cannot load audio settings.");
         return false;
     }
-    if (!LoadVideoSettings()) {
+    if (!LoadVideoSettings(settings)) {
         ReportFatalError("Cannot load video settings.");
         return false;
     }
-    if (!LoadUserSettings()) {
+    if (!LoadUserSettings(settings)) {
         // A first start that could not write the file (a read-only or full folder) names that.
-        const std::string failure = Library().ProgressSaveFailure();
+        const std::string failure = objects.library.ProgressSaveFailure();
         ReportFatalError(failure.empty() ? "Cannot load user settings." : failure);
         return false;
     }
@@ -61,15 +54,12 @@ void SetWindowIcon() {
     if (icon) SDL_WM_SetIcon(icon.get(), nullptr);
 }
 
-bool OpenWindow() {
-    const Settings& settings = TheSettings();
+bool OpenWindow(const Settings& settings) {
     // One page only: screens draw just what changed onto the picture the display keeps, which
     // a second page to flip to would not hold.
     Uint32 flags = SDL_HWSURFACE;
     if (settings.fullscreen) flags |= SDL_FULLSCREEN;
-    App().display = SDL_SetVideoMode(settings.screenWidth, settings.screenHeight,
-                                     settings.screenBpp, flags);
-    if (!App().display) {
+    if (!SDL_SetVideoMode(settings.screenWidth, settings.screenHeight, settings.screenBpp, flags)) {
         ReportFatalSdlError("Can't set the video mode.");
         return false;
     }
@@ -80,16 +70,11 @@ void ShowSplash() {
     SurfacePtr splash(LoadBitmap(kSplashFile));
     if (!splash) return;
     SDL_Rect topLeft = {0, 0, 0, 0};
-    SDL_BlitSurface(splash.get(), nullptr, App().display, &topLeft);
-    SDL_Flip(App().display);
+    SDL_BlitSurface(splash.get(), nullptr, DisplaySurface(), &topLeft);
+    SDL_Flip(DisplaySurface());
 }
 
 }  // namespace
-
-Application& App() {
-    static Application application;
-    return application;
-}
 
 uint32_t SplashTimeLeft(uint32_t shownAt, uint32_t now) {
     // Unsigned difference: correct even when the counter wrapped in between, and a clock read
@@ -98,61 +83,64 @@ uint32_t SplashTimeLeft(uint32_t shownAt, uint32_t now) {
     return elapsed < kMinimumSplashMs ? kMinimumSplashMs - elapsed : 0;
 }
 
-void EndSplash(uint32_t shownAt) {
-    if (const uint32_t left = SplashTimeLeft(shownAt, TickCount())) SleepMs(left);
-    DiscardPendingEvents();
+void EndSplash(uint32_t shownAt, Clock& clock, EventQueue& events) {
+    if (const uint32_t left = SplashTimeLeft(shownAt, clock.Ticks())) clock.Sleep(left);
+    events.DiscardPending();
 }
 
-bool Startup() {
-    SetFatalHandler(Quit);
-    for (const std::string& folder : Library().SaveFolders()) RemoveStaleSaveTemporaries(folder);
-    Library().CreateDefaultProgress();
-    if (!LoadSettingsFiles()) return false;
+bool Startup(ProcessObjects& objects) {
+    LevelLibrary& library = objects.library;
+    for (const std::string& folder : library.SaveFolders()) RemoveStaleSaveTemporaries(folder);
+    library.CreateDefaultProgress();
+    if (!LoadSettingsFiles(objects)) return false;
     if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) == -1) {
         ReportFatalSdlError("Can't initialize SDL.");
         return false;
     }
     SetWindowIcon();
-    if (!OpenWindow()) {
+    if (!OpenWindow(objects.settings)) {
         SDL_Quit();
         return false;
     }
     ShowSplash();
-    const uint32_t splashShownAt = TickCount();
-    LoadAllPictures();
+    const uint32_t splashShownAt = objects.clock.Ticks();
+    LoadAllPictures(objects.pictures);
     SDL_ShowCursor(SDL_ENABLE);
     SDL_WM_SetCaption(kWindowCaption, nullptr);
     if (TTF_Init() == -1) ReportSdlError("Can't initialize TrueType font library.");
-    StartAudio();
-    SetClickSoundPlayer([] { PlaySound(ClickSound); });
-    EndSplash(splashShownAt);
+    AudioSystem& audio = objects.audio;
+    audio.Start();
+    SetClickSoundPlayer([&audio] { audio.PlaySound(ClickSound); });
+    EndSplash(splashShownAt, objects.clock, objects.events);
     return true;
 }
 
-void RunMainLoop() {
-    ScreenManager& screens = Screens();
+void NoteEditorState(const ProcessObjects& objects) {
+    NoteUnsavedEdits(EditsUnsaved(objects.library.CurrentLevel(), objects.editorBaseline));
+}
+
+void RunMainLoop(ScreenManager& screens, const std::function<void()>& afterEachPass) {
+    screens.CarryOutRequests();
     // The first screen is seen before it waits for input, as every later one is: nothing may
     // be queued to wake it (the splash's input is dropped).
-    if (screens.running) screens.Present();
-    while (screens.running) {
+    if (screens.Running()) screens.Present();
+    while (screens.Running()) {
         if (!screens.RunPass()) {
             ReportFatalError("No game state set.");
             break;
         }
-        NoteUnsavedEdits(EditsUnsaved());
+        if (afterEachPass) afterEachPass();
     }
 }
 
-void Shutdown() {
-    ScreenManager& screens = Screens();
-    screens.currentState.reset();
-    screens.savedState.reset();
+void Shutdown(ProcessObjects& objects) {
+    objects.screens.Clear();
     // Screens are gone, so nothing borrows the shared pictures and sounds any more.
-    ShutdownAudio();
-    FreeAllPictures();
+    SetClickSoundPlayer({});
+    objects.audio.Shutdown();
+    objects.pictures = PictureTable();
     if (TTF_WasInit()) TTF_Quit();
     SDL_Quit();
-    App().display = nullptr;
 }
 
 }  // namespace qv

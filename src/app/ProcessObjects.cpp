@@ -1,31 +1,38 @@
 #include "app/ProcessObjects.h"
 
-#include "audio/AudioSystem.h"
-#include "content/LevelLibrary.h"
-#include "content/Settings.h"
 #include "platform/ErrorBoxes.h"
 #include "platform/SaveStorage.h"
-#include "render/MediaStore.h"
-#include "render/ScreenManager.h"
-#include "screens/EditorBaseline.h"
+#include "render/Button.h"
+#include "screens/ScreenFactory.h"
+#include "util/ErrorReport.h"
 
 namespace qv {
 
-void CreateProcessObjects() {
+ProcessObjects::ProcessObjects()
+    : events(screens, frame, [this](bool on) { KeepFullScreen(on); }),
+      context{{screens, events, frame, pictures},
+              library, settings, audio, clock, editorBaseline, &BuildScreen} {
+    // "Fatal" only stops the loop after its pass.
+    SetFatalHandler([this] { screens.Quit(); });
+}
+
+ProcessObjects::~ProcessObjects() {
+    SetFatalHandler(nullptr);
+    SetClickSoundPlayer({});
+}
+
+void ProcessObjects::KeepFullScreen(bool on) {
+    settings.fullscreen = on;
+    library.SaveProgress();
+}
+
+std::unique_ptr<ProcessObjects> CreateProcessObjects() {
     // The library reads its files as it is created and may report errors: they must reach the
     // player the platform's way, and the error boxes need no window.
     SetErrorSink(&PlatformErrorSink());
     // The player's saved files must be in the folder before the library reads it.
     OpenSaveStorage();
-    // Each accessor creates its object on first use; calling them here fixes the order, and so
-    // the reverse order of destruction after main.
-    TheSettings();
-    EditorBaseline();
-    Library();
-    // Empty until start-up loads pictures and opens the device.
-    Pictures();
-    Audio();
-    Screens();
+    return std::make_unique<ProcessObjects>();
 }
 
 }  // namespace qv

@@ -3,27 +3,28 @@
 #include <SDL.h>
 
 #include <iostream>
+#include <memory>
+#include <string>
 
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/ProcessObjects.h"
 #include "platform/LevelLinks.h"
 #include "screens/LinkedLevel.h"
-#include "screens/ScreenSwitch.h"
 
 int main(int argc, char** argv) {
     const qv::CommandLine options =
         qv::ReadCommandLine(argc, argv, QV_VERSION, std::cout, std::cerr);
     if (!options.run) return options.exitCode;
-    qv::CreateProcessObjects();
-    if (!qv::Startup()) return 0;
+    const std::unique_ptr<qv::ProcessObjects> objects = qv::CreateProcessObjects();
+    if (!qv::Startup(*objects)) return 0;
     // A link to a level (the web edition's address) opens that level instead of the menu.
     const std::string link = qv::LevelLinkAtStart();
     if (link.empty())
-        qv::SwitchToMainMenu();
+        objects->context.SwitchTo(qv::ScreenName::MainMenu);
     else
-        qv::OpenLinkedLevel(link);
-    qv::RunMainLoop();
-    qv::Shutdown();
+        qv::OpenLinkedLevel(objects->context, link);
+    qv::RunMainLoop(objects->screens, [&objects] { qv::NoteEditorState(*objects); });
+    qv::Shutdown(*objects);
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The audio device, menu music, the in-game playlist and the two volumes.
+// The audio device, the sound effects, menu music, the in-game playlist and the two volumes,
+// which the settings hold.
 #include <cstdint>
 #include <memory>
 #include <set>
@@ -8,42 +9,59 @@
 
 #include "audio/MixerDevice.h"
 #include "audio/MixerResources.h"
+#include "audio/Sounds.h"
+#include "content/Settings.h"
 
 namespace qv {
 
-struct AudioSystem {
-    // Declared before music so the music is freed while the device is still open.
+class AudioSystem {
+public:
+    // Silent until Start; plays at the volumes `settings` holds, which the switches change.
+    explicit AudioSystem(Settings& settings);
+    AudioSystem(const AudioSystem&) = delete;
+    AudioSystem& operator=(const AudioSystem&) = delete;
+
+    // Opens the device, loads the sound effects and reads the playlist; always returns normally.
+    void Start();
+    // Frees the effects, the music and the device; the shell calls it before SDL_Quit.
+    void Shutdown();
+
+    // Plays one effect at the sound volume; silent when that is 0 or the effect is missing.
+    void PlaySound(SoundId id) const;
+
+    // Replaces the current music by the file at path and plays it once, at the music volume
+    // (also when that is 0). A file that can't be opened leaves no music and is reported.
+    void PlayMusic(const std::string& path);
+    void PlayMenuMusic();
+    void StopMusic();
+    // Called at the start of every pass of the play screen and the editor: when the music has
+    // ended, starts the next playlist track that can be opened. The end of a piece wakes the
+    // loop for that pass (MixerDevice).
+    void KeepMusicPlaying();
+
+    // The menu's switches (0.0 off, up to 1.0): store the setting. Switching music on again
+    // restarts the current stream from its beginning. With both off the device is paused.
+    void SetMusicVolume(float volume);
+    void SetSoundVolume(float volume);
+
+    // Declared before what it plays, so that is freed while the device is still open.
     std::unique_ptr<MixerDevice> device;  // empty when the device failed to open
+    SoundTable sounds;
     MusicPtr music;                       // the stream last opened; empty after a failed open
     std::vector<std::string> playlist;    // in-game music paths, shuffled
     uint32_t trackIndex = 0;              // playlist entry last started by KeepMusicPlaying
     // Music files already reported as unplayable: each is reported once per run, not on
     // every pass of a screen that keeps retrying the playlist.
     std::set<std::string> reportedMusicFailures;
+
+private:
+    Settings& settings;
+
+    MusicPtr OpenMusic(const std::string& path) const;
+    // With music and sound both off nothing can sound: the device rests rather than mixing
+    // silence.
+    void RestDeviceWhenSilent();
+    void StartCurrentMusic();
 };
-
-// The process-wide record; empty until StartAudio.
-AudioSystem& Audio();
-
-// Opens the device, loads the sound effects and reads the playlist; always returns normally.
-void StartAudio();
-// Frees the effects, the music and the device; the shell calls it before SDL_Quit.
-void ShutdownAudio();
-
-// Replaces the current music by the file at path and plays it once, at the music volume
-// (also when that is 0). A file that can't be opened leaves no music and is reported.
-void PlayMusic(const std::string& path);
-void PlayMenuMusic();
-void StopMusic();
-// Called at the start of every pass of the play screen and the editor: when the music has
-// ended, starts the next playlist track that can be opened. The end of a piece wakes the loop
-// for that pass (MixerDevice).
-void KeepMusicPlaying();
-
-// The menu's switches (0.0 off, up to 1.0): store the setting and save the progress file.
-// Switching music on again restarts the current stream from its beginning. With both off the
-// device is paused.
-void SetMusicVolume(float volume);
-void SetSoundVolume(float volume);
 
 }  // namespace qv

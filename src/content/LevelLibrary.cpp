@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
-#include <memory>
 
 #include "content/Tutorial.h"
 #include "util/BoundedLine.h"
@@ -22,11 +21,6 @@ void ClearSlot(Level& level) {
     level.filePath.clear();
 }
 
-std::unique_ptr<LevelLibrary>& Instance() {
-    static std::unique_ptr<LevelLibrary> library;
-    return library;
-}
-
 }  // namespace
 
 LevelStatus LevelSet::Status() const {
@@ -41,7 +35,7 @@ LevelStatus LevelSet::Status() const {
     return anyLocked ? LevelStatus::Locked : LevelStatus::Solved;
 }
 
-LevelLibrary::LevelLibrary() {
+LevelLibrary::LevelLibrary(Settings& userSettings) : settings(userSettings) {
     BuildTutorial();
     {
         std::istringstream setList;
@@ -49,7 +43,7 @@ LevelLibrary::LevelLibrary() {
         ReadSetList(setList);
     }
     LoadProgress();
-    moveRecords.Load();
+    records.Load();
     shippedPar = LoadParTable(kParFilePath);
     // Loading every named set once fixes its level count, which the progress file needs;
     // going downwards leaves the tutorial current.
@@ -91,7 +85,6 @@ void LevelLibrary::ReadSetList(std::istream& in) {
 void LevelLibrary::SelectSet(int32_t index) {
     if (!ValidSetIndex(index) || sets[index].name.empty()) return;
     currentSetIndex = index;
-    currentSet = &sets[index];
     LoadCurrentSet();
 }
 
@@ -100,8 +93,7 @@ void LevelLibrary::NextSet() { SelectSet(currentSetIndex + 1); }
 void LevelLibrary::PreviousSet() { SelectSet(currentSetIndex - 1); }
 
 void LevelLibrary::SelectLevel(int32_t index) {
-    if (currentSet == nullptr) return;
-    const int32_t count = currentSet->levelCount;
+    const int32_t count = CurrentSet().levelCount;
     if (index >= 0 && index < count && index < kMaxLevelsPerSet && !levels[index].name.empty()) {
         currentLevelIndex = index;
     }
@@ -113,8 +105,7 @@ void LevelLibrary::SelectLevel(int32_t index) {
 void LevelLibrary::PreviousLevel() { SelectLevel(currentLevelIndex - 1); }
 
 void LevelLibrary::NextLevel() {
-    if (currentSet == nullptr) return;
-    if (currentLevelIndex < currentSet->levelCount - 1) {
+    if (currentLevelIndex < CurrentSet().levelCount - 1) {
         SelectLevel(currentLevelIndex + 1);
     } else {
         SelectSet(currentSetIndex + 1);
@@ -122,8 +113,7 @@ void LevelLibrary::NextLevel() {
 }
 
 void LevelLibrary::LoadCurrentSet() {
-    if (currentSet == nullptr) return;
-    LevelSet& set = *currentSet;
+    LevelSet& set = sets[currentSetIndex];
     if (currentSetIndex == 0) {
         for (int32_t i = 0; i < tutorialCount; ++i) {
             levels[i] = tutorialLevels[i];
@@ -166,7 +156,7 @@ std::string LevelLibrary::LevelKey(int32_t index) const {
 }
 
 bool LevelLibrary::CurrentSetIsUsers() const {
-    return currentSet != nullptr && currentSet->name == kUserSetName;
+    return CurrentSet().name == kUserSetName;
 }
 
 std::vector<std::string> LevelLibrary::SaveFolders() const {
@@ -176,18 +166,6 @@ std::vector<std::string> LevelLibrary::SaveFolders() const {
         if (sets[s].name == kUserSetName && !folder.empty()) folders.push_back(folder);
     }
     return folders;
-}
-
-LevelLibrary& Library() {
-    std::unique_ptr<LevelLibrary>& library = Instance();
-    if (!library) library = std::make_unique<LevelLibrary>();
-    return *library;
-}
-
-void ResetLibrary() {
-    std::unique_ptr<LevelLibrary>& library = Instance();
-    library.reset();
-    library = std::make_unique<LevelLibrary>();
 }
 
 }  // namespace qv

@@ -9,7 +9,6 @@
 
 #include "content/LevelLibrary.h"
 #include "content/ProgressRecord.h"
-#include "content/Settings.h"
 #include "util/ErrorReport.h"
 #include "util/RegularFile.h"
 #include "util/ReplaceFile.h"
@@ -44,8 +43,7 @@ void ForEachProgressRecord(std::istream& in, Apply apply) {
 }  // namespace
 
 void LevelLibrary::MarkCurrentSolved() {
-    if (currentSet == nullptr) return;
-    LevelSet& set = *currentSet;
+    LevelSet& set = sets[currentSetIndex];
     CurrentLevel().status = LevelStatus::Solved;
     set.levelStatus[currentLevelIndex] = LevelStatus::Solved;
 
@@ -60,6 +58,13 @@ void LevelLibrary::MarkCurrentSolved() {
     // The whole set is open: the next set's first three levels become playable. Its working
     // copies are not loaded, so only its table changes.
     if (currentSetIndex + 1 < kMaxSets) OpenLockedLevels(sets[currentSetIndex + 1], 3);
+}
+
+bool LevelLibrary::RecordCurrentSolved() {
+    const bool setWasSolved = CurrentSet().Status() == LevelStatus::Solved;
+    if (CurrentLevel().status != LevelStatus::Solved) MarkCurrentSolved();
+    SaveProgress();
+    return !setWasSolved && CurrentSet().Status() == LevelStatus::Solved;
 }
 
 bool LevelLibrary::SaveProgress() {
@@ -82,25 +87,24 @@ bool LevelLibrary::WriteProgress() {
     // A file that is there but can't be read may hold progress: it says so there and stays.
     MergeProgressOnFile();
     if (!progressSaveError.empty()) return false;
-    const Settings& settings = TheSettings();
     std::vector<char> bytes;
     bytes.push_back(static_cast<char>(settings.musicVolume & 0xFF));
     bytes.push_back(static_cast<char>(settings.soundVolume & 0xFF));
     bytes.push_back(static_cast<char>(settings.fullscreen ? 1 : 0));
 
-    std::vector<ProgressBytes> records;
+    std::vector<ProgressBytes> fileRecords;
     for (int32_t s = 0; s < kMaxSets; ++s) {
         const int32_t count = s < setCount ? sets[s].levelCount : 0;
         for (int32_t l = 0; l < kMaxLevelsPerSet; ++l) {
             if (l < count || recordsOnFile[s][l])
-                records.push_back(EncodeProgressRecord(s, l, sets[s].levelStatus[l]));
+                fileRecords.push_back(EncodeProgressRecord(s, l, sets[s].levelStatus[l]));
         }
     }
     // Shuffled with the unseeded C generator, so every run writes the same order.
-    for (std::size_t k = 1; k < records.size(); ++k) {
-        std::swap(records[k], records[static_cast<std::size_t>(std::rand()) % (k + 1)]);
+    for (std::size_t k = 1; k < fileRecords.size(); ++k) {
+        std::swap(fileRecords[k], fileRecords[static_cast<std::size_t>(std::rand()) % (k + 1)]);
     }
-    for (const ProgressBytes& record : records) {
+    for (const ProgressBytes& record : fileRecords) {
         bytes.push_back(static_cast<char>(record.a));
         bytes.push_back(static_cast<char>(record.b));
     }
@@ -125,7 +129,7 @@ void LevelLibrary::MergeProgressOnFile() {
         status = FurtherStatus(status, record.status);
         recordsOnFile[record.set][record.level] = true;
         // The working copies of the current set show the same.
-        if (currentSet == &sets[record.set]) levels[record.level].status = status;
+        if (record.set == currentSetIndex) levels[record.level].status = status;
     });
 }
 
@@ -150,7 +154,6 @@ void LevelLibrary::CreateDefaultProgress() {
         FileRead::Missing)
         return;
 
-    Settings& settings = TheSettings();
     settings.musicVolume = 64;
     settings.soundVolume = 128;
     settings.fullscreen = false;

@@ -1,10 +1,22 @@
 #pragma once
-// The two-byte level record of "./progress.save": which level of which set has which status.
+// The layout of "./progress.save": three settings bytes, then one two-byte record per level of
+// the game's fixed sets, each telling which level of which set has which status.
+#include <cstddef>
 #include <cstdint>
 
 #include "puzzle/Types.h"
 
 namespace qv {
+
+constexpr int kMaxSets = 6;
+constexpr int kMaxLevelsPerSet = 20;
+
+// Where the settings bytes and level statuses are kept.
+constexpr const char kProgressFilePath[] = "./progress.save";
+// The three settings bytes and one two-byte record per level: the largest file SaveProgress
+// writes, and all that is ever read of one.
+constexpr std::size_t kProgressSettingsBytes = 3;
+constexpr std::size_t kMaxProgressBytes = kProgressSettingsBytes + 2 * kMaxSets * kMaxLevelsPerSet;
 
 struct ProgressRecord {
     int set = 0;    // 0..31 as stored; only 0..5 exist

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "content/LevelLibrary.h"
+#include "content/ProgressRecord.h"
 #include "util/RegularFile.h"
 
 namespace qv {
@@ -15,17 +15,12 @@ constexpr const char* kVideoFile = "./config/video.config";
 // Reads at most `maxBytes` of `path` and hands them to `read`; a file that can't be opened
 // reads as a failure.
 template <typename Reader>
-bool LoadFile(const char* path, std::size_t maxBytes, Reader read) {
+bool LoadFile(const char* path, std::size_t maxBytes, Reader read, Settings& settings) {
     std::istringstream in;
-    return ReadRegularFile(path, maxBytes, in) && read(in, TheSettings());
+    return ReadRegularFile(path, maxBytes, in) && read(in, settings);
 }
 
 }  // namespace
-
-Settings& TheSettings() {
-    static Settings settings;
-    return settings;
-}
 
 // Each reader fills a copy and stores it only when every item arrived, so a half-read file
 // never leaves a mix of old and new values behind.
@@ -59,12 +54,16 @@ bool ReadUserSettings(std::istream& in, Settings& settings) {
     return true;
 }
 
-bool LoadAudioSettings() { return LoadFile(kAudioFile, kMaxTextFileBytes, ReadAudioSettings); }
+bool LoadAudioSettings(Settings& settings) {
+    return LoadFile(kAudioFile, kMaxTextFileBytes, ReadAudioSettings, settings);
+}
 
-bool LoadVideoSettings() { return LoadFile(kVideoFile, kMaxTextFileBytes, ReadVideoSettings); }
+bool LoadVideoSettings(Settings& settings) {
+    return LoadFile(kVideoFile, kMaxTextFileBytes, ReadVideoSettings, settings);
+}
 
-bool LoadUserSettings() {
-    return LoadFile(kProgressFilePath, kMaxProgressBytes, ReadUserSettings);
+bool LoadUserSettings(Settings& settings) {
+    return LoadFile(kProgressFilePath, kMaxProgressBytes, ReadUserSettings, settings);
 }
 
 }  // namespace qv

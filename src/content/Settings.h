@@ -20,14 +20,11 @@ struct Settings {
     int32_t screenBpp = 0;
 };
 
-// The process-wide record.
-Settings& TheSettings();
-
 // Readers for "./config/audio.config", "./config/video.config" and the first three bytes of
-// "./progress.save"; true when every item was read.
-bool LoadAudioSettings();
-bool LoadVideoSettings();
-bool LoadUserSettings();
+// "./progress.save" into `settings`; true when every item was read.
+bool LoadAudioSettings(Settings& settings);
+bool LoadVideoSettings(Settings& settings);
+bool LoadUserSettings(Settings& settings);
 
 // The same readers on any stream, for tests and fuzzing.
 bool ReadAudioSettings(std::istream& in, Settings& settings);

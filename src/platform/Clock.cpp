@@ -4,8 +4,8 @@
 
 namespace qv {
 
-uint32_t TickCount() { return SDL_GetTicks(); }
+uint32_t SdlClock::Ticks() { return SDL_GetTicks(); }
 
-void SleepMs(uint32_t milliseconds) { SDL_Delay(milliseconds); }
+void SdlClock::Sleep(uint32_t milliseconds) { SDL_Delay(milliseconds); }
 
 }  // namespace qv

@@ -98,7 +98,7 @@ bool Level::IsSolved() const {
 }
 
 void Level::SetTile(TilePos pos, TileColor color) {
-    if (!InArray(pos.x, pos.y) || !IsValidColor(static_cast<int32_t>(color))) return;
+    if (!InBoardArray(pos.x, pos.y) || !IsValidColor(static_cast<int32_t>(color))) return;
     if (Tile(pos.x, pos.y) == color) return;
 
     bool carriesPiece = false;
@@ -122,7 +122,7 @@ void Level::SetTile(TilePos pos, TileColor color) {
 
 void Level::PlaceShape(ShapeKind kind, TilePos pos) {
     if (!IsValidShape(static_cast<int32_t>(kind))) return;
-    if (!InArray(pos.x, pos.y) || Tile(pos.x, pos.y) == TileColor::Black) return;
+    if (!InBoardArray(pos.x, pos.y) || Tile(pos.x, pos.y) == TileColor::Black) return;
     for (const TilePos& shape : ShapePositions()) {
         if (shape == pos) return;
     }
@@ -136,7 +136,7 @@ void Level::PlaceShape(ShapeKind kind, TilePos pos) {
 
 void Level::PlaceGoal(ShapeKind kind, TilePos pos) {
     if (!IsValidShape(static_cast<int32_t>(kind))) return;
-    if (!InArray(pos.x, pos.y) || Tile(pos.x, pos.y) == TileColor::Black) return;
+    if (!InBoardArray(pos.x, pos.y) || Tile(pos.x, pos.y) == TileColor::Black) return;
     if (circleGoal == pos || starGoal == pos || triangleGoal == pos) return;
     Command command = MakeCommand(CommandKind::GoalPlaced);
     command.fromX = GoalPos(kind).x;
@@ -151,13 +151,13 @@ void Level::PlaceGoal(ShapeKind kind, TilePos pos) {
 bool Level::Shift(int dx, int dy) {
     for (int x = 0; x < kMaxWidth; ++x) {
         for (int y = 0; y < kMaxHeight; ++y) {
-            if (!InArray(x + dx, y + dy) && Tile(x, y) != TileColor::Black) return false;
+            if (!InBoardArray(x + dx, y + dy) && Tile(x, y) != TileColor::Black) return false;
         }
     }
     const auto old = tiles;
     for (int x = 0; x < kMaxWidth; ++x) {
         for (int y = 0; y < kMaxHeight; ++y) {
-            Tile(x, y) = InArray(x - dx, y - dy) ? old[(x - dx) * kMaxHeight + (y - dy)]
+            Tile(x, y) = InBoardArray(x - dx, y - dy) ? old[(x - dx) * kMaxHeight + (y - dy)]
                                                  : TileColor::Black;
         }
     }

@@ -41,7 +41,6 @@ public:
     // Cell access by column and row; both must lie in the 9 by 7 array.
     TileColor Tile(int x, int y) const { return tiles[x * kMaxHeight + y]; }
     TileColor& Tile(int x, int y) { return tiles[x * kMaxHeight + y]; }
-    static bool InArray(int x, int y) { return x >= 0 && x < kMaxWidth && y >= 0 && y < kMaxHeight; }
 
     // The size limited to the array: the only extent that may be walked over `tiles`, since
     // `width` and `height` are public and may hold anything a caller put there.
@@ -92,13 +91,6 @@ private:
     // impossible colours are skipped.
     void RestoreCell(int32_t x, int32_t y, int32_t color);
 };
-
-// The colour a shape of `kind` leaves on a tile of colour `old`, or Black when it may not
-// enter. The whole move rule's colour table.
-TileColor MixedColor(TileColor old, ShapeKind kind);
-
-// The colour a shape carries: circle red, star yellow, triangle blue.
-TileColor ShapeColor(ShapeKind kind);
 
 // Builds a level from the numeric part of the text format (trusted built-in data).
 Level ParseLevelString(const std::string& numbers, const std::string& name,

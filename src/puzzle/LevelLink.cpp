@@ -84,7 +84,7 @@ bool Playable(const Level& level, std::string* why) {
     const std::array<TilePos, 6> places = Places(level);
     for (std::size_t i = 0; i < places.size(); ++i) {
         const TilePos pos = places[i];
-        if (!Level::InArray(pos.x, pos.y) || level.Tile(pos.x, pos.y) == TileColor::Black)
+        if (!InBoardArray(pos.x, pos.y) || level.Tile(pos.x, pos.y) == TileColor::Black)
             return Fail(why, "A shape or goal is not on a tile.");
         const std::size_t kindStart = i < 3 ? 0 : 3;
         for (std::size_t j = kindStart; j < i; ++j) {

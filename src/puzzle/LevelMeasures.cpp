@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "puzzle/MoveRule.h"
+#include "puzzle/SolveSearch.h"
 
 namespace qv {
 

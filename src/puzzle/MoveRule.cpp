@@ -2,14 +2,12 @@
 
 #include <cstdlib>
 
-#include "puzzle/Level.h"
-
 namespace qv {
 
 bool StepAllowed(int width, int height, const ShapePositions& shapes, TilePos from, int toX,
                  int toY) {
     if (toX < 0 || toY < 0 || toX >= width || toY >= height) return false;
-    if (!Level::InArray(toX, toY)) return false;
+    if (!InBoardArray(toX, toY)) return false;
     // Distance 0 needs no test of its own: `from` holds a shape, so the occupancy test refuses it.
     if (std::abs(from.x - toX) + std::abs(from.y - toY) > 1) return false;
     const TilePos to{static_cast<int16_t>(toX), static_cast<int16_t>(toY)};

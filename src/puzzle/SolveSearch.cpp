@@ -151,4 +151,10 @@ void SolveSearch::StartWayPhase(Phase phase) {
     }
 }
 
+SolveResult SolveLevel(const Level& level, const SolverLimits& limits, SolveStrategy strategy) {
+    SolveSearch search(level, limits, strategy);
+    search.Advance(0);
+    return search.Result();
+}
+
 }  // namespace qv

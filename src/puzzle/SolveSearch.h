@@ -51,4 +51,8 @@ private:
     SolveResult result_;
 };
 
+// Runs a search to its end in one call.
+SolveResult SolveLevel(const Level& level, const SolverLimits& limits = {},
+                       SolveStrategy strategy = SolveStrategy::Fast);
+
 }  // namespace qv

@@ -1,7 +1,5 @@
 #include "puzzle/Solver.h"
 
-#include "puzzle/SolveSearch.h"
-
 namespace qv {
 
 TilePos StepTarget(TilePos from, StepDirection direction) {
@@ -38,12 +36,6 @@ std::string DescribeMove(const SolverMove& move) {
     static const char* const kDirectionNames[] = {"up", "down", "left", "right"};
     return std::string(ShapeName(move.shape)) + " (" + std::to_string(move.from.x) + "," +
            std::to_string(move.from.y) + ") " + kDirectionNames[static_cast<int>(move.direction)];
-}
-
-SolveResult SolveLevel(const Level& level, const SolverLimits& limits, SolveStrategy strategy) {
-    SolveSearch search(level, limits, strategy);
-    search.Advance(0);
-    return search.Result();
 }
 
 }  // namespace qv

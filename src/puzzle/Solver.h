@@ -1,7 +1,9 @@
 #pragma once
-// Finds a shortest solution of a level from its present layout, by A* over packed states with
-// an estimate of the moves left that never overestimates (MovesLeftBound); when that runs into
-// its limits, and the limits allow it, some way home that may not be the shortest. Used with
+// What the solver is asked and answers: a move, the limits of a search, its outcome and result,
+// and how they read. The search itself (SolveSearch.h, and SolveLevel there) finds a shortest
+// solution of a level from its present layout, by A* over packed states with an estimate of the
+// moves left that never overestimates (MovesLeftBound); when that runs into its limits, and the
+// limits allow it, some way home that may not be the shortest. Used with
 // limits wherever an answer is needed quickly (hints, par of the player's own levels, the
 // editor's check), and by the qv-solve tool to check and measure levels.
 #include <cstddef>
@@ -61,9 +63,6 @@ struct SolveResult {
     std::size_t statesExplored = 0;     // distinct states stored
     double seconds = 0;
 };
-
-SolveResult SolveLevel(const Level& level, const SolverLimits& limits = {},
-                       SolveStrategy strategy = SolveStrategy::Fast);
 
 // The tile one step from `from` in `direction` (row 0 is the top).
 TilePos StepTarget(TilePos from, StepDirection direction);

@@ -34,6 +34,9 @@ constexpr int kMaxWidth = 9;
 constexpr int kMaxHeight = 7;
 constexpr int kCellCount = kMaxWidth * kMaxHeight;
 
+// Inside the fixed 9 by 7 array, whatever size a level uses of it.
+inline bool InBoardArray(int x, int y) { return x >= 0 && x < kMaxWidth && y >= 0 && y < kMaxHeight; }
+
 inline bool IsValidColor(int32_t value) { return value >= 0 && value <= 7; }
 inline bool IsValidShape(int32_t value) { return value >= 0 && value < kShapeCount; }
 

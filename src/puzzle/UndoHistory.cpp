@@ -12,7 +12,7 @@ TilePos Narrowed(int32_t x, int32_t y) {
 }  // namespace
 
 void Level::RestoreCell(int32_t x, int32_t y, int32_t color) {
-    if (InArray(x, y) && IsValidColor(color)) Tile(x, y) = static_cast<TileColor>(color);
+    if (InBoardArray(x, y) && IsValidColor(color)) Tile(x, y) = static_cast<TileColor>(color);
 }
 
 void Level::UndoMove() {

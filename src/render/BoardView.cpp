@@ -1,6 +1,5 @@
 #include "render/BoardView.h"
 
-#include "content/LevelLibrary.h"
 #include "platform/Input.h"
 #include "platform/SdlErrorReport.h"
 #include "puzzle/BoardCentring.h"
@@ -22,9 +21,8 @@ int ShapeSlot(ShapeKind kind) { return kCircleSlot + static_cast<int>(kind); }
 
 int GoalSlot(ShapeKind kind) { return kCircleGoalSlot + static_cast<int>(kind); }
 
-Level& BoardView::BoardLevel() { return Library().CurrentLevel(); }
-
-BoardView::BoardView() {
+BoardView::BoardView(const PictureTable& pictureTable, Level& shown)
+    : pictures(pictureTable), shownLevel(&shown) {
     boardSurface = CreateDisplayLikeSurface(kBoardPixelWidth, kBoardPixelHeight);
     if (!boardSurface) {
         ReportSdlError("Can't create surface for level.");
@@ -41,7 +39,6 @@ BoardView::BoardView() {
 BoardView::~BoardView() = default;
 
 void BoardView::AttachBoardPictures() {
-    PictureTable& pictures = Pictures();
     sprites.sprites[kBackgroundSlot].picture = pictures.play.get();
     Sprite& board = sprites.sprites[kBoardSlot];
     board.picture = boardSurface.get();
@@ -95,7 +92,7 @@ void BoardView::DrawTiles() {
                 const TileColor color = level.Tile(c, r);
                 const int32_t value = static_cast<int32_t>(color);
                 if (IsValidColor(value)) {
-                    picture = TilePicture(color);
+                    picture = pictures.Tile(color);
                 } else {
                     ReportError("Tile (" + std::to_string(c) + ", " + std::to_string(r) +
                                 ") has an invalid color (" + std::to_string(value) + ").");

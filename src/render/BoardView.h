@@ -1,20 +1,20 @@
 #pragma once
 // The base of the two screens that show a board (play screen and editor): the board surface
-// with the current level's tiles, the name label, the shared sprite slots, and the mapping of
-// the pointer onto tiles and their four sections. Always works on Library().CurrentLevel().
+// with the level's tiles, the name label, the shared sprite slots, and the mapping of the
+// pointer onto tiles and their four sections. It shows the level it is handed, in place.
 #include <SDL.h>
 
 #include <array>
 #include <cstdint>
 
+#include "puzzle/Level.h"
 #include "puzzle/Types.h"
 #include "render/GameState.h"
+#include "render/MediaStore.h"
 #include "render/SpriteList.h"
 #include "render/Surface.h"
 
 namespace qv {
-
-class Level;
 
 constexpr int kTileSize = 60;
 constexpr int kBoardX = 210;  // board area origin on the display
@@ -30,19 +30,21 @@ constexpr int kNameTextWidth = kNameStripWidth - 8;
 constexpr int kNamePoints = 14;
 constexpr int kNameSmallestPoints = 10;
 
-// Sprite slots the board view fills; the derived screen owns slots from kFirstScreenSlot on.
-constexpr int kBackgroundSlot = 0;
-constexpr int kNameLabelSlot = 1;
-constexpr int kBoardSlot = 2;
-// Goals come after the shapes, so a goal's badge in its tile's corner shows over a shape
-// standing there, even over the wide ring of a selected one.
-constexpr int kCircleSlot = 3;
-constexpr int kStarSlot = 4;
-constexpr int kTriangleSlot = 5;
-constexpr int kCircleGoalSlot = 6;
-constexpr int kStarGoalSlot = 7;
-constexpr int kTriangleGoalSlot = 8;
-constexpr int kFirstScreenSlot = 9;
+// The sprite slots the board view fills, in drawing order; each board screen's own slots follow
+// from kBoardViewSlots on. Goals come after the shapes, so a goal's badge in its tile's corner
+// shows over a shape standing there, even over the wide ring of a selected one.
+enum BoardViewSlot : int {
+    kBackgroundSlot,
+    kNameLabelSlot,
+    kBoardSlot,
+    kCircleSlot,
+    kStarSlot,
+    kTriangleSlot,
+    kCircleGoalSlot,
+    kStarGoalSlot,
+    kTriangleGoalSlot,
+    kBoardViewSlots
+};
 
 // The four triangles a tile's diagonals cut it into; each names the direction a click there
 // moves a shape.
@@ -66,12 +68,14 @@ class BoardView : public GameState {
 public:
     SpriteList sprites;  // what the screen shows
 
-    BoardView();
+    // Shows `level`, which must outlive the view (or be replaced by ShowLevel), with `pictures`.
+    BoardView(const PictureTable& pictures, Level& level);
     ~BoardView() override;
     BoardView(const BoardView&) = delete;
     BoardView& operator=(const BoardView&) = delete;
 
 protected:
+    const PictureTable& pictures;
     SurfacePtr nameLabel;     // null when the level has no name or it couldn't be rendered
     SurfacePtr boardSurface;  // 540 by 420, pixel value 0 transparent
     int16_t offsetX = 0;      // tile grid offset inside the board area
@@ -81,7 +85,7 @@ protected:
     int32_t pointerX = 0;     // last pointer position the derived screen stored
     int32_t pointerY = 0;
 
-    // Background, board, shape and goal pictures into slots 0 and 2 to 8.
+    // Background, board, shape and goal pictures into their slots (not the name label's).
     void AttachBoardPictures();
     // Clears the board surface, draws every tile and places the shape and goal sprites.
     void RenderBoard();
@@ -103,9 +107,12 @@ protected:
     // Offsets that centre the bounding box of the non-empty tiles in the board area.
     void CentreOnUsedTiles();
 
-    static Level& BoardLevel();
+    Level& BoardLevel() const { return *shownLevel; }
+    // From now on the view shows `next` (the next level of a set, played on the same screen).
+    void ShowLevel(Level& next) { shownLevel = &next; }
 
 private:
+    Level* shownLevel;
     // What each cell of the board surface shows (null: nothing) and the grid offsets it was
     // drawn at; cellsKnown is false while the surface holds no tiles drawn from the level.
     std::array<const SDL_Surface*, kCellCount> drawnCells{};

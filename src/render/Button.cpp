@@ -1,6 +1,7 @@
 #include "render/Button.h"
 
 #include <sstream>
+#include <utility>
 
 #include "platform/Input.h"
 #include "render/MediaStore.h"
@@ -11,18 +12,18 @@ namespace qv {
 
 namespace {
 
-void NoClickSound() {}
+// One seam for the whole game, like the error sink: every button clicks alike, and the shell
+// sets it once.
+ClickSoundPlayer clickSoundPlayer;
 
-ClickSoundPlayer clickSoundPlayer = &NoClickSound;
-
-void PlayClickSound() { clickSoundPlayer(); }
+void PlayClickSound() {
+    if (clickSoundPlayer) clickSoundPlayer();
+}
 
 }  // namespace
 
 ClickSoundPlayer SetClickSoundPlayer(ClickSoundPlayer player) {
-    ClickSoundPlayer previous = clickSoundPlayer;
-    clickSoundPlayer = player ? player : &NoClickSound;
-    return previous;
+    return std::exchange(clickSoundPlayer, std::move(player));
 }
 
 void Button::LoadButton(const std::string& path, Sprite* slot) {

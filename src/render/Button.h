@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "render/SpriteList.h"
@@ -49,9 +50,9 @@ private:
 };
 
 // What a button plays when it is pressed. Buttons know nothing of audio: the shell installs the
-// click effect at start-up (tests install a counter); nullptr restores silence. Returns the
-// player it replaced.
-using ClickSoundPlayer = void (*)();
+// click effect at start-up (tests install a counter); an empty player restores silence. Returns
+// the player it replaced.
+using ClickSoundPlayer = std::function<void()>;
 ClickSoundPlayer SetClickSoundPlayer(ClickSoundPlayer player);
 
 }  // namespace qv

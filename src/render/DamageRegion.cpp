@@ -33,32 +33,32 @@ SDL_Rect RectOf(const Edges& edges) {
 }  // namespace
 
 void DamageRegion::Reset(int width, int height) {
-    width_ = width;
-    height_ = height;
-    areas_.clear();
+    targetWidth = width;
+    targetHeight = height;
+    areas.clear();
 }
 
 void DamageRegion::Add(int x, int y, int width, int height) {
-    Edges added{std::max(x, 0), std::max(y, 0), std::min(x + width, width_),
-                std::min(y + height, height_)};
+    Edges added{std::max(x, 0), std::max(y, 0), std::min(x + width, targetWidth),
+                std::min(y + height, targetHeight)};
     if (added.left >= added.right || added.top >= added.bottom) return;
     // A merge can reach areas the added one did not touch, so look again after each.
     for (bool merged = true; merged;) {
         merged = false;
-        for (auto it = areas_.begin(); it != areas_.end(); ++it) {
+        for (auto it = areas.begin(); it != areas.end(); ++it) {
             if (!added.Overlaps(EdgesOf(*it))) continue;
             added.Cover(EdgesOf(*it));
-            areas_.erase(it);
+            areas.erase(it);
             merged = true;
             break;
         }
     }
-    areas_.push_back(RectOf(added));
+    areas.push_back(RectOf(added));
 }
 
 int64_t DamageRegion::PixelCount() const {
     int64_t pixels = 0;
-    for (const SDL_Rect& area : areas_) pixels += int64_t{area.w} * area.h;
+    for (const SDL_Rect& area : areas) pixels += int64_t{area.w} * area.h;
     return pixels;
 }
 

@@ -17,15 +17,15 @@ public:
     void Add(int x, int y, int width, int height);
     void Add(const SDL_Rect& area) { Add(area.x, area.y, area.w, area.h); }
 
-    const std::vector<SDL_Rect>& Areas() const { return areas_; }
-    bool Empty() const { return areas_.empty(); }
+    const std::vector<SDL_Rect>& Areas() const { return areas; }
+    bool Empty() const { return areas.empty(); }
     // Pixels covered.
     int64_t PixelCount() const;
 
 private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<SDL_Rect> areas_;
+    int targetWidth = 0;
+    int targetHeight = 0;
+    std::vector<SDL_Rect> areas;
 };
 
 }  // namespace qv

@@ -10,52 +10,47 @@ constexpr std::size_t kMostAreas = 64;
 
 }  // namespace
 
-FrameUpdate& Frame() {
-    static FrameUpdate frame;
-    return frame;
-}
-
 uint64_t NewDrawerId() {
     static uint64_t last = 0;
     return ++last;
 }
 
 bool FrameUpdate::TakeOver(uint64_t drawer, const SDL_Surface* target) {
-    const bool foreign = drawer != owner_ || target != target_;
-    owner_ = drawer;
-    target_ = target;
+    const bool foreign = drawer != owner || target != ownerTarget;
+    owner = drawer;
+    ownerTarget = target;
     return foreign;
 }
 
 void FrameUpdate::Invalidate() {
-    owner_ = 0;
-    target_ = nullptr;
+    owner = 0;
+    ownerTarget = nullptr;
 }
 
 void FrameUpdate::Add(const SDL_Rect& area) {
-    if (whole_) return;
-    if (areas_.size() == kMostAreas) {
+    if (whole) return;
+    if (areas.size() == kMostAreas) {
         AddWhole();
         return;
     }
-    areas_.push_back(area);
+    areas.push_back(area);
 }
 
 void FrameUpdate::AddWhole() {
-    whole_ = true;
-    areas_.clear();
+    whole = true;
+    areas.clear();
 }
 
 void FrameUpdate::Show(SDL_Surface* display) {
-    if (whole_) {
+    if (whole) {
         SDL_Flip(display);
-        ++counts_.wholeUpdates;
-    } else if (!areas_.empty()) {
-        SDL_UpdateRects(display, static_cast<int>(areas_.size()), areas_.data());
-        ++counts_.partUpdates;
+        ++counts.wholeUpdates;
+    } else if (!areas.empty()) {
+        SDL_UpdateRects(display, static_cast<int>(areas.size()), areas.data());
+        ++counts.partUpdates;
     }
-    whole_ = false;
-    areas_.clear();
+    whole = false;
+    areas.clear();
 }
 
 }  // namespace qv

@@ -1,5 +1,6 @@
 #pragma once
-// What the window must be sent at the end of a pass. Sprite lists draw on the display only
+// What the window must be sent at the end of a pass; one record for the one display, which the
+// shell makes and hands to everything that draws there. Sprite lists draw on the display only
 // what changed since they last drew there and note those areas here; Show then sends the
 // window just them, or nothing at all after a pass that changed nothing.
 #include <SDL.h>
@@ -28,24 +29,21 @@ public:
     // An area of the display drawn in this pass; or all of it.
     void Add(const SDL_Rect& area);
     void AddWhole();
-    void CountBlit() { ++counts_.blits; }
+    void CountBlit() { ++counts.blits; }
 
     // Sends the window what was drawn since the last Show: the whole display, the areas, or
     // nothing.
     void Show(SDL_Surface* display);
 
-    const Counts& Totals() const { return counts_; }
+    const Counts& Totals() const { return counts; }
 
 private:
-    uint64_t owner_ = 0;  // the list whose picture the display holds; 0 for none
-    const SDL_Surface* target_ = nullptr;
-    bool whole_ = false;
-    std::vector<SDL_Rect> areas_;
-    Counts counts_;
+    uint64_t owner = 0;  // the list whose picture the display holds; 0 for none
+    const SDL_Surface* ownerTarget = nullptr;
+    bool whole = false;
+    std::vector<SDL_Rect> areas;
+    Counts counts;
 };
-
-// The process-wide record for the display.
-FrameUpdate& Frame();
 
 // A number no other sprite list has had, for TakeOver.
 uint64_t NewDrawerId();

@@ -7,11 +7,6 @@
 
 namespace qv {
 
-PictureTable& Pictures() {
-    static PictureTable table;
-    return table;
-}
-
 namespace {
 
 // Pictures are stored in the display's own layout once a display exists: blitting a 24-bit
@@ -61,8 +56,7 @@ void LoadSeries(std::array<SurfacePtr, Slots>& series, const std::string& stem, 
 
 }  // namespace
 
-void LoadAllPictures() {
-    PictureTable& p = Pictures();
+void LoadAllPictures(PictureTable& p) {
     // In the table's order, so several missing files are always reported in the same sequence.
 #define QV_PICTURE(field, stem, fit, width, height) Load(p.field, stem);
 #define QV_PICTURE_SERIES(field, stem, loaded, slots) LoadSeries(p.field, stem, loaded);
@@ -70,8 +64,6 @@ void LoadAllPictures() {
 #undef QV_PICTURE
 #undef QV_PICTURE_SERIES
 }
-
-void FreeAllPictures() { Pictures() = PictureTable(); }
 
 namespace {
 
@@ -92,20 +84,25 @@ const ColorPictures kColorPictures[] = {
     {&PictureTable::white, &PictureTable::previewWhite, &PictureTable::whiteHelp},
 };
 
-SDL_Surface* ColorPicture(TileColor color, SurfacePtr PictureTable::*ColorPictures::*column) {
+SDL_Surface* ColorPicture(const PictureTable& table, TileColor color,
+                          SurfacePtr PictureTable::*ColorPictures::*column) {
     const int32_t code = static_cast<int32_t>(color);
     if (code < 1 || code > 7) return nullptr;
-    return (Pictures().*(kColorPictures[code - 1].*column)).get();
+    return (table.*(kColorPictures[code - 1].*column)).get();
 }
 
 }  // namespace
 
-SDL_Surface* TilePicture(TileColor color) { return ColorPicture(color, &ColorPictures::tile); }
-
-SDL_Surface* PreviewTilePicture(TileColor color) {
-    return ColorPicture(color, &ColorPictures::preview);
+SDL_Surface* PictureTable::Tile(TileColor color) const {
+    return ColorPicture(*this, color, &ColorPictures::tile);
 }
 
-SDL_Surface* ColorHelpPicture(TileColor color) { return ColorPicture(color, &ColorPictures::help); }
+SDL_Surface* PictureTable::PreviewTile(TileColor color) const {
+    return ColorPicture(*this, color, &ColorPictures::preview);
+}
+
+SDL_Surface* PictureTable::ColorHelp(TileColor color) const {
+    return ColorPicture(*this, color, &ColorPictures::help);
+}
 
 }  // namespace qv

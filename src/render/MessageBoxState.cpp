@@ -5,8 +5,6 @@
 
 #include "platform/SdlErrorReport.h"
 #include "render/MediaStore.h"
-#include "render/MessageBoxes.h"
-#include "render/ScreenManager.h"
 #include "render/Text.h"
 
 namespace qv {
@@ -38,15 +36,18 @@ void BlitOnto(SDL_Surface* picture, SDL_Surface* target, int x, int y) {
 
 }  // namespace
 
-MessageBoxState::MessageBoxState(const std::string& boxTitle, const std::string& boxText,
-                                 SDL_Surface* picture, const std::vector<std::string>& buttonFiles) {
+MessageBoxState::MessageBoxState(ScreenContext& screenContext, const std::string& boxTitle,
+                                 const std::string& boxText, SDL_Surface* picture,
+                                 const std::vector<std::string>& buttonFiles)
+    : context(screenContext) {
     LoadButtons(buttonFiles);
     ComposeBox(boxTitle, boxText, picture);
 }
 
-MessageBoxState::MessageBoxState(const std::string& boxTitle, const std::string& boxText,
-                                 const std::string& picturePath,
-                                 const std::vector<std::string>& buttonFiles) {
+MessageBoxState::MessageBoxState(ScreenContext& screenContext, const std::string& boxTitle,
+                                 const std::string& boxText, const std::string& picturePath,
+                                 const std::vector<std::string>& buttonFiles)
+    : context(screenContext) {
     LoadButtons(buttonFiles);
     SurfacePtr picture(picturePath.empty() ? nullptr : LoadBitmap(picturePath));
     ComposeBox(boxTitle, boxText, picture.get());
@@ -143,34 +144,34 @@ void MessageBoxState::ComposeBox(const std::string& boxTitle, const std::string&
         BlitOnto(picture, box.get(), x, titleShift + kPictureTop + kPictureStep * lineCount);
     }
     sprites.sprites[kBackgroundSprite] = Sprite{background.get(), 0, 0};
-    sprites.sprites[kFrameSprite] = Sprite{Pictures().message.get(), 0, 0};
+    sprites.sprites[kFrameSprite] = Sprite{context.pictures.message.get(), 0, 0};
     sprites.sprites[kBoxSprite] = Sprite{box.get(), kBoxX, kBoxY};
 }
 
 void MessageBoxState::HandleEvents() {
-    WaitAndDrainEvents([this](const SDL_Event& event) { return HandleEvent(event); });
+    context.events.WaitAndDrain([this](const SDL_Event& event) { return HandleEvent(event); });
 }
 
 EventFlow MessageBoxState::HandleEvent(const SDL_Event& event) {
     for (int i = 0; i < buttonCount; ++i) {
         if (buttons[i].HandleEvent(event)) {
-            CloseBoxWithResult(i);
-            return EventFlow::Stop;  // the box is gone: touch nothing more
+            context.screens.CloseBox(i);
+            return EventFlow::Continue;
         }
     }
     if (event.type == SDL_KEYUP && !waitsForChoice) {
-        // Closing a choice box without a result would hand control back to the covered screen
-        // while its caller still waits; there only the buttons' own hot keys count.
+        // A question closed without an answer would leave the screen under it not knowing
+        // what to do; there only the buttons' own hot keys count.
         const SDLKey key = event.key.keysym.sym;
         if (key == SDLK_RETURN || key == SDLK_SPACE || key == SDLK_ESCAPE) {
-            CloseBox();
-            return EventFlow::Stop;
+            context.screens.CloseBox();
+            return EventFlow::Continue;
         }
     }
-    if (event.type == SDL_QUIT) Quit();
+    if (event.type == SDL_QUIT) context.screens.Quit();
     return EventFlow::Continue;
 }
 
-void MessageBoxState::Draw() { sprites.Draw(DisplaySurface()); }
+void MessageBoxState::Draw() { sprites.Draw(DisplaySurface(), context.frame); }
 
 }  // namespace qv

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "render/Button.h"
+#include "render/EventQueue.h"
 #include "render/GameState.h"
+#include "render/ScreenContext.h"
 #include "render/SpriteList.h"
 #include "render/Surface.h"
 
@@ -27,7 +29,7 @@ public:
     SpriteList sprites;
     std::array<Button, kMaxBoxButtons> buttons;
     int buttonCount = 0;
-    // Set while RunChoiceBox waits: then only the buttons (and their hot keys) close the box.
+    // A question: only the buttons (and their hot keys) close it, since an answer is awaited.
     bool waitsForChoice = false;
     // Lines the text reader took, the last (empty) read included, and those that wrapping a
     // line too wide for the box added; places the picture.
@@ -36,13 +38,15 @@ public:
     std::string title;
     std::string text;
 
-    // Reads the non-empty leading button files, then composes the box. `picture` may be null;
-    // it is copied in and stays the caller's.
-    MessageBoxState(const std::string& boxTitle, const std::string& boxText, SDL_Surface* picture,
+    // Reads the non-empty leading button files, then composes the box over what the display
+    // shows now. `picture` may be null; it is copied in and stays the caller's.
+    MessageBoxState(ScreenContext& context, const std::string& boxTitle,
+                    const std::string& boxText, SDL_Surface* picture,
                     const std::vector<std::string>& buttonFiles);
     // The same with the picture read from a file (none when the path is empty).
-    MessageBoxState(const std::string& boxTitle, const std::string& boxText,
-                    const std::string& picturePath, const std::vector<std::string>& buttonFiles);
+    MessageBoxState(ScreenContext& context, const std::string& boxTitle,
+                    const std::string& boxText, const std::string& picturePath,
+                    const std::vector<std::string>& buttonFiles);
     ~MessageBoxState() override;
 
     void HandleEvents() override;
@@ -51,13 +55,15 @@ public:
     void ComposeBox(const std::string& boxTitle, const std::string& boxText, SDL_Surface* picture);
 
 private:
+    ScreenContext& context;
+
     void LoadButtons(const std::vector<std::string>& buttonFiles);
     void CaptureBackground();
     // Returns the lines the title took.
     int RenderTitle(const std::string& boxTitle);
     // The text's first line goes at `top`.
     void RenderLines(const std::string& boxText, int top);
-    // Closes the box when this event ends it; Stop when the box is gone.
+    // Asks for the box to close when this event ends it.
     EventFlow HandleEvent(const SDL_Event& event);
 };
 

@@ -13,29 +13,29 @@ constexpr SDL_Color kShadowColor{58, 37, 20, 0};
 }  // namespace
 
 void ShadowLabel::Attach(SpriteList& sprites, int shadowSlot) {
-    sprites_ = &sprites;
-    shadowSlot_ = shadowSlot;
+    list = &sprites;
+    firstSlot = shadowSlot;
 }
 
 void ShadowLabel::Show(TTF_Font* font, const std::string& text, int x, int y, Align align) {
-    if (!sprites_) return;
-    Sprite& shadowSprite = sprites_->sprites[static_cast<std::size_t>(shadowSlot_)];
-    Sprite& textSprite = sprites_->sprites[static_cast<std::size_t>(shadowSlot_) + 1];
+    if (!list) return;
+    Sprite& shadowSprite = list->sprites[static_cast<std::size_t>(firstSlot)];
+    Sprite& textSprite = list->sprites[static_cast<std::size_t>(firstSlot) + 1];
     // The slots must not keep pointing at pictures freed below, and the new pictures may take
     // the freed ones' addresses.
     shadowSprite.picture = nullptr;
     textSprite.picture = nullptr;
-    sprites_->Refresh(shadowSlot_);
-    sprites_->Refresh(shadowSlot_ + 1);
-    text_.reset();
-    shadow_.reset();
+    list->Refresh(firstSlot);
+    list->Refresh(firstSlot + 1);
+    textPicture.reset();
+    shadowPicture.reset();
     if (!font || text.empty()) return;
-    text_ = RenderBlended(font, text, kTextColor);
-    shadow_ = RenderBlended(font, text, kShadowColor);
-    if (!text_ || !shadow_) return;
-    const int left = align == Align::Right ? x - text_->w : x;
-    shadowSprite = {shadow_.get(), left + 1, y + 1};
-    textSprite = {text_.get(), left, y};
+    textPicture = RenderBlended(font, text, kTextColor);
+    shadowPicture = RenderBlended(font, text, kShadowColor);
+    if (!textPicture || !shadowPicture) return;
+    const int left = align == Align::Right ? x - textPicture->w : x;
+    shadowSprite = {shadowPicture.get(), left + 1, y + 1};
+    textSprite = {textPicture.get(), left, y};
 }
 
 }  // namespace qv

@@ -21,10 +21,10 @@ public:
     void Show(TTF_Font* font, const std::string& text, int x, int y, Align align);
 
 private:
-    SpriteList* sprites_ = nullptr;
-    int shadowSlot_ = 0;
-    SurfacePtr shadow_;
-    SurfacePtr text_;
+    SpriteList* list = nullptr;
+    int firstSlot = 0;
+    SurfacePtr shadowPicture;
+    SurfacePtr textPicture;
 };
 
 }  // namespace qv

@@ -38,7 +38,7 @@ bool SpriteList::Shown::operator==(const Shown& other) const {
            bounds.h == other.bounds.h;
 }
 
-SpriteList::SpriteList() : id_(NewDrawerId()) {}
+SpriteList::SpriteList() : id(NewDrawerId()) {}
 
 int32_t SpriteList::DrawnCount() const { return std::clamp<int32_t>(count, 0, kSpriteSlots); }
 
@@ -52,10 +52,9 @@ SpriteList::Shown SpriteList::ShownOf(const Sprite& sprite) const {
                           static_cast<Uint16>(sprite.picture->h)}};
 }
 
-void SpriteList::Draw(SDL_Surface* target) {
+void SpriteList::Draw(SDL_Surface* target, FrameUpdate& frame) {
     if (!target) return;
-    FrameUpdate& frame = Frame();
-    bool whole = frame.TakeOver(id_, target);
+    bool whole = frame.TakeOver(id, target);
     if (!whole) {
         if (!FindChanges(target)) {
             Remember();
@@ -64,14 +63,14 @@ void SpriteList::Draw(SDL_Surface* target) {
         // A display that flips between two pages holds a picture older than the last one.
         // Past half of it, one pass over every picture costs less than many small ones.
         whole = (target->flags & SDL_DOUBLEBUF) != 0 ||
-                damage_.PixelCount() * 2 > int64_t{target->w} * target->h;
+                damage.PixelCount() * 2 > int64_t{target->w} * target->h;
     }
     if (whole) {
-        DrawWhole(target);
+        DrawWhole(target, frame);
         frame.AddWhole();
     } else {
-        for (const SDL_Rect& area : damage_.Areas()) {
-            DrawArea(target, area);
+        for (const SDL_Rect& area : damage.Areas()) {
+            DrawArea(target, area, frame);
             frame.Add(area);
         }
     }
@@ -79,19 +78,19 @@ void SpriteList::Draw(SDL_Surface* target) {
 }
 
 bool SpriteList::FindChanges(const SDL_Surface* target) {
-    damage_.Reset(target->w, target->h);
-    const int32_t slots = std::max(DrawnCount(), shownCount_);
+    damage.Reset(target->w, target->h);
+    const int32_t slots = std::max(DrawnCount(), shownCount);
     for (int32_t i = 0; i < slots; ++i) {
         const Shown now = i < DrawnCount() ? ShownOf(sprites[i]) : Shown{};
-        if (now == shown_[i] && !refreshed_[i]) continue;
-        damage_.Add(shown_[i].bounds);
-        damage_.Add(now.bounds);
+        if (now == shown[i] && !refreshed[i]) continue;
+        damage.Add(shown[i].bounds);
+        damage.Add(now.bounds);
     }
-    for (const SDL_Rect& part : parts_) damage_.Add(part);
-    return !damage_.Empty();
+    for (const SDL_Rect& part : parts) damage.Add(part);
+    return !damage.Empty();
 }
 
-void SpriteList::DrawWhole(SDL_Surface* target) {
+void SpriteList::DrawWhole(SDL_Surface* target, FrameUpdate& frame) {
     // Black under everything, as under a missing background; nothing older shows through.
     if (!FirstCovers(FirstDrawn(), SDL_Rect{0, 0, static_cast<Uint16>(target->w),
                                             static_cast<Uint16>(target->h)}))
@@ -101,11 +100,11 @@ void SpriteList::DrawWhole(SDL_Surface* target) {
         if (!sprite.picture) continue;
         SDL_Rect where{static_cast<Sint16>(sprite.x), static_cast<Sint16>(sprite.y), 0, 0};
         SDL_BlitSurface(sprite.picture, nullptr, target, &where);
-        Frame().CountBlit();
+        frame.CountBlit();
     }
 }
 
-void SpriteList::DrawArea(SDL_Surface* target, const SDL_Rect& area) {
+void SpriteList::DrawArea(SDL_Surface* target, const SDL_Rect& area, FrameUpdate& frame) {
     SDL_Rect cleared = area;  // SDL may change the rectangle it is given
     if (!FirstCovers(FirstDrawn(), area)) SDL_FillRect(target, &cleared, 0);
     for (int32_t i = 0; i < DrawnCount(); ++i) {
@@ -117,16 +116,16 @@ void SpriteList::DrawArea(SDL_Surface* target, const SDL_Rect& area) {
                       static_cast<Sint16>(overlap.y - sprite.bounds.y), overlap.w, overlap.h};
         SDL_Rect where{overlap.x, overlap.y, 0, 0};
         SDL_BlitSurface(sprites[i].picture, &from, target, &where);
-        Frame().CountBlit();
+        frame.CountBlit();
     }
 }
 
 void SpriteList::Remember() {
-    shownCount_ = DrawnCount();
+    shownCount = DrawnCount();
     for (int32_t i = 0; i < kSpriteSlots; ++i)
-        shown_[i] = i < shownCount_ ? ShownOf(sprites[i]) : Shown{};
-    refreshed_.reset();
-    parts_.clear();
+        shown[i] = i < shownCount ? ShownOf(sprites[i]) : Shown{};
+    refreshed.reset();
+    parts.clear();
 }
 
 void SpriteList::Clear() {
@@ -135,17 +134,17 @@ void SpriteList::Clear() {
 }
 
 void SpriteList::Refresh(int slot) {
-    if (slot >= 0 && slot < kSpriteSlots) refreshed_.set(static_cast<std::size_t>(slot));
+    if (slot >= 0 && slot < kSpriteSlots) refreshed.set(static_cast<std::size_t>(slot));
 }
 
 void SpriteList::RefreshPart(int slot, const SDL_Rect& part) {
     if (slot < 0 || slot >= kSpriteSlots) return;
-    if (parts_.size() == kMostParts) {
+    if (parts.size() == kMostParts) {
         Refresh(slot);
         return;
     }
     const Sprite& sprite = sprites[static_cast<std::size_t>(slot)];
-    parts_.push_back(SDL_Rect{static_cast<Sint16>(sprite.x + part.x),
+    parts.push_back(SDL_Rect{static_cast<Sint16>(sprite.x + part.x),
                               static_cast<Sint16>(sprite.y + part.y), part.w, part.h});
 }
 

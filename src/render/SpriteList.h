@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "render/DamageRegion.h"
+#include "render/FrameUpdate.h"
 
 namespace qv {
 
@@ -33,8 +34,8 @@ public:
     // Blits the first `count` slots in order (null pictures are skipped) where the picture
     // differs from the list's last draw on `target`: slots whose picture or place changed, and
     // what Refresh and RefreshPart named. Everything when another list (or nothing) drew last
-    // on it. Each area drawn is noted for FrameUpdate::Show; nothing changed, nothing is drawn.
-    void Draw(SDL_Surface* target);
+    // on it. Each area drawn is noted in `frame` for its Show; nothing changed, nothing is drawn.
+    void Draw(SDL_Surface* target, FrameUpdate& frame);
     // Empties every slot and sets the count to 0.
     void Clear();
 
@@ -52,20 +53,20 @@ private:
         bool operator==(const Shown& other) const;
     };
 
-    uint64_t id_;
-    std::array<Shown, kSpriteSlots> shown_{};
-    int32_t shownCount_ = 0;
-    std::bitset<kSpriteSlots> refreshed_;
-    std::vector<SDL_Rect> parts_;  // RefreshPart's areas, on the display
-    DamageRegion damage_;
+    uint64_t id;
+    std::array<Shown, kSpriteSlots> shown{};
+    int32_t shownCount = 0;
+    std::bitset<kSpriteSlots> refreshed;
+    std::vector<SDL_Rect> parts;  // RefreshPart's areas, on the display
+    DamageRegion damage;
 
     int32_t DrawnCount() const;
     const Sprite* FirstDrawn() const;
     Shown ShownOf(const Sprite& sprite) const;
-    // True when some of the display must be drawn; the areas are then in damage_.
+    // True when some of the display must be drawn; the areas are then in damage.
     bool FindChanges(const SDL_Surface* target);
-    void DrawWhole(SDL_Surface* target);
-    void DrawArea(SDL_Surface* target, const SDL_Rect& area);
+    void DrawWhole(SDL_Surface* target, FrameUpdate& frame);
+    void DrawArea(SDL_Surface* target, const SDL_Rect& area, FrameUpdate& frame);
     void Remember();
 };
 

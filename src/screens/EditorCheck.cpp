@@ -1,5 +1,7 @@
 #include "screens/EditorCheck.h"
 
+#include "puzzle/SolveSearch.h"
+
 namespace qv {
 
 namespace {

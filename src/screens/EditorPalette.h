@@ -1,11 +1,12 @@
 #pragma once
 // The editor's 22 buttons: the file each is read from, the sprite slot that shows it, and the
-// tool or command a click on it stands for.
+// tool or command a click on it stands for; and the editor's sprite slots.
 #include <array>
 #include <cstdint>
 #include <optional>
 
 #include "puzzle/Types.h"
+#include "render/BoardView.h"
 
 namespace qv {
 
@@ -32,9 +33,36 @@ struct EditorButtonFile {
 // In the order the files are read (which is not the order of the slots).
 extern const std::array<EditorButtonFile, kEditorButtonCount> kEditorButtonFiles;
 
-// After the buttons' slots, the shadow of the "checking..." label, then its text.
-constexpr int kCheckingShadowSlot = 31;
-constexpr int kEditorSpriteCount = 33;
+// The editor's own sprite slots, after the board view's, in drawing order: the palette's
+// colours, shapes and goals, the shifts, the commands, then the "checking..." label's shadow
+// and text. The name field's caret is drawn in the slot just past them.
+enum EditorSlot : int {
+    kRedSlot = kBoardViewSlots,
+    kYellowSlot,
+    kBlueSlot,
+    kGreenSlot,
+    kPurpleSlot,
+    kOrangeSlot,
+    kWhiteSlot,
+    kBlackSlot,
+    kCircleToolSlot,
+    kStarToolSlot,
+    kTriangleToolSlot,
+    kCircleGoalToolSlot,
+    kStarGoalToolSlot,
+    kTriangleGoalToolSlot,
+    kShiftUpSlot,
+    kShiftDownSlot,
+    kShiftLeftSlot,
+    kShiftRightSlot,
+    kUndoButtonSlot,
+    kPlayButtonSlot,
+    kSaveButtonSlot,
+    kExitButtonSlot,
+    kCheckingShadowSlot,
+    kCheckingSlot,
+    kEditorSpriteCount
+};
 
 struct ToolChoice {
     ToolKind kind = ToolKind::Color;

@@ -2,19 +2,13 @@
 
 #include <cstdlib>
 
-#include "audio/AudioSystem.h"
-#include "content/LevelLibrary.h"
-#include "platform/Clock.h"
 #include "platform/Input.h"
 #include "platform/LevelLinks.h"
-#include "puzzle/Level.h"
 #include "puzzle/LevelLink.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxes.h"
-#include "render/ScreenManager.h"
 #include "screens/EditorCheck.h"
 #include "screens/EditorNameField.h"
-#include "screens/ScreenSwitch.h"
 #include "util/ErrorReport.h"
 
 namespace qv {
@@ -50,15 +44,19 @@ bool CtrlHeld(const SDL_KeyboardEvent& key) {
 
 }  // namespace
 
-EditorState::EditorState() {
+EditorState::EditorState(GameContext& context)
+    : BoardView(context.pictures, context.library.CurrentLevel()), ctx(context) {
     Level& level = BoardLevel();
+    // Back from a trial the level is in the editor's hands already, with its baseline.
+    const bool fromMenu = !level.fromEditor;
     level.width = kMaxWidth;
     level.height = kMaxHeight;
     level.fromEditor = true;
+    if (fromMenu) ctx.editorBaseline = level;
 
     RenderNameLabel();
     AttachBoardPictures();
-    sprites.sprites[kBackgroundSlot].picture = Pictures().editor.get();
+    sprites.sprites[kBackgroundSlot].picture = pictures.editor.get();
     sprites.count = kEditorSpriteCount;
     labelFont = OpenUiFont(14);
     checkingLabel.Attach(sprites, kCheckingShadowSlot);
@@ -91,11 +89,11 @@ void EditorState::Draw() {
         PlaceGoalSprites();
     }
     // The caret is the slot just past the count, drawn last while the name takes typing.
-    SDL_Surface* caret = editingName ? Pictures().caret.get() : nullptr;
+    SDL_Surface* caret = editingName ? pictures.caret.get() : nullptr;
     sprites.sprites[kEditorSpriteCount] = {caret, CaretX(nameLabel ? nameLabel->w : 0),
                                            kNameLabelY};
     sprites.count = kEditorSpriteCount + 1;
-    sprites.Draw(DisplaySurface());
+    sprites.Draw(DisplaySurface(), ctx.frame);
     sprites.count = kEditorSpriteCount;
 }
 
@@ -107,16 +105,16 @@ void EditorState::UpdateCheckingLabel() {
 }
 
 void EditorState::HandleEvents() {
-    KeepMusicPlaying();
+    ctx.audio.KeepMusicPlaying();
     const auto handle = [this](const SDL_Event& event) {
         if (HandleEvent(event) == EventFlow::Stop) return EventFlow::Stop;
-        SleepMs(kEventPauseMs);
+        ctx.clock.Sleep(kEventPauseMs);
         return EventFlow::Continue;
     };
     // A gesture pauses the check: the box with its answer would take the release the gesture
     // waits for.
     const bool busy = Checking() && !dragging && !painting;
-    const EventFlow flow = busy ? DrainEventsNow(handle) : WaitAndDrainEvents(handle);
+    const EventFlow flow = busy ? ctx.events.DrainNow(handle) : ctx.events.WaitAndDrain(handle);
     if (flow == EventFlow::Stop || !Checking() || dragging || painting) return;
     // After the input: an edit made meanwhile leaves the answer about a level no longer there.
     if (!SamePuzzle(BoardLevel(), checkedLevel)) {
@@ -144,7 +142,7 @@ EventFlow EditorState::HandleEvent(const SDL_Event& event) {
         HandleButtonUp(event.button);
         break;
     case SDL_QUIT:
-        Quit();
+        ctx.screens.Quit();
         return EventFlow::Stop;
     default:
         break;
@@ -167,12 +165,14 @@ EventFlow EditorState::ActOnClick(EditorButton which) {
     case EditorButton::Undo: level.UndoEdit(); break;
     case EditorButton::Play:
         // Tried as it is now, saved or not; the play screen brings it back here.
-        SwitchToPlay();
+        ctx.SwitchTo(ScreenName::Play);
         return EventFlow::Stop;
     case EditorButton::Save:
         if (Save(true)) return EventFlow::Stop;
         break;
-    case EditorButton::Exit: return Leave();
+    case EditorButton::Exit:
+        Leave();
+        return EventFlow::Stop;
     case EditorButton::ShiftUp: level.ShiftUp(true); break;
     case EditorButton::ShiftDown: level.ShiftDown(true); break;
     case EditorButton::ShiftLeft: level.ShiftLeft(true); break;
@@ -351,14 +351,12 @@ bool EditorState::Save(bool confirm) {
         return false;
     }
     // A new name leaves the puzzle as it was; anything else makes its record and par stale.
-    const bool puzzleChanged = !SamePuzzle(level, EditorBaseline());
+    const bool puzzleChanged = !SamePuzzle(level, ctx.editorBaseline);
     if (!level.SaveLevel()) return false;
-    EditorBaseline() = level;
+    ctx.editorBaseline = level;
     if (puzzleChanged) {
-        LevelLibrary& library = Library();
-        const std::string key = library.LevelKey(library.currentLevelIndex);
-        library.moveRecords.Forget(key);
-        library.workedOutPar.erase(key);
+        LevelLibrary& library = ctx.library;
+        library.ForgetLevel(library.LevelKey(library.CurrentLevelIndex()));
     }
     if (confirm) OpenBox(kSavedBoxTitle, "");
     return true;
@@ -393,18 +391,21 @@ void EditorState::ShareLevel() {
 void EditorState::OpenBox(const std::string& title, const std::string& text) {
     // The box takes the rest of the input, the release that would end a gesture included.
     dragging = draggingGoal = painting = false;
-    OpenMessageBox(title, text, nullptr);
+    OpenMessageBox(ctx, title, text, nullptr);
 }
 
-EventFlow EditorState::Leave() {
+void EditorState::Leave() {
     painting = false;
-    Level& level = BoardLevel();
-    if (level.SameContent(EditorBaseline())) {
+    if (BoardLevel().SameContent(ctx.editorBaseline)) {
         ReturnToMenu();
-        return EventFlow::Stop;
+        return;
     }
-    const int32_t answer = RunChoiceBox(kSaveQuestionTitle, kSaveQuestionText, kSaveButtonFile,
-                                        kDiscardButtonFile, kCancelButtonFile);
+    OpenChoiceBox(ctx, kSaveQuestionTitle, kSaveQuestionText,
+                  {kSaveButtonFile, kDiscardButtonFile, kCancelButtonFile},
+                  [this](int32_t answer) { AnswerSaveQuestion(answer); });
+}
+
+void EditorState::AnswerSaveQuestion(int32_t answer) {
     switch (answer) {
     case AnswerSave:
         // A save that failed has been reported; staying keeps the work on screen.
@@ -412,9 +413,8 @@ EventFlow EditorState::Leave() {
         break;
     case AnswerDiscard: ReturnToMenu(); break;
     case AnswerCancel: break;
-    default: break;  // no answer: the game is quitting, and ends quietly with the question up
+    default: break;
     }
-    return EventFlow::Stop;
 }
 
 void EditorState::ReturnToMenu() {
@@ -423,10 +423,10 @@ void EditorState::ReturnToMenu() {
     // A trial may have solved the level meanwhile; that stays.
     Level& level = BoardLevel();
     const LevelStatus status = level.status;
-    level = EditorBaseline();
+    level = ctx.editorBaseline;
     level.status = status;
     level.fromEditor = false;
-    SwitchToMainMenu();
+    ctx.SwitchTo(ScreenName::MainMenu);
 }
 
 }  // namespace qv

@@ -8,14 +8,15 @@
 #include <cstdint>
 #include <string>
 
+#include "puzzle/Level.h"
 #include "puzzle/Types.h"
 #include "render/BoardView.h"
-#include "puzzle/Level.h"
 #include "render/Button.h"
+#include "render/EventQueue.h"
 #include "render/ShadowLabel.h"
 #include "render/Text.h"
-#include "screens/EditorBaseline.h"
 #include "screens/EditorPalette.h"
+#include "screens/GameContext.h"
 #include "screens/SlicedSolve.h"
 
 namespace qv {
@@ -45,7 +46,9 @@ inline constexpr const char* kNoLinksText =
 
 class EditorState : public BoardView {
 public:
-    EditorState();
+    // Edits the library's current level. Entered from the menu (not back from a trial on the
+    // play screen), it takes the level as the baseline for unsaved changes.
+    explicit EditorState(GameContext& context);
     ~EditorState() override;
 
     void HandleEvents() override;
@@ -59,6 +62,7 @@ public:
     bool Checking() const { return checkSearch.Running(); }
 
 private:
+    GameContext& ctx;
     TileColor selectedColor = TileColor::White;
     ShapeKind selectedShape = ShapeKind::Circle;
     ShapeKind selectedGoal = ShapeKind::Circle;
@@ -107,9 +111,10 @@ private:
     // Ends any gesture and shows a notice; the box becomes current.
     void OpenBox(const std::string& title, const std::string& text);
     // The Exit button: straight out when nothing changed, otherwise the save question.
-    EventFlow Leave();
-    // Out to the main menu with the library's level back as last opened or saved; the screen
-    // is gone afterwards.
+    void Leave();
+    // What the player chose in the save question.
+    void AnswerSaveQuestion(int32_t answer);
+    // Asks for the main menu, with the library's level back as last opened or saved.
     void ReturnToMenu();
 };
 

@@ -1,28 +1,25 @@
 #include "screens/LinkedLevel.h"
 
-#include "content/LevelLibrary.h"
 #include "puzzle/LevelLink.h"
-#include "screens/ScreenSwitch.h"
 #include "util/ErrorReport.h"
 
 namespace qv {
 
-void OpenLinkedLevel(const std::string& fragment) {
+void OpenLinkedLevel(GameContext& context, const std::string& fragment) {
     std::string why;
     auto level = ReadLevelLink(fragment, &why);
     if (!level) {
         ReportError("Cannot open the level of this link. " + why);
-        SwitchToMainMenu();
+        context.SwitchTo(ScreenName::MainMenu);
         return;
     }
     level->fromLink = true;
-    Library().CurrentLevel() = std::move(*level);
-    SwitchToPlay();
+    context.library.CurrentLevel() = std::move(*level);
+    context.SwitchTo(ScreenName::Play);
 }
 
-void CloseLinkedLevel() {
-    LevelLibrary& library = Library();
-    const int32_t index = library.currentLevelIndex;
+void CloseLinkedLevel(LevelLibrary& library) {
+    const int32_t index = library.CurrentLevelIndex();
     library.LoadCurrentSet();
     library.SelectLevel(index);
 }

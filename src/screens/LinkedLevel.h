@@ -4,12 +4,16 @@
 // or solved: nothing of it reaches the progress file, the player's level files or the editor.
 #include <string>
 
+#include "content/LevelLibrary.h"
+#include "screens/GameContext.h"
+
 namespace qv {
 
-// Opens the level on the play screen; a fragment that holds none is reported and the menu opens.
-void OpenLinkedLevel(const std::string& fragment);
+// Asks for the play screen on the level; a fragment that holds none is reported and the menu
+// opens instead.
+void OpenLinkedLevel(GameContext& context, const std::string& fragment);
 
 // Puts the working copy back; the play screen calls it as it leaves a linked level.
-void CloseLinkedLevel();
+void CloseLinkedLevel(LevelLibrary& library);
 
 }  // namespace qv

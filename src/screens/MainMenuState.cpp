@@ -2,53 +2,21 @@
 
 #include <algorithm>
 
-#include "audio/AudioSystem.h"
-#include "content/LevelLibrary.h"
-#include "content/Settings.h"
 #include "platform/EventWait.h"
 #include "platform/Input.h"
 #include "platform/SdlErrorReport.h"
 #include "render/MediaStore.h"
-#include "render/ScreenManager.h"
-#include "screens/EditorBaseline.h"
-#include "screens/LevelPar.h"
 #include "screens/MenuLayout.h"
-#include "screens/ScreenSwitch.h"
 #include "util/ErrorReport.h"
 
 namespace qv {
 
 namespace {
 
-constexpr int kBackgroundSlot = 0;
-constexpr int kSetListSlot = 1;
-constexpr int kLevelListSlot = 2;
-constexpr int kPreviewSlot = 3;
-constexpr int kPlaySlot = 4;
-constexpr int kEditSlot = 5;
-constexpr int kQuitSlot = 6;
-constexpr int kMusicSlot = 8;
-constexpr int kSoundSlot = 9;
-constexpr int kLockedSlot = 10;
-// Slot 10 (the locked marker) lies beyond the count and is drawn only for a locked level.
-constexpr int kMenuSpriteCount = 10;
-
 // Drawn in place of the Play button's idle look while the chosen level is locked.
 constexpr const char kPlayDisabledFile[] = "./gui/mainmenu/play_disabled.png";
 // Room between a level's name and its par mark.
 constexpr int kParMarkGap = 5;
-
-bool CurrentLevelLocked() {
-    return Library().CurrentLevel().status == LevelStatus::Locked;
-}
-
-bool SolvedInPar(int32_t index) {
-    LevelLibrary& library = Library();
-    const auto best = library.moveRecords.Best(library.LevelKey(index));
-    if (!best) return false;
-    const auto par = CurrentSetPar(index);
-    return par && *best <= *par;
-}
 
 void Blit(SDL_Surface* picture, SDL_Surface* target, int x, int y) {
     if (!picture || !target) return;
@@ -72,8 +40,8 @@ bool EnsureKeyedSurface(SurfacePtr& surface, int width, int height, const char* 
 
 }  // namespace
 
-MainMenuState::MainMenuState() {
-    PlayMenuMusic();
+MainMenuState::MainMenuState(GameContext& context) : ctx(context), setPars(context.library) {
+    ctx.audio.PlayMenuMusic();
     font = OpenUiFont(14);
     if (!font) return;  // reported; without text the menu can't show anything useful
 
@@ -81,13 +49,13 @@ MainMenuState::MainMenuState() {
     BuildLevelList();
     BuildPreview();
 
-    const PictureTable& pictures = Pictures();
+    const PictureTable& pictures = ctx.pictures;
     sprites.sprites[kBackgroundSlot] = {pictures.chooseLevel.get(), 0, 0};
     sprites.sprites[kSetListSlot] = {setListSurface.get(), kSetList.left, kSetList.top};
     sprites.sprites[kLevelListSlot] = {levelListSurface.get(), kLevelList.left, kLevelList.top};
     sprites.sprites[kPreviewSlot].picture = previewSurface.get();
     sprites.sprites[kLockedSlot] = {pictures.locked.get(), kLockedX, kLockedY};
-    sprites.count = kMenuSpriteCount;
+    sprites.count = kSlotCount;
 
     playButton.LoadButton("./gui/mainmenu/play.button", &sprites.sprites[kPlaySlot]);
     editButton.LoadButton("./gui/mainmenu/edit.button", &sprites.sprites[kEditSlot]);
@@ -98,8 +66,12 @@ MainMenuState::MainMenuState() {
     if (playButton.loaded) playDisabled.reset(LoadBitmap(kPlayDisabledFile));
 
     ApplyEditRule();
-    if (TheSettings().musicVolume > 0) musicButton.SetToggled(true);
-    if (TheSettings().soundVolume > 0) soundButton.SetToggled(true);
+    if (ctx.settings.musicVolume > 0) musicButton.SetToggled(true);
+    if (ctx.settings.soundVolume > 0) soundButton.SetToggled(true);
+}
+
+bool MainMenuState::CurrentLevelLocked() const {
+    return ctx.library.CurrentLevel().status == LevelStatus::Locked;
 }
 
 MainMenuState::~MainMenuState() {
@@ -107,7 +79,7 @@ MainMenuState::~MainMenuState() {
     setListSurface.reset();
     levelListSurface.reset();
     previewSurface.reset();
-    StopMusic();
+    ctx.audio.StopMusic();
     for (Button* button : {&playButton, &editButton, &quitButton, &musicButton, &soundButton})
         button->FreeImages();
 }
@@ -122,7 +94,7 @@ void MainMenuState::Draw() {
         sprites.count = drawn + 1;
         if (playDisabled && playLook) play.picture = playDisabled.get();
     }
-    sprites.Draw(DisplaySurface());
+    sprites.Draw(DisplaySurface(), ctx.frame);
     sprites.count = drawn;
     play.picture = playLook;
 }
@@ -130,10 +102,10 @@ void MainMenuState::Draw() {
 void MainMenuState::HandleEvents() {
     const auto handle = [this](const SDL_Event& event) { return HandleEvent(event); };
     if (!setPars.Pending()) {
-        WaitAndDrainEvents(handle);
+        ctx.events.WaitAndDrain(handle);
         return;
     }
-    if (DrainEventsNow(handle) == EventFlow::Stop) return;
+    if (ctx.events.DrainNow(handle) == EventFlow::Stop) return;
     if (setPars.Step()) BuildLevelList();
 }
 
@@ -141,12 +113,13 @@ EventFlow MainMenuState::HandleEvent(const SDL_Event& event) {
     if (OfferToButtons(event) == EventFlow::Stop) return EventFlow::Stop;
     switch (event.type) {
     case SDL_KEYDOWN:
-        return HandleKeyDown(event.key);
+        HandleKeyDown(event.key);
+        break;
     case SDL_MOUSEBUTTONUP:
         if (event.button.button == SDL_BUTTON_LEFT) HandleListClick();
         break;
     case SDL_QUIT:
-        Quit();
+        ctx.screens.Quit();
         return EventFlow::Stop;
     default:
         break;
@@ -156,50 +129,53 @@ EventFlow MainMenuState::HandleEvent(const SDL_Event& event) {
 
 EventFlow MainMenuState::OfferToButtons(const SDL_Event& event) {
     if (playButton.HandleEvent(event) && !CurrentLevelLocked()) {
-        SwitchToPlay();
+        ctx.SwitchTo(ScreenName::Play);
         return EventFlow::Stop;
     }
     if (editButton.HandleEvent(event)) {
-        SwitchToEditor();
+        // The editor takes the level as it finds it as the baseline for unsaved changes.
+        ctx.SwitchTo(ScreenName::Editor);
         // Whatever else was queued belonged to the menu.
-        DiscardPendingEvents();
-        EditorBaseline() = Library().CurrentLevel();
+        ctx.events.DiscardPending();
         return EventFlow::Stop;
     }
     if (quitButton.HandleEvent(event)) {
-        Quit();
+        ctx.screens.Quit();
         return EventFlow::Stop;
     }
+    // The progress file keeps the volumes too.
     if (musicButton.HandleEvent(event)) {
         const bool on = !musicButton.toggled;
         musicButton.SetToggled(on);
-        SetMusicVolume(on ? 0.5f : 0.0f);
+        ctx.audio.SetMusicVolume(on ? 0.5f : 0.0f);
+        ctx.library.SaveProgress();
     }
     if (soundButton.HandleEvent(event)) {
         const bool on = !soundButton.toggled;
         soundButton.SetToggled(on);
-        SetSoundVolume(on ? 1.0f : 0.0f);
+        ctx.audio.SetSoundVolume(on ? 1.0f : 0.0f);
+        ctx.library.SaveProgress();
     }
     return EventFlow::Continue;
 }
 
-EventFlow MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
-    LevelLibrary& library = Library();
+void MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
+    LevelLibrary& library = ctx.library;
     const bool shift = (WithoutLocks(key.keysym.mod) & KMOD_SHIFT) != 0;
     switch (key.keysym.sym) {
     case SDLK_RETURN:
     case SDLK_KP_ENTER: {
-        if (CurrentLevelLocked()) return EventFlow::Continue;
-        SwitchToPlay();
+        if (CurrentLevelLocked()) return;
+        ctx.SwitchTo(ScreenName::Play);
         // The key's release must not reach the play screen, which acts on releases.
         SDL_Event release;
         WaitForEvent(&release);
-        return EventFlow::Stop;
+        return;
     }
     case SDLK_0:
-        if (CurrentLevelLocked()) return EventFlow::Continue;
-        SwitchToPlay();
-        return EventFlow::Stop;
+        if (CurrentLevelLocked()) return;
+        ctx.SwitchTo(ScreenName::Play);
+        return;
     case SDLK_UP:
         if (shift) {
             library.PreviousSet();
@@ -214,17 +190,15 @@ EventFlow MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
             library.NextSet();
             BuildSetList();
             RebuildLevelView();
-        } else if (library.currentSet &&
-                   library.currentLevelIndex < library.currentSet->levelCount - 1) {
+        } else if (library.CurrentLevelIndex() < library.CurrentSet().levelCount - 1) {
             library.NextLevel();
             RebuildLevelView();
         }
         break;
     default:
-        return EventFlow::Continue;
+        return;
     }
     if (shift) ApplyEditRule();
-    return EventFlow::Continue;
 }
 
 void MainMenuState::HandleListClick() {
@@ -232,20 +206,19 @@ void MainMenuState::HandleListClick() {
     int y = 0;
     PointerState(&x, &y);
     if (const auto row = ListRowAt(kSetList, x, y)) {
-        Library().SelectSet(*row);
+        ctx.library.SelectSet(*row);
         BuildSetList();
         RebuildLevelView();
     }
     ApplyEditRule();
     if (const auto row = ListRowAt(kLevelList, x, y)) {
-        Library().SelectLevel(*row);
+        ctx.library.SelectLevel(*row);
         RebuildLevelView();
     }
 }
 
 void MainMenuState::ApplyEditRule() {
-    const LevelSet* set = Library().currentSet;
-    if (set && set->name == kUserSetName)
+    if (ctx.library.CurrentSetIsUsers())
         editButton.Show();
     else
         editButton.Hide();
@@ -270,7 +243,7 @@ void MainMenuState::BuildList(SurfacePtr& surface, const ListBox& box, SDL_Color
                                        ListRowColor(rows[i].current, rows[i].status), background);
         const int y = static_cast<int>(i) * kListRowHeight;
         Blit(text.get(), surface.get(), 0, y);
-        SDL_Surface* mark = Pictures().parMark.get();
+        SDL_Surface* mark = ctx.pictures.parMark.get();
         if (!rows[i].inPar || !text || !mark) continue;
         // Right after the name, or at the list's right edge over the end of a long one; on the
         // list's own colour, since black is the surface's transparent key.
@@ -285,11 +258,11 @@ void MainMenuState::BuildList(SurfacePtr& surface, const ListBox& box, SDL_Color
 }
 
 void MainMenuState::BuildSetList() {
-    const LevelLibrary& library = Library();
+    const LevelLibrary& library = ctx.library;
     std::vector<ListRow> rows;
-    for (int i = 0; i < library.setCount && i < kMaxSets; ++i) {
-        const LevelSet& set = library.sets[i];
-        rows.push_back({set.name, &set == library.currentSet, set.Status()});
+    for (int i = 0; i < library.SetCount() && i < kMaxSets; ++i) {
+        const LevelSet& set = library.Set(i);
+        rows.push_back({set.name, i == library.CurrentSetIndex(), set.Status()});
     }
     BuildList(setListSurface, kSetList, kSetListBackground,
               "Can't create surface for Application.CurrentLevel set list.",
@@ -298,13 +271,13 @@ void MainMenuState::BuildSetList() {
 }
 
 void MainMenuState::BuildLevelList() {
-    const LevelLibrary& library = Library();
+    const LevelLibrary& library = ctx.library;
     std::vector<ListRow> rows;
-    const int count = library.currentSet ? library.currentSet->levelCount : 0;
+    const int count = library.CurrentSet().levelCount;
     for (int i = 0; i < count && i < kMaxLevelsPerSet; ++i) {
-        const Level& level = library.levels[i];
+        const Level& level = library.LevelAt(i);
         rows.push_back({LowerCased(level.name), &level == &library.CurrentLevel(), level.status,
-                        SolvedInPar(i)});
+                        library.SolvedInPar(i)});
     }
     BuildList(levelListSurface, kLevelList, kLevelListBackground,
               "Can't create surface for Application.CurrentLevel list.",
@@ -323,7 +296,7 @@ void MainMenuState::BuildPreview() {
     SDL_FillRect(target, nullptr, 0);
     sprites.Refresh(kPreviewSlot);
 
-    const Level& level = Library().CurrentLevel();
+    const Level& level = ctx.library.CurrentLevel();
     for (int x = 0; x < level.Columns(); ++x) {
         for (int y = 0; y < level.Rows(); ++y) {
             const TileColor color = level.Tile(x, y);
@@ -333,11 +306,11 @@ void MainMenuState::BuildPreview() {
                             std::to_string(static_cast<int32_t>(color)) + ").");
                 continue;
             }
-            Blit(PreviewTilePicture(color), target, x * kPreviewCell, y * kPreviewCell);
+            Blit(ctx.pictures.PreviewTile(color), target, x * kPreviewCell, y * kPreviewCell);
         }
     }
 
-    const PictureTable& pictures = Pictures();
+    const PictureTable& pictures = ctx.pictures;
     const auto at = [](TilePos pos, int inset) {
         return std::pair<int, int>{pos.x * kPreviewCell + inset, pos.y * kPreviewCell + inset};
     };

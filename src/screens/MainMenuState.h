@@ -9,10 +9,12 @@
 
 #include "puzzle/Types.h"
 #include "render/Button.h"
+#include "render/EventQueue.h"
 #include "render/GameState.h"
 #include "render/SpriteList.h"
 #include "render/Surface.h"
 #include "render/Text.h"
+#include "screens/GameContext.h"
 #include "screens/SetParSearch.h"
 
 namespace qv {
@@ -21,9 +23,27 @@ struct ListBox;
 
 class MainMenuState : public GameState {
 public:
+    // The menu's sprite slots, in drawing order. The locked marker lies just past the count and
+    // is drawn only while the chosen level is locked.
+    enum Slot : int {
+        kBackgroundSlot,
+        kSetListSlot,
+        kLevelListSlot,
+        kPreviewSlot,
+        kPlaySlot,
+        kEditSlot,
+        kQuitSlot,
+        kEmptySlot,  // always empty
+        kMusicSlot,
+        kSoundSlot,
+        kSlotCount,
+        kLockedSlot = kSlotCount
+    };
+
     SpriteList sprites;  // what the menu shows
 
-    MainMenuState();
+    // Starts the menu music; shows the library's sets and its current level.
+    explicit MainMenuState(GameContext& context);
     ~MainMenuState() override;
     MainMenuState(const MainMenuState&) = delete;
     MainMenuState& operator=(const MainMenuState&) = delete;
@@ -40,6 +60,7 @@ public:
     bool WorkingOutPars() const { return setPars.Pending(); }
 
 private:
+    GameContext& ctx;
     SurfacePtr levelListSurface;
     SurfacePtr setListSurface;
     SurfacePtr previewSurface;
@@ -64,10 +85,12 @@ private:
         bool inPar = false;  // solved in its fewest moves: the row carries the par mark
     };
 
-    // Each returns Stop when the menu has been left (and so no longer exists).
+    // Each returns Stop when the menu reads no more input in this pass: it has been left, or the
+    // game quits.
     EventFlow HandleEvent(const SDL_Event& event);
     EventFlow OfferToButtons(const SDL_Event& event);
-    EventFlow HandleKeyDown(const SDL_KeyboardEvent& key);
+    void HandleKeyDown(const SDL_KeyboardEvent& key);
+    bool CurrentLevelLocked() const;
     void HandleListClick();
 
     void ApplyEditRule();

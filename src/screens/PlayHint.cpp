@@ -1,5 +1,7 @@
 #include "screens/PlayHint.h"
 
+#include "puzzle/SolveSearch.h"
+
 namespace qv {
 
 Hint FindHint(const Level& level, const SolverLimits& limits) {

@@ -4,36 +4,20 @@
 #include <cstdlib>
 #include <utility>
 
-#include "audio/AudioSystem.h"
 #include "audio/Sounds.h"
-#include "content/LevelLibrary.h"
-#include "platform/Clock.h"
 #include "platform/Input.h"
 #include "puzzle/Level.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxes.h"
-#include "render/ScreenManager.h"
 #include "screens/LevelPar.h"
 #include "screens/LinkedLevel.h"
 #include "screens/PlayHint.h"
-#include "screens/ScreenSwitch.h"
 #include "util/ErrorReport.h"
 
 namespace qv {
 
 namespace {
 
-constexpr int kUndoSlot = 9;
-constexpr int kRestartSlot = 10;
-constexpr int kExitSlot = 11;
-constexpr int kHelpSlot = 12;
-constexpr int kColorHelpSlot = 13;
-constexpr int kArrowSlot = 14;
-constexpr int kMovesShadowSlot = 15;  // and the counter itself in 16
-constexpr int kParShadowSlot = 17;    // and par in 18
-constexpr int kThinkingShadowSlot = 19;  // and "thinking..." in 20
-constexpr int kWayNoteShadowSlot = 21;   // and the way hint's second line in 22
-constexpr int kPlaySpriteCount = 23;
 constexpr int kHelpX = 48;  // centred in the background's help panel
 constexpr int kHelpY = 230;
 constexpr int kColorHelpY = 310;
@@ -56,8 +40,7 @@ constexpr char kThinkingText[] = "thinking...";
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
 
-SDL_Surface* PlainShapePicture(ShapeKind kind) {
-    const PictureTable& p = Pictures();
+SDL_Surface* PlainShapePicture(const PictureTable& p, ShapeKind kind) {
     switch (kind) {
     case ShapeKind::Circle: return p.circle.get();
     case ShapeKind::Star: return p.star.get();
@@ -66,8 +49,7 @@ SDL_Surface* PlainShapePicture(ShapeKind kind) {
     return nullptr;
 }
 
-SDL_Surface* SelectedShapePicture(ShapeKind kind) {
-    const PictureTable& p = Pictures();
+SDL_Surface* SelectedShapePicture(const PictureTable& p, ShapeKind kind) {
     switch (kind) {
     case ShapeKind::Circle: return p.selectedCircle.get();
     case ShapeKind::Star: return p.selectedStar.get();
@@ -76,9 +58,8 @@ SDL_Surface* SelectedShapePicture(ShapeKind kind) {
     return nullptr;
 }
 
-SDL_Surface* ShapeHelpPicture(std::optional<ShapeKind> kind) {
+SDL_Surface* ShapeHelpPicture(const PictureTable& p, std::optional<ShapeKind> kind) {
     if (!kind) return nullptr;
-    const PictureTable& p = Pictures();
     switch (*kind) {
     case ShapeKind::Circle: return p.circleHelp.get();
     case ShapeKind::Star: return p.starHelp.get();
@@ -87,8 +68,7 @@ SDL_Surface* ShapeHelpPicture(std::optional<ShapeKind> kind) {
     return nullptr;
 }
 
-SDL_Surface* ArrowPicture(TileSection section, bool blocked) {
-    const PictureTable& p = Pictures();
+SDL_Surface* ArrowPicture(const PictureTable& p, TileSection section, bool blocked) {
     switch (section) {
     case TileSection::Up: return (blocked ? p.arrowBlockedUp : p.arrowUp).get();
     case TileSection::Down: return (blocked ? p.arrowBlockedDown : p.arrowDown).get();
@@ -121,7 +101,10 @@ TileSection SectionOf(StepDirection direction) {
 
 }  // namespace
 
-PlayState::PlayState() {
+PlayState::PlayState(GameContext& context)
+    : BoardView(context.pictures, context.library.CurrentLevel()),
+      ctx(context),
+      setPars(context.library) {
     Level& level = BoardLevel();
     if (level.status == LevelStatus::Locked) ReportError("Shouldn't be able to play locked level.");
     CentreOnUsedTiles();
@@ -130,7 +113,7 @@ PlayState::PlayState() {
     sprites.sprites[kHelpSlot].y = kHelpY;
     sprites.sprites[kColorHelpSlot].x = kHelpX;
     sprites.sprites[kColorHelpSlot].y = kColorHelpY;
-    sprites.count = kPlaySpriteCount;
+    sprites.count = kSlotCount;
     undoButton.LoadButton("./gui/play/undo.button", &sprites.sprites[kUndoSlot]);
     restartButton.LoadButton("./gui/play/restart.button", &sprites.sprites[kRestartSlot]);
     exitButton.LoadButton("./gui/play/exit.button", &sprites.sprites[kExitSlot]);
@@ -154,12 +137,12 @@ void PlayState::Draw() {
     UpdateThinkingLabel();
     Sprite* shaken = nullptr;
     int32_t restX = 0;
-    if (const int offset = shake.Offset(TickCount()); offset != 0) {
+    if (const int offset = shake.Offset(ctx.clock.Ticks()); offset != 0) {
         shaken = &sprites.sprites[ShapeSlot(*shake.Shape())];
         restX = shaken->x;
         shaken->x += offset;
     }
-    sprites.Draw(DisplaySurface());
+    sprites.Draw(DisplaySurface(), ctx.frame);
     if (shaken) shaken->x = restX;
 }
 
@@ -195,27 +178,27 @@ void PlayState::UpdateThinkingLabel() {
 
 void PlayState::LookUpPar() {
     const Level& level = BoardLevel();
-    const int32_t index = Library().currentLevelIndex;
+    const int32_t index = ctx.library.CurrentLevelIndex();
     parSearch.Cancel();
     parKey.clear();
     par.reset();
     // A level tried from the editor may differ from its file: only the solver can tell.
     // A level being tried or opened from a link is not the set's level its slot names.
     const bool ownCopy = level.fromEditor || level.fromLink;
-    if (ownCopy || SetParUnknown(index)) {
-        if (!ownCopy) parKey = Library().LevelKey(index);
+    if (ownCopy || ctx.library.ParUnknown(index)) {
+        if (!ownCopy) parKey = ctx.library.LevelKey(index);
         StartParSearch(parSearch, level);
         // A small level's par is there at once; a big one's comes a few passes later.
         if (parSearch.Step()) TakePar();
     } else {
-        par = CurrentSetPar(index);
+        par = ctx.library.Par(index);
     }
     ShowPar();
 }
 
 void PlayState::TakePar() {
     par = ParFound(parSearch.Result());
-    if (!parKey.empty()) Library().workedOutPar[parKey] = par;
+    if (!parKey.empty()) ctx.library.RememberPar(parKey, par);
     ShowPar();
 }
 
@@ -223,43 +206,33 @@ bool PlayState::Thinking() const {
     return hintSearch.Running() || parSearch.Running() || WaitsForSetPars();
 }
 
-EventFlow PlayState::Think() {
-    if (hintSearch.Running()) return StepHint();
-    if (parSearch.Running()) {
+void PlayState::Think() {
+    if (hintSearch.Running()) {
+        StepHint();
+    } else if (parSearch.Running()) {
         if (parSearch.Step()) TakePar();
     } else if (WaitsForSetPars()) {
         setPars.Step();
     }
-    return EventFlow::Continue;
-}
-
-bool PlayState::FinishesSet() const {
-    const Level& level = BoardLevel();
-    const LevelLibrary& library = Library();
-    if (level.fromLink || level.fromEditor || !library.currentSet) return false;
-    LevelSet after = *library.currentSet;
-    after.levelStatus[static_cast<std::size_t>(library.currentLevelIndex)] = LevelStatus::Solved;
-    return library.currentSet->Status() != LevelStatus::Solved &&
-           after.Status() == LevelStatus::Solved;
 }
 
 bool PlayState::WaitsForSetPars() const {
-    return BoardLevel().IsSolved() && FinishesSet() && setPars.Pending();
+    return BoardLevel().IsSolved() && ctx.library.SolveFinishesSet() && setPars.Pending();
 }
 
 void PlayState::HandleEvents() {
-    KeepMusicPlaying();
+    ctx.audio.KeepMusicPlaying();
     Level& level = BoardLevel();
     if (!setCompleteText.empty() && !solved) {
         // "Well done" has been closed: the finished set comes before the next level's intro.
-        OpenMessageBox(kSetCompleteTitle, std::exchange(setCompleteText, {}), nullptr);
+        OpenMessageBox(ctx, kSetCompleteTitle, std::exchange(setCompleteText, {}), nullptr);
         return;
     }
     if (introPending) {
         introPending = false;
         // The box parks this screen underneath it; no input is read in this pass.
         if (!level.introText.empty())
-            OpenMessageBoxFromFile(level.name, level.introText, level.picturePath);
+            OpenMessageBoxFromFile(ctx, level.name, level.introText, level.picturePath);
         return;
     }
     if (solved) {
@@ -268,22 +241,26 @@ void PlayState::HandleEvents() {
     }
 
     const auto handle = [this](const SDL_Event& event) {
+        // A click that leaves the screen is not also a click on the board.
         if (!dragging && OfferToButtons(event) == EventFlow::Stop) return EventFlow::Stop;
-        return HandleEvent(event);
+        HandleEvent(event);
+        return EventFlow::Continue;
     };
     // The solver's work must not wait for input, a running shake only for its next frame; an
     // idle screen sleeps. A drag pauses the work: a box with its answer would take the button
     // release the drag waits for.
     EventFlow flow = EventFlow::Continue;
     if (Thinking() && !dragging)
-        flow = DrainEventsNow(handle);
+        flow = ctx.events.DrainNow(handle);
     else if (shake.Shape())
-        flow = WaitAndDrainEvents(handle, ShapeShake::kFrameMs);
+        flow = ctx.events.WaitAndDrain(handle, ShapeShake::kFrameMs);
     else
-        flow = WaitAndDrainEvents(handle);
+        flow = ctx.events.WaitAndDrain(handle);
+    // Handed over to another screen or a box: there is nothing more to do in this pass.
     if (flow == EventFlow::Stop || dragging) return;
     // After the input: a move made meanwhile has cancelled the hint its search was for.
-    if (Think() == EventFlow::Continue) CheckSolved();
+    Think();
+    CheckSolved();
 }
 
 EventFlow PlayState::OfferToButtons(const SDL_Event& event) {
@@ -291,7 +268,8 @@ EventFlow PlayState::OfferToButtons(const SDL_Event& event) {
     if (restartButton.HandleEvent(event)) Restart();
     if (exitButton.HandleEvent(event)) {
         Leave();
-        DiscardPendingEvents();
+        // What else was queued was meant for this screen, not the next.
+        ctx.events.DiscardPending();
         return EventFlow::Stop;
     }
     return EventFlow::Continue;
@@ -301,16 +279,16 @@ void PlayState::Leave() {
     // The level starts from its beginning next time.
     Restart();
     if (BoardLevel().fromLink) {
-        CloseLinkedLevel();
-        SwitchToMainMenu();
+        CloseLinkedLevel(ctx.library);
+        ctx.SwitchTo(ScreenName::MainMenu);
     } else if (BoardLevel().fromEditor) {
-        SwitchToEditor();
+        ctx.SwitchTo(ScreenName::Editor);
     } else {
-        SwitchToMainMenu();
+        ctx.SwitchTo(ScreenName::MainMenu);
     }
 }
 
-EventFlow PlayState::HandleEvent(const SDL_Event& event) {
+void PlayState::HandleEvent(const SDL_Event& event) {
     switch (event.type) {
     case SDL_MOUSEMOTION:
         HandleMotion(event.motion);
@@ -335,19 +313,19 @@ EventFlow PlayState::HandleEvent(const SDL_Event& event) {
         }
         break;
     case SDL_KEYUP:
-        return HandleKeyUp(event.key);
+        HandleKeyUp(event.key);
+        break;
     case SDL_QUIT:
         // The loop stops after this pass; the rest of the queue is still handled.
-        Quit();
+        ctx.screens.Quit();
         break;
     default:
         break;
     }
-    return EventFlow::Continue;
 }
 
 void PlayState::HandleMotion(const SDL_MouseMotionEvent& motion) {
-    // From here on the hover arrow owns slot 14 again.
+    // From here on the hover arrow owns the arrow slot again.
     hintShown = false;
     dragDistance += std::abs(motion.x - pointerX) + std::abs(motion.y - pointerY);
     pointerX = motion.x;
@@ -363,7 +341,7 @@ void PlayState::HandleMotion(const SDL_MouseMotionEvent& motion) {
     UpdateHelpDiagram();
 }
 
-EventFlow PlayState::HandleKeyUp(const SDL_KeyboardEvent& key) {
+void PlayState::HandleKeyUp(const SDL_KeyboardEvent& key) {
     const SDLMod mod = WithoutLocks(key.keysym.mod);
     const bool ctrl = (mod & KMOD_CTRL) != 0;
     const bool alt = (mod & KMOD_ALT) != 0;
@@ -397,26 +375,24 @@ EventFlow PlayState::HandleKeyUp(const SDL_KeyboardEvent& key) {
     case SDLK_TAB:
         if (BoardLevel().fromEditor) {
             Restart();
-            SwitchToEditor();
-            return EventFlow::Stop;
+            ctx.SwitchTo(ScreenName::Editor);
         }
         break;
     case SDLK_ESCAPE:
         Leave();
-        return EventFlow::Stop;
+        break;
     default:
         break;
     }
-    return EventFlow::Continue;
 }
 
 void PlayState::SelectShape(std::optional<ShapeKind> kind) {
     for (ShapeKind shape : kShapes) {
         sprites.sprites[ShapeSlot(shape)].picture =
-            kind == shape ? SelectedShapePicture(shape) : PlainShapePicture(shape);
+            kind == shape ? SelectedShapePicture(pictures, shape) : PlainShapePicture(pictures, shape);
     }
     // Selecting none leaves the help where it is until the pointer next updates it.
-    if (kind) sprites.sprites[kHelpSlot].picture = ShapeHelpPicture(kind);
+    if (kind) sprites.sprites[kHelpSlot].picture = ShapeHelpPicture(pictures, kind);
     selectedShape = kind;
 }
 
@@ -428,12 +404,12 @@ void PlayState::MoveSelected(int dx, int dy) {
 void PlayState::TryMove(TilePos from, int dx, int dy) {
     const bool moved = BoardLevel().MoveShape(from, static_cast<int16_t>(from.x + dx),
                                               static_cast<int16_t>(from.y + dy));
-    PlaySound(moved ? MoveSound : BlockedSound);
+    ctx.audio.PlaySound(moved ? MoveSound : BlockedSound);
     if (moved) {
         DropHint();
     } else if (const auto shape = ShapeAt(from)) {
         // Seen with the sound off too.
-        shake.Start(*shape, TickCount());
+        shake.Start(*shape, ctx.clock.Ticks());
     }
     SnapShapeSprites();
     DrawTiles();
@@ -464,10 +440,10 @@ void PlayState::DragStep() {
         // A tile skipped or a pointer off the board is not a neighbour, so the level refuses
         // it like any move against the rules.
         if (level.MoveShape(from, under.x, under.y)) {
-            PlaySound(MoveSound);
+            ctx.audio.PlaySound(MoveSound);
             DropHint();
         } else {
-            PlaySound(DragBlockedSound);
+            ctx.audio.PlaySound(DragBlockedSound);
             WarpIntoTile(from);
         }
     }
@@ -499,7 +475,7 @@ void PlayState::SnapShapeSprites() { PlaceShapeSprites(); }
 
 void PlayState::UpdateHoverArrow() {
     const TilePos tile = TileUnderPointer();
-    if (Level::InArray(tile.x, tile.y) && ShapeAt(tile)) {
+    if (InBoardArray(tile.x, tile.y) && ShapeAt(tile)) {
         const TileSection section = PointerSection();
         const auto [dx, dy] = StepOf(section);
         ShowArrow(tile, section, !BoardLevel().MoveAllowed(tile, tile.x + dx, tile.y + dy));
@@ -510,7 +486,7 @@ void PlayState::UpdateHoverArrow() {
 
 void PlayState::ShowArrow(TilePos tile, TileSection section, bool blocked) {
     const ScreenPos corner = TileScreenPos(tile);
-    sprites.sprites[kArrowSlot] = {ArrowPicture(section, blocked), corner.x, corner.y};
+    sprites.sprites[kArrowSlot] = {ArrowPicture(pictures, section, blocked), corner.x, corner.y};
 }
 
 void PlayState::AskForHint() {
@@ -519,32 +495,31 @@ void PlayState::AskForHint() {
     if (!hintSearch.Running() && !BoardLevel().IsSolved()) hintSearch.Start(BoardLevel());
 }
 
-EventFlow PlayState::StepHint() {
-    return hintSearch.Step() ? ShowHint(HintFrom(hintSearch.Result())) : EventFlow::Continue;
+void PlayState::StepHint() {
+    if (hintSearch.Step()) ShowHint(HintFrom(hintSearch.Result()));
 }
 
-EventFlow PlayState::ShowHint(const Hint& hint) {
+void PlayState::ShowHint(const Hint& hint) {
     switch (hint.outcome) {
     case HintOutcome::Move:
         // A shape left off the grid by a broken level file has no tile to carry the arrow.
-        if (!Level::InArray(hint.move.from.x, hint.move.from.y)) return EventFlow::Continue;
+        if (!InBoardArray(hint.move.from.x, hint.move.from.y)) return;
         ShowArrow(hint.move.from, SectionOf(hint.move.direction));
         hintShown = true;
         wayHintShown = !hint.shortest;
-        return EventFlow::Continue;
+        return;
     case HintOutcome::AlreadySolved:
-        return EventFlow::Continue;
+        return;
     case HintOutcome::NoWayHome:
     case HintOutcome::OutOfTime: {
         const bool noWay = hint.outcome == HintOutcome::NoWayHome;
         // The box keeps a picture of the screen beneath it, which has stopped thinking.
         Draw();
-        OpenMessageBox(noWay ? kNoWayHomeTitle : kOutOfTimeTitle,
+        OpenMessageBox(ctx, noWay ? kNoWayHomeTitle : kOutOfTimeTitle,
                        noWay ? kNoWayHomeText : kOutOfTimeText, nullptr);
-        return EventFlow::Stop;
+        return;
     }
     }
-    return EventFlow::Continue;
 }
 
 void PlayState::DropHint() {
@@ -561,9 +536,9 @@ void PlayState::UpdateHelpDiagram() {
     colorHelp.picture = nullptr;
     const TilePos tile = TileUnderPointer();
     const auto shape = ShapeAt(tile);
-    shapeHelp.picture = ShapeHelpPicture(shape ? shape : selectedShape);
-    if (pointerX < kBoardX || pointerY < kBoardY || !Level::InArray(tile.x, tile.y)) return;
-    SDL_Surface* help = ColorHelpPicture(BoardLevel().Tile(tile.x, tile.y));
+    shapeHelp.picture = ShapeHelpPicture(pictures, shape ? shape : selectedShape);
+    if (pointerX < kBoardX || pointerY < kBoardY || !InBoardArray(tile.x, tile.y)) return;
+    SDL_Surface* help = pictures.ColorHelp(BoardLevel().Tile(tile.x, tile.y));
     (shapeHelp.picture ? colorHelp : shapeHelp).picture = help;
 }
 
@@ -575,7 +550,8 @@ void PlayState::Restart() {
     DropHint();
     shake.Stop();
     introPending = true;
-    for (ShapeKind shape : kShapes) sprites.sprites[ShapeSlot(shape)].picture = PlainShapePicture(shape);
+    for (ShapeKind shape : kShapes)
+        sprites.sprites[ShapeSlot(shape)].picture = PlainShapePicture(pictures, shape);
     selectedShape = std::nullopt;
     SnapShapeSprites();
     DrawTiles();
@@ -604,19 +580,19 @@ void PlayState::CheckSolved() {
     solved = true;
     // A linked level stands in for the current one and must not be recorded as it.
     if (level.fromLink) return;
-    LevelLibrary& library = Library();
-    const bool setWasSolved = library.currentSet && library.currentSet->Status() == LevelStatus::Solved;
-    if (level.status != LevelStatus::Solved) library.MarkCurrentSolved();
-    library.SaveProgress();
+    const bool finishedSet = ctx.library.RecordCurrentSolved();
     // A trial from the editor plays a level that may not be saved yet: it sets no record.
     if (level.fromEditor) return;
     RecordSolve();
-    if (!setWasSolved && library.currentSet && library.currentSet->Status() == LevelStatus::Solved)
-        setCompleteText = FinishedSetText();
+    if (finishedSet) {
+        const SetCompletion set = ctx.library.FinishedSet(par);
+        setCompleteText =
+            SetCompleteText(set.setName, set.inPar, set.levelCount, set.after, set.nextSetName);
+    }
 }
 
 void PlayState::RecordSolve() {
-    LevelLibrary& library = Library();
+    LevelLibrary& library = ctx.library;
     const int moves = static_cast<int>(BoardLevel().playHistory.size());
     // Fewer moves than the table's par prove the table wrong for this level (a file edited by
     // hand): then it promises nothing.
@@ -624,58 +600,39 @@ void PlayState::RecordSolve() {
         par.reset();
         ShowPar();
     }
-    const std::string key = library.LevelKey(library.currentLevelIndex);
-    const bool hadRecord = library.moveRecords.Best(key).has_value();
-    const bool improved = library.moveRecords.Offer(key, moves);
+    const std::string key = library.LevelKey(library.CurrentLevelIndex());
+    const bool hadRecord = library.Records().Best(key).has_value();
+    const bool improved = library.Records().Offer(key, moves);
     lastSolve = SolveSummary{moves, par, improved && hadRecord};
 }
 
-std::string PlayState::FinishedSetText() const {
-    LevelLibrary& library = Library();
-    const LevelSet& set = *library.currentSet;
-    const int count = std::min<int>(set.levelCount, kMaxLevelsPerSet);
-    int inPar = 0;
-    for (int i = 0; i < count; ++i) {
-        const auto best = library.moveRecords.Best(library.LevelKey(i));
-        if (!best) continue;  // solved before records were kept
-        const auto fewest = i == library.currentLevelIndex ? par : CurrentSetPar(i);
-        if (fewest && *best <= *fewest) ++inPar;
-    }
-    const int next = library.currentSetIndex + 1;
-    if (next >= library.setCount || next >= kMaxSets || library.sets[next].name.empty())
-        return SetCompleteText(set.name, inPar, count, AfterSet::Nothing, {});
-    const std::string& nextName = library.sets[next].name;
-    return SetCompleteText(set.name, inPar, count,
-                           nextName == kUserSetName ? AfterSet::OwnLevels : AfterSet::NextSet,
-                           nextName);
-}
-
 void PlayState::RunCompletion() {
-    PlaySound(SolvedSound);
-    SleepMs(kSolvedPauseMs);
-    LevelLibrary& library = Library();
-    Level& level = library.CurrentLevel();
+    ctx.audio.PlaySound(SolvedSound);
+    ctx.clock.Sleep(kSolvedPauseMs);
+    LevelLibrary& library = ctx.library;
+    Level& level = BoardLevel();
     solved = false;
     const std::optional<SolveSummary> summary = std::exchange(lastSolve, std::nullopt);
     if (level.fromLink) {
         const std::string text = "You have solved \"" + level.name + "\".";
-        CloseLinkedLevel();
-        SwitchToMainMenu();
-        OpenMessageBox("Well done", text, nullptr);
+        CloseLinkedLevel(library);
+        ctx.SwitchTo(ScreenName::MainMenu);
+        OpenMessageBox(ctx, "Well done", text, nullptr);
         return;
     }
     if (level.fromEditor) {
         level.UndoAllMoves();
-        SwitchToEditor();
+        ctx.SwitchTo(ScreenName::Editor);
         return;
     }
-    if (library.lastLevelOfLastSet || library.lastLevelOfSetBeforeLast) {
+    if (library.LastLevelOfLastSet() || library.LastLevelOfSetBeforeLast()) {
         const std::string finished = std::exchange(setCompleteText, {});
         Restart();
-        SwitchToMainMenu();  // this screen is gone from here on
-        // No "Well done" comes on this way, so the set's box also tells how the level went.
+        ctx.SwitchTo(ScreenName::MainMenu);
+        // No "Well done" comes on this way, so the set's box (over the menu) also tells how
+        // the level went.
         if (!finished.empty()) {
-            OpenMessageBox(kSetCompleteTitle,
+            OpenMessageBox(ctx, kSetCompleteTitle,
                            (summary ? SolveLines(*summary) + "\n\n" : std::string()) + finished,
                            nullptr);
         }
@@ -683,9 +640,10 @@ void PlayState::RunCompletion() {
     }
     // The box keeps this screen alive beneath it, set up for the next level, whose intro then
     // follows when the box is closed (after the finished set's box, if any).
-    OpenMessageBox(kWellDoneTitle, WellDoneText(summary, level.solvedText), nullptr);
+    OpenMessageBox(ctx, kWellDoneTitle, WellDoneText(summary, level.solvedText), nullptr);
     Restart();
     library.NextLevel();
+    ShowLevel(library.CurrentLevel());
     Restart();
     LookUpPar();
 }

@@ -10,9 +10,11 @@
 
 #include "puzzle/Types.h"
 #include "render/BoardView.h"
+#include "render/EventQueue.h"
 #include "render/Button.h"
 #include "render/ShadowLabel.h"
 #include "render/Text.h"
+#include "screens/GameContext.h"
 #include "screens/PlayHint.h"
 #include "screens/SetParSearch.h"
 #include "screens/ShapeShake.h"
@@ -23,7 +25,28 @@ namespace qv {
 
 class PlayState : public BoardView {
 public:
-    PlayState();
+    // The play screen's own sprite slots, after the board view's, in drawing order. Each label
+    // shows in two slots: its shadow, then its text.
+    enum Slot : int {
+        kUndoSlot = kBoardViewSlots,
+        kRestartSlot,
+        kExitSlot,
+        kHelpSlot,       // the diagram of the shape under the pointer or selected
+        kColorHelpSlot,  // the diagram of the colour under the pointer
+        kArrowSlot,      // the hover arrow, or a hint's
+        kMovesShadowSlot,
+        kMovesSlot,
+        kParShadowSlot,
+        kParSlot,
+        kThinkingShadowSlot,  // "thinking...", or the first line of a hint along a way home
+        kThinkingSlot,
+        kWayNoteShadowSlot,   // that hint's second line
+        kWayNoteSlot,
+        kSlotCount
+    };
+
+    // Plays the library's current level.
+    explicit PlayState(GameContext& context);
     ~PlayState() override;
 
     void HandleEvents() override;
@@ -46,6 +69,7 @@ public:
     bool Thinking() const;
 
 private:
+    GameContext& ctx;
     bool solved = false;  // all shapes home: the completion sequence runs on the next pass
     Button exitButton;
     Button undoButton;
@@ -55,7 +79,7 @@ private:
     ShapeKind dragShape = ShapeKind::Circle;
     std::optional<ShapeKind> selectedShape;  // the shape the arrow keys move
     int32_t dragDistance = 0;  // pointer travel since the last button press
-    bool hintShown = false;    // slot 14 holds a hint, not the hover arrow
+    bool hintShown = false;    // the arrow slot holds a hint, not the hover arrow
     std::optional<int> par;    // the level's fewest moves, when known
     // Set when every shape got home by play; the completion's box reports it.
     std::optional<SolveSummary> lastSolve;
@@ -80,31 +104,28 @@ private:
     Note noteShown = Note::None;
     bool wayHintShown = false;  // the arrow's hint is along such a way
 
-    // Each returns Stop when this pass must end at once: the screen has been left (and so no
-    // longer exists), or a box now covers it and is to read the rest of the input.
     // Every event goes to the buttons, so clicks faster than the passes are each counted.
+    // Stop when the exit button was clicked: the rest of the input is not this screen's.
     EventFlow OfferToButtons(const SDL_Event& event);
-    EventFlow HandleEvent(const SDL_Event& event);
-    EventFlow HandleKeyUp(const SDL_KeyboardEvent& key);
+    void HandleEvent(const SDL_Event& event);
+    void HandleKeyUp(const SDL_KeyboardEvent& key);
     void AskForHint();
-    // Each returns Stop when a box now covers the screen and this pass must end: the hint's
-    // outcome, once known, may be one.
-    EventFlow StepHint();
-    EventFlow ShowHint(const Hint& hint);
+    // The hint's outcome, once known, may be a box over the screen.
+    void StepHint();
+    void ShowHint(const Hint& hint);
     // One slice of whatever the solver is doing for this screen, the hint first.
-    EventFlow Think();
+    void Think();
     void TakePar();
-    // A solve of this level would finish its set for the first time: the "Set complete" box
-    // then counts the set's levels solved in par, which must be known first.
-    bool FinishesSet() const;
+    // A solve of this level would finish its set for the first time and so counts the set's
+    // levels solved in par, which must be known first.
     bool WaitsForSetPars() const;
     void UpdateThinkingLabel();
-    void Leave();  // back to the editor or the menu; the screen is gone afterwards
+    // Asks for the editor or the menu, with the level back at its start.
+    void Leave();
     void RunCompletion();
     void CheckSolved();
     // Records the solve and notes a set finished for the first time.
     void RecordSolve();
-    std::string FinishedSetText() const;
     void LookUpPar();
     void UpdateMoveLabel();
     void ShowPar();

@@ -4,20 +4,24 @@
 // and the count of a finished set need, without ever holding up the screen for it.
 #include <string>
 
+#include "content/LevelLibrary.h"
 #include "screens/SlicedSolve.h"
 
 namespace qv {
 
 class SetParSearch {
 public:
+    explicit SetParSearch(LevelLibrary& levelLibrary) : library(levelLibrary) {}
+
     // Whether such a level is left in the current set, or a search for one still runs.
     bool Pending() const;
-    // Searches for one slice; true when that made a par known (LevelLibrary::workedOutPar).
+    // Searches for one slice; true when that made a par known to the library.
     bool Step();
 
 private:
-    SlicedSolve search_;
-    std::string key_;  // of the level being searched, which stays its key if the set changes
+    LevelLibrary& library;
+    SlicedSolve search;
+    std::string key;  // of the level being searched, which stays its key if the set changes
 };
 
 }  // namespace qv

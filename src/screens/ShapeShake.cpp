@@ -15,16 +15,16 @@ constexpr double kPi = 3.14159265358979323846;
 }  // namespace
 
 void ShapeShake::Start(ShapeKind shape, uint32_t now) {
-    shape_ = shape;
-    start_ = now;
+    shaken = shape;
+    startedAt = now;
 }
 
 int ShapeShake::Offset(uint32_t now) {
-    if (!shape_) return 0;
+    if (!shaken) return 0;
     // Unsigned difference: right across the tick counter wrapping.
-    const uint32_t elapsed = now - start_;
+    const uint32_t elapsed = now - startedAt;
     if (elapsed >= kShakeMs) {
-        shape_.reset();
+        shaken.reset();
         return 0;
     }
     const double t = static_cast<double>(elapsed) / kShakeMs;

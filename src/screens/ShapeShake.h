@@ -14,15 +14,15 @@ public:
     static constexpr uint32_t kFrameMs = 30;
 
     void Start(ShapeKind shape, uint32_t now);
-    void Stop() { shape_.reset(); }
+    void Stop() { shaken.reset(); }
     // The shape being shaken, if a shake runs.
-    std::optional<ShapeKind> Shape() const { return shape_; }
+    std::optional<ShapeKind> Shape() const { return shaken; }
     // The sideways offset at `now`, dying away; 0 and the shake over once its time is up.
     int Offset(uint32_t now);
 
 private:
-    std::optional<ShapeKind> shape_;
-    uint32_t start_ = 0;
+    std::optional<ShapeKind> shaken;
+    uint32_t startedAt = 0;
 };
 
 }  // namespace qv

@@ -17,16 +17,16 @@ public:
 
     // Starts afresh on a copy of `level`, dropping any search still running.
     void Start(const Level& level, const SolverLimits& limits = kHintLimits);
-    void Cancel() { search_.reset(); }
-    bool Running() const { return search_ != nullptr; }
+    void Cancel() { search.reset(); }
+    bool Running() const { return search != nullptr; }
     // Searches for one slice; true when that ended the search, whose Result() is then ready
     // and which no longer runs.
     bool Step();
-    const SolveResult& Result() const { return result_; }
+    const SolveResult& Result() const { return result; }
 
 private:
-    std::unique_ptr<SolveSearch> search_;
-    SolveResult result_;
+    std::unique_ptr<SolveSearch> search;
+    SolveResult result;
 };
 
 }  // namespace qv

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "content/SetCompletion.h"
+
 namespace qv {
 
 struct SolveSummary {
@@ -22,9 +24,6 @@ std::string WellDoneText(const std::optional<SolveSummary>& summary, const std::
 
 inline constexpr char kWellDoneTitle[] = "Well done";
 inline constexpr char kSetCompleteTitle[] = "Set complete";
-
-// What follows a finished set.
-enum class AfterSet { NextSet, OwnLevels, Nothing };
 
 // Names the set, counts its levels solved in par and says what comes next (`nextSetName` for
 // NextSet and OwnLevels).

@@ -10,9 +10,14 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "app/ProcessObjects.h"
+#include "platform/FullScreen.h"
 #include "platform/Clock.h"
+#include "render/EventQueue.h"
+#include "render/FrameUpdate.h"
 #include "render/ScreenManager.h"
 #include "support/ErrorRecorder.h"
+#include "support/TempDir.h"
 #include "util/ErrorReport.h"
 
 using namespace qv;
@@ -21,43 +26,46 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// Logs its life and passes; waits for input like every screen. A user event runs `onUserEvent`
-// as the very last step of HandleEvents, since it may delete this screen.
+// Logs its life and its passes, the end of its own turn included; waits for input like every
+// screen. A user event runs `onUserEvent` late in the pass, where a screen asks for a switch.
 class RecordingScreen : public GameState {
 public:
-    RecordingScreen(std::string name, Log& log, std::function<void()> onUserEvent = {})
-        : name_(std::move(name)), log_(log), onUserEvent_(std::move(onUserEvent)) {
-        log_.push_back(name_ + " built");
+    RecordingScreen(std::string screenName, Log& screenLog, ScreenManager& manager,
+                    std::function<void()> action = {})
+        : name(std::move(screenName)), log(screenLog), screens(manager),
+          onUserEvent(std::move(action)) {
+        log.push_back(name + " built");
     }
-    ~RecordingScreen() override { log_.push_back(name_ + " destroyed"); }
+    ~RecordingScreen() override { log.push_back(name + " destroyed"); }
 
     void HandleEvents() override {
-        log_.push_back(name_ + " handle");
+        log.push_back(name + " handle");
         // A pass without input would block for ever: fail the test instead.
         SDL_PumpEvents();
         SDL_Event event;
         if (SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) <= 0) {
-            ADD_FAILURE() << name_ << " waits for input that never comes";
-            Quit();
+            ADD_FAILURE() << name << " waits for input that never comes";
+            screens.Quit();
             return;
         }
-        std::function<void()> action;
-        bool quit = false;
+        bool asked = false;
         SDL_WaitEvent(&event);
         do {
-            if (event.type == SDL_QUIT) quit = true;
-            if (event.type == SDL_USEREVENT) action = onUserEvent_;
+            if (event.type == SDL_QUIT) screens.Quit();
+            asked = asked || event.type == SDL_USEREVENT;
         } while (SDL_PollEvent(&event));
-        if (quit) Quit();
-        if (action) action();
+        // After the queue is drained, so that what it pushes is the next pass's input.
+        if (asked && onUserEvent) onUserEvent();
+        log.push_back(name + " handled");
     }
 
-    void Draw() override { log_.push_back(name_ + " draw"); }
+    void Draw() override { log.push_back(name + " draw"); }
 
 private:
-    std::string name_;
-    Log& log_;
-    std::function<void()> onUserEvent_;
+    std::string name;
+    Log& log;
+    ScreenManager& screens;
+    std::function<void()> onUserEvent;
 };
 
 void Push(Uint8 type) {
@@ -70,84 +78,88 @@ class MainLoop : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        App().display = SDL_SetVideoMode(64, 48, 32, SDL_SWSURFACE);
-        ASSERT_NE(App().display, nullptr) << SDL_GetError();
-        Screens().running = true;
-        SetFatalHandler(Quit);
+        ASSERT_NE(SDL_SetVideoMode(64, 48, 32, SDL_SWSURFACE), nullptr) << SDL_GetError();
+        SetFatalHandler([this] { screens.Quit(); });
     }
     void TearDown() override {
-        Screens().currentState.reset();
-        Screens().savedState.reset();
-        Screens().running = true;
-        App().display = nullptr;
+        screens.Clear();
         SetFatalHandler(nullptr);
         SDL_Quit();
     }
 
+    // Asks for a recording screen as the next one.
+    void SwitchToRecording(const std::string& name, std::function<void()> onUserEvent = {}) {
+        screens.SwitchTo([this, name, onUserEvent] {
+            return std::make_unique<RecordingScreen>(name, log, screens, onUserEvent);
+        });
+    }
+
     ErrorRecorder rec;
     Log log;
+    FrameUpdate frame;
+    ScreenManager screens{frame};
+    EventQueue events{screens, frame, {}};
+    SdlClock clock;
 };
 
 }  // namespace
 
-TEST_F(MainLoop, EveryScreenTheFirstIncludedIsDrawnBeforeItsInput) {
-    Screens().currentState = std::make_unique<RecordingScreen>("menu", log, [this] {
-        SwitchTo<RecordingScreen>("play", log);
+TEST_F(MainLoop, ASwitchAskedForInAPassComesAfterItAndEveryScreenIsDrawnBeforeItsInput) {
+    SwitchToRecording("menu", [this] {
+        SwitchToRecording("play");
         Push(SDL_QUIT);  // the input for the new screen's first pass
     });
-    log.clear();
     Push(SDL_USEREVENT);
-    RunMainLoop();
+    RunMainLoop(screens);
 
-    const Log expected = {"menu draw",  "menu handle", "menu destroyed", "play built",
-                          "play draw",  "play handle", "play draw"};
+    // The menu ends its turn before it is destroyed, and is gone before the next is built.
+    const Log expected = {"menu built",     "menu draw",  "menu handle", "menu handled",
+                          "menu destroyed", "play built", "play draw",   "play handle",
+                          "play handled",   "play draw"};
     EXPECT_EQ(log, expected);
     EXPECT_TRUE(rec.boxes.empty());
 }
 
 TEST_F(MainLoop, QuitEndsTheLoopAfterThePassInProgress) {
-    Screens().currentState = std::make_unique<RecordingScreen>("menu", log);
-    log.clear();
+    SwitchToRecording("menu");
     Push(SDL_QUIT);
-    RunMainLoop();
+    RunMainLoop(screens);
 
-    const Log expected = {"menu draw", "menu handle", "menu draw"};
+    const Log expected = {"menu built", "menu draw", "menu handle", "menu handled", "menu draw"};
     EXPECT_EQ(log, expected);
-    EXPECT_FALSE(Screens().running);
-    EXPECT_NE(Screens().currentState, nullptr);  // deleting screens is Shutdown's job
+    EXPECT_FALSE(screens.Running());
+    EXPECT_NE(screens.Current(), nullptr);  // deleting screens is Shutdown's job
     EXPECT_TRUE(rec.boxes.empty());
 }
 
 TEST_F(MainLoop, NoCurrentScreenIsFatal) {
-    RunMainLoop();
+    RunMainLoop(screens);
     const std::vector<ErrorRecorder::Box> expected = {{"Fatal Error", "No game state set."}};
     EXPECT_EQ(rec.boxes, expected);
-    EXPECT_FALSE(Screens().running);
+    EXPECT_FALSE(screens.Running());
+}
 
-    // The same when a screen leaves none behind: nothing is drawn.
-    Screens().running = true;
-    rec.boxes.clear();
-    Screens().currentState =
-        std::make_unique<RecordingScreen>("box", log, [] { Screens().currentState.reset(); });
-    log.clear();
+TEST_F(MainLoop, ASwitchToAScreenThatCannotBeBuiltIsFatalAndDrawsNothing) {
+    SwitchToRecording("menu", [this] { screens.SwitchTo([] { return nullptr; }); });
     Push(SDL_USEREVENT);
-    RunMainLoop();
-    const Log steps = {"box draw", "box handle", "box destroyed"};
+    RunMainLoop(screens);
+    const Log steps = {"menu built", "menu draw", "menu handle", "menu handled", "menu destroyed"};
     EXPECT_EQ(log, steps);
+    const std::vector<ErrorRecorder::Box> expected = {{"Fatal Error", "No game state set."}};
     EXPECT_EQ(rec.boxes, expected);
 }
 
-TEST_F(MainLoop, ShutdownDeletesTheCurrentThenTheSavedScreen) {
-    Screens().savedState = std::make_unique<RecordingScreen>("play", log);
-    Screens().currentState = std::make_unique<RecordingScreen>("box", log);
+TEST_F(MainLoop, ClearingDeletesTheCurrentThenTheCoveredScreen) {
+    SwitchToRecording("play");
+    screens.OpenBox(std::make_unique<RecordingScreen>("box", log, screens));
+    screens.CarryOutRequests();
     log.clear();
-    Shutdown();
+    screens.Clear();
 
     const Log expected = {"box destroyed", "play destroyed"};
     EXPECT_EQ(log, expected);
-    EXPECT_EQ(Screens().currentState, nullptr);
-    EXPECT_EQ(Screens().savedState, nullptr);
-    EXPECT_EQ(App().display, nullptr);
+    EXPECT_EQ(screens.Current(), nullptr);
+    EXPECT_EQ(screens.Covered(), nullptr);
 }
 
 TEST_F(MainLoop, InputDuringTheSplashIsDroppedButClosingTheWindowStillQuits) {
@@ -155,15 +167,15 @@ TEST_F(MainLoop, InputDuringTheSplashIsDroppedButClosingTheWindowStillQuits) {
     Push(SDL_KEYDOWN);  // Escape, or a click on a level, while the splash shows
     Push(SDL_KEYUP);
     Push(SDL_MOUSEBUTTONUP);
-    EndSplash(TickCount() - kMinimumSplashMs);
+    EndSplash(clock.Ticks() - kMinimumSplashMs, clock, events);
     EXPECT_EQ(SDL_PollEvent(&left), 0);
-    EXPECT_TRUE(Screens().running);
+    EXPECT_TRUE(screens.Running());
 
     Push(SDL_KEYUP);
     Push(SDL_QUIT);
-    EndSplash(TickCount() - kMinimumSplashMs);
+    EndSplash(clock.Ticks() - kMinimumSplashMs, clock, events);
     EXPECT_EQ(SDL_PollEvent(&left), 0);
-    EXPECT_FALSE(Screens().running);
+    EXPECT_FALSE(screens.Running());
 }
 
 TEST_F(MainLoop, AKeyHeldThroughTheSplashsEndDoesNotActWhenReleased) {
@@ -175,17 +187,33 @@ TEST_F(MainLoop, AKeyHeldThroughTheSplashsEndDoesNotActWhenReleased) {
         ASSERT_EQ(SDL_PushEvent(&event), 0);
     };
     pushKey(SDL_KEYDOWN);
-    EndSplash(TickCount() - kMinimumSplashMs);
+    EndSplash(clock.Ticks() - kMinimumSplashMs, clock, events);
     pushKey(SDL_KEYDOWN);  // the key repeating while held
     pushKey(SDL_KEYUP);
     pushKey(SDL_KEYDOWN);  // a new press is the player's again
     pushKey(SDL_KEYUP);
     std::vector<Uint8> seen;
-    DrainEventsNow([&](const SDL_Event& event) {
+    events.DrainNow([&](const SDL_Event& event) {
         seen.push_back(event.type);
         return EventFlow::Continue;
     });
     EXPECT_EQ(seen, (std::vector<Uint8>{SDL_KEYDOWN, SDL_KEYUP}));
+}
+
+// F11 belongs to the event path every screen reads; keeping the choice, with the other user
+// settings in the progress file, is the shell's.
+TEST_F(MainLoop, F11sChoiceIsKeptInTheProgressFile) {
+    TempDir dir;
+    ProcessObjects objects;
+    SDL_Event f11{};
+    f11.type = f11.key.type = SDL_KEYDOWN;
+    f11.key.keysym.sym = SDLK_F11;
+    ASSERT_EQ(SDL_PushEvent(&f11), 0);
+    objects.events.DrainNow([](const SDL_Event&) { return EventFlow::Continue; });
+    SetFullScreen(false);
+    EXPECT_TRUE(objects.settings.fullscreen);
+    EXPECT_EQ(dir.Read("progress.save").substr(2, 1), "\x01");
+    EXPECT_TRUE(rec.boxes.empty());
 }
 
 TEST(SplashTime, StaysAtLeastFourSecondsAndNeverLonger) {

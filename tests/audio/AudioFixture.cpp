@@ -5,9 +5,6 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "audio/AudioSystem.h"
-#include "audio/Sounds.h"
-#include "content/Settings.h"
 
 using namespace qv;
 
@@ -41,21 +38,13 @@ void WriteSilentWav(const TempDir& dir, const std::string& relative, int millise
 void AudioTest::SetUp() {
     // Never a real sound card, even when the runner forgot to say so.
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    AudioSystem& audio = Audio();
-    if (!audio.device) audio.device = MixerDevice::Open();
+    audio.device = MixerDevice::Open();
     ASSERT_TRUE(audio.device) << Mix_GetError();
-    audio.music.reset();
-    audio.playlist.clear();
-    audio.trackIndex = 0;
-    audio.reportedMusicFailures.clear();
-    TheSettings().musicVolume = 64;
-    TheSettings().soundVolume = 128;
+    settings.musicVolume = 64;
+    settings.soundVolume = 128;
 }
 
-void AudioTest::TearDown() {
-    FreeAllSounds();
-    Audio().music.reset();
-}
+void AudioTest::TearDown() { audio.Shutdown(); }
 
 std::vector<std::string> AudioTest::BoxTexts() const {
     std::vector<std::string> texts;

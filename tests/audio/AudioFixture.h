@@ -1,11 +1,13 @@
 #pragma once
-// Shared set-up for the audio tests: a fresh working folder, recorded error boxes, an open
-// (dummy) audio device and an audio system without music, playlist or earlier reports.
+// Shared set-up for the audio tests: a fresh working folder, recorded error boxes, and an audio
+// system of its own with an open (dummy) device and settings of its own.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "audio/AudioSystem.h"
+#include "content/Settings.h"
 #include "support/ErrorRecorder.h"
 #include "support/TempDir.h"
 
@@ -24,4 +26,6 @@ protected:
 
     TempDir dir;
     ErrorRecorder recorder;
+    Settings settings;
+    AudioSystem audio{settings};
 };

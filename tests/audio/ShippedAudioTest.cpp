@@ -107,8 +107,8 @@ protected:
     // The device may already be open for other audio tests in this program: SDL_mixer counts
     // opens, and only a subsystem started here is shut down here.
     static void SetUpTestSuite() {
-        startedAudio_ = SDL_WasInit(SDL_INIT_AUDIO) == 0;
-        if (startedAudio_) {
+        startedAudio = SDL_WasInit(SDL_INIT_AUDIO) == 0;
+        if (startedAudio) {
             ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
         }
         ASSERT_NE(Mix_Init(MIX_INIT_OGG) & MIX_INIT_OGG, 0) << Mix_GetError();
@@ -116,14 +116,14 @@ protected:
     }
     static void TearDownTestSuite() {
         Mix_CloseAudio();
-        if (startedAudio_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (startedAudio) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 
 private:
-    static bool startedAudio_;
+    static bool startedAudio;
 };
 
-bool ShippedAudioTest::startedAudio_ = false;
+bool ShippedAudioTest::startedAudio = false;
 
 TEST_F(ShippedAudioTest, SoundListNamesFiveShortEffectsThatDecode) {
     const std::string text = ReadFile("./sfx/sounds.txt");

@@ -32,20 +32,20 @@ protected:
 
     int FilledSlots() const {
         int filled = 0;
-        for (const ChunkPtr& slot : Sounds()) filled += slot ? 1 : 0;
+        for (const ChunkPtr& slot : audio.sounds) filled += slot ? 1 : 0;
         return filled;
     }
 };
 
 TEST_F(SoundsTest, FullListFillsEverySlotQuietly) {
     WriteFullList();
-    LoadSounds();
+    LoadSounds(audio.sounds, audio.device != nullptr);
     EXPECT_TRUE(recorder.boxes.empty());
     EXPECT_EQ(FilledSlots(), kSoundCount);
 }
 
 TEST_F(SoundsTest, MissingListReportsEverySlot) {
-    LoadSounds();
+    LoadSounds(audio.sounds, audio.device != nullptr);
     Texts expected;
     for (int i = 0; i < kSoundCount; ++i) {
         expected.push_back(kReadError);
@@ -62,17 +62,17 @@ TEST_F(SoundsTest, ShortListReportsTheSlotsItLacks) {
         list += std::string(name) + "\n";
     }
     dir.Write("sfx/sounds.txt", list);
-    LoadSounds();
+    LoadSounds(audio.sounds, audio.device != nullptr);
     // Slot 3's read finds no line; only then has the stream failed, for slot 4.
     EXPECT_EQ(BoxTexts(), (Texts{kNoName, kReadError, kNoName}));
-    EXPECT_TRUE(Sounds()[SolvedSound] && Sounds()[MoveSound] && Sounds()[BlockedSound]);
-    EXPECT_FALSE(Sounds()[DragBlockedSound] || Sounds()[ClickSound]);
+    EXPECT_TRUE(audio.sounds[SolvedSound] && audio.sounds[MoveSound] && audio.sounds[BlockedSound]);
+    EXPECT_FALSE(audio.sounds[DragBlockedSound] || audio.sounds[ClickSound]);
 }
 
 TEST_F(SoundsTest, BadEntriesAreNamedAndOverlongLinesEndTheList) {
     const std::string longName(120, 'n');
     dir.Write("sfx/sounds.txt", longName + "\n./sfx/b.wav\n");
-    LoadSounds();
+    LoadSounds(audio.sounds, audio.device != nullptr);
     Texts expected{"Could not load sound " + longName.substr(0, kMaxSoundPathLength) + "."};
     for (int i = 1; i < kSoundCount; ++i) {
         expected.push_back(kReadError);
@@ -83,41 +83,41 @@ TEST_F(SoundsTest, BadEntriesAreNamedAndOverlongLinesEndTheList) {
 
 TEST_F(SoundsTest, PlaysAtTheSoundVolumeAndNeverWhenOff) {
     WriteFullList();
-    LoadSounds();
-    Mix_Chunk* move = Sounds()[MoveSound].get();
+    LoadSounds(audio.sounds, audio.device != nullptr);
+    Mix_Chunk* move = audio.sounds[MoveSound].get();
     ASSERT_TRUE(move);
 
-    TheSettings().soundVolume = 0;
-    PlaySound(MoveSound);
+    settings.soundVolume = 0;
+    audio.PlaySound(MoveSound);
     EXPECT_FALSE(Mix_Playing(MoveSound));
 
-    TheSettings().soundVolume = 255;
-    PlaySound(MoveSound);
+    settings.soundVolume = 255;
+    audio.PlaySound(MoveSound);
     EXPECT_TRUE(Mix_Playing(MoveSound));
     EXPECT_EQ(Mix_VolumeChunk(move, -1), MIX_MAX_VOLUME);
 
-    TheSettings().soundVolume = 128;
-    PlaySound(MoveSound);
+    settings.soundVolume = 128;
+    audio.PlaySound(MoveSound);
     EXPECT_EQ(Mix_VolumeChunk(move, -1), 64);
     Mix_HaltChannel(-1);
 }
 
 TEST_F(SoundsTest, EmptySlotPlaysNothing) {
-    LoadSounds();  // no list: every slot empty
-    TheSettings().soundVolume = 255;
-    PlaySound(ClickSound);
+    LoadSounds(audio.sounds, audio.device != nullptr);  // no list: every slot empty
+    settings.soundVolume = 255;
+    audio.PlaySound(ClickSound);
     EXPECT_FALSE(Mix_Playing(ClickSound));
 }
 
 TEST_F(SoundsTest, WithoutDeviceEveryLoadFailsAndPlayingIsSafe) {
     WriteFullList();
-    Audio().device.reset();
-    LoadSounds();
+    audio.device.reset();
+    LoadSounds(audio.sounds, audio.device != nullptr);
     Texts expected;
     for (int i = 0; i < kSoundCount; ++i) {
         expected.push_back("Could not load sound ./sfx/effect" + std::to_string(i) + ".wav.");
     }
     EXPECT_EQ(BoxTexts(), expected);
-    TheSettings().soundVolume = 255;
-    PlaySound(SolvedSound);
+    settings.soundVolume = 255;
+    audio.PlaySound(SolvedSound);
 }

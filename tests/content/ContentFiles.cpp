@@ -1,5 +1,7 @@
 #include "ContentFiles.h"
 
+#include <sstream>
+
 using namespace qv;
 
 std::string LevelFileText(const std::string& name) {
@@ -43,4 +45,11 @@ std::vector<ProgressRecord> ReadRecords(const TempDir& dir) {
     return records;
 }
 
-std::unique_ptr<LevelLibrary> MakeLibrary() { return std::make_unique<LevelLibrary>(); }
+std::unique_ptr<TestLibrary> MakeLibrary() { return std::make_unique<TestLibrary>(); }
+
+void SetStatus(LevelLibrary& library, int set, int level, LevelStatus status) {
+    const ProgressBytes record = EncodeProgressRecord(set, level, status);
+    std::istringstream in(std::string(kProgressSettingsBytes, '\0') +
+                          static_cast<char>(record.a) + static_cast<char>(record.b));
+    library.ReadProgressRecords(in);
+}

@@ -8,6 +8,7 @@
 
 #include "content/LevelLibrary.h"
 #include "content/ProgressRecord.h"
+#include "content/Settings.h"
 #include "support/TempDir.h"
 
 using namespace qv;
@@ -27,5 +28,15 @@ std::vector<uint8_t> ReadBytes(const TempDir& dir, const std::string& relative);
 // Every complete record after the settings bytes, in file order.
 std::vector<ProgressRecord> ReadRecords(const TempDir& dir);
 
-// A library created from the files now in the working folder.
-std::unique_ptr<LevelLibrary> MakeLibrary();
+// A library with settings of its own to save, created from the files now in the working folder.
+struct OwnSettings {
+    Settings userSettings;
+};
+class TestLibrary : public OwnSettings, public LevelLibrary {
+public:
+    TestLibrary() : LevelLibrary(userSettings) {}
+};
+std::unique_ptr<TestLibrary> MakeLibrary();
+
+// Gives level `level` of set `set` that status, as a progress file read in would.
+void SetStatus(LevelLibrary& library, int set, int level, LevelStatus status);

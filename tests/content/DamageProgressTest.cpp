@@ -44,8 +44,8 @@ TEST(DamagedInstallProgress, HiddenSetsAndLevelsKeepTheirRecords) {
     dir.Write("set1.txt", "s1-0.level\n");
     {
         auto library = MakeLibrary();
-        ASSERT_EQ(library->setCount, 2);
-        ASSERT_EQ(library->sets[1].levelCount, 1);
+        ASSERT_EQ(library->SetCount(), 2);
+        ASSERT_EQ(library->Set(1).levelCount, 1);
         ASSERT_TRUE(library->SaveProgress());
     }
     const Statuses saved = RecordsOnDisk(dir);
@@ -58,10 +58,10 @@ TEST(DamagedInstallProgress, HiddenSetsAndLevelsKeepTheirRecords) {
     dir.Write("Beta.txt", intactBeta);
     dir.Write("set1.txt", intactList);
     auto library = MakeLibrary();
-    EXPECT_EQ(library->sets[1].levelStatus[0], LevelStatus::Solved);
-    EXPECT_EQ(library->sets[1].levelStatus[2], LevelStatus::Solved);
-    EXPECT_EQ(library->sets[2].levelStatus[1], LevelStatus::Solved);
-    EXPECT_EQ(library->sets[2].levelStatus[0], LevelStatus::Locked);
+    EXPECT_EQ(library->Set(1).levelStatus[0], LevelStatus::Solved);
+    EXPECT_EQ(library->Set(1).levelStatus[2], LevelStatus::Solved);
+    EXPECT_EQ(library->Set(2).levelStatus[1], LevelStatus::Solved);
+    EXPECT_EQ(library->Set(2).levelStatus[0], LevelStatus::Locked);
     EXPECT_TRUE(errors.boxes.empty());
 }
 

@@ -16,14 +16,13 @@ protected:
     }
 
     void ExpectAt(int set, int level) const {
-        EXPECT_EQ(library->currentSet, &library->sets[set]);
-        EXPECT_EQ(library->currentSetIndex, set);
-        EXPECT_EQ(library->currentLevelIndex, level);
+        EXPECT_EQ(library->CurrentSetIndex(), set);
+        EXPECT_EQ(library->CurrentLevelIndex(), level);
     }
 
     TempDir dir;
     ErrorRecorder errors;
-    std::unique_ptr<LevelLibrary> library;
+    std::unique_ptr<TestLibrary> library;
 };
 
 }  // namespace
@@ -48,25 +47,16 @@ TEST_F(Navigation, NextLevelRunsOnIntoTheNextNamedSet) {
 TEST_F(Navigation, EndFlagsMarkTheLastLevelsOfTheLastTwoSets) {
     library->SelectSet(2);
     library->SelectLevel(2);
-    EXPECT_TRUE(library->lastLevelOfSetBeforeLast);
-    EXPECT_FALSE(library->lastLevelOfLastSet);
+    EXPECT_TRUE(library->LastLevelOfSetBeforeLast());
+    EXPECT_FALSE(library->LastLevelOfLastSet());
 
     library->NextLevel();
-    EXPECT_FALSE(library->lastLevelOfSetBeforeLast || library->lastLevelOfLastSet);
+    EXPECT_FALSE(library->LastLevelOfSetBeforeLast() || library->LastLevelOfLastSet());
     library->NextLevel();
-    EXPECT_TRUE(library->lastLevelOfLastSet);
-    EXPECT_FALSE(library->lastLevelOfSetBeforeLast);
+    EXPECT_TRUE(library->LastLevelOfLastSet());
+    EXPECT_FALSE(library->LastLevelOfSetBeforeLast());
 
     library->SelectSet(0);
     library->SelectLevel(8);
-    EXPECT_FALSE(library->lastLevelOfSetBeforeLast || library->lastLevelOfLastSet);
-}
-
-TEST(Library, ResetReadsTheFilesAgain) {
-    TempDir dir;
-    ResetLibrary();
-    EXPECT_EQ(Library().setCount, 6);
-    WriteSets(dir, {1});
-    ResetLibrary();
-    EXPECT_EQ(Library().setCount, 2);
+    EXPECT_FALSE(library->LastLevelOfSetBeforeLast() || library->LastLevelOfLastSet());
 }

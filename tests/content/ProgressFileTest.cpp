@@ -28,17 +28,17 @@ TEST(ProgressFile, FirstRunCreatesDefaults) {
     TempDir dir;
     ErrorRecorder errors;
     WriteSets(dir, {3, 2});
-    TheSettings().musicVolume = 1;
-    TheSettings().fullscreen = true;
     auto library = MakeLibrary();
+    library->userSettings.musicVolume = 1;
+    library->userSettings.fullscreen = true;
     library->CreateDefaultProgress();
 
     const std::vector<uint8_t> bytes = ReadBytes(dir, "progress.save");
     ASSERT_EQ(bytes.size(), 3u + 2u * (9 + 3 + 2));
     EXPECT_EQ((std::vector<uint8_t>(bytes.begin(), bytes.begin() + 3)),
               (std::vector<uint8_t>{64, 128, 0}));
-    EXPECT_EQ(TheSettings().musicVolume, 64);
-    EXPECT_FALSE(TheSettings().fullscreen);
+    EXPECT_EQ(library->userSettings.musicVolume, 64);
+    EXPECT_FALSE(library->userSettings.fullscreen);
 
     std::map<std::pair<int, int>, LevelStatus> statuses;
     for (const ProgressRecord& record : ReadRecords(dir)) {
@@ -49,8 +49,8 @@ TEST(ProgressFile, FirstRunCreatesDefaults) {
     }
     EXPECT_EQ(statuses.size(), 14u);  // one record per level
     // The working copies follow the new table.
-    EXPECT_EQ(library->levels[0].status, LevelStatus::Open);
-    EXPECT_EQ(library->levels[1].status, LevelStatus::Locked);
+    EXPECT_EQ(library->LevelAt(0).status, LevelStatus::Open);
+    EXPECT_EQ(library->LevelAt(1).status, LevelStatus::Locked);
     EXPECT_TRUE(errors.boxes.empty());
 
     dir.Write("progress.save", "x");
@@ -70,24 +70,24 @@ TEST(ProgressFile, ReadsRawRecordsAndIgnoresWhatDoesNotFit) {
         0x0E,        // an odd last byte
     });
     auto library = MakeLibrary();
-    EXPECT_EQ(library->sets[1].levelStatus[9], LevelStatus::Solved);
-    EXPECT_EQ(library->sets[1].levelStatus[8], LevelStatus::Open);  // no record
-    EXPECT_EQ(library->sets[4].levelStatus[2], LevelStatus::Locked);
-    EXPECT_EQ(library->sets[0].levelStatus[0], LevelStatus::Solved);
-    EXPECT_EQ(library->levels[0].status, LevelStatus::Solved);
-    EXPECT_EQ(library->sets[0].levelStatus[3], LevelStatus::Open);
+    EXPECT_EQ(library->Set(1).levelStatus[9], LevelStatus::Solved);
+    EXPECT_EQ(library->Set(1).levelStatus[8], LevelStatus::Open);  // no record
+    EXPECT_EQ(library->Set(4).levelStatus[2], LevelStatus::Locked);
+    EXPECT_EQ(library->Set(0).levelStatus[0], LevelStatus::Solved);
+    EXPECT_EQ(library->LevelAt(0).status, LevelStatus::Solved);
+    EXPECT_EQ(library->Set(0).levelStatus[3], LevelStatus::Open);
 }
 
 TEST(ProgressFile, SaveAndLoadGiveTheSameStatuses) {
     TempDir dir;
     WriteSets(dir, {5, 20});
-    TheSettings().musicVolume = 300;  // only the low byte is stored
-    TheSettings().soundVolume = 0;
-    TheSettings().fullscreen = true;
     auto library = MakeLibrary();
-    library->sets[0].levelStatus[8] = LevelStatus::Solved;
-    library->sets[1].levelStatus[4] = LevelStatus::Locked;
-    library->sets[2].levelStatus[19] = LevelStatus::Solved;
+    library->userSettings.musicVolume = 300;  // only the low byte is stored
+    library->userSettings.soundVolume = 0;
+    library->userSettings.fullscreen = true;
+    SetStatus(*library, 0, 8, LevelStatus::Solved);
+    SetStatus(*library, 1, 4, LevelStatus::Locked);
+    SetStatus(*library, 2, 19, LevelStatus::Solved);
     ASSERT_TRUE(library->SaveProgress());
 
     const std::vector<uint8_t> bytes = ReadBytes(dir, "progress.save");
@@ -96,7 +96,7 @@ TEST(ProgressFile, SaveAndLoadGiveTheSameStatuses) {
               (std::vector<uint8_t>{300 & 0xFF, 0, 1}));
     auto reloaded = MakeLibrary();
     for (int s = 0; s < 3; ++s) {
-        EXPECT_EQ(reloaded->sets[s].levelStatus, library->sets[s].levelStatus) << "set " << s;
+        EXPECT_EQ(reloaded->Set(s).levelStatus, library->Set(s).levelStatus) << "set " << s;
     }
 }
 
@@ -163,18 +163,18 @@ TEST(ProgressFile, ASaveKeepsWhatAnotherGameSavedSince) {
     gameA->MarkCurrentSolved();  // tutorial level 0; level 1 opens
     ASSERT_TRUE(gameA->SaveProgress());
 
-    TheSettings().musicVolume = 0;  // game B switches the music off, which saves
-    gameB->sets[2].levelStatus[1] = LevelStatus::Solved;
+    gameB->userSettings.musicVolume = 0;  // game B switches the music off, which saves
+    SetStatus(*gameB, 2, 1, LevelStatus::Solved);
     ASSERT_TRUE(gameB->SaveProgress());
     auto reloaded = MakeLibrary();
-    EXPECT_EQ(reloaded->sets[0].levelStatus[0], LevelStatus::Solved);
-    EXPECT_EQ(reloaded->sets[0].levelStatus[1], LevelStatus::Open);
-    EXPECT_EQ(reloaded->sets[0].levelStatus[2], LevelStatus::Locked);
-    EXPECT_EQ(reloaded->sets[2].levelStatus[1], LevelStatus::Solved);
+    EXPECT_EQ(reloaded->Set(0).levelStatus[0], LevelStatus::Solved);
+    EXPECT_EQ(reloaded->Set(0).levelStatus[1], LevelStatus::Open);
+    EXPECT_EQ(reloaded->Set(0).levelStatus[2], LevelStatus::Locked);
+    EXPECT_EQ(reloaded->Set(2).levelStatus[1], LevelStatus::Solved);
     EXPECT_EQ(ReadBytes(dir, "progress.save")[0], 0);
     // Game B now shows what it saved, the menu's working copies included.
-    EXPECT_EQ(gameB->sets[0].levelStatus, reloaded->sets[0].levelStatus);
-    EXPECT_EQ(gameB->levels[1].status, LevelStatus::Open);
+    EXPECT_EQ(gameB->Set(0).levelStatus, reloaded->Set(0).levelStatus);
+    EXPECT_EQ(gameB->LevelAt(1).status, LevelStatus::Open);
 }
 
 // A FIFO would block the start in open() and /dev/zero feed a reader forever: each reads as a
@@ -188,8 +188,9 @@ TEST(ProgressFile, SpecialAndOversizedFilesReadAsTheGameWritesThem) {
     ASSERT_EQ(mkfifo("Beta.txt", 0600), 0);
     ASSERT_EQ(mkfifo("progress.save", 0600), 0);
     std::filesystem::create_symlink("/dev/zero", "records.save");
-    EXPECT_EQ(MakeLibrary()->setCount, kMaxSets) << "as without Beta.txt";
-    EXPECT_FALSE(LoadUserSettings());
+    EXPECT_EQ(MakeLibrary()->SetCount(), kMaxSets) << "as without Beta.txt";
+    Settings settings;
+    EXPECT_FALSE(LoadUserSettings(settings));
     MakeLibrary()->CreateDefaultProgress();
     EXPECT_EQ(ReadBytes(dir, "progress.save").size(), 3u + 2u * 9);
     EXPECT_TRUE(errors.boxes.empty());
@@ -200,7 +201,7 @@ TEST(ProgressFile, SpecialAndOversizedFilesReadAsTheGameWritesThem) {
     ASSERT_EQ(mkfifo("s1-1.level", 0600), 0);
     std::filesystem::remove("progress.save");
     std::filesystem::create_symlink("/dev/zero", "progress.save");
-    EXPECT_EQ(MakeLibrary()->sets[0].levelStatus[1], LevelStatus::Open);
+    EXPECT_EQ(MakeLibrary()->Set(0).levelStatus[1], LevelStatus::Open);
     ASSERT_EQ(errors.boxes.size(), 1u);
     EXPECT_EQ(errors.boxes[0].text, "Cannot load level s1-1.level. File not found.");
 
@@ -209,6 +210,6 @@ TEST(ProgressFile, SpecialAndOversizedFilesReadAsTheGameWritesThem) {
     records.push_back(0x06);                                 // past the end: never read
     records.push_back(0x0A);
     WriteProgress(dir, records);
-    EXPECT_EQ(MakeLibrary()->sets[1].levelStatus[9], LevelStatus::Open);
+    EXPECT_EQ(MakeLibrary()->Set(1).levelStatus[9], LevelStatus::Open);
     alarm(0);
 }

@@ -120,10 +120,10 @@ TEST(LevelRecords, TheLibraryKeysTutorialLevelsByNumberAndOthersByListPath) {
     dir.Write("levels/par.txt", "7 tutorial/0\n0 tutorial/1\n");
     auto library = MakeLibrary();
     EXPECT_EQ(library->LevelKey(3), "tutorial/3");
-    EXPECT_EQ(library->shippedPar.at("tutorial/0"), 7);
-    EXPECT_EQ(library->shippedPar.count("tutorial/1"), 0u) << "a par of 0 is no par";
+    EXPECT_EQ(library->Par(0), 7);
+    EXPECT_FALSE(library->Par(1)) << "a par of 0 is no par";
     library->SelectSet(1);
     EXPECT_EQ(library->LevelKey(1), "s1-1.level");
-    EXPECT_EQ(library->moveRecords.Best(library->LevelKey(1)), 4);
+    EXPECT_EQ(library->Records().Best(library->LevelKey(1)), 4);
     EXPECT_FALSE(dir.Exists("progress.save")) << "records never touch the progress file";
 }

@@ -10,14 +10,14 @@ TEST(SetList, TwoEntriesGiveThreeSets) {
     ErrorRecorder errors;
     WriteSets(dir, {2, 3});
     auto library = MakeLibrary();
-    EXPECT_EQ(library->setCount, 3);
-    EXPECT_EQ(library->sets[1].name, "set1");
-    EXPECT_EQ(library->sets[1].listFile, "set1.txt");
-    EXPECT_EQ(library->sets[3].name, "");
+    EXPECT_EQ(library->SetCount(), 3);
+    EXPECT_EQ(library->Set(1).name, "set1");
+    EXPECT_EQ(library->Set(1).listFile, "set1.txt");
+    EXPECT_EQ(library->Set(3).name, "");
     // Every named set was loaded once; the walk ends on the tutorial's first level.
-    EXPECT_EQ(library->sets[1].levelCount, 2);
-    EXPECT_EQ(library->sets[2].levelCount, 3);
-    EXPECT_EQ(library->currentSet, &library->sets[0]);
+    EXPECT_EQ(library->Set(1).levelCount, 2);
+    EXPECT_EQ(library->Set(2).levelCount, 3);
+    EXPECT_EQ(library->CurrentSetIndex(), 0);
     EXPECT_EQ(library->CurrentLevel().name, "Setting Goals");
     EXPECT_TRUE(errors.boxes.empty());
 }
@@ -25,10 +25,10 @@ TEST(SetList, TwoEntriesGiveThreeSets) {
 TEST(SetList, MissingFileLeavesOnlyTheTutorial) {
     TempDir dir;
     auto library = MakeLibrary();
-    EXPECT_EQ(library->setCount, 6);
-    for (int s = 1; s < kMaxSets; ++s) EXPECT_EQ(library->sets[s].name, "") << s;
+    EXPECT_EQ(library->SetCount(), 6);
+    for (int s = 1; s < kMaxSets; ++s) EXPECT_EQ(library->Set(s).name, "") << s;
     library->SelectSet(1);
-    EXPECT_EQ(library->currentSetIndex, 0);
+    EXPECT_EQ(library->CurrentSetIndex(), 0);
 }
 
 TEST(SetList, FirstIncompleteEntryEndsTheList) {
@@ -36,15 +36,15 @@ TEST(SetList, FirstIncompleteEntryEndsTheList) {
     const std::string longest(49, 'n');
     dir.Write("Beta.txt", longest + "\na.txt\n" + std::string(60, 'm') + "\nb.txt\nc\nc.txt\n");
     auto library = MakeLibrary();
-    EXPECT_EQ(library->sets[1].name, longest);
-    EXPECT_EQ(library->setCount, 2);
-    EXPECT_EQ(library->sets[2].name, "");
+    EXPECT_EQ(library->Set(1).name, longest);
+    EXPECT_EQ(library->SetCount(), 2);
+    EXPECT_EQ(library->Set(2).name, "");
 
     // Entries after an empty one would be playable but never saved.
     dir.Write("Beta.txt", "a\na.txt\n\n\nb\nb.txt\n");
     library = MakeLibrary();
-    EXPECT_EQ(library->setCount, 2);
-    EXPECT_EQ(library->sets[3].name, "");
+    EXPECT_EQ(library->SetCount(), 2);
+    EXPECT_EQ(library->Set(3).name, "");
 }
 
 TEST(SetList, WindowsLineEndsAreNotPartOfNamesOrPaths) {
@@ -54,9 +54,9 @@ TEST(SetList, WindowsLineEndsAreNotPartOfNamesOrPaths) {
     dir.Write("one.level", LevelFileText("One"));
     auto library = MakeLibrary();
     library->SelectSet(1);
-    EXPECT_EQ(library->sets[1].name, "crlf");
-    EXPECT_EQ(library->sets[1].levelCount, 1);
-    EXPECT_EQ(library->levels[0].name, "One");
+    EXPECT_EQ(library->Set(1).name, "crlf");
+    EXPECT_EQ(library->Set(1).levelCount, 1);
+    EXPECT_EQ(library->LevelAt(0).name, "One");
 }
 
 TEST(LevelList, EmptyLineLeavesAnUnusableSlot) {
@@ -68,14 +68,14 @@ TEST(LevelList, EmptyLineLeavesAnUnusableSlot) {
     dir.Write("b", LevelFileText("B"));
     auto library = MakeLibrary();
     library->SelectSet(1);
-    EXPECT_EQ(library->sets[1].levelCount, 3);
-    EXPECT_EQ(library->levels[0].name, "A");
-    EXPECT_EQ(library->levels[2].name, "B");
+    EXPECT_EQ(library->Set(1).levelCount, 3);
+    EXPECT_EQ(library->LevelAt(0).name, "A");
+    EXPECT_EQ(library->LevelAt(2).name, "B");
     // The tutorial level that held slot 1 must not pass for a level of this set.
-    EXPECT_EQ(library->levels[1].name, "");
-    EXPECT_EQ(library->levels[1].filePath, "");
+    EXPECT_EQ(library->LevelAt(1).name, "");
+    EXPECT_EQ(library->LevelAt(1).filePath, "");
     library->NextLevel();
-    EXPECT_EQ(library->currentLevelIndex, 0);
+    EXPECT_EQ(library->CurrentLevelIndex(), 0);
     EXPECT_TRUE(errors.boxes.empty());
 }
 
@@ -86,10 +86,10 @@ TEST(LevelList, TakesTheStatusesAndAtMostTwentyLevels) {
     WriteProgress(dir, {0x02, 0x0C});  // set 1, level 16 solved
     auto library = MakeLibrary();
     library->SelectSet(1);
-    EXPECT_EQ(library->sets[1].levelCount, 20);
-    EXPECT_EQ(library->levels[19].name, "s1-19");
-    EXPECT_EQ(library->levels[16].status, LevelStatus::Solved);
-    EXPECT_EQ(library->levels[15].status, LevelStatus::Open);
+    EXPECT_EQ(library->Set(1).levelCount, 20);
+    EXPECT_EQ(library->LevelAt(19).name, "s1-19");
+    EXPECT_EQ(library->LevelAt(16).status, LevelStatus::Solved);
+    EXPECT_EQ(library->LevelAt(15).status, LevelStatus::Open);
 }
 
 TEST(LevelList, OverlongPathEndsTheSet) {
@@ -101,8 +101,8 @@ TEST(LevelList, OverlongPathEndsTheSet) {
     dir.Write("b", LevelFileText("B"));
     auto library = MakeLibrary();
     library->SelectSet(1);
-    EXPECT_EQ(library->sets[1].levelCount, 1);
-    EXPECT_EQ(library->levels[1].filePath, "");
+    EXPECT_EQ(library->Set(1).levelCount, 1);
+    EXPECT_EQ(library->LevelAt(1).filePath, "");
     EXPECT_TRUE(errors.boxes.empty());  // the cut-off path is not tried
 }
 
@@ -112,10 +112,13 @@ TEST(LevelList, MissingListFileKeepsTheCurrentLevel) {
     auto library = MakeLibrary();
     library->SelectLevel(3);
     library->SelectSet(1);
-    EXPECT_EQ(library->currentSetIndex, 1);
-    EXPECT_EQ(library->sets[1].levelCount, 20);
-    for (const Level& level : library->levels) EXPECT_EQ(level.name + level.filePath, "");
-    EXPECT_EQ(library->currentLevelIndex, 3);
+    EXPECT_EQ(library->CurrentSetIndex(), 1);
+    EXPECT_EQ(library->Set(1).levelCount, 20);
+    for (int i = 0; i < kMaxLevelsPerSet; ++i) {
+        const Level& level = library->LevelAt(i);
+        EXPECT_EQ(level.name + level.filePath, "") << i;
+    }
+    EXPECT_EQ(library->CurrentLevelIndex(), 3);
 }
 
 TEST(LevelList, ALevelThatFailsToLoadKeepsNothingOfTheSlotsFormerLevel) {
@@ -125,8 +128,8 @@ TEST(LevelList, ALevelThatFailsToLoadKeepsNothingOfTheSlotsFormerLevel) {
     dir.Write("s1-1.level", "10 7\n");  // too big
     auto library = MakeLibrary();
     library->SelectSet(1);
-    ASSERT_EQ(library->sets[1].levelCount, 2);
-    const Level& failed = library->levels[1];
+    ASSERT_EQ(library->Set(1).levelCount, 2);
+    const Level& failed = library->LevelAt(1);
     EXPECT_EQ(failed.filePath, "s1-1.level");
     EXPECT_EQ(failed.name, "New Level");  // not the tutorial's "Opaque" that the slot held
     EXPECT_TRUE(failed.introText.empty());

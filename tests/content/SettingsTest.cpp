@@ -84,22 +84,20 @@ TEST(UserSettings, FewerThanThreeBytesFail) {
 
 TEST(SettingsFiles, LoadersReadTheWorkingFolder) {
     TempDir dir;
-    Settings& s = TheSettings();
-    const Settings before = s;
-    EXPECT_FALSE(LoadAudioSettings());
-    EXPECT_FALSE(LoadVideoSettings());
-    EXPECT_FALSE(LoadUserSettings());
+    Settings s;
+    EXPECT_FALSE(LoadAudioSettings(s));
+    EXPECT_FALSE(LoadVideoSettings(s));
+    EXPECT_FALSE(LoadUserSettings(s));
 
     dir.Write("config/audio.config", "1 2 menu.ogg list.txt word\n");
     dir.Write("config/video.config", "640\n480\n32\n");
     dir.Write("progress.save", std::string("\x0a\x20\x01\x06\x13", 5));
-    EXPECT_TRUE(LoadAudioSettings());
-    EXPECT_TRUE(LoadVideoSettings());
-    EXPECT_TRUE(LoadUserSettings());
+    EXPECT_TRUE(LoadAudioSettings(s));
+    EXPECT_TRUE(LoadVideoSettings(s));
+    EXPECT_TRUE(LoadUserSettings(s));
     EXPECT_EQ(s.playlistFile, "list.txt");
     EXPECT_EQ(s.screenHeight, 480);
     EXPECT_EQ(s.musicVolume, 10);
     EXPECT_EQ(s.soundVolume, 32);
     EXPECT_TRUE(s.fullscreen);
-    s = before;
 }

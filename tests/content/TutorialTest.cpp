@@ -106,10 +106,10 @@ TEST(Tutorial, TextsKeepTheirLineBreaks) {
 TEST(Tutorial, IsSetZeroOfTheLibrary) {
     TempDir dir;
     auto library = MakeLibrary();
-    EXPECT_EQ(library->sets[0].name, "how to be smart");
-    EXPECT_EQ(library->tutorialCount, 9);
-    EXPECT_EQ(library->sets[0].levelCount, 9);
-    EXPECT_EQ(library->levels[0].name, "Setting Goals");
-    EXPECT_EQ(library->levels[8].solvedText, TutorialLevel(8).solvedText);
-    EXPECT_EQ(library->levels[9].name, "New Level");
+    EXPECT_EQ(library->Set(0).name, "how to be smart");
+    EXPECT_EQ(library->Set(0).levelCount, 9);
+    EXPECT_EQ(library->Set(0).levelCount, 9);
+    EXPECT_EQ(library->LevelAt(0).name, "Setting Goals");
+    EXPECT_EQ(library->LevelAt(8).solvedText, TutorialLevel(8).solvedText);
+    EXPECT_EQ(library->LevelAt(9).name, "New Level");
 }

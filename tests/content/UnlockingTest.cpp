@@ -17,13 +17,13 @@ protected:
     }
 
     std::vector<LevelStatus> Statuses(int set, int count) const {
-        const auto& table = library->sets[set].levelStatus;
+        const auto& table = library->Set(set).levelStatus;
         return std::vector<LevelStatus>(table.begin(), table.begin() + count);
     }
 
     TempDir dir;
     ErrorRecorder errors;
-    std::unique_ptr<LevelLibrary> library;
+    std::unique_ptr<TestLibrary> library;
 };
 
 constexpr LevelStatus O = LevelStatus::Open;
@@ -36,12 +36,12 @@ TEST_F(Unlocking, SolvingOpensTheNextLockedLevelOnly) {
     library->SelectSet(0);
     library->MarkCurrentSolved();
     EXPECT_EQ(Statuses(0, 4), (std::vector<LevelStatus>{S, O, L, L}));
-    EXPECT_EQ(library->levels[1].status, O);
+    EXPECT_EQ(library->LevelAt(1).status, O);
     EXPECT_EQ(Statuses(1, 4), (std::vector<LevelStatus>{L, L, L, L}));
 }
 
 TEST_F(Unlocking, SolvingTheWholeSetOpensThreeLevelsOfTheNext) {
-    library->sets[1].levelStatus[1] = S;  // solved earlier stays solved
+    SetStatus(*library, 1, 1, S);  // solved earlier stays solved
     library->SelectSet(0);
     for (int i = 0; i < 8; ++i) {
         library->SelectLevel(i);
@@ -52,12 +52,12 @@ TEST_F(Unlocking, SolvingTheWholeSetOpensThreeLevelsOfTheNext) {
 
     library->SelectLevel(8);
     library->MarkCurrentSolved();
-    EXPECT_EQ(library->sets[0].Status(), S);
+    EXPECT_EQ(library->Set(0).Status(), S);
     EXPECT_EQ(Statuses(1, 4), (std::vector<LevelStatus>{O, S, O, L}));
     // The next set's working copies take the table when it is loaded.
     library->NextLevel();
-    EXPECT_EQ(library->currentSetIndex, 1);
-    EXPECT_EQ(library->levels[3].status, L);
+    EXPECT_EQ(library->CurrentSetIndex(), 1);
+    EXPECT_EQ(library->LevelAt(3).status, L);
 }
 
 TEST(SetStatus, SummarisesTheLevelsInUse) {

@@ -22,12 +22,12 @@ protected:
     void SetUp() override {
         for (const char* name : kNames) {
             const char* value = std::getenv(name);
-            saved_.push_back(value ? std::make_unique<std::string>(value) : nullptr);
+            saved.push_back(value ? std::make_unique<std::string>(value) : nullptr);
         }
     }
     void TearDown() override {
-        for (size_t i = 0; i < saved_.size(); ++i) {
-            Set(kNames[i], saved_[i] ? saved_[i]->c_str() : nullptr);
+        for (size_t i = 0; i < saved.size(); ++i) {
+            Set(kNames[i], saved[i] ? saved[i]->c_str() : nullptr);
         }
     }
     static void Set(const char* name, const char* value) {
@@ -38,7 +38,7 @@ protected:
     }
 
 private:
-    std::vector<std::unique_ptr<std::string>> saved_;
+    std::vector<std::unique_ptr<std::string>> saved;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "LevelTestSupport.h"
+#include "puzzle/MoveRule.h"
 #include "support/ErrorRecorder.h"
 
 using namespace qv;

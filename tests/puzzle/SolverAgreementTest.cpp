@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "LevelTestSupport.h"
-#include "puzzle/Solver.h"
+#include "puzzle/SolveSearch.h"
 
 using namespace qv;
 

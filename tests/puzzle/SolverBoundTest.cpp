@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "LevelTestSupport.h"
-#include "puzzle/Solver.h"
+#include "puzzle/MoveRule.h"
+#include "puzzle/SolveSearch.h"
 
 using namespace qv;
 

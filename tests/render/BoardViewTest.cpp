@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "DisplayTest.h"
-#include "content/LevelLibrary.h"
+#include "puzzle/Level.h"
 #include "render/BoardView.h"
 #include "render/MediaStore.h"
 #include "render/Text.h"
@@ -16,6 +16,7 @@ namespace {
 // The base's own interface, opened up for its tests; the screens reach it as derived classes.
 class TestBoard : public BoardView {
 public:
+    using BoardView::BoardView;
     void HandleEvents() override {}
     void Draw() override {}
     using BoardView::boardSurface;
@@ -31,25 +32,21 @@ public:
     using BoardView::TileUnderPointer;
 };
 
-// A board screen over a fresh current level: 9 by 7, every tile Black, no name.
+// A board screen over a fresh level: 9 by 7, every tile Black, no name.
 class BoardViewTest : public DisplayTest {
 protected:
     void SetUp() override {
         DisplayTest::SetUp();
-        Level& level = Library().CurrentLevel();
-        level = Level();
-        level.tiles.fill(TileColor::Black);
-        level.name.clear();
-        errors.boxes.clear();  // whatever the library reported while it was built
-        view = std::make_unique<TestBoard>();
+        shown.tiles.fill(TileColor::Black);
+        shown.name.clear();
+        view = std::make_unique<TestBoard>(pictures, shown);
     }
     void TearDown() override {
         view.reset();
-        Pictures().red.reset();
         DisplayTest::TearDown();
     }
 
-    static Level& CurrentLevel() { return Library().CurrentLevel(); }
+    Level& CurrentLevel() { return shown; }
 
     TilePos TileAt(int x, int y) {
         input.x = x;
@@ -62,6 +59,7 @@ protected:
         return view->PointerSection();
     }
 
+    Level shown;
     std::unique_ptr<TestBoard> view;
 };
 
@@ -130,7 +128,7 @@ TEST_F(BoardViewTest, BoardSurfaceIsTransparentWhereNoTileIsDrawn) {
     EXPECT_EQ(view->boardSurface->w, 540);
     EXPECT_EQ(view->boardSurface->h, 420);
 
-    Pictures().red.reset(MakeSurface(60, 60, 255, 0, 0));
+    pictures.red.reset(MakeSurface(60, 60, 255, 0, 0));
     CurrentLevel().Tile(1, 0) = TileColor::Red;
     view->offsetX = 10;
     view->RenderBoard();

@@ -171,11 +171,11 @@ TEST_F(DisplayTest, SpriteListDrawsOnlyCountedSlotsAndSkipsEmptyOnes) {
     list.sprites[0] = Sprite{nullptr, 0, 0};
     list.sprites[1] = Sprite{red, 20, 30};
     list.sprites[2] = Sprite{red, 50, 50};
-    list.Draw(display);
+    list.Draw(display, frame);
     EXPECT_EQ(PixelAt(display, 20, 30), 0u);  // count 0 draws nothing
 
     list.count = 2;
-    list.Draw(display);
+    list.Draw(display, frame);
     EXPECT_EQ(PixelAt(display, 20, 30), Rgb(display, 255, 0, 0));
     EXPECT_EQ(PixelAt(display, 50, 50), 0u);
     SDL_FreeSurface(red);

@@ -2,7 +2,6 @@
 
 #include <SDL_ttf.h>
 
-#include "render/ScreenManager.h"
 
 using namespace qv;
 
@@ -25,18 +24,9 @@ public:
 [[maybe_unused]] ::testing::Environment* const sdlEnvironment =
     ::testing::AddGlobalTestEnvironment(new SdlEnvironment);
 
-void ResetShell() {
-    ScreenManager& screens = Screens();
-    screens.currentState.reset();
-    screens.savedState.reset();
-    screens.running = true;
-    screens.boxResult = -1;
-}
-
 }  // namespace
 
 void DisplayTest::SetUp() {
-    ResetShell();
     SDL_Event stale;
     while (SDL_PollEvent(&stale)) {
     }
@@ -45,7 +35,7 @@ void DisplayTest::SetUp() {
 
 void DisplayTest::TearDown() {
     SetInputSource(nullptr);
-    ResetShell();
+    screens.Clear();
 }
 
 SDL_Surface* DisplayTest::MakeSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b) {

@@ -1,11 +1,17 @@
 #pragma once
 // A fixture with SDL's dummy video driver at 800 by 600, the font library, a temporary working
-// folder, a scripted pointer and recorded error boxes; plus small picture and event helpers.
+// folder, a scripted pointer, recorded error boxes and a screen context of its own (an empty
+// picture table); plus small picture and event helpers.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "render/EventQueue.h"
+#include "render/FrameUpdate.h"
+#include "render/MediaStore.h"
+#include "render/ScreenContext.h"
+#include "render/ScreenManager.h"
 #include "support/ErrorRecorder.h"
 #include "support/FakeInput.h"
 #include "support/SdlEvents.h"
@@ -26,6 +32,11 @@ protected:
     TempDir dir;
     ErrorRecorder errors;
     FakeInput input;
+    FrameUpdate frame;
+    PictureTable pictures;
+    ScreenManager screens{frame};
+    EventQueue events{screens, frame, {}};
+    ScreenContext context{screens, events, frame, pictures};
 };
 
 // The pixel value at (x, y) of a 32-bit surface.

@@ -1,13 +1,12 @@
-// F11 in the one event path every screen and box reads: it switches the display, keeps the
-// choice in the user settings byte of "./progress.save", and no screen ever sees the key.
+// F11 in the one event path every screen and box reads: it switches the display, hands the
+// choice on to be kept, and no screen ever sees the key.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "DisplayTest.h"
-#include "content/Settings.h"
 #include "platform/FullScreen.h"
-#include "render/GameState.h"
+#include "render/EventQueue.h"
 
 using namespace qv;
 
@@ -16,10 +15,10 @@ namespace {
 class FullScreenKeyTest : public DisplayTest {
 protected:
     // Pushes `events`, drains them as a screen would and returns the keys the screen saw.
-    std::vector<SDLKey> Drain(const std::vector<SDL_Event>& events) {
-        for (const SDL_Event& event : events) Push(event);
+    std::vector<SDLKey> Drain(const std::vector<SDL_Event>& pushed) {
+        for (const SDL_Event& event : pushed) Push(event);
         std::vector<SDLKey> seen;
-        WaitAndDrainEvents([&](const SDL_Event& event) {
+        keyedEvents.WaitAndDrain([&](const SDL_Event& event) {
             if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
                 seen.push_back(event.key.keysym.sym);
             return EventFlow::Continue;
@@ -31,28 +30,26 @@ protected:
         SetFullScreen(false);
         DisplayTest::TearDown();
     }
+
+    std::vector<bool> kept;  // each choice handed on
+    EventQueue keyedEvents{screens, frame, [this](bool on) { kept.push_back(on); }};
 };
 
-TEST_F(FullScreenKeyTest, F11SwitchesBothWaysAndSavesTheChoice) {
-    Settings& settings = TheSettings();
-    settings.musicVolume = 64;
-    settings.soundVolume = 128;
-    settings.fullscreen = false;
+TEST_F(FullScreenKeyTest, F11SwitchesBothWaysAndHandsOnTheChoice) {
     const std::vector<SDL_Event> pressF11 = {KeyEvent(SDL_KEYDOWN, SDLK_F11),
                                              KeyEvent(SDL_KEYDOWN, SDLK_a),
                                              KeyEvent(SDL_KEYUP, SDLK_F11)};
 
     EXPECT_EQ(Drain(pressF11), std::vector<SDLKey>{SDLK_a});
     EXPECT_TRUE(DisplayIsFullScreen());
-    EXPECT_TRUE(settings.fullscreen);
-    EXPECT_EQ(dir.Read("progress.save").substr(0, 3), std::string("\x40\x80\x01", 3));
+    EXPECT_EQ(kept, std::vector<bool>{true});
     const SDL_Surface* display = SDL_GetVideoSurface();
     ASSERT_NE(display, nullptr);
     EXPECT_TRUE(display->w == 800 && display->h == 600 && display->format->BitsPerPixel == 32);
 
     EXPECT_EQ(Drain(pressF11), std::vector<SDLKey>{SDLK_a});
     EXPECT_FALSE(DisplayIsFullScreen());
-    EXPECT_EQ(dir.Read("progress.save").substr(0, 3), std::string("\x40\x80\x00", 3));
+    EXPECT_EQ(kept, (std::vector<bool>{true, false}));
     EXPECT_TRUE(errors.boxes.empty());
 }
 

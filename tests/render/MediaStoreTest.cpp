@@ -39,11 +39,6 @@ protected:
         for (const std::string& stem : kFiles)
             WritePicture("graphics/" + stem + ".png", WidthOf(stem), 2, 50, 60, 70);
     }
-    void TearDown() override {
-        FreeAllPictures();
-        DisplayTest::TearDown();
-    }
-
     static int Width(const SurfacePtr& slot) { return slot ? slot->w : 0; }
 };
 
@@ -51,9 +46,9 @@ protected:
 
 TEST_F(MediaStoreTest, EveryFileLandsInItsSlot) {
     ASSERT_EQ(kFiles.size(), 62u);
-    LoadAllPictures();
+    LoadAllPictures(pictures);
     EXPECT_TRUE(errors.boxes.empty());
-    const PictureTable& p = Pictures();
+    const PictureTable& p = pictures;
     EXPECT_EQ(Width(p.selectedCircle), WidthOf("selectedcircle"));
     EXPECT_EQ(Width(p.selectedStar), WidthOf("selectedstar"));
     EXPECT_EQ(Width(p.previewTriangleGoal), WidthOf("previewtrianglegoal"));
@@ -70,7 +65,7 @@ TEST_F(MediaStoreTest, EveryFileLandsInItsSlot) {
 }
 
 TEST_F(MediaStoreTest, ColorCodesPickTheirPictures) {
-    LoadAllPictures();
+    LoadAllPictures(pictures);
     const struct {
         TileColor color;
         const char* name;
@@ -80,22 +75,22 @@ TEST_F(MediaStoreTest, ColorCodesPickTheirPictures) {
                    {TileColor::White, "white"}};
     for (const auto& c : colours) {
         const std::string name = c.name;
-        EXPECT_EQ(TilePicture(c.color)->w, WidthOf(name)) << name;
-        EXPECT_EQ(PreviewTilePicture(c.color)->w, WidthOf("preview" + name)) << name;
-        EXPECT_EQ(ColorHelpPicture(c.color)->w, WidthOf(name + "help")) << name;
+        EXPECT_EQ(pictures.Tile(c.color)->w, WidthOf(name)) << name;
+        EXPECT_EQ(pictures.PreviewTile(c.color)->w, WidthOf("preview" + name)) << name;
+        EXPECT_EQ(pictures.ColorHelp(c.color)->w, WidthOf(name + "help")) << name;
     }
-    EXPECT_EQ(TilePicture(TileColor::Black), nullptr);
-    EXPECT_EQ(PreviewTilePicture(static_cast<TileColor>(8)), nullptr);
-    EXPECT_EQ(ColorHelpPicture(static_cast<TileColor>(-1)), nullptr);
+    EXPECT_EQ(pictures.Tile(TileColor::Black), nullptr);
+    EXPECT_EQ(pictures.PreviewTile(static_cast<TileColor>(8)), nullptr);
+    EXPECT_EQ(pictures.ColorHelp(static_cast<TileColor>(-1)), nullptr);
 }
 
 TEST_F(MediaStoreTest, MissingPictureIsReportedOnceAndLeftEmpty) {
     std::remove("graphics/locked.png");
-    LoadAllPictures();
+    LoadAllPictures(pictures);
     ASSERT_EQ(errors.boxes.size(), 1u);
     EXPECT_EQ(errors.boxes[0].title, "Error (SDL)");
     EXPECT_EQ(errors.boxes[0].text.rfind("Could not load bitmap ./graphics/locked.png. ", 0), 0u);
-    EXPECT_EQ(Pictures().locked, nullptr);
-    EXPECT_NE(Pictures().purpleHelp, nullptr);  // loading went on
+    EXPECT_EQ(pictures.locked, nullptr);
+    EXPECT_NE(pictures.purpleHelp, nullptr);  // loading went on
 }
 

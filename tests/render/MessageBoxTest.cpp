@@ -13,21 +13,23 @@ using namespace qv;
 
 namespace {
 
-// The screen a box covers; notices its deletion, and quits should it ever be run while a
-// box waits (so a wrong close can't spin the wait forever).
+// The screen a box covers; notices its deletion and the passes it runs, and quits when run so
+// that a pass of it never waits.
 class CoveredScreen : public GameState {
 public:
-    explicit CoveredScreen(bool* deleted) : deleted_(deleted) {}
-    ~CoveredScreen() override { *deleted_ = true; }
+    CoveredScreen(ScreenManager& manager, bool* deletedFlag)
+        : screens(manager), deleted(deletedFlag) {}
+    ~CoveredScreen() override { *deleted = true; }
     void HandleEvents() override {
         ++handled;
-        Quit();
+        screens.Quit();
     }
     void Draw() override {}
     int handled = 0;
 
 private:
-    bool* deleted_;
+    ScreenManager& screens;
+    bool* deleted;
 };
 
 class MessageBoxTest : public DisplayTest {
@@ -39,9 +41,10 @@ protected:
         WriteButton("save", 250, 380, SDLK_s);
         WriteButton("discard", 350, 380, SDLK_d);
         WriteButton("cancel", 450, 380, SDLK_ESCAPE);
-        auto screen = std::make_unique<CoveredScreen>(&coveredDeleted);
+        auto screen = std::make_unique<CoveredScreen>(screens, &coveredDeleted);
         covered = screen.get();
-        Screens().currentState = std::move(screen);
+        screens.SwitchTo([&screen] { return std::move(screen); });
+        screens.CarryOutRequests();
     }
 
     void WriteButton(const std::string& name, int x, int y, SDLKey key) {
@@ -53,7 +56,7 @@ protected:
     // Composes a box without buttons, with a 10 by 10 blue picture.
     std::unique_ptr<MessageBoxState> Compose(const std::string& text, int pictureWidth = 10) {
         SDL_Surface* picture = MakeSurface(pictureWidth, 10, 0, 0, 255);
-        auto box = std::make_unique<MessageBoxState>("Title", text, picture,
+        auto box = std::make_unique<MessageBoxState>(context, "Title", text, picture,
                                                      std::vector<std::string>{});
         SDL_FreeSurface(picture);
         return box;
@@ -78,14 +81,25 @@ protected:
         return false;
     }
 
+    // Asks the question over the covered screen; the answers it gets are kept in `answers`,
+    // with whether the covered screen was current again when it got each.
+    void AskToSave() {
+        OpenChoiceBox(context, "Do you want to save your changes?", "Question",
+                      {"./gui/messages/save.button", "./gui/messages/discard.button",
+                       "./gui/messages/cancel.button"},
+                      [this](int32_t answer) {
+                          answers.push_back(answer);
+                          answeredOnTop.push_back(screens.Current() == covered);
+                      });
+        screens.CarryOutRequests();
+    }
+
     bool coveredDeleted = false;
     CoveredScreen* covered = nullptr;
+    std::vector<int32_t> answers;
+    std::vector<bool> answeredOnTop;
 };
 
-int32_t AskToSave() {
-    return RunChoiceBox("Do you want to save your changes?", "Question", "./gui/messages/save.button",
-                        "./gui/messages/discard.button", "./gui/messages/cancel.button");
-}
 
 }  // namespace
 
@@ -99,7 +113,7 @@ TEST_F(MessageBoxTest, EmptyTextCountsOneLineAndPutsThePictureAt43) {
 
 TEST_F(MessageBoxTest, UntitledBoxIsNoError) {
     // The intro box of a level without a name has an empty title.
-    MessageBoxState box("", "text", static_cast<SDL_Surface*>(nullptr), {});
+    MessageBoxState box(context, "", "text", static_cast<SDL_Surface*>(nullptr), {});
     EXPECT_TRUE(errors.boxes.empty());
 }
 
@@ -127,7 +141,8 @@ TEST_F(MessageBoxTest, TextAndTitleTooWideForTheBoxGoOnBelowAndPushThePictureDow
     EXPECT_TRUE(InkInRows(*box, 37, 52));
     // A title of two lines moves the text and the picture down by one title line.
     SDL_Surface* picture = MakeSurface(10, 10, 0, 0, 255);
-    MessageBoxState titled(std::string(13, 'W') + " " + std::string(13, 'W'), "abc", picture, {});
+    MessageBoxState titled(context, std::string(13, 'W') + " " + std::string(13, 'W'), "abc",
+                           picture, {});
     SDL_FreeSurface(picture);
     EXPECT_EQ(PictureTop(titled), 57 + 18);
     EXPECT_TRUE(InkInRows(titled, 22 + 18, 37 + 18));
@@ -152,80 +167,83 @@ TEST_F(MessageBoxTest, BoxShowsOverAFrozenCopyOfTheDisplay) {
 
 TEST_F(MessageBoxTest, PlainBoxClosesOnKeyReleaseAndRestoresTheCoveredScreen) {
     for (SDLKey key : {SDLK_ESCAPE, SDLK_SPACE, SDLK_RETURN}) {
-        OpenMessageBox("Well done", "You solved it.", nullptr);
-        EXPECT_EQ(Screens().savedState.get(), covered);
-        ASSERT_NE(dynamic_cast<MessageBoxState*>(Screens().currentState.get()), nullptr);
-        EXPECT_EQ(static_cast<MessageBoxState*>(Screens().currentState.get())->sprites.count, 4);
+        OpenMessageBox(context, "Well done", "You solved it.", nullptr);
+        screens.CarryOutRequests();
+        EXPECT_EQ(screens.Covered(), covered);
+        auto* box = dynamic_cast<MessageBoxState*>(screens.Current());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->sprites.count, 4);
 
         Push(KeyEvent(SDL_KEYDOWN, key));
         Push(KeyEvent(SDL_KEYUP, key));
-        Screens().currentState->HandleEvents();
-        EXPECT_EQ(Screens().currentState.get(), covered) << key;
-        EXPECT_EQ(Screens().savedState, nullptr);
+        screens.RunPass();
+        EXPECT_EQ(screens.Current(), covered) << key;
+        EXPECT_EQ(screens.Covered(), nullptr);
         EXPECT_FALSE(coveredDeleted);
     }
 }
 
 TEST_F(MessageBoxTest, BoxFromFileLoadsItsPicture) {
     WritePicture("graphics/tutorial1.bmp", 20, 20, 0, 0, 255);
-    OpenMessageBoxFromFile("Intro", "", "graphics/tutorial1.bmp");
-    auto* box = dynamic_cast<MessageBoxState*>(Screens().currentState.get());
+    OpenMessageBoxFromFile(context, "Intro", "", "graphics/tutorial1.bmp");
+    screens.CarryOutRequests();
+    auto* box = dynamic_cast<MessageBoxState*>(screens.Current());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(PictureTop(*box), 43);
     EXPECT_TRUE(errors.boxes.empty());
 
-    CloseBox();
-    OpenMessageBoxFromFile("Intro", "", "graphics/missing.png");
+    screens.CloseBox();
+    OpenMessageBoxFromFile(context, "Intro", "", "graphics/missing.png");
     ASSERT_EQ(errors.boxes.size(), 1u);
     EXPECT_EQ(errors.boxes[0].text.rfind("Could not load bitmap graphics/missing.png. ", 0), 0u);
 }
 
 TEST_F(MessageBoxTest, SecondBoxReplacesTheFirstAndKeepsTheCoveredScreen) {
-    OpenMessageBox("Your level has been saved", "", nullptr);
-    OpenMessageBox("Your level has been saved", "", nullptr);
+    OpenMessageBox(context, "Your level has been saved", "", nullptr);
+    OpenMessageBox(context, "Your level has been saved", "", nullptr);
+    screens.CarryOutRequests();
     EXPECT_FALSE(coveredDeleted);
-    EXPECT_EQ(Screens().savedState.get(), covered);
-    CloseBox();
-    EXPECT_EQ(Screens().currentState.get(), covered);
+    EXPECT_EQ(screens.Covered(), covered);
+    screens.CloseBox();
+    screens.CarryOutRequests();
+    EXPECT_EQ(screens.Current(), covered);
 }
 
-TEST_F(MessageBoxTest, ChoiceBoxReturnsTheClickedButtonAndResetsTheResult) {
+TEST_F(MessageBoxTest, TheChoiceReachesTheScreenUnderTheBoxOnceTheBoxIsGone) {
+    AskToSave();
     Push(MouseButtonEvent(SDL_MOUSEBUTTONDOWN, 360, 390));
     Push(MouseButtonEvent(SDL_MOUSEBUTTONUP, 360, 390));
-    Push(QuitEvent());  // ends the wait should the click go unseen
-    EXPECT_EQ(AskToSave(), 1);
-    EXPECT_EQ(Screens().boxResult, -1);
-    EXPECT_TRUE(Screens().running);
-    EXPECT_EQ(Screens().currentState.get(), covered);
-    EXPECT_EQ(Screens().savedState, nullptr);
-}
-
-TEST_F(MessageBoxTest, ChoiceBoxIgnoresAResultLeftByAnEarlierBox) {
-    Screens().boxResult = 0;  // as the OK button of a plain box leaves it
-    Push(MouseButtonEvent(SDL_MOUSEBUTTONDOWN, 360, 390));
-    Push(MouseButtonEvent(SDL_MOUSEBUTTONUP, 360, 390));
-    Push(QuitEvent());
-    EXPECT_EQ(AskToSave(), 1);
+    screens.RunPass();
+    EXPECT_EQ(answers, std::vector<int32_t>{1});
+    EXPECT_EQ(answeredOnTop, std::vector<bool>{true});
+    EXPECT_TRUE(screens.Running());
+    EXPECT_EQ(screens.Current(), covered);
+    EXPECT_EQ(screens.Covered(), nullptr);
+    EXPECT_EQ(covered->handled, 0);
 }
 
 TEST_F(MessageBoxTest, ChoiceBoxTakesReturnSpaceAndEscapeOnlyAsHotKeys) {
+    AskToSave();
     // Return and Space belong to no button here; Escape is the cancel button's key.
     Push(KeyEvent(SDL_KEYUP, SDLK_RETURN));
     Push(KeyEvent(SDL_KEYUP, SDLK_SPACE));
+    screens.RunPass();
+    EXPECT_TRUE(answers.empty());
+    EXPECT_NE(screens.Current(), covered);
     Push(KeyEvent(SDL_KEYUP, SDLK_ESCAPE));
-    Push(QuitEvent());
-    EXPECT_EQ(AskToSave(), 2);
-    EXPECT_EQ(Screens().currentState.get(), covered);
-    EXPECT_EQ(covered->handled, 0);  // the covered screen never ran while the caller waited
+    screens.RunPass();
+    EXPECT_EQ(answers, std::vector<int32_t>{2});
+    EXPECT_EQ(screens.Current(), covered);
+    EXPECT_EQ(covered->handled, 0);
 }
 
-TEST_F(MessageBoxTest, ClosingTheWindowEndsTheWaitWithoutAChoice) {
+TEST_F(MessageBoxTest, ClosingTheWindowQuitsWithTheQuestionUpAndNoAnswer) {
+    AskToSave();
     Push(QuitEvent());
-    EXPECT_EQ(AskToSave(), -1);
-    EXPECT_FALSE(Screens().running);
-    EXPECT_EQ(Screens().boxResult, -1);
-    EXPECT_EQ(Screens().currentState.get(), covered);
-    EXPECT_EQ(Screens().savedState, nullptr);
+    screens.RunPass();
+    EXPECT_FALSE(screens.Running());
+    EXPECT_TRUE(answers.empty());
+    EXPECT_NE(dynamic_cast<MessageBoxState*>(screens.Current()), nullptr);
+    EXPECT_EQ(screens.Covered(), covered);
     EXPECT_FALSE(coveredDeleted);
 }
-

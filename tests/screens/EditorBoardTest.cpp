@@ -26,8 +26,8 @@ TEST_F(EditorBoardTest, EnteringMakesTheBoardFullSizeWithTheWhiteToolLatched) {
     EXPECT_EQ(editor->sprites.count, 33);
     EXPECT_TRUE(editor->ButtonFor(EditorButton::White).toggled);
     EXPECT_EQ(SDL_EnableUNICODE(-1), 1) << "name typing needs Unicode translation";
-    // Orange is read before purple but shows in slot 14, after it.
-    EXPECT_EQ(editor->sprites.sprites[14].picture,
+    // Orange is read before purple but shows in its slot after purple's.
+    EXPECT_EQ(editor->sprites.sprites[kOrangeSlot].picture,
               editor->ButtonFor(EditorButton::Orange).normalImage.get());
     EXPECT_TRUE(recorder.boxes.empty());
 }

@@ -12,7 +12,6 @@
 #include "render/MessageBoxState.h"
 #include "render/ScreenManager.h"
 #include "screens/EditorCheck.h"
-#include "screens/ScreenSwitch.h"
 
 using namespace qv;
 
@@ -128,15 +127,15 @@ TEST_F(EditorCheckTest, CtrlKShowsTheAnswerAndLeavesTheLevelAsItWas) {
     Click(MidX(3), MidY(0));
     ASSERT_EQ(Edited().editHistory.size(), 1u);
     const std::string before = Snapshot(Edited());
-    const std::string baseline = Snapshot(EditorBaseline());
+    const std::string baseline = Snapshot(editorBaseline);
 
     CtrlKey(SDLK_k);
     auto* box = Current<MessageBoxState>();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(Screens().savedState.get(), editor);
+    EXPECT_EQ(screens.Covered(), editor);
     EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, "Solvable in 3 moves", FewestText(3)));
     EXPECT_EQ(Snapshot(Edited()), before);
-    EXPECT_EQ(Snapshot(EditorBaseline()), baseline);
+    EXPECT_EQ(Snapshot(editorBaseline), baseline);
     EXPECT_TRUE(recorder.boxes.empty());
 
     // Back in the editor the edit can still be taken back.

@@ -7,7 +7,6 @@
 #include "content/LevelLibrary.h"
 #include "render/MessageBoxState.h"
 #include "render/ScreenManager.h"
-#include "screens/ScreenSwitch.h"
 #include "support/SdlEvents.h"
 
 using namespace qv;
@@ -61,8 +60,7 @@ void EditorTest::OpenEditor() {
     Library().SelectSet(3);
     Library().SelectLevel(0);
     ASSERT_EQ(Edited().name, "Mine");
-    SwitchToEditor();
-    EditorBaseline() = Edited();
+    SwitchTo(ScreenName::Editor);
     ASSERT_NE(Editor(), nullptr);
     Editor()->Draw();
 }
@@ -131,7 +129,7 @@ void EditorTest::QueueQuit() {
 bool EditorTest::HoldsBox(SDL_Surface* surface, int x, int y, const std::string& title,
                           const std::string& text) {
     // Composed here from the expected texts; buttons are not part of the box surface.
-    MessageBoxState expected(title, text, static_cast<SDL_Surface*>(nullptr),
+    MessageBoxState expected(Context(), title, text, static_cast<SDL_Surface*>(nullptr),
                              std::vector<std::string>{});
     return surface && expected.box &&
            SamePixels(surface, x, y, expected.box.get(), kBoxWidth, kBoxHeight);

@@ -18,7 +18,7 @@ class EditorTest : public ScreenTest {
 protected:
     void SetUp() override;
 
-    // Makes the editor current on "Mine" and takes the baseline as the menu's Edit does.
+    // Makes the editor current on "Mine" as the menu's Edit does.
     void OpenEditor();
     EditorState* Editor() { return Current<EditorState>(); }
     Level& Edited() { return Library().CurrentLevel(); }
@@ -50,16 +50,15 @@ protected:
     static int ButtonMidY(EditorButton which) { return ButtonTop(which) + kButtonHeight / 2; }
 
     // Queued only: the click on an answer of the save question (0 Save, 1 Discard, 2 Cancel),
-    // a click on an editor button, and the window's close request. The question waits in a
-    // nested loop, so its answer must be queued behind the Exit click before the pass.
+    // a click on an editor button, and the window's close request.
     void QueueAnswer(int index);
     void QueueButtonClick(EditorButton which);
     void QueueQuit();
 
     // Whether `surface` holds, with its top-left corner at (x, y), the message box that these
     // texts compose.
-    static bool HoldsBox(SDL_Surface* surface, int x, int y, const std::string& title,
-                         const std::string& text);
+    bool HoldsBox(SDL_Surface* surface, int x, int y, const std::string& title,
+                  const std::string& text);
 
     std::string Saved() { return dir.Read("levels/mine.txt"); }
 

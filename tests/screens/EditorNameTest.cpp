@@ -38,13 +38,13 @@ TEST_F(EditorNameTest, OnlyLettersDigitsAndBlanksAreTyped) {
     TypeChar(0x0430, SDLK_UNKNOWN);   // Cyrillic a, whose low byte is '0'
     TypeChar(9, SDLK_TAB);
     EXPECT_EQ(Edited().name, "Ab9 z");
-    EXPECT_NE(editor->sprites.sprites[1].picture, nullptr) << "the label shows the name";
+    EXPECT_NE(editor->sprites.sprites[kNameLabelSlot].picture, nullptr) << "the label shows the name";
 }
 
 TEST_F(EditorNameTest, TheNameStopsGrowingOnceItsLabelIs170PixelsWide) {
     StartWithEmptyName();
     Type(std::string(40, 'W'));
-    SDL_Surface* const& label = editor->sprites.sprites[1].picture;  // follows the slot
+    SDL_Surface* const& label = editor->sprites.sprites[kNameLabelSlot].picture;  // follows the slot
     ASSERT_NE(label, nullptr) << "no font";
     const std::string full = Edited().name;
     EXPECT_LT(full.size(), 40u);
@@ -60,7 +60,7 @@ TEST_F(EditorNameTest, BackspaceOnAnEmptyNameDoesNothing) {
     StartWithEmptyName();
     TypeChar(8, SDLK_BACKSPACE);
     EXPECT_EQ(Edited().name, "");
-    EXPECT_EQ(editor->sprites.sprites[1].picture, nullptr);
+    EXPECT_EQ(editor->sprites.sprites[kNameLabelSlot].picture, nullptr);
     EXPECT_TRUE(recorder.boxes.empty());
 }
 

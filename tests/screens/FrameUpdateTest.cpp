@@ -36,14 +36,14 @@ protected:
         EditorTest::SetUp();
         std::filesystem::create_directory_symlink(std::string(QV_SOURCE_DIR) + "/data/graphics",
                                                   dir.path() + "/graphics");
-        LoadAllPictures();
+        LoadAllPictures(pictures);
     }
 
     // The display as the passes so far left it must equal the current screen drawn whole.
     void ExpectWholeRedrawMatches(const std::string& step) {
         const std::vector<Uint32> drawnInParts = DisplayPixels();
-        Frame().Invalidate();
-        Screens().currentState->Draw();
+        frame.Invalidate();
+        screens.Current()->Draw();
         const std::vector<Uint32> drawnWhole = DisplayPixels();
         ASSERT_EQ(drawnInParts.size(), drawnWhole.size());
         for (std::size_t i = 0; i < drawnWhole.size(); ++i) {
@@ -142,9 +142,9 @@ TEST_F(FrameUpdateTest, EditorDrawnInPartsEqualsAWholeRedraw) {
 
 TEST_F(FrameUpdateTest, APassThatChangesNothingDrawsAndSendsNothing) {
     OpenPlay(1, 0);
-    const auto runPass = [] {
-        Screens().RunPass();
-        return Frame().Totals();
+    const auto runPass = [this] {
+        screens.RunPass();
+        return frame.Totals();
     };
     Motion(RightOf(0), MiddleOf(0), false);
     const FrameUpdate::Counts before = runPass();

@@ -44,7 +44,7 @@ protected:
     void ExpectNothingRecorded() {
         EXPECT_EQ(dir.Read("progress.save"), progressBefore);
         EXPECT_EQ(dir.Read("levels/mine.txt"), mineBefore);
-        EXPECT_EQ(Library().sets[3].levelStatus[0], LevelStatus::Open);
+        EXPECT_EQ(Library().Set(3).levelStatus[0], LevelStatus::Open);
         EXPECT_EQ(Library().CurrentLevel().name, "Mine") << "the menu's level is back";
         EXPECT_FALSE(Library().CurrentLevel().fromLink);
     }
@@ -54,7 +54,8 @@ protected:
 };
 
 TEST_F(LinkedLevelTest, LeavingOrSolvingItRecordsNothingAndEndsInTheMenu) {
-    OpenLinkedLevel(LinesLink());
+    OpenLinkedLevel(Context(), LinesLink());
+    screens.CarryOutRequests();
     ASSERT_NE(Current<PlayState>(), nullptr);
     EXPECT_EQ(Library().CurrentLevel().name, "Shared Lanes");
     Pass();  // the intro pass: the level has none
@@ -65,7 +66,8 @@ TEST_F(LinkedLevelTest, LeavingOrSolvingItRecordsNothingAndEndsInTheMenu) {
     EXPECT_NE(Current<MainMenuState>(), nullptr);
     ExpectNothingRecorded();
 
-    OpenLinkedLevel(LinesLink());
+    OpenLinkedLevel(Context(), LinesLink());
+    screens.CarryOutRequests();
     Pass();
     for (SDLKey select : {SDLK_c, SDLK_s, SDLK_t}) {
         KeyUp(select);
@@ -75,12 +77,13 @@ TEST_F(LinkedLevelTest, LeavingOrSolvingItRecordsNothingAndEndsInTheMenu) {
     ASSERT_TRUE(Current<PlayState>()->SolvePending());
     Pass();  // the completion: "Well done" over the menu
     ASSERT_NE(Current<MessageBoxState>(), nullptr);
-    EXPECT_NE(dynamic_cast<MainMenuState*>(Screens().savedState.get()), nullptr);
+    EXPECT_NE(dynamic_cast<MainMenuState*>(screens.Covered()), nullptr);
     ExpectNothingRecorded();
 }
 
 TEST_F(LinkedLevelTest, ADamagedLinkIsReportedAndTheMenuOpens) {
-    OpenLinkedLevel("L1.123");
+    OpenLinkedLevel(Context(), "L1.123");
+    screens.CarryOutRequests();
     EXPECT_NE(Current<MainMenuState>(), nullptr);
     // The fixture's folder has no music, which the menu may report first.
     const auto boxes = BoxesTitled("Error");

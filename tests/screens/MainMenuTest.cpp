@@ -9,7 +9,6 @@
 #include "puzzle/Level.h"
 #include "render/MediaStore.h"
 #include "render/ScreenManager.h"
-#include "screens/EditorBaseline.h"
 #include "screens/MainMenuState.h"
 #include "screens/MenuLayout.h"
 #include "screens/PlayState.h"
@@ -40,8 +39,8 @@ protected:
         return static_cast<const Uint32*>(display->pixels)[y * display->pitch / 4 + x] & 0xFFFFFF;
     }
 
-    int set() { return Library().currentSetIndex; }
-    int level() { return Library().currentLevelIndex; }
+    int set() { return Library().CurrentSetIndex(); }
+    int level() { return Library().CurrentLevelIndex(); }
 
     MainMenuState* menu = nullptr;
 };
@@ -91,7 +90,7 @@ TEST_F(MainMenuTest, EditButtonShowsOnlyForTheUserSet) {
     EXPECT_FALSE(menu->EditShown());
     for (int i = 0; i < 3; ++i) KeyDown(SDLK_DOWN, KMOD_LSHIFT);
     Pass();
-    EXPECT_EQ(Library().currentSet->name, "be creative");
+    EXPECT_EQ(Library().CurrentSet().name, "be creative");
     EXPECT_TRUE(menu->EditShown());
     Click(60, RowY(1));
     EXPECT_FALSE(menu->EditShown());
@@ -108,11 +107,13 @@ TEST_F(MainMenuTest, EditOpensTheEditorWithTheLevelAsBaseline) {
     Release(650, 490);
     Pass();
     EXPECT_EQ(Current<MainMenuState>(), nullptr);
-    EXPECT_EQ(EditorBaseline().name, "Mine");
+    EXPECT_EQ(editorBaseline.name, "Mine");
 }
 
 TEST_F(MainMenuTest, ALockedLevelRefusesEveryWayToPlay) {
     WriteProgress({{1, 1, LevelStatus::Locked}});
+    OpenMenu();
+    menu = Current<MainMenuState>();  // the one SetUp opened is gone
     Click(60, RowY(1));
     Click(300, RowY(1));
     ASSERT_EQ(Library().CurrentLevel().status, LevelStatus::Locked);
@@ -133,7 +134,7 @@ TEST_F(MainMenuTest, ALevelSolvedInParCarriesTheMark) {
     WriteProgress({});
     SDL_Surface* mark = SDL_CreateRGBSurface(SDL_SWSURFACE, 10, 10, 32, 0xFF0000, 0xFF00, 0xFF, 0);
     SDL_FillRect(mark, nullptr, 0xC0FFEE);
-    Pictures().parMark.reset(mark);
+    pictures.parMark.reset(mark);
     OpenMenu();
     menu = Current<MainMenuState>();  // the one SetUp opened is gone
     Click(60, RowY(1));  // set "first"
@@ -174,6 +175,7 @@ TEST_F(MainMenuTest, ZeroStartsPlayAndLeavesTheNextEvent) {
 
 TEST_F(MainMenuTest, PlayButtonStartsASolvedLevel) {
     WriteProgress({{0, 0, LevelStatus::Solved}});
+    OpenMenu();
     Click(650, 440);
     EXPECT_NE(Current<PlayState>(), nullptr);
 }
@@ -183,32 +185,34 @@ TEST_F(MainMenuTest, SwitchesTurnMusicAndSoundOnAndOffAndSaveThem) {
     EXPECT_TRUE(menu->SoundSwitchOn());
     Click(40, 560);
     EXPECT_TRUE(menu->MusicSwitchOn());
-    EXPECT_EQ(TheSettings().musicVolume, 127);
+    EXPECT_EQ(settings.musicVolume, 127);
     EXPECT_EQ(static_cast<unsigned char>(dir.Read("progress.save")[0]), 127);
     Click(90, 560);
     EXPECT_FALSE(menu->SoundSwitchOn());
-    EXPECT_EQ(TheSettings().soundVolume, 0);
+    EXPECT_EQ(settings.soundVolume, 0);
     Click(90, 560);
-    EXPECT_EQ(TheSettings().soundVolume, 255);
+    EXPECT_EQ(settings.soundVolume, 255);
     EXPECT_EQ(static_cast<unsigned char>(dir.Read("progress.save")[1]), 255);
 }
 
-TEST_F(MainMenuTest, QuitButtonAndWindowCloseStopTheGame) {
+TEST_F(MainMenuTest, QuitButtonStopsTheGame) {
     Click(650, 540);
-    EXPECT_FALSE(Screens().running);
-    Screens().running = true;
+    EXPECT_FALSE(screens.Running());
+}
+
+TEST_F(MainMenuTest, WindowCloseStopsTheGame) {
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
     Pass();
-    EXPECT_FALSE(Screens().running);
+    EXPECT_FALSE(screens.Running());
 }
 
 TEST_F(MainMenuTest, PreviewIsCentredOnTheUsedTiles) {
     // The Line board's tiles fill columns 0 to 3 and rows 0 to 2.
     Click(60, RowY(1));
-    EXPECT_EQ(menu->sprites.sprites[3].x, 588);
-    EXPECT_EQ(menu->sprites.sprites[3].y, 200);
+    EXPECT_EQ(menu->sprites.sprites[MainMenuState::kPreviewSlot].x, 588);
+    EXPECT_EQ(menu->sprites.sprites[MainMenuState::kPreviewSlot].y, 200);
 }
 
 TEST_F(MainMenuTest, PreviewOfAnAllBlackBoardLandsWhereAFullOneDoes) {
@@ -217,14 +221,14 @@ TEST_F(MainMenuTest, PreviewOfAnAllBlackBoardLandsWhereAFullOneDoes) {
         for (int y = 0; y < kMaxHeight; ++y) current.Tile(x, y) = TileColor::Black;
     KeyDown(SDLK_UP);  // nothing to go up to, but the preview is rebuilt
     Pass();
-    EXPECT_EQ(menu->sprites.sprites[3].x, 525);
-    EXPECT_EQ(menu->sprites.sprites[3].y, 150);
+    EXPECT_EQ(menu->sprites.sprites[MainMenuState::kPreviewSlot].x, 525);
+    EXPECT_EQ(menu->sprites.sprites[MainMenuState::kPreviewSlot].y, 150);
     for (int x = 0; x < kMaxWidth; ++x)
         for (int y = 0; y < kMaxHeight; ++y) current.Tile(x, y) = TileColor::Green;
     KeyDown(SDLK_UP);
     Pass();
-    EXPECT_EQ(menu->sprites.sprites[3].x, 525);
-    EXPECT_EQ(menu->sprites.sprites[3].y, 150);
+    EXPECT_EQ(menu->sprites.sprites[MainMenuState::kPreviewSlot].x, 525);
+    EXPECT_EQ(menu->sprites.sprites[MainMenuState::kPreviewSlot].y, 150);
 }
 
 TEST_F(MainMenuTest, PreviewReportsAnInvalidTileColor) {
@@ -260,12 +264,11 @@ TEST(MenuLayoutTest, EveryListTextReadsWellAndSolvedTellsFromOpen) {
 }
 
 TEST_F(MainMenuTest, UnnamedSetsGetEmptyRowsWithoutErrors) {
-    Screens().currentState.reset();
     std::remove("Beta.txt");  // a missing list leaves five unnamed sets
-    ResetLibrary();
+    WriteProgress({});
     recorder.boxes.clear();
     OpenMenu();
-    EXPECT_EQ(Library().setCount, 6);
+    EXPECT_EQ(Library().SetCount(), 6);
     EXPECT_TRUE(BoxesTitled("Error (SDL)").empty());
 }
 

@@ -36,8 +36,8 @@ TEST_F(PlayCompletionTest, SolvingRecordsProgressThenShowsWellDoneOverTheNextLev
     PlayState* play = Current<PlayState>();
     ASSERT_NE(play, nullptr);
     EXPECT_TRUE(play->SolvePending());
-    EXPECT_EQ(Library().sets[1].levelStatus[0], LevelStatus::Solved);
-    EXPECT_EQ(Library().sets[1].levelStatus[1], LevelStatus::Open) << "the next level opens";
+    EXPECT_EQ(Library().Set(1).levelStatus[0], LevelStatus::Solved);
+    EXPECT_EQ(Library().Set(1).levelStatus[1], LevelStatus::Open) << "the next level opens";
     // Set 1, level 0, Solved is the record 0x02 0x08; level 1 Open is 0x04 0x08.
     const std::string bytes = ProgressBytes();
     EXPECT_NE(bytes.find(std::string{'\x02', '\x08'}), std::string::npos);
@@ -45,10 +45,10 @@ TEST_F(PlayCompletionTest, SolvingRecordsProgressThenShowsWellDoneOverTheNextLev
 
     Pass();  // the completion sequence
     ASSERT_NE(Current<MessageBoxState>(), nullptr);
-    EXPECT_EQ(Screens().savedState.get(), play);
+    EXPECT_EQ(screens.Covered(), play);
     EXPECT_FALSE(play->SolvePending());
-    EXPECT_EQ(Library().currentLevelIndex, 1);
-    EXPECT_EQ(Library().levels[0].circlePos, (TilePos{0, 0})) << "the solved level was restarted";
+    EXPECT_EQ(Library().CurrentLevelIndex(), 1);
+    EXPECT_EQ(Library().LevelAt(0).circlePos, (TilePos{0, 0})) << "the solved level was restarted";
 
     // Closing the box brings the next level's intro.
     CloseBox();
@@ -64,7 +64,7 @@ TEST_F(PlayCompletionTest, SolvingTheLastLevelOfTheSetBeforeTheLastReturnsToTheM
     SolveLine();
     Pass();
     EXPECT_NE(Current<MainMenuState>(), nullptr);
-    EXPECT_EQ(Screens().savedState, nullptr) << "no completion box";
+    EXPECT_EQ(screens.Covered(), nullptr) << "no completion box";
     EXPECT_EQ(Library().CurrentLevel().name, "Last Of Second");
     EXPECT_TRUE(Library().CurrentLevel().playHistory.empty());
 }
@@ -75,8 +75,8 @@ TEST_F(PlayCompletionTest, SolvingTheLastLevelOfTheLastSetReturnsToTheMenu) {
     SolveLine();
     Pass();
     EXPECT_NE(Current<MainMenuState>(), nullptr);
-    EXPECT_EQ(Screens().savedState, nullptr);
-    EXPECT_EQ(Library().sets[3].levelStatus[0], LevelStatus::Solved);
+    EXPECT_EQ(screens.Covered(), nullptr);
+    EXPECT_EQ(Library().Set(3).levelStatus[0], LevelStatus::Solved);
 }
 
 TEST_F(PlayCompletionTest, FinishingASetThatLeadsToTheMenuShowsItsBoxOverTheMenu) {
@@ -84,7 +84,7 @@ TEST_F(PlayCompletionTest, FinishingASetThatLeadsToTheMenuShowsItsBoxOverTheMenu
     SolveLine();
     Pass();
     ASSERT_NE(Current<MessageBoxState>(), nullptr);
-    EXPECT_NE(dynamic_cast<MainMenuState*>(Screens().savedState.get()), nullptr);
+    EXPECT_NE(dynamic_cast<MainMenuState*>(screens.Covered()), nullptr);
     EXPECT_EQ(Current<MessageBoxState>()->text,
               "Solved in 3 moves.\nThat is the fewest possible.\n\n"
               "Every level of \"be creative\" is solved.\nIt is solved in par.\n\n"
@@ -98,7 +98,7 @@ TEST_F(PlayCompletionTest, SolvingALevelTriedFromTheEditorGoesBackWithTheLevelAt
     Pass();
     EXPECT_EQ(Current<PlayState>(), nullptr);
     EXPECT_EQ(Current<MainMenuState>(), nullptr);
-    EXPECT_EQ(Screens().savedState, nullptr);
+    EXPECT_EQ(screens.Covered(), nullptr);
     EXPECT_EQ(Library().CurrentLevel().circlePos, (TilePos{0, 0}));
     EXPECT_TRUE(Library().CurrentLevel().playHistory.empty());
 }
@@ -113,8 +113,8 @@ TEST_F(PlayCompletionTest, AltWMovesOnWithoutRecordingTheSolve) {
     Pass();
     Pass();
     EXPECT_NE(Current<MessageBoxState>(), nullptr);
-    EXPECT_EQ(Library().currentLevelIndex, 1);
-    EXPECT_EQ(Library().sets[1].levelStatus[0], LevelStatus::Open);
+    EXPECT_EQ(Library().CurrentLevelIndex(), 1);
+    EXPECT_EQ(Library().Set(1).levelStatus[0], LevelStatus::Open);
     EXPECT_EQ(ProgressBytes(), before);
 }
 
@@ -126,7 +126,7 @@ TEST_F(PlayCompletionTest, ALevelAlreadySolvedAtTheStartIsSolvedAfterTheFirstInp
     Pass();
     EXPECT_TRUE(Current<PlayState>()->SolvePending());
     // Already solved: nothing more to unlock, but the progress is written all the same.
-    EXPECT_EQ(Library().sets[3].levelStatus[0], LevelStatus::Solved);
+    EXPECT_EQ(Library().Set(3).levelStatus[0], LevelStatus::Solved);
 }
 
 TEST_F(PlayCompletionTest, TheIntroComesAgainAfterEveryRestartWhenThereIsOne) {

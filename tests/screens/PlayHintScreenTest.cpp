@@ -10,7 +10,7 @@
 #include "puzzle/BoardCentring.h"
 #include "puzzle/Level.h"
 #include "puzzle/LevelTestSupport.h"
-#include "puzzle/Solver.h"
+#include "puzzle/SolveSearch.h"
 #include "render/BoardView.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxState.h"
@@ -52,7 +52,7 @@ protected:
     // The move the arrow in slot 14 stands for, read back from its picture and place on the
     // board whose tile (0, 0) has its corner at (left, top): the Line board's by default.
     SolverMove ArrowMove(int left = TileX(0), int top = TileY(0)) {
-        const PictureTable& p = Pictures();
+        const PictureTable& p = pictures;
         SolverMove move;
         move.from = {static_cast<int16_t>((arrow().x - left) / 60),
                      static_cast<int16_t>((arrow().y - top) / 60)};
@@ -115,8 +115,8 @@ protected:
         for (int pass = 0; pass < 1000 && screen->HintPending(); ++pass) Pass();
         auto* box = Current<MessageBoxState>();
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(Screens().savedState.get(), screen);
-        MessageBoxState expected(title, text, static_cast<SDL_Surface*>(nullptr), {});
+        EXPECT_EQ(screens.Covered(), screen);
+        MessageBoxState expected(Context(), title, text, static_cast<SDL_Surface*>(nullptr), {});
         EXPECT_TRUE(SamePixels(box->box.get(), expected.box.get())) << title;
         EXPECT_TRUE(level().SameContent(before));
         EXPECT_EQ(level().playHistory.size(), before.playHistory.size());
@@ -172,11 +172,11 @@ TEST_F(PlayHintScreenTest, ArrowStaysUntilThePointerMovesOrAMoveIsMade) {
     // Hovering a shape shows the hover arrow as ever, and a move then leaves it in place.
     Motion(TileX(0) + 55, TileY(1) + 30, false);
     Pass();
-    EXPECT_EQ(arrow().picture, Pictures().arrowRight.get());
+    EXPECT_EQ(arrow().picture, pictures.arrowRight.get());
     KeyUp(SDLK_s);
     KeyUp(SDLK_RIGHT);
     Pass();
-    EXPECT_EQ(arrow().picture, Pictures().arrowRight.get());
+    EXPECT_EQ(arrow().picture, pictures.arrowRight.get());
 }
 
 TEST_F(PlayHintScreenTest, DeadEndSaysSoAndSuggestsUndoOrRestart) {

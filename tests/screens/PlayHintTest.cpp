@@ -7,6 +7,7 @@
 #include "content/Tutorial.h"
 #include "puzzle/Level.h"
 #include "puzzle/LevelTestSupport.h"
+#include "puzzle/SolveSearch.h"
 #include "screens/PlayHint.h"
 
 using namespace qv;

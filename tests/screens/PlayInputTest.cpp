@@ -146,12 +146,11 @@ TEST_F(PlayInputTest, ArrowAgainstTheRulesPlaysTheBlockedSound) {
 }
 
 TEST_F(PlayInputTest, SelectionSwapsPicturesAndZeroClearsIt) {
-    const PictureTable& pictures = Pictures();
     KeyUp(SDLK_s);
     Pass();
     EXPECT_EQ(play->sprites.sprites[ShapeSlot(ShapeKind::Star)].picture, pictures.selectedStar.get());
     EXPECT_EQ(play->sprites.sprites[ShapeSlot(ShapeKind::Circle)].picture, pictures.circle.get());
-    EXPECT_EQ(play->sprites.sprites[12].picture, pictures.starHelp.get());
+    EXPECT_EQ(play->sprites.sprites[PlayState::kHelpSlot].picture, pictures.starHelp.get());
     KeyUp(SDLK_1);
     Pass();
     EXPECT_EQ(play->sprites.sprites[ShapeSlot(ShapeKind::Circle)].picture, pictures.selectedCircle.get());
@@ -160,13 +159,13 @@ TEST_F(PlayInputTest, SelectionSwapsPicturesAndZeroClearsIt) {
     Pass();
     EXPECT_FALSE(play->SelectedShape().has_value());
     EXPECT_EQ(play->sprites.sprites[ShapeSlot(ShapeKind::Circle)].picture, pictures.circle.get());
-    EXPECT_EQ(play->sprites.sprites[12].picture, pictures.circleHelp.get())
+    EXPECT_EQ(play->sprites.sprites[PlayState::kHelpSlot].picture, pictures.circleHelp.get())
         << "the help stays until the pointer moves";
 }
 
 TEST_F(PlayInputTest, AGoalsBadgeShowsOverTheSelectedShapeStandingOnIt) {
     constexpr Uint32 kBadge = 0x20C0E0;
-    SurfacePtr& badge = Pictures().circleGoal;
+    SurfacePtr& badge = pictures.circleGoal;
     badge.reset(SDL_CreateRGBSurface(SDL_SWSURFACE, 20, 20, 32, 0xFF0000, 0xFF00, 0xFF, 0));
     SDL_FillRect(badge.get(), nullptr, kBadge);
     play->sprites.sprites[GoalSlot(ShapeKind::Circle)].picture = badge.get();
@@ -238,43 +237,41 @@ TEST_F(PlayInputTest, RightClickWhileDraggingUndoesAndCentresThePointer) {
 }
 
 TEST_F(PlayInputTest, HoverShowsTheArrowAndHelpOnlyOverTheBoard) {
-    const PictureTable& pictures = Pictures();
     Motion(MidX(0), TileY(1) - 5, false);
     Pass();
-    EXPECT_EQ(play->sprites.sprites[14].picture, pictures.arrowBlockedDown.get())
+    EXPECT_EQ(play->sprites.sprites[PlayState::kArrowSlot].picture, pictures.arrowBlockedDown.get())
         << "the star is below";
     Motion(TileX(1) - 5, MidY(0), false);
     Pass();
-    EXPECT_EQ(play->sprites.sprites[14].picture, pictures.arrowRight.get());
-    EXPECT_EQ(play->sprites.sprites[14].x, TileX(0));
-    EXPECT_EQ(play->sprites.sprites[12].picture, pictures.circleHelp.get());
-    EXPECT_EQ(play->sprites.sprites[13].picture, pictures.whiteHelp.get());
+    EXPECT_EQ(play->sprites.sprites[PlayState::kArrowSlot].picture, pictures.arrowRight.get());
+    EXPECT_EQ(play->sprites.sprites[PlayState::kArrowSlot].x, TileX(0));
+    EXPECT_EQ(play->sprites.sprites[PlayState::kHelpSlot].picture, pictures.circleHelp.get());
+    EXPECT_EQ(play->sprites.sprites[PlayState::kColorHelpSlot].picture, pictures.whiteHelp.get());
     Motion(MidX(2), MidY(1), false);
     Pass();
-    EXPECT_EQ(play->sprites.sprites[14].picture, nullptr);
-    EXPECT_EQ(play->sprites.sprites[12].picture, pictures.whiteHelp.get());
-    EXPECT_EQ(play->sprites.sprites[13].picture, nullptr);
+    EXPECT_EQ(play->sprites.sprites[PlayState::kArrowSlot].picture, nullptr);
+    EXPECT_EQ(play->sprites.sprites[PlayState::kHelpSlot].picture, pictures.whiteHelp.get());
+    EXPECT_EQ(play->sprites.sprites[PlayState::kColorHelpSlot].picture, nullptr);
     Motion(150, 300, false);
     Pass();
-    EXPECT_EQ(play->sprites.sprites[12].picture, nullptr);
-    EXPECT_EQ(play->sprites.sprites[13].picture, nullptr);
+    EXPECT_EQ(play->sprites.sprites[PlayState::kHelpSlot].picture, nullptr);
+    EXPECT_EQ(play->sprites.sprites[PlayState::kColorHelpSlot].picture, nullptr);
 }
 
 TEST_F(PlayInputTest, AfterAClickMoveTheHoverArrowStaysUntilThePointerMoves) {
-    const PictureTable& pictures = Pictures();
     const int x = TileX(0) + 55;
     Motion(x, MidY(0), false);
     Pass();
-    ASSERT_EQ(play->sprites.sprites[14].picture, pictures.arrowRight.get());
+    ASSERT_EQ(play->sprites.sprites[PlayState::kArrowSlot].picture, pictures.arrowRight.get());
     Press(x, MidY(0));
     Release(x, MidY(0));
     Pass();
     ASSERT_EQ(circle(), (TilePos{1, 0}));
-    EXPECT_EQ(play->sprites.sprites[14].picture, nullptr) << "the press hid it; the move doesn't";
+    EXPECT_EQ(play->sprites.sprites[PlayState::kArrowSlot].picture, nullptr) << "the press hid it; the move doesn't";
     Motion(TileX(1) + 55, MidY(0), false);
     Pass();
-    EXPECT_EQ(play->sprites.sprites[14].picture, pictures.arrowRight.get());
-    EXPECT_EQ(play->sprites.sprites[14].x, TileX(1));
+    EXPECT_EQ(play->sprites.sprites[PlayState::kArrowSlot].picture, pictures.arrowRight.get());
+    EXPECT_EQ(play->sprites.sprites[PlayState::kArrowSlot].x, TileX(1));
 }
 
 TEST_F(PlayInputTest, EscapeOnReleaseLeavesForTheMenuWithTheLevelRestarted) {

@@ -5,12 +5,8 @@
 
 #include <atomic>
 
-#include "content/LevelLibrary.h"
-#include "content/Settings.h"
-#include "render/MediaStore.h"
-#include "render/ScreenManager.h"
 #include "screens/MainMenuState.h"
-#include "screens/ScreenSwitch.h"
+#include "screens/ScreenFactory.h"
 #include "support/SdlEvents.h"
 
 using namespace qv;
@@ -52,7 +48,7 @@ void ScreenTest::SetUp() {
     ASSERT_NE(SDL_SetVideoMode(800, 600, 32, SDL_SWSURFACE), nullptr) << SDL_GetError();
     ASSERT_EQ(TTF_Init(), 0);
     ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 512), 0) << Mix_GetError();
-    for (ChunkPtr& slot : Sounds())
+    for (ChunkPtr& slot : audio.sounds)
         slot.reset(Mix_QuickLoad_RAW(SilentSamples().data(),
                                      static_cast<Uint32>(SilentSamples().size())));
     SetInputSource(&input);
@@ -60,7 +56,6 @@ void ScreenTest::SetUp() {
     input.y = 590;
 
     // Distinct pictures, so tests can tell which one a slot shows.
-    PictureTable& pictures = Pictures();
     SurfacePtr* slots[] = {&pictures.circle,       &pictures.star,         &pictures.triangle,
                            &pictures.selectedCircle, &pictures.selectedStar,
                            &pictures.selectedTriangle, &pictures.circleHelp, &pictures.starHelp,
@@ -73,7 +68,6 @@ void ScreenTest::SetUp() {
     Uint32 color = 0x101010;
     for (SurfacePtr* slot : slots) slot->reset(TestPicture(color += 0x030507));
 
-    Settings& settings = TheSettings();
     settings.musicVolume = 0;  // no playlist upkeep
     settings.soundVolume = 128;
 
@@ -109,14 +103,11 @@ void ScreenTest::SetUp() {
 }
 
 void ScreenTest::TearDown() {
-    Screens().currentState.reset();
-    Screens().savedState.reset();
-    Screens().running = true;
-    Screens().boxResult = -1;
+    screens.Clear();
     Mix_HaltChannel(-1);
-    for (ChunkPtr& slot : Sounds()) slot.reset();
+    audio.Shutdown();
     Mix_CloseAudio();
-    FreeAllPictures();
+    pictures = PictureTable();
     SetInputSource(nullptr);
     TTF_Quit();
     SDL_Quit();
@@ -135,31 +126,50 @@ void ScreenTest::WriteProgress(const std::vector<StatusRecord>& records) {
         bytes += static_cast<char>(((r.level >> 2) & 7) | (r.set << 3));
     }
     dir.Write("progress.save", bytes);
-    ResetLibrary();
+    // The screens work on the library they were made with: none may outlive it.
+    screens.Clear();
+    context.reset();
+    library = std::make_unique<LevelLibrary>(settings);
+    context = std::make_unique<GameContext>(GameContext{{screens, events, frame, pictures},
+                                                        *library,
+                                                        settings,
+                                                        audio,
+                                                        clock,
+                                                        editorBaseline,
+                                                        &BuildScreen});
+}
+
+void ScreenTest::SwitchTo(ScreenName name) {
+    context->SwitchTo(name);
+    screens.CarryOutRequests();
+}
+
+void ScreenTest::CloseBox() {
+    screens.CloseBox();
+    screens.CarryOutRequests();
 }
 
 void ScreenTest::OpenMenu() {
-    SwitchToMainMenu();
+    SwitchTo(ScreenName::MainMenu);
     ASSERT_NE(Current<MainMenuState>(), nullptr);
 }
 
 void ScreenTest::OpenPlay(int set, int level) {
     Library().SelectSet(set);
     Library().SelectLevel(level);
-    SwitchToPlay();
+    SwitchTo(ScreenName::Play);
     Pass();  // the intro pass reads no input
 }
 
-GameState* ScreenTest::CurrentScreen() { return Screens().currentState.get(); }
+GameState* ScreenTest::CurrentScreen() { return screens.Current(); }
 
 void ScreenTest::Pass() {
-    ASSERT_TRUE(Screens().currentState) << "no screen is current";
+    ASSERT_TRUE(screens.Current()) << "no screen is current";
     watchdogFired = false;
     SDL_TimerID timer = SDL_AddTimer(kWatchdogMs, Watchdog, nullptr);
-    Screens().currentState->HandleEvents();
+    screens.RunPass();
     SDL_RemoveTimer(timer);
     EXPECT_FALSE(watchdogFired) << "the screen waited for input that never came";
-    if (Screens().currentState) Screens().currentState->Draw();
 }
 
 void ScreenTest::Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
@@ -202,8 +212,8 @@ void ScreenTest::PushMarker() {
 }
 
 int ScreenTest::PendingEvents() {
-    SDL_Event events[64];
-    return SDL_PeepEvents(events, 64, SDL_PEEKEVENT, SDL_ALLEVENTS);
+    SDL_Event queued[64];
+    return SDL_PeepEvents(queued, 64, SDL_PEEKEVENT, SDL_ALLEVENTS);
 }
 
 bool ScreenTest::Played(SoundId id) const { return Mix_Playing(id) != 0; }

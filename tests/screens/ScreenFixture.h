@@ -1,17 +1,29 @@
 #pragma once
 // Drives the menu and the play screen in-process: a 800x600 dummy display, a fake pointer and
-// keyboard, recorded error boxes, a dummy audio device whose effects can be told apart, and a
-// working folder holding small level sets, button files and a progress file.
+// keyboard, recorded error boxes, a dummy audio device whose effects can be told apart, a
+// working folder holding small level sets, button files and a progress file, and the game's
+// objects of its own, handed to the screens in a context as the shell hands its own.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "audio/AudioSystem.h"
 #include "audio/Sounds.h"
+#include "content/LevelLibrary.h"
+#include "content/Settings.h"
+#include "platform/Clock.h"
+#include "puzzle/Level.h"
 #include "puzzle/Types.h"
+#include "render/EventQueue.h"
+#include "render/FrameUpdate.h"
 #include "render/GameState.h"
+#include "render/MediaStore.h"
+#include "render/ScreenManager.h"
+#include "screens/GameContext.h"
 #include "support/ErrorRecorder.h"
 #include "support/FakeInput.h"
 #include "support/TempDir.h"
@@ -34,20 +46,37 @@ struct StatusRecord {
 // The menu's Play button (at 600, 420) is grey, its disabled look this colour.
 constexpr Uint32 kPlayDisabledColor = 0x30A050;
 
+// Real time, except that a pause passes at once: the play screen's half second after a solve
+// costs the tests nothing.
+class TestClock : public Clock {
+public:
+    uint32_t Ticks() override { return SDL_GetTicks() + skipped; }
+    void Sleep(uint32_t milliseconds) override { skipped += milliseconds; }
+
+private:
+    uint32_t skipped = 0;
+};
+
 class ScreenTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Rewrites "./progress.save" with these statuses (others Open) and reloads the library.
+    // Rewrites "./progress.save" with these statuses (others Open) and reloads the library; the
+    // screens made on the old one are closed.
     void WriteProgress(const std::vector<StatusRecord>& records);
     // Makes the menu current, or selects set/level and makes the play screen current with its
     // (empty) intro pass already run.
     void OpenMenu();
     void OpenPlay(int set, int level);
+    // Switches to the named screen at once, as the first screen of the loop is made current.
+    void SwitchTo(ScreenName name);
+    // Takes away the box that is up, as its OK button would, and makes the screen under it
+    // current again at once.
+    void CloseBox();
 
-    // One pass of the main loop on the current screen: HandleEvents, then Draw. A watchdog
-    // event ends a wait that would otherwise never return.
+    // One pass of the main loop on the current screen: HandleEvents, what it asked for, then
+    // Draw. A watchdog event ends a wait that would otherwise never return.
     void Pass();
 
     // Synthetic input. Pointer events also move the fake pointer, since the screens read it.
@@ -72,11 +101,25 @@ protected:
 
     std::vector<ErrorRecorder::Box> BoxesTitled(const std::string& title) const;
 
+    LevelLibrary& Library() { return *library; }
+    GameContext& Context() { return *context; }
+
     TempDir dir;
     ErrorRecorder recorder;
     FakeInput input;
+    Settings settings;
+    Level editorBaseline;
+    std::unique_ptr<LevelLibrary> library;  // made anew by WriteProgress
+    PictureTable pictures;
+    AudioSystem audio{settings};
+    TestClock clock;
+    FrameUpdate frame;
+    ScreenManager screens{frame};
+    EventQueue events{screens, frame, {}};
 
 private:
+    std::unique_ptr<GameContext> context;  // on the library of the time
+
     GameState* CurrentScreen();
     void Push(SDL_Event event);
     void WriteButton(const std::string& path, int x, int y, int width, int height);

@@ -17,8 +17,8 @@ public:
         bool operator==(const Box& other) const { return title == other.title && text == other.text; }
     };
 
-    ErrorRecorder() : previous_(SetErrorSink(this)) {}
-    ~ErrorRecorder() override { SetErrorSink(previous_); }
+    ErrorRecorder() : previous(SetErrorSink(this)) {}
+    ~ErrorRecorder() override { SetErrorSink(previous); }
     ErrorRecorder(const ErrorRecorder&) = delete;
     ErrorRecorder& operator=(const ErrorRecorder&) = delete;
 
@@ -29,5 +29,5 @@ public:
     std::vector<Box> boxes;
 
 private:
-    ErrorSink* previous_;
+    ErrorSink* previous;
 };

@@ -8,20 +8,20 @@
 
 class FullDisk {
 public:
-    explicit FullDisk(rlim_t bytes = 0) : previousSignal_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
+    explicit FullDisk(rlim_t bytes = 0) : previousSignal(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit limit = previous;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousSignal_);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousSignal);
     }
     FullDisk(const FullDisk&) = delete;
     FullDisk& operator=(const FullDisk&) = delete;
 
 private:
-    rlimit previous_{};
-    void (*previousSignal_)(int);
+    rlimit previous{};
+    void (*previousSignal)(int);
 };

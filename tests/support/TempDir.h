@@ -10,13 +10,13 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return folder; }
     // Writes a file below the directory, creating folders on the way.
     void Write(const std::string& relative, const std::string& content) const;
     std::string Read(const std::string& relative) const;
     bool Exists(const std::string& relative) const;
 
 private:
-    std::string path_;
-    std::string previous_;
+    std::string folder;
+    std::string previous;
 };

@@ -55,19 +55,19 @@ class InFolder {
 public:
     explicit InFolder(const std::string& path) {
         char buffer[4096];
-        if (getcwd(buffer, sizeof buffer) != nullptr) previous_ = buffer;
-        entered_ = chdir(path.c_str()) == 0;
+        if (getcwd(buffer, sizeof buffer) != nullptr) previous = buffer;
+        enteredFolder = chdir(path.c_str()) == 0;
     }
     ~InFolder() {
-        if (!previous_.empty()) (void)chdir(previous_.c_str());
+        if (!previous.empty()) (void)chdir(previous.c_str());
     }
     InFolder(const InFolder&) = delete;
     InFolder& operator=(const InFolder&) = delete;
-    bool entered() const { return entered_; }
+    bool entered() const { return enteredFolder; }
 
 private:
-    std::string previous_;
-    bool entered_ = false;
+    std::string previous;
+    bool enteredFolder = false;
 };
 
 struct ShippedLevel {
@@ -91,16 +91,17 @@ const ShippedSets& Shipped() {
         InFolder folder(DataFolder());
         EXPECT_TRUE(folder.entered()) << DataFolder();
         ErrorRecorder recorder;
-        auto library = std::make_unique<LevelLibrary>();
-        for (int32_t s = 1; s < library->setCount; ++s) {
-            if (library->sets[s].name.empty()) continue;
+        Settings settings;
+        auto library = std::make_unique<LevelLibrary>(settings);
+        for (int32_t s = 1; s < library->SetCount(); ++s) {
+            if (library->Set(s).name.empty()) continue;
             library->SelectSet(s);
-            loaded.setNames.push_back(library->sets[s].name);
-            loaded.listFiles.push_back(library->sets[s].listFile);
-            loaded.levelCounts.push_back(library->sets[s].levelCount);
-            for (int32_t i = 0; i < library->sets[s].levelCount; ++i) {
+            loaded.setNames.push_back(library->Set(s).name);
+            loaded.listFiles.push_back(library->Set(s).listFile);
+            loaded.levelCounts.push_back(library->Set(s).levelCount);
+            for (int32_t i = 0; i < library->Set(s).levelCount; ++i) {
                 loaded.levels.push_back(
-                    {library->sets[s].name, library->levels[i], library->LevelKey(i)});
+                    {library->Set(s).name, library->LevelAt(i), library->LevelKey(i)});
             }
         }
         loaded.boxes = recorder.boxes;

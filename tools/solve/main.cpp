@@ -255,13 +255,14 @@ bool PrintTable(const std::string& betaFile, const Options& options, const Conso
         std::cerr << "qv-solve: cannot read " << betaFile << '\n';
         return false;
     }
-    auto library = std::make_unique<LevelLibrary>();
+    Settings settings;
+    auto library = std::make_unique<LevelLibrary>(settings);
     library->ReadSetList(in);
     const int errorsBefore = sink.count;
     bool allMeasured = true;
     bool first = true;
-    for (int32_t s = 1; s < library->setCount; ++s) {
-        const LevelSet& set = library->sets[s];
+    for (int32_t s = 1; s < library->SetCount(); ++s) {
+        const LevelSet& set = library->Set(s);
         if (set.name.empty()) continue;
         library->SelectSet(s);
         if (!options.json) {
@@ -272,7 +273,7 @@ bool PrintTable(const std::string& betaFile, const Options& options, const Conso
         }
         first = false;
         for (int32_t i = 0; i < set.levelCount; ++i) {
-            const Level& level = library->levels[i];
+            const Level& level = library->LevelAt(i);
             const LevelMeasures m = MeasureLevel(level, options.limits, true, options.strategy);
             allMeasured = allMeasured && m.complete;
             if (options.json) {

@@ -1,0 +1,41 @@
+#pragma once
+// Everything the game's screens use that outlives them, in one object handed to each screen:
+// what every screen has (ScreenContext), the level library, the settings, audio, the clock and
+// the editor's baseline. The shell makes the one the game runs on (app/ProcessObjects.h); tests
+// make their own.
+#include <memory>
+
+#include "audio/AudioSystem.h"
+#include "content/LevelLibrary.h"
+#include "content/Settings.h"
+#include "platform/Clock.h"
+#include "puzzle/Level.h"
+#include "render/GameState.h"
+#include "render/ScreenContext.h"
+
+namespace qv {
+
+// The screens one can switch to.
+enum class ScreenName { MainMenu, Play, Editor };
+
+struct GameContext;
+using ScreenFactory = std::unique_ptr<GameState> (*)(ScreenName name, GameContext& context);
+
+struct GameContext : ScreenContext {
+    LevelLibrary& library;
+    Settings& settings;
+    AudioSystem& audio;
+    Clock& clock;
+    // The level as it was when the editor was entered or last saved; leaving the editor
+    // compares the edited level against it to find unsaved changes. It outlives the editor's
+    // trips to the play screen.
+    Level& editorBaseline;
+    // Builds a screen by name (BuildScreen, screens/ScreenFactory.h). Handed in rather than
+    // called, so that no screen's code includes another screen's.
+    ScreenFactory buildScreen;
+
+    // Asks the screen manager to switch to the named screen once this pass has ended.
+    void SwitchTo(ScreenName name);
+};
+
+}  // namespace qv
