@@ -143,7 +143,8 @@ TEST(LevelList, ALevelThatFailsToLoadKeepsNothingOfTheSlotsFormerLevel) {
 }
 
 // A list file may come with a shared level pack: a line that leads outside the game folder is
-// named in a box, and its level is never read nor written.
+// named in a box, and its level is never read nor written. Nor are leftover saves removed from
+// a folder outside that "Beta.txt" names for "be creative".
 TEST(LevelList, APathLeadingOutsideTheGameFolderIsNeitherReadNorWritten) {
     TempDir dir;
     ErrorRecorder errors;
@@ -151,7 +152,7 @@ TEST(LevelList, APathLeadingOutsideTheGameFolderIsNeitherReadNorWritten) {
     const std::string above = "../" + std::filesystem::path(dir.path()).filename().string() + ".x";
     dir.Write("absolute.level", LevelFileText("Absolute"));
     dir.Write("sub/inside.level", LevelFileText("Inside"));
-    dir.Write("Beta.txt", "pack\nsub/list.txt\n");
+    dir.Write("Beta.txt", "pack\nsub/list.txt\nbe creative\n../elsewhere/list.txt\n");
     dir.Write("sub/list.txt",
               absolute + "\n" + above + "\nsub/../../x.level\nsub/./../sub/inside.level\n");
     auto library = MakeLibrary();
@@ -172,4 +173,5 @@ TEST(LevelList, APathLeadingOutsideTheGameFolderIsNeitherReadNorWritten) {
     }
     EXPECT_EQ(dir.Read("absolute.level"), LevelFileText("Absolute"));
     EXPECT_FALSE(std::filesystem::exists(dir.path() + "/" + above));
+    EXPECT_EQ(library->SaveFolders(), std::vector<std::string>{"."});
 }
