@@ -41,8 +41,8 @@ constexpr char kThinkingText[] = "thinking...";
 // What a way being watched shows there, and how its keys go.
 constexpr char kShortestNote[] = "a shortest way";
 constexpr char kBestNote[] = "your best way";
-constexpr char kWatchKeysNote[] = "arrows step, Space pauses";
-constexpr char kWatchPausedNote[] = "paused: Space goes on";
+constexpr char kWatchKeysNote[] = "Space pauses";
+constexpr char kWatchPausedNote[] = "paused: Space";
 constexpr char kWatchEndNote[] = "Escape leaves";
 
 constexpr const char* kWatchButtonFile = "./gui/messages/watch.button";
