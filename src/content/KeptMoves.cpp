@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "content/MoveTable.h"
+#include "puzzle/MoveText.h"
 #include "util/BoundedLine.h"
 #include "util/RegularFile.h"
 #include "util/ReplaceFile.h"
@@ -24,8 +25,7 @@ bool IsTag(const std::string& tag) {
 }
 
 bool IsMoveText(const std::string& moves) {
-    return !moves.empty() && moves.size() <= 2 * kMaxKeptMoves &&
-           moves.find_first_of(" \r\n") == std::string::npos;
+    return !moves.empty() && moves.size() <= 2 * kMaxKeptMoves && ReadMoveText(moves);
 }
 
 // "order tag moves key"; false for anything else.
