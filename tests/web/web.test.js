@@ -1,8 +1,8 @@
 // The web edition in Debian's chromium, as a player would use it: the menu redrawn cleanly,
 // tutorial level 0 solved by clicks on the canvas, its progress kept over a reload, a level
-// saved in the editor kept over a reload, a new link asking first while edits are unsaved, and
-// a link to that level opening it. Needs the built site (tools/web.sh) and qv-solve from a
-// native build (QV_SOLVE, default build/tools/qv-solve).
+// saved in the editor kept over a reload, a new link asking first while edits are unsaved, a
+// link to that level opening it, and a level code pasted in the editor. Needs the built site
+// (tools/web.sh) and qv-solve from a native build (QV_SOLVE, default build/tools/qv-solve).
 "use strict";
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
@@ -169,4 +169,38 @@ test("a damaged link is reported in the page and the menu opens", async () => {
   assert.match(await game.page.textContent("#box-text"), /^Cannot open the level of this link\./);
   await game.page.click("#box-ok");
   await game.waitFor("the menu", inMenu);
+});
+
+test("a level code pasted in the editor opens its level there, to be saved", async () => {
+  await openGame();
+  for (let i = 0; i < 8; i++) await game.page.keyboard.press("Shift+ArrowDown");  // "be creative"
+  await game.key("e");
+  await game.waitFor("the editor", async () => !(await inMenu()));
+  const board = [210, 60, 540, 420];
+  const before = await game.region(...board);
+  // The player's paste: the page's paste event carries the text, read on Ctrl+V's release.
+  const code = "#L1.777000000777000000777000000000000000000000000000000000000000000001020212022.Pasted_In_The_Browser";
+  await game.page.keyboard.down("Control");
+  await game.page.evaluate((text) => {
+    const data = new DataTransfer();
+    data.setData("text/plain", text);
+    document.dispatchEvent(new ClipboardEvent("paste", { clipboardData: data }));
+  }, code);
+  await game.page.keyboard.press("v");
+  await game.page.keyboard.up("Control");
+  await game.waitFor("the box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  await game.key("Enter");
+  await game.waitFor("the box closed", async () => (await game.pixel(236, 418)).join() !== kWellDoneFill);
+  assert.notDeepEqual(await game.region(...board), before);
+  await game.key("Control+s");
+  await game.waitFor("the saved box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  const saved = await game.page.evaluate(() => new Promise((resolve, reject) => {
+    const open = indexedDB.open("/kept");
+    open.onerror = () => reject(open.error);
+    open.onsuccess = () => {
+      const get = open.result.transaction("FILE_DATA").objectStore("FILE_DATA").get("/kept/levels/creative/01.txt");
+      get.onsuccess = () => resolve(get.result ? new TextDecoder().decode(get.result.contents) : null);
+    };
+  }));
+  assert.match(saved || "", /\nPasted In The Browser$/);
 });
