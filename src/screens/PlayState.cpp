@@ -236,9 +236,7 @@ bool PlayState::Thinking() const {
 }
 
 void PlayState::Think() {
-    if (replay.Searching()) {
-        StepWatchSearch();
-    } else if (hintSearch.Running()) {
+    if (hintSearch.Running()) {
         StepHint();
     } else if (parSearch.Running()) {
         if (parSearch.Step()) TakePar();

@@ -147,19 +147,19 @@ private:
     void Leave();
     void KeepLeftPosition();
     void RunCompletion();
-    // What "Well done" leads on to: the next level, set up under the box's last picture.
+    // What "Well done" leads on to once closed: the next level, whose intro (or the box saying it
+    // is taken up where it was left) comes next.
     void GoOnAfterSolve();
     void AnswerWellDone(int32_t answer);
 
-    // Watching a way: where its moves come from, its own pass and input, and the notes under the
-    // restart button that say what is shown.
+    // Watching a way (PlayStateWatch.cpp): where its moves come from, its own pass and input,
+    // and leaving it.
     void StartWatching(PlayMode mode);
     void WatchPass();
     void HandleWatchEvent(const SDL_Event& event);
     void ActOnReplay(ReplayAction action);
     void StepWatchSearch();
     void StopWatching();
-    void ShowWatchNote();
     void CheckSolved();
     // Records the solve and notes a set finished for the first time.
     void RecordSolve();
