@@ -135,6 +135,9 @@ PlayState::PlayState(GameContext& context, PlayMode mode)
     wayNoteLabel.Attach(sprites, kWayNoteShadowSlot);
     Restart();
     LookUpPar();
+    // Nothing is kept of a level tried from the editor or opened from a link, and the library's
+    // level may be another by the time this screen goes.
+    positionKept = level.fromEditor || level.fromLink;
     if (mode != PlayMode::Play) {
         watchFromMenu = true;
         StartWatching(mode);
