@@ -50,7 +50,8 @@ start_xvfb "$work" || fail "Xvfb did not start"
 
 # Starts the game with these options and waits out its splash.
 start_game() {
-    (cd "$game" && SDL_AUDIODRIVER=dummy QUORVELLAN_NO_DIALOGS=1 exec ./quorvellan "$@") \
+    (cd "$game" && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy QUORVELLAN_NO_DIALOGS=1 \
+        exec ./quorvellan "$@") \
         >>"$work/game.log" 2>&1 &
     game_pid=$!
     wait_window "$game_pid" 20 || fail "no game window"
