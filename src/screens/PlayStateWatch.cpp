@@ -12,6 +12,8 @@ void PlayState::StartWatching(PlayMode mode) {
     Level& level = BoardLevel();
     Restart();
     introPending = false;
+    // No arrow points at a move while the moves are the way's.
+    sprites.sprites[kArrowSlot].picture = nullptr;
     // Watching keeps nothing: the position the level was left in stays as it was.
     positionKept = true;
     watchedBest = mode == PlayMode::WatchBest;
