@@ -44,10 +44,11 @@ set(CPACK_PACKAGE_CONTACT "Quorvellan Developers <developers@quorvellan.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from dpkg-shlibdeps; the game asks fontconfig for Arial, which Liberation
-# Sans answers, and its error boxes use zenity or else xmessage.
+# Sans answers, its error boxes use zenity or else xmessage, and the editor's level codes go
+# through xclip or xsel to the clipboard.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "zenity | x11-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "zenity | x11-utils, xclip | xsel")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour puzzle game of shapes that mix colours into tiles")
 # CPack puts the summary first and indents the rest; an empty line separates paragraphs.
 set(CPACK_PACKAGE_DESCRIPTION

@@ -7,7 +7,7 @@ packages=(
   libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev
   libfontconfig1-dev fonts-liberation2 python3-cairo
   libgtest-dev libbenchmark-dev clang
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils xclip
   lintian desktop-file-utils appstream
 )
 # The web edition and its browser tests: the compiler, Node for it and for playwright-core,

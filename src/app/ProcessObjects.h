@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "audio/AudioSystem.h"
+#include "content/KeptPlay.h"
 #include "content/LevelLibrary.h"
 #include "content/Settings.h"
 #include "platform/Clock.h"
@@ -28,6 +29,7 @@ struct ProcessObjects {
     Settings settings;
     Level editorBaseline;
     LevelLibrary library{settings};
+    KeptPlay kept;
     PictureTable pictures;
     AudioSystem audio{settings};
     SdlClock clock;

@@ -1,5 +1,6 @@
-// The entry function: read the options, start up, run the main menu (or a linked level) until
-// the player quits, shut down. The exit code is 0, or 2 for options it does not know.
+// The entry function: read the options, start up, run the main menu (or a level code in the
+// editor, or a linked level) until the player quits, shut down. The exit code is 0, or 2 for
+// options it does not know.
 #include <SDL.h>
 
 #include <iostream>
@@ -11,6 +12,7 @@
 #include "app/ProcessObjects.h"
 #include "platform/LevelLinks.h"
 #include "screens/LinkedLevel.h"
+#include "screens/PastedLevel.h"
 
 int main(int argc, char** argv) {
     const qv::CommandLine options =
@@ -18,9 +20,12 @@ int main(int argc, char** argv) {
     if (!options.run) return options.exitCode;
     const std::unique_ptr<qv::ProcessObjects> objects = qv::CreateProcessObjects();
     if (!qv::Startup(*objects)) return 0;
-    // A link to a level (the web edition's address) opens that level instead of the menu.
+    // A level code opens in the editor, a link to a level (the web edition's address) on the
+    // play screen, instead of the menu.
     const std::string link = qv::LevelLinkAtStart();
-    if (link.empty())
+    if (!options.levelCode.empty())
+        qv::OpenLevelCode(objects->context, options.levelCode);
+    else if (link.empty())
         objects->context.SwitchTo(qv::ScreenName::MainMenu);
     else
         qv::OpenLinkedLevel(objects->context, link);

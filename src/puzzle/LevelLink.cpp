@@ -170,4 +170,19 @@ std::optional<Level> ReadLevelLink(const std::string& fragment, std::string* why
     return level;
 }
 
+std::string LevelCode(const Level& level) { return "#" + LevelLinkFragment(level); }
+
+std::optional<Level> ReadLevelCode(const std::string& code, std::string* why) {
+    const std::size_t first = code.find_first_not_of(" \t\r\n");
+    const std::size_t last = code.find_last_not_of(" \t\r\n");
+    std::string fragment = first == std::string::npos ? "" : code.substr(first, last - first + 1);
+    // A link's fragment starts after its first '#'; a name's own '#' is always escaped.
+    if (const std::size_t hash = fragment.find('#'); hash != std::string::npos)
+        fragment.erase(0, hash + 1);
+    auto level = ReadLevelLink(fragment, why);
+    // The reasons speak of links; the player holds a code.
+    if (!level && why && why->rfind("The link", 0) == 0) why->replace(4, 4, "code");
+    return level;
+}
+
 }  // namespace qv

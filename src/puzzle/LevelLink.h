@@ -26,4 +26,11 @@ std::string LevelLinkFragment(const Level& level);
 // feed or a zero byte is refused: no name holds one.
 std::optional<Level> ReadLevelLink(const std::string& fragment, std::string* why);
 
+// The same fragment as a level code the player copies and pastes by hand: '#' and the fragment.
+std::string LevelCode(const Level& level);
+// The level of a code as the player pasted it: the fragment with or without its '#', or the
+// whole link; blanks and line ends around it (a mail program's) are left out. As
+// ReadLevelLink otherwise.
+std::optional<Level> ReadLevelCode(const std::string& code, std::string* why);
+
 }  // namespace qv

@@ -19,6 +19,14 @@ void OpenMessageBoxFromFile(ScreenContext& context, const std::string& title,
         context, title, text, picturePath, std::vector<std::string>{kOkButtonFile}));
 }
 
+void OpenOfferBox(ScreenContext& context, const std::string& title, const std::string& text,
+                  const std::vector<std::string>& buttonFiles, BoxAnswer onAnswer) {
+    context.screens.OpenBox(std::make_unique<MessageBoxState>(context, title, text,
+                                                              static_cast<SDL_Surface*>(nullptr),
+                                                              buttonFiles),
+                            std::move(onAnswer));
+}
+
 void OpenChoiceBox(ScreenContext& context, const std::string& title, const std::string& text,
                    const std::vector<std::string>& buttonFiles, BoxAnswer onAnswer) {
     auto box = std::make_unique<MessageBoxState>(context, title, text,

@@ -21,6 +21,11 @@ void OpenMessageBox(ScreenContext& context, const std::string& title, const std:
 void OpenMessageBoxFromFile(ScreenContext& context, const std::string& title,
                             const std::string& text, const std::string& picturePath);
 
+// A box with the buttons of the non-empty leading files, which Return, Space and Escape close
+// too (as kNoButton): an offer the player may pass by. `onAnswer` is told as for a question.
+void OpenOfferBox(ScreenContext& context, const std::string& title, const std::string& text,
+                  const std::vector<std::string>& buttonFiles, BoxAnswer onAnswer);
+
 // A question: a box with the buttons of the non-empty leading files, which only they close.
 // `onAnswer` is told the index of the one clicked, once the box is gone and the screen under it
 // is current again. The game quitting meanwhile ends it without an answer.

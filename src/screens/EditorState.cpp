@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "platform/Clipboard.h"
 #include "platform/Input.h"
 #include "platform/LevelLinks.h"
 #include "puzzle/LevelLink.h"
@@ -9,6 +10,7 @@
 #include "render/MessageBoxes.h"
 #include "screens/EditorCheck.h"
 #include "screens/EditorNameField.h"
+#include "screens/PastedLevel.h"
 #include "util/ErrorReport.h"
 
 namespace qv {
@@ -35,6 +37,9 @@ constexpr int kCheckingY = 361;
 constexpr char kCheckingText[] = "checking...";
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
+
+// A code's line in the box: the digits and letters of a code are about 8 pixels wide.
+constexpr std::size_t kCodeLineChars = 40;
 
 // The modifiers of the key event itself: a quick Ctrl+S may be queued whole, with the Ctrl
 // release behind it, before the editor looks.
@@ -198,8 +203,9 @@ void EditorState::SelectTool(EditorButton which) {
 }
 
 void EditorState::HandleKeyDown(const SDL_KeyboardEvent& key) {
-    // Ctrl+K and Ctrl+L act when the letter is released; the press must not type it.
-    if ((key.keysym.sym == SDLK_k || key.keysym.sym == SDLK_l) && CtrlHeld(key)) return;
+    // Ctrl+K, Ctrl+L and Ctrl+V act when the letter is released; the press must not type it.
+    const SDLKey sym = key.keysym.sym;
+    if ((sym == SDLK_k || sym == SDLK_l || sym == SDLK_v) && CtrlHeld(key)) return;
     const std::string& name = BoardLevel().name;
     if (IsNameCharacter(key.keysym.unicode) && (!nameLabel || nameLabel->w < kNameWidthLimit))
         SetName(name + static_cast<char>(key.keysym.unicode));
@@ -234,6 +240,10 @@ EventFlow EditorState::HandleKeyUp(const SDL_KeyboardEvent& key) {
     case SDLK_l:
         if (!ctrl) break;
         ShareLevel();
+        return EventFlow::Stop;
+    case SDLK_v:
+        if (!ctrl) break;
+        PasteLevelCode();
         return EventFlow::Stop;
     default:
         break;
@@ -384,8 +394,46 @@ void EditorState::ShareLevel() {
     switch (OfferLevelLink(LevelLinkFragment(BoardLevel()))) {
     case LinkOffer::Copied: OpenBox(kLinkCopiedTitle, kLinkCopiedText); break;
     case LinkOffer::Shown: OpenBox(kLinkShownTitle, kLinkShownText); break;
-    case LinkOffer::Unavailable: OpenBox(kNoLinksTitle, kNoLinksText); break;
+    case LinkOffer::Unavailable: {
+        const std::string code = LevelCode(BoardLevel());
+        const bool copied = CopyToClipboard(code);
+        OpenBox(copied ? kCodeCopiedTitle : kCodeShownTitle, LevelCodeText(code, copied));
+        break;
     }
+    }
+}
+
+std::string LevelCodeText(const std::string& code, bool copied) {
+    std::string text = copied ? "Send it to a friend: Ctrl+V in the editor opens it,\n"
+                                "and so does the web edition's address followed\n"
+                                "by the code.\n\n"
+                              : "Copy it from here and send it to a friend: Ctrl+V\n"
+                                "in the editor opens it, and so does the web\n"
+                                "edition's address followed by the code.\n\n";
+    for (std::size_t at = 0; at < code.size(); at += kCodeLineChars)
+        text += code.substr(at, kCodeLineChars) + '\n';
+    return text;
+}
+
+void EditorState::PasteLevelCode() {
+    const auto pasted = ReadClipboard(kMaxPastedChars);
+    if (!pasted) {
+        OpenBox(kNoCodeTitle, kNoCodeText);
+        return;
+    }
+    std::string why;
+    const auto coded = ReadLevelCode(*pasted, &why);
+    if (!coded) {
+        OpenBox(kDamagedCodeTitle, why + "\nCopy the whole code again and paste it.");
+        return;
+    }
+    // The check was about the level replaced.
+    checkSearch.Cancel();
+    PutCodedLevel(BoardLevel(), *coded);
+    RenderNameLabel();
+    // The box keeps a picture of the screen beneath it: the new level.
+    Draw();
+    OpenBox(kCodeOpenedTitle, CodeOpenedText(coded->name, ctx.editorBaseline.name));
 }
 
 void EditorState::OpenBox(const std::string& title, const std::string& text) {

@@ -39,10 +39,11 @@ inline constexpr const char* kLinkShownTitle = "Your level's link is below the g
 inline constexpr const char* kLinkShownText =
     "The browser would not copy it. Copy it from the\n"
     "field under the game: it opens this level.";
-inline constexpr const char* kNoLinksTitle = "Links to levels need the web edition";
-inline constexpr const char* kNoLinksText =
-    "A level link opens the game in a browser. Play the\n"
-    "web edition to share your levels as links.";
+// Where no link can be made (the desktop), the level's code: the link's own part.
+inline constexpr const char* kCodeCopiedTitle = "Your level's code has been copied";
+inline constexpr const char* kCodeShownTitle = "Your level's code";
+// The code below the box's first lines, cut into lines the box can hold.
+std::string LevelCodeText(const std::string& code, bool copied);
 
 class EditorState : public BoardView {
 public:
@@ -106,8 +107,11 @@ private:
     void StartCheck();
     void StepCheck();
     void UpdateCheckingLabel();
-    // Ctrl+L: hands the player a link that opens the level as it stands, and says so in a box.
+    // Ctrl+L: hands the player a link that opens the level as it stands, and says so in a box;
+    // where there is no address to link to, the level's code.
     void ShareLevel();
+    // Ctrl+V: the level of a code on the clipboard takes the place of the one edited, unsaved.
+    void PasteLevelCode();
     // Ends any gesture and shows a notice; the box becomes current.
     void OpenBox(const std::string& title, const std::string& text);
     // The Exit button: straight out when nothing changed, otherwise the save question.

@@ -1,11 +1,12 @@
 #pragma once
 // Everything the game's screens use that outlives them, in one object handed to each screen:
-// what every screen has (ScreenContext), the level library, the settings, audio, the clock and
+// what every screen has (ScreenContext), the level library and the plays kept beside it, the settings, audio, the clock and
 // the editor's baseline. The shell makes the one the game runs on (app/ProcessObjects.h); tests
 // make their own.
 #include <memory>
 
 #include "audio/AudioSystem.h"
+#include "content/KeptPlay.h"
 #include "content/LevelLibrary.h"
 #include "content/Settings.h"
 #include "platform/Clock.h"
@@ -15,14 +16,17 @@
 
 namespace qv {
 
-// The screens one can switch to.
-enum class ScreenName { MainMenu, Play, Editor };
+// The screens one can switch to. The watching ones are the play screen showing a shortest way
+// through the current level, or the player's best.
+enum class ScreenName { MainMenu, Play, Editor, WatchShortest, WatchBest };
 
 struct GameContext;
 using ScreenFactory = std::unique_ptr<GameState> (*)(ScreenName name, GameContext& context);
 
 struct GameContext : ScreenContext {
     LevelLibrary& library;
+    // Where each level was left, and the player's best solutions, beside the records.
+    KeptPlay& kept;
     Settings& settings;
     AudioSystem& audio;
     Clock& clock;

@@ -7,6 +7,7 @@
 #include "platform/SdlErrorReport.h"
 #include "render/MediaStore.h"
 #include "screens/MenuLayout.h"
+#include "screens/PlayKeeping.h"
 #include "util/ErrorReport.h"
 
 namespace qv {
@@ -17,6 +18,21 @@ namespace {
 constexpr const char kPlayDisabledFile[] = "./gui/mainmenu/play_disabled.png";
 // Room between a level's name and its par mark.
 constexpr int kParMarkGap = 5;
+// Centred between the preview and the Play button.
+constexpr int kOfferY = 331;
+constexpr int kOfferCentre = 637;
+constexpr int kOfferGap = 18;
+constexpr int kOfferPoints = 12;
+constexpr char kWatchOffer[] = "W: watch a shortest way";
+constexpr char kWatchOfferShort[] = "W: a shortest way";
+constexpr char kBestOffer[] = "B: your best";
+
+int TextWidth(TTF_Font* font, const char* text) {
+    int width = 0;
+    int height = 0;
+    if (!font || TTF_SizeText(font, text, &width, &height) != 0) return 0;
+    return width;
+}
 
 void Blit(SDL_Surface* picture, SDL_Surface* target, int x, int y) {
     if (!picture || !target) return;
@@ -64,6 +80,11 @@ MainMenuState::MainMenuState(GameContext& context) : ctx(context), setPars(conte
     soundButton.LoadButton("./gui/mainmenu/sound.button", &sprites.sprites[kSoundSlot]);
     // Without its button file there is no Play button to grey out.
     if (playButton.loaded) playDisabled.reset(LoadBitmap(kPlayDisabledFile));
+
+    offerFont = OpenUiFont(kOfferPoints);
+    watchLabel.Attach(sprites, kWatchShadowSlot);
+    bestLabel.Attach(sprites, kBestShadowSlot);
+    ShowWatchOffer();
 
     ApplyEditRule();
     if (ctx.settings.musicVolume > 0) musicButton.SetToggled(true);
@@ -176,6 +197,12 @@ void MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
         if (CurrentLevelLocked()) return;
         ctx.SwitchTo(ScreenName::Play);
         return;
+    case SDLK_w:
+        Watch(ScreenName::WatchShortest);
+        return;
+    case SDLK_b:
+        Watch(ScreenName::WatchBest);
+        return;
     case SDLK_UP:
         if (shift) {
             library.PreviousSet();
@@ -205,6 +232,14 @@ void MainMenuState::HandleListClick() {
     int x = 0;
     int y = 0;
     PointerState(&x, &y);
+    if (OnLabel(sprites.sprites[kWatchSlot], x, y)) {
+        Watch(ScreenName::WatchShortest);
+        return;
+    }
+    if (OnLabel(sprites.sprites[kBestSlot], x, y)) {
+        Watch(ScreenName::WatchBest);
+        return;
+    }
     if (const auto row = ListRowAt(kSetList, x, y)) {
         ctx.library.SelectSet(*row);
         BuildSetList();
@@ -227,6 +262,35 @@ void MainMenuState::ApplyEditRule() {
 void MainMenuState::RebuildLevelView() {
     BuildLevelList();
     BuildPreview();
+    ShowWatchOffer();
+}
+
+bool MainMenuState::WatchOffered() const {
+    return ctx.library.CurrentLevel().status == LevelStatus::Solved;
+}
+
+void MainMenuState::ShowWatchOffer() {
+    const bool offered = WatchOffered();
+    bestKept = offered && KeptSolution(ctx).has_value();
+    TTF_Font* small = offerFont.get();
+    const char* watch = bestKept ? kWatchOfferShort : kWatchOffer;
+    const int watchWidth = TextWidth(small, watch);
+    const int bestWidth = bestKept ? kOfferGap + TextWidth(small, kBestOffer) : 0;
+    const int left = kOfferCentre - (watchWidth + bestWidth) / 2;
+    watchLabel.Show(small, offered ? watch : "", left, kOfferY, ShadowLabel::Align::Left);
+    bestLabel.Show(small, bestKept ? kBestOffer : "", left + watchWidth + bestWidth, kOfferY,
+                   ShadowLabel::Align::Right);
+}
+
+void MainMenuState::Watch(ScreenName how) {
+    if (!WatchOffered() || (how == ScreenName::WatchBest && !bestKept)) return;
+    ctx.SwitchTo(how);
+    ctx.events.DiscardPending();
+}
+
+bool MainMenuState::OnLabel(const Sprite& label, int x, int y) {
+    return label.picture && x >= label.x && x < label.x + label.picture->w && y >= label.y &&
+           y < label.y + label.picture->h;
 }
 
 void MainMenuState::BuildList(SurfacePtr& surface, const ListBox& box, SDL_Color background,

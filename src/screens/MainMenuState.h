@@ -9,6 +9,7 @@
 
 #include "puzzle/Types.h"
 #include "render/Button.h"
+#include "render/ShadowLabel.h"
 #include "render/EventQueue.h"
 #include "render/GameState.h"
 #include "render/SpriteList.h"
@@ -36,6 +37,10 @@ public:
         kEmptySlot,  // always empty
         kMusicSlot,
         kSoundSlot,
+        kWatchShadowSlot,  // under the preview, for a solved level: watch a shortest way
+        kWatchSlot,
+        kBestShadowSlot,   // and the player's best, when one is kept
+        kBestSlot,
         kSlotCount,
         kLockedSlot = kSlotCount
     };
@@ -73,6 +78,11 @@ private:
     SurfacePtr playDisabled;  // the Play button's look while the chosen level is locked
     // The player's own levels get their in-par marks as the solver finds their pars.
     SetParSearch setPars;
+    // What a solved level offers to show, as keys and as labels to click.
+    FontPtr offerFont;
+    ShadowLabel watchLabel;
+    ShadowLabel bestLabel;
+    bool bestKept = false;
 
     void BuildSetList();
     void BuildLevelList();
@@ -94,6 +104,11 @@ private:
     void HandleListClick();
 
     void ApplyEditRule();
+    void ShowWatchOffer();
+    bool WatchOffered() const;
+    // W or a click on its label: a shortest way; B or its label: the player's best.
+    void Watch(ScreenName how);
+    static bool OnLabel(const Sprite& label, int x, int y);
     void RebuildLevelView();
     void BuildList(SurfacePtr& surface, const ListBox& box, SDL_Color background,
                    const char* createError, const char* keyError,

@@ -12,6 +12,7 @@
 #include "screens/LevelPar.h"
 #include "screens/LinkedLevel.h"
 #include "screens/PlayHint.h"
+#include "screens/PlayKeeping.h"
 #include "util/ErrorReport.h"
 
 namespace qv {
@@ -37,6 +38,15 @@ constexpr int kThinkingX = 51;
 constexpr int kThinkingY = 502;
 constexpr int kLineHeight = 17;
 constexpr char kThinkingText[] = "thinking...";
+// What a way being watched shows there, and how its keys go.
+constexpr char kShortestNote[] = "a shortest way";
+constexpr char kBestNote[] = "your best way";
+constexpr char kWatchKeysNote[] = "Space pauses";
+constexpr char kWatchPausedNote[] = "paused: Space";
+constexpr char kWatchEndNote[] = "Escape leaves";
+
+constexpr const char* kWatchButtonFile = "./gui/messages/watch.button";
+enum WellDoneAnswer : int32_t { AnswerOk = 0, AnswerWatch = 1 };
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
 
@@ -101,7 +111,7 @@ TileSection SectionOf(StepDirection direction) {
 
 }  // namespace
 
-PlayState::PlayState(GameContext& context)
+PlayState::PlayState(GameContext& context, PlayMode mode)
     : BoardView(context.pictures, context.library.CurrentLevel()),
       ctx(context),
       setPars(context.library) {
@@ -115,6 +125,7 @@ PlayState::PlayState(GameContext& context)
     sprites.sprites[kColorHelpSlot].y = kColorHelpY;
     sprites.count = kSlotCount;
     undoButton.LoadButton("./gui/play/undo.button", &sprites.sprites[kUndoSlot]);
+    redoButton.LoadButton("./gui/play/redo.button", &sprites.sprites[kRedoSlot]);
     restartButton.LoadButton("./gui/play/restart.button", &sprites.sprites[kRestartSlot]);
     exitButton.LoadButton("./gui/play/exit.button", &sprites.sprites[kExitSlot]);
     labelFont = OpenUiFont(14);
@@ -124,10 +135,27 @@ PlayState::PlayState(GameContext& context)
     wayNoteLabel.Attach(sprites, kWayNoteShadowSlot);
     Restart();
     LookUpPar();
+    // Nothing is kept of a level tried from the editor or opened from a link, and the library's
+    // level may be another by the time this screen goes.
+    positionKept = level.fromEditor || level.fromLink;
+    if (mode != PlayMode::Play) {
+        watchFromMenu = true;
+        StartWatching(mode);
+        return;
+    }
+    resumedMoves = ResumeKeptPosition(ctx);
+    if (resumedMoves > 0) {
+        resumeNotePending = true;
+        SnapShapeSprites();
+        DrawTiles();
+    }
 }
 
 PlayState::~PlayState() {
+    // Closing the window or quitting leaves the level where it stands.
+    KeepLeftPosition();
     undoButton.FreeImages();
+    redoButton.FreeImages();
     restartButton.FreeImages();
     exitButton.FreeImages();
 }
@@ -160,20 +188,24 @@ void PlayState::ShowPar() {
 }
 
 void PlayState::UpdateThinkingLabel() {
-    // Thinking first; else an arrow along a way not proven shortest says so in the same place.
-    Note note = Note::None;
+    // Thinking first; else an arrow along a way not proven shortest says so in the same place,
+    // or a way being watched says what it is.
+    std::string line = "";
+    std::string line2 = "";
     if (Thinking()) {
-        note = Note::Thinking;
+        line = kThinkingText;
+    } else if (replay.Active()) {
+        line = watchedBest ? kBestNote : kShortestNote;
+        line2 = replay.AtEnd() ? kWatchEndNote : replay.Paused() ? kWatchPausedNote : kWatchKeysNote;
     } else if (hintShown && wayHintShown) {
-        note = Note::WayHint;
+        line = kWayHintLine;
+        line2 = kWayHintLine2;
     }
-    if (note == noteShown) return;
-    noteShown = note;
-    const char* line = note == Note::WayHint ? kWayHintLine : "";
-    if (note == Note::Thinking) line = kThinkingText;
+    if (line + '\n' + line2 == noteShown) return;
+    noteShown = line + '\n' + line2;
     thinkingLabel.Show(labelFont.get(), line, kThinkingX, kThinkingY, ShadowLabel::Align::Left);
-    wayNoteLabel.Show(labelFont.get(), note == Note::WayHint ? kWayHintLine2 : "", kThinkingX,
-                      kThinkingY + kLineHeight, ShadowLabel::Align::Left);
+    wayNoteLabel.Show(labelFont.get(), line2, kThinkingX, kThinkingY + kLineHeight,
+                      ShadowLabel::Align::Left);
 }
 
 void PlayState::LookUpPar() {
@@ -203,7 +235,7 @@ void PlayState::TakePar() {
 }
 
 bool PlayState::Thinking() const {
-    return hintSearch.Running() || parSearch.Running() || WaitsForSetPars();
+    return hintSearch.Running() || parSearch.Running() || WaitsForSetPars() || replay.Searching();
 }
 
 void PlayState::Think() {
@@ -223,6 +255,10 @@ bool PlayState::WaitsForSetPars() const {
 void PlayState::HandleEvents() {
     ctx.audio.KeepMusicPlaying();
     Level& level = BoardLevel();
+    if (replay.Active()) {
+        WatchPass();
+        return;
+    }
     if (!setCompleteText.empty() && !solved) {
         // "Well done" has been closed: the finished set comes before the next level's intro.
         OpenMessageBox(ctx, kSetCompleteTitle, std::exchange(setCompleteText, {}), nullptr);
@@ -230,8 +266,11 @@ void PlayState::HandleEvents() {
     }
     if (introPending) {
         introPending = false;
-        // The box parks this screen underneath it; no input is read in this pass.
-        if (!level.introText.empty())
+        // The box parks this screen underneath it; no input is read in this pass. A level taken
+        // up where it was left says so instead of its intro, which a restart brings.
+        if (std::exchange(resumeNotePending, false))
+            OpenMessageBox(ctx, kResumedTitle, ResumedText(resumedMoves), nullptr);
+        else if (!level.introText.empty())
             OpenMessageBoxFromFile(ctx, level.name, level.introText, level.picturePath);
         return;
     }
@@ -265,7 +304,8 @@ void PlayState::HandleEvents() {
 
 EventFlow PlayState::OfferToButtons(const SDL_Event& event) {
     if (undoButton.HandleEvent(event)) Undo();
-    if (restartButton.HandleEvent(event)) Restart();
+    if (redoButton.HandleEvent(event)) Redo();
+    if (restartButton.HandleEvent(event)) Restart(RestartBy::Player);
     if (exitButton.HandleEvent(event)) {
         Leave();
         // What else was queued was meant for this screen, not the next.
@@ -275,8 +315,15 @@ EventFlow PlayState::OfferToButtons(const SDL_Event& event) {
     return EventFlow::Continue;
 }
 
+void PlayState::KeepLeftPosition() {
+    if (positionKept || replay.Active()) return;
+    positionKept = true;
+    KeepPosition(ctx);
+}
+
 void PlayState::Leave() {
-    // The level starts from its beginning next time.
+    // The level starts from where it was left next time; the library's copy from its start.
+    KeepLeftPosition();
     Restart();
     if (BoardLevel().fromLink) {
         CloseLinkedLevel(ctx.library);
@@ -345,12 +392,19 @@ void PlayState::HandleKeyUp(const SDL_KeyboardEvent& key) {
     const SDLMod mod = WithoutLocks(key.keysym.mod);
     const bool ctrl = (mod & KMOD_CTRL) != 0;
     const bool alt = (mod & KMOD_ALT) != 0;
+    const bool shift = (mod & KMOD_SHIFT) != 0;
     switch (key.keysym.sym) {
     case SDLK_r:
-        if (ctrl) Restart();
+        if (ctrl) Restart(RestartBy::Player);
         break;
     case SDLK_z:
-        if (ctrl) Undo();
+        if (ctrl && shift)
+            Redo();
+        else if (ctrl)
+            Undo();
+        break;
+    case SDLK_y:
+        if (ctrl) Redo();
         break;
     case SDLK_w:
         // Counts as solved for moving on, but records nothing in the progress file.
@@ -402,8 +456,8 @@ void PlayState::MoveSelected(int dx, int dy) {
 }
 
 void PlayState::TryMove(TilePos from, int dx, int dy) {
-    const bool moved = BoardLevel().MoveShape(from, static_cast<int16_t>(from.x + dx),
-                                              static_cast<int16_t>(from.y + dy));
+    const bool moved = steps.Move(BoardLevel(), from, static_cast<int16_t>(from.x + dx),
+                                  static_cast<int16_t>(from.y + dy));
     ctx.audio.PlaySound(moved ? MoveSound : BlockedSound);
     if (moved) {
         DropHint();
@@ -439,7 +493,7 @@ void PlayState::DragStep() {
     if (under != from) {
         // A tile skipped or a pointer off the board is not a neighbour, so the level refuses
         // it like any move against the rules.
-        if (level.MoveShape(from, under.x, under.y)) {
+        if (steps.Move(level, from, under.x, under.y)) {
             ctx.audio.PlaySound(MoveSound);
             DropHint();
         } else {
@@ -542,11 +596,16 @@ void PlayState::UpdateHelpDiagram() {
     (shapeHelp.picture ? colorHelp : shapeHelp).picture = help;
 }
 
-void PlayState::Restart() {
+void PlayState::Restart(RestartBy by) {
     CentreOnUsedTiles();
     RenderBoard();
     RenderNameLabel();
-    BoardLevel().UndoAllMoves();
+    if (by == RestartBy::Player) {
+        steps.Restart(BoardLevel());
+    } else {
+        BoardLevel().UndoAllMoves();
+        steps.Clear();
+    }
     DropHint();
     shake.Stop();
     introPending = true;
@@ -558,8 +617,17 @@ void PlayState::Restart() {
 }
 
 void PlayState::Undo() {
+    steps.Undo(BoardLevel());
+    ShowStepTaken();
+}
+
+void PlayState::Redo() {
+    steps.Redo(BoardLevel());
+    ShowStepTaken();
+}
+
+void PlayState::ShowStepTaken() {
     Level& level = BoardLevel();
-    level.UndoMove();
     DropHint();
     DrawTiles();
     SnapShapeSprites();
@@ -603,6 +671,9 @@ void PlayState::RecordSolve() {
     const bool hadRecord = library.Record(library.CurrentLevelIndex()).has_value();
     const bool improved = library.OfferRecord(moves);
     lastSolve = SolveSummary{moves, par, improved && hadRecord};
+    // A solved level has no position to go on from; its way is kept when it is the best.
+    KeepLeftPosition();
+    KeepSolution(ctx, library.Record(library.CurrentLevelIndex()).value_or(moves));
 }
 
 void PlayState::RunCompletion() {
@@ -637,13 +708,35 @@ void PlayState::RunCompletion() {
         }
         return;
     }
-    // The box keeps this screen alive beneath it, set up for the next level, whose intro then
-    // follows when the box is closed (after the finished set's box, if any).
-    OpenMessageBox(ctx, kWellDoneTitle, WellDoneText(summary, level.solvedText), nullptr);
+    // The box shows the solved board beneath it. A proven par means a shortest way the solver
+    // can show; the box's answer then leads on (GoOnAfterSolve), and the next level's intro
+    // follows (after the finished set's box, if any).
+    std::vector<std::string> buttons{kOkButtonFile};
+    if (par) buttons.push_back(kWatchButtonFile);
+    OpenOfferBox(ctx, kWellDoneTitle, WellDoneText(summary, level.solvedText), buttons,
+                 [this](int32_t answer) { AnswerWellDone(answer); });
+}
+
+void PlayState::AnswerWellDone(int32_t answer) {
+    if (answer == AnswerWatch) {
+        watchFromMenu = false;
+        StartWatching(PlayMode::WatchShortest);
+        return;
+    }
+    GoOnAfterSolve();
+}
+
+void PlayState::GoOnAfterSolve() {
+    LevelLibrary& library = ctx.library;
     Restart();
     library.NextLevel();
     ShowLevel(library.CurrentLevel());
     Restart();
+    positionKept = false;
+    resumedMoves = ResumeKeptPosition(ctx);
+    resumeNotePending = resumedMoves > 0;
+    SnapShapeSprites();
+    DrawTiles();
     LookUpPar();
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "puzzle/RedoHistory.h"
 #include "puzzle/Types.h"
 #include "render/BoardView.h"
 #include "render/EventQueue.h"
@@ -16,12 +17,16 @@
 #include "render/Text.h"
 #include "screens/GameContext.h"
 #include "screens/PlayHint.h"
+#include "screens/PlayReplay.h"
 #include "screens/SetParSearch.h"
 #include "screens/ShapeShake.h"
 #include "screens/SlicedSolve.h"
 #include "screens/SolveTexts.h"
 
 namespace qv {
+
+// Played by the player, or watched: a shortest way, or the player's best.
+enum class PlayMode { Play, WatchShortest, WatchBest };
 
 class PlayState : public BoardView {
 public:
@@ -42,11 +47,13 @@ public:
         kThinkingSlot,
         kWayNoteShadowSlot,   // that hint's second line
         kWayNoteSlot,
+        kRedoSlot,  // beside undo
         kSlotCount
     };
 
-    // Plays the library's current level.
-    explicit PlayState(GameContext& context);
+    // Plays the library's current level, from where the player left it unsolved; or shows a way
+    // through it from its start.
+    explicit PlayState(GameContext& context, PlayMode mode = PlayMode::Play);
     ~PlayState() override;
 
     void HandleEvents() override;
@@ -67,13 +74,19 @@ public:
     // (a hint, par), which "thinking..." then shows.
     bool HintPending() const { return hintSearch.Running(); }
     bool Thinking() const;
+    // A way through the level is being shown (or, while the solver looks for it, about to be).
+    bool Watching() const { return replay.Active(); }
+    // Moves made again from where the level was left, when it was opened.
+    int ResumedMoves() const { return resumedMoves; }
 
 private:
     GameContext& ctx;
     bool solved = false;  // all shapes home: the completion sequence runs on the next pass
     Button exitButton;
     Button undoButton;
+    Button redoButton;
     Button restartButton;
+    RedoHistory steps;  // what undo and restart took back
     bool dragging = false;
     bool introPending = true;  // the level's intro box is still to be shown
     ShapeKind dragShape = ShapeKind::Circle;
@@ -98,11 +111,20 @@ private:
     SetParSearch setPars;
     // Under the restart button: "thinking...", or the two lines of a hint along a way home not
     // proven shortest.
-    enum class Note { None, Thinking, WayHint };
     ShadowLabel thinkingLabel;
     ShadowLabel wayNoteLabel;
-    Note noteShown = Note::None;
+    std::string noteShown;  // both lines, as the labels show them
     bool wayHintShown = false;  // the arrow's hint is along such a way
+    // The level was opened where it was left, with this many moves: a box says so, not the intro.
+    int resumedMoves = 0;
+    bool resumeNotePending = false;
+    // The position the player leaves is kept once, as the screen is left or the game ends.
+    bool positionKept = false;
+    // Watching a way: opened for it from the menu (leaving goes back there), or chosen in
+    // "Well done" (leaving goes on to the next level, as the box's OK would have).
+    PlayReplay replay;
+    bool watchFromMenu = false;
+    bool watchedBest = false;  // the player's own way, not a shortest
 
     // Every event goes to the buttons, so clicks faster than the passes are each counted.
     // Stop when the exit button was clicked: the rest of the input is not this screen's.
@@ -120,9 +142,24 @@ private:
     // levels solved in par, which must be known first.
     bool WaitsForSetPars() const;
     void UpdateThinkingLabel();
-    // Asks for the editor or the menu, with the level back at its start.
+    // Asks for the editor or the menu, with the level back at its start; the position left
+    // is kept first.
     void Leave();
+    void KeepLeftPosition();
     void RunCompletion();
+    // What "Well done" leads on to once closed: the next level, whose intro (or the box saying it
+    // is taken up where it was left) comes next.
+    void GoOnAfterSolve();
+    void AnswerWellDone(int32_t answer);
+
+    // Watching a way (PlayStateWatch.cpp): where its moves come from, its own pass and input,
+    // and leaving it.
+    void StartWatching(PlayMode mode);
+    void WatchPass();
+    void HandleWatchEvent(const SDL_Event& event);
+    void ActOnReplay(ReplayAction action);
+    void StepWatchSearch();
+    void StopWatching();
     void CheckSolved();
     // Records the solve and notes a set finished for the first time.
     void RecordSolve();
@@ -130,8 +167,14 @@ private:
     void UpdateMoveLabel();
     void ShowPar();
 
-    void Restart();
+    // Back to the level's start. The player's restart can be undone; the screen's own (leaving,
+    // a new level) forgets what could.
+    enum class RestartBy { Screen, Player };
+    void Restart(RestartBy by = RestartBy::Screen);
     void Undo();
+    void Redo();
+    // After undo or redo: the board, the shapes and a dragged shape's pointer follow.
+    void ShowStepTaken();
     void ClickMove();
     void PickUpShape();
     void DragStep();

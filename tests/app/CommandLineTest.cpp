@@ -33,11 +33,18 @@ TEST(CommandLineTest, NoOptionRunsHelpAndVersionAnswer) {
     }
     EXPECT_FALSE(Read({"--version"}, &out, &err).run);
     EXPECT_EQ(out, "quorvellan 9.8.7\n");
+    for (const std::vector<const char*>& words :
+         {std::vector<const char*>{"--level", "#L1.7"}, {"--level=#L1.7"}}) {
+        const CommandLine result = Read(words, &out, &err);
+        EXPECT_TRUE(result.run && err.empty());
+        EXPECT_EQ(result.levelCode, "#L1.7");
+    }
 }
 
 TEST(CommandLineTest, AnUnknownWordAnywhereGivesUsageAndTwo) {
     for (const std::vector<const char*>& words :
-         {std::vector<const char*>{"--fullscreen"}, {"level.txt"}, {"--help", "-x"}, {""}}) {
+         {std::vector<const char*>{"--fullscreen"}, {"level.txt"}, {"--help", "-x"}, {""},
+          {"--level"}}) {
         std::string out, err;
         const CommandLine result = Read(words, &out, &err);
         EXPECT_TRUE(!result.run && result.exitCode == 2 && out.empty()) << words.back();

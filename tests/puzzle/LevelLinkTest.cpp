@@ -99,3 +99,22 @@ TEST(LevelLink, DamagedOrOversizedFragmentsAreRefusedWithAReason) {
         EXPECT_FALSE(why.empty()) << fragment;
     }
 }
+
+// A desktop player's code and a web player's link open the same board, each as the other hands
+// it over; a code damaged on the way is refused.
+TEST(LevelLink, ACodeAndALinkOpenTheSameBoard) {
+    const Level shared = SharedLevel();
+    const std::string code = LevelCode(shared);
+    EXPECT_EQ(code, "#" + LevelLinkFragment(shared));
+    for (const std::string& pasted :
+         {code, code.substr(1), "  " + code + "\r\n", "https://example.org/play/" + code}) {
+        std::string why;
+        const auto read = ReadLevelCode(pasted, &why);
+        ASSERT_TRUE(read) << pasted << ": " << why;
+        EXPECT_TRUE(read->SameContent(shared));
+    }
+    std::string why;
+    EXPECT_FALSE(ReadLevelCode(code.substr(0, 50), &why));
+    EXPECT_FALSE(why.empty());
+    EXPECT_FALSE(ReadLevelCode("\n", &why));
+}

@@ -8,10 +8,13 @@
 
 #include "EditorFixture.h"
 #include "puzzle/Level.h"
+#include "puzzle/LevelLink.h"
 #include "puzzle/LevelTestSupport.h"
 #include "render/MessageBoxState.h"
 #include "render/ScreenManager.h"
 #include "screens/EditorCheck.h"
+#include "screens/MainMenuState.h"
+#include "screens/PastedLevel.h"
 
 using namespace qv;
 
@@ -177,15 +180,48 @@ TEST_F(EditorCheckTest, CtrlKWhileTypingTheNameTypesNothing) {
 
 }  // namespace
 
-// Ctrl+L shares the level as a link; the desktop has no address to link to and says so.
-TEST_F(EditorCheckTest, CtrlLOnTheDesktopSaysLinksNeedTheWebEditionAndTypesNothing) {
+// Ctrl+L shares the level; the desktop has no address to link to and shows the level's code,
+// which it can't copy here either (no display); Ctrl+V then finds nothing to paste.
+TEST_F(EditorCheckTest, CtrlLOnTheDesktopShowsTheLevelsCodeAndTypesNothing) {
     const std::string before = Snapshot(Edited());
     CtrlKey(SDLK_t);
     CtrlKTyping(SDLK_l);
     auto* box = Current<MessageBoxState>();
     ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, kNoLinksTitle, kNoLinksText));
+    EXPECT_EQ(box->title, kCodeShownTitle);
+    EXPECT_EQ(box->text, LevelCodeText(LevelCode(Edited()), false));
+    EXPECT_TRUE(HoldsBox(box->box.get(), 0, 0, box->title, box->text)) << "every line fits";
     EXPECT_EQ(Snapshot(Edited()), before);
     CloseBoxWithReturn();
     EXPECT_TRUE(editor->EditingName());
+    CtrlKTyping(SDLK_v);
+    ASSERT_NE(Current<MessageBoxState>(), nullptr);
+    EXPECT_EQ(Current<MessageBoxState>()->title, kNoCodeTitle);
+    EXPECT_EQ(Snapshot(Edited()), before);
+}
+
+// `quorvellan --level CODE`: the code's level in the editor in place of the player's first
+// level, not saved; a damaged code gets a box and the menu.
+TEST_F(EditorCheckTest, ACodeOpensUnsavedInTheEditorAndADamagedOneIsRefused) {
+    Level shared = Edited();
+    shared.Tile(3, 2) = TileColor::Blue;
+    shared.name = "Shared";
+    screens.Clear();
+    OpenLevelCode(Context(), "  " + LevelCode(shared) + "\n");
+    screens.CarryOutRequests();
+    ASSERT_NE(Current<MessageBoxState>(), nullptr);
+    EXPECT_EQ(Current<MessageBoxState>()->text, CodeOpenedText("Shared", "Mine"));
+    EXPECT_NE(dynamic_cast<EditorState*>(screens.Covered()), nullptr);
+    EXPECT_TRUE(Edited().SameContent(shared));
+    EXPECT_EQ(Edited().filePath, "levels/mine.txt");
+    EXPECT_EQ(editorBaseline.name, "Mine") << "leaving without saving keeps Mine";
+    EXPECT_EQ(Saved(), kMineFile);
+
+    screens.Clear();
+    OpenLevelCode(Context(), LevelCode(shared).substr(0, 60));
+    screens.CarryOutRequests();
+    EXPECT_NE(Current<MainMenuState>(), nullptr);
+    ASSERT_FALSE(BoxesTitled("Error").empty());
+    EXPECT_EQ(BoxesTitled("Error").front().text,
+              "Cannot open the level code. The code is cut short or damaged.");
 }

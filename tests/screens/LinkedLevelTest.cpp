@@ -4,6 +4,7 @@
 #include "ScreenFixture.h"
 
 #include "content/LevelLibrary.h"
+#include "puzzle/BoardTag.h"
 #include "puzzle/Level.h"
 #include "puzzle/LevelLink.h"
 #include "render/MessageBoxes.h"
@@ -23,6 +24,9 @@ protected:
         Library().SelectSet(3);  // "be creative", whose level "Mine" is the player's file
         progressBefore = dir.Read("progress.save");
         mineBefore = dir.Read("levels/mine.txt");
+        // Where "Mine" was left: the linked level stands in for it, and must not drop it.
+        continueBefore = "1 " + BoardTag(Library().LevelAt(0)) + " cr levels/mine.txt\n";
+        dir.Write("continue.save", continueBefore);
     }
 
     // The Line board's three lanes on a 9 by 7 board: one step right each solves it.
@@ -44,6 +48,7 @@ protected:
     void ExpectNothingRecorded() {
         EXPECT_EQ(dir.Read("progress.save"), progressBefore);
         EXPECT_EQ(dir.Read("levels/mine.txt"), mineBefore);
+        EXPECT_EQ(dir.Read("continue.save"), continueBefore);
         EXPECT_EQ(Library().Set(3).levelStatus[0], LevelStatus::Open);
         EXPECT_EQ(Library().CurrentLevel().name, "Mine") << "the menu's level is back";
         EXPECT_FALSE(Library().CurrentLevel().fromLink);
@@ -51,6 +56,7 @@ protected:
 
     std::string progressBefore;
     std::string mineBefore;
+    std::string continueBefore;
 };
 
 TEST_F(LinkedLevelTest, LeavingOrSolvingItRecordsNothingAndEndsInTheMenu) {

@@ -47,11 +47,12 @@ TEST_F(PlayCompletionTest, SolvingRecordsProgressThenShowsWellDoneOverTheNextLev
     ASSERT_NE(Current<MessageBoxState>(), nullptr);
     EXPECT_EQ(screens.Covered(), play);
     EXPECT_FALSE(play->SolvePending());
+
+    // Closing the box leads on to the next level, the solved one back at its start, and
+    // brings the next level's intro.
+    CloseBox();
     EXPECT_EQ(Library().CurrentLevelIndex(), 1);
     EXPECT_EQ(Library().LevelAt(0).circlePos, (TilePos{0, 0})) << "the solved level was restarted";
-
-    // Closing the box brings the next level's intro.
-    CloseBox();
     ASSERT_EQ(Current<PlayState>(), play);
     Pass();
     EXPECT_NE(Current<MessageBoxState>(), nullptr);
@@ -113,6 +114,7 @@ TEST_F(PlayCompletionTest, AltWMovesOnWithoutRecordingTheSolve) {
     Pass();
     Pass();
     EXPECT_NE(Current<MessageBoxState>(), nullptr);
+    CloseBox();
     EXPECT_EQ(Library().CurrentLevelIndex(), 1);
     EXPECT_EQ(Library().Set(1).levelStatus[0], LevelStatus::Open);
     EXPECT_EQ(ProgressBytes(), before);

@@ -87,7 +87,9 @@ void ScreenTest::SetUp() {
     WriteButton("gui/play/undo.button", 20, 20, 60, 30);
     WriteButton("gui/play/restart.button", 20, 60, 60, 30);
     WriteButton("gui/play/exit.button", 20, 100, 60, 30);
+    WriteButton("gui/play/redo.button", 90, 20, 60, 30);
     WriteButton("gui/messages/ok.button", 370, 380, 60, 30);
+    WriteButton("gui/messages/watch.button", 440, 380, 60, 30);
 
     dir.Write("Beta.txt",
               "first\nlevels/first.txt\nsecond\nlevels/second.txt\n"
@@ -130,8 +132,10 @@ void ScreenTest::WriteProgress(const std::vector<StatusRecord>& records) {
     screens.Clear();
     context.reset();
     library = std::make_unique<LevelLibrary>(settings);
+    kept = std::make_unique<KeptPlay>();
     context = std::make_unique<GameContext>(GameContext{{screens, events, frame, pictures},
                                                         *library,
+                                                        *kept,
                                                         settings,
                                                         audio,
                                                         clock,

@@ -13,6 +13,7 @@
 
 #include "audio/AudioSystem.h"
 #include "audio/Sounds.h"
+#include "content/KeptPlay.h"
 #include "content/LevelLibrary.h"
 #include "content/Settings.h"
 #include "platform/Clock.h"
@@ -110,6 +111,7 @@ protected:
     Settings settings;
     Level editorBaseline;
     std::unique_ptr<LevelLibrary> library;  // made anew by WriteProgress
+    std::unique_ptr<KeptPlay> kept;         // read anew with it
     PictureTable pictures;
     AudioSystem audio{settings};
     TestClock clock;

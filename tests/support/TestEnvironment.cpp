@@ -1,6 +1,6 @@
 // Compiled into every test program: whatever way the tests are started (ctest, by hand, a
-// debugger), they never open a real window, need a sound card or block on an error dialog,
-// and they can find the repository and the build folder.
+// debugger), they never open a real window, need a sound card, block on an error dialog or
+// reach the desktop's clipboard, and they can find the repository and the build folder.
 #include <cstdlib>
 
 namespace {
@@ -12,6 +12,7 @@ struct TestEnvironment {
         setenv("QUORVELLAN_NO_DIALOGS", "1", 0);
         setenv("QV_SOURCE_DIR", QV_SOURCE_DIR, 0);
         setenv("QV_BINARY_DIR", QV_BINARY_DIR, 0);
+        unsetenv("DISPLAY");
     }
 };
 

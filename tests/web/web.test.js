@@ -1,8 +1,9 @@
 // The web edition in Debian's chromium, as a player would use it: the menu redrawn cleanly,
-// tutorial level 0 solved by clicks on the canvas, its progress kept over a reload, a level
-// saved in the editor kept over a reload, a new link asking first while edits are unsaved, and
-// a link to that level opening it. Needs the built site (tools/web.sh) and qv-solve from a
-// native build (QV_SOLVE, default build/tools/qv-solve).
+// tutorial level 0 solved by clicks on the canvas, its progress kept over a reload (and where
+// level 1 was left), a level saved in the editor kept over a reload, a new link asking first
+// while edits are unsaved, a link to that level opening it, and a level code pasted in the
+// editor. Needs the built site
+// (tools/web.sh) and qv-solve from a native build (QV_SOLVE, default build/tools/qv-solve).
 "use strict";
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
@@ -40,6 +41,18 @@ async function load(fragment = "") {
 async function openGame() {
   await load();
   await game.waitFor("the menu", inMenu);
+}
+
+// A file the game saved, as IndexedDB keeps it (Emscripten's IDBFS, the kept folder).
+function keptFile(relative) {
+  return game.page.evaluate((file) => new Promise((resolve, reject) => {
+    const open = indexedDB.open("/kept");
+    open.onerror = () => reject(open.error);
+    open.onsuccess = () => {
+      const get = open.result.transaction("FILE_DATA").objectStore("FILE_DATA").get("/kept/" + file);
+      get.onsuccess = () => resolve(get.result ? new TextDecoder().decode(get.result.contents) : null);
+    };
+  }), relative);
 }
 
 // The solver's moves for a tutorial level, and where the play screen puts its tiles.
@@ -90,6 +103,16 @@ test("tutorial level 0 solved by clicks stays solved over a reload", async () =>
   await game.key("ArrowDown");
   await game.key("Enter");
   await game.waitFor("tutorial level 1 to start", async () => !(await inMenu()));
+
+  // A move, then Escape: the browser keeps where the level was left, as it keeps every save.
+  await game.key("Enter");  // the intro
+  const level1 = tutorialSolution(1);
+  const move = level1.moves[0];
+  const [dx, dy] = kSection[move.dir];
+  await game.click(210 + level1.offsetX + 60 * move.col + dx, 60 + level1.offsetY + 60 * move.row + dy);
+  await game.key("Escape");
+  await game.waitFor("the menu", inMenu);
+  assert.match(await keptFile("continue.save") || "", /^1 [0-9a-f]{8} [cst][udlr] tutorial\/1\n$/);
 });
 
 test("a level saved in the editor is kept over a reload and its link opens it", async () => {
@@ -134,14 +157,7 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
   const typedName = await game.region(...name);
 
   // The save is in IndexedDB, where Emscripten's IDBFS keeps the kept folder.
-  const kept = await game.page.evaluate(() => new Promise((resolve, reject) => {
-    const open = indexedDB.open("/kept");
-    open.onerror = () => reject(open.error);
-    open.onsuccess = () => {
-      const get = open.result.transaction("FILE_DATA").objectStore("FILE_DATA").get("/kept/levels/creative/13.txt");
-      get.onsuccess = () => resolve(get.result ? new TextDecoder().decode(get.result.contents) : null);
-    };
-  }));
+  const kept = await keptFile("levels/creative/13.txt");
   assert.match(kept || "", /\nKept In The Browser$/);
 
   await game.key("Control+l");
@@ -169,4 +185,31 @@ test("a damaged link is reported in the page and the menu opens", async () => {
   assert.match(await game.page.textContent("#box-text"), /^Cannot open the level of this link\./);
   await game.page.click("#box-ok");
   await game.waitFor("the menu", inMenu);
+});
+
+test("a level code pasted in the editor opens its level there, to be saved", async () => {
+  await openGame();
+  for (let i = 0; i < 8; i++) await game.page.keyboard.press("Shift+ArrowDown");  // "be creative"
+  await game.key("e");
+  await game.waitFor("the editor", async () => !(await inMenu()));
+  const board = [210, 60, 540, 420];
+  const before = await game.region(...board);
+  // The player's paste: the page's paste event carries the text, read on Ctrl+V's release.
+  const code = "#L1.777000000777000000777000000000000000000000000000000000000000000001020212022.Pasted_In_The_Browser";
+  await game.page.keyboard.down("Control");
+  await game.page.evaluate((text) => {
+    const data = new DataTransfer();
+    data.setData("text/plain", text);
+    document.dispatchEvent(new ClipboardEvent("paste", { clipboardData: data }));
+  }, code);
+  await game.page.keyboard.press("v");
+  await game.page.keyboard.up("Control");
+  await game.waitFor("the box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  await game.key("Enter");
+  await game.waitFor("the box closed", async () => (await game.pixel(236, 418)).join() !== kWellDoneFill);
+  assert.notDeepEqual(await game.region(...board), before);
+  await game.key("Control+s");
+  await game.waitFor("the saved box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  const saved = await keptFile("levels/creative/01.txt");
+  assert.match(saved || "", /\nPasted In The Browser$/);
 });

@@ -166,7 +166,7 @@ def key_allowed(folder, name, key):
         return key == 0 or 282 <= key <= 293
     # a box button the rules do not know yet may still go without a key
     return key in {"ok": (13,), "save": (13,), "discard": (0,) + tuple(range(282, 294)),
-                   "cancel": (27,)}.get(name, (0,))
+                   "cancel": (27,), "watch": (119,)}.get(name, (0,))
 
 
 def check_buttons():
@@ -202,8 +202,10 @@ def check_buttons():
             if x < bx or y < by or x + w > bx + bw or y + h > by + bh:
                 fault(rel + " lies outside the message box")
         for other, oarea in placed.setdefault(folder, []):
-            # the OK button shares its place with the save row: they never show together
-            if overlaps(area, oarea) and "ok" not in (name, other):
+            # the OK button shares its place with the save row, and the offer beside it
+            # Cancel's: they never show together
+            apart = "ok" in (name, other) or {name, other} == {"watch", "cancel"}
+            if overlaps(area, oarea) and not apart:
                 fault("%s overlaps %s" % (rel, other))
         placed[folder].append((name, area))
 

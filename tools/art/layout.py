@@ -88,6 +88,11 @@ def _message_buttons():
     for name, x, y in _box_row(["ok"], 80, 0) + _box_row(["save", "discard", "cancel"], 96, 12):
         places.append(ButtonPlace("messages", name, x, y, 80 if name == "ok" else 96,
                                 MESSAGE_BUTTON_HEIGHT, keys[name], ("label", name)))
+    # An offer beside OK ("Well done" offers to show a shortest way): where Cancel stands in
+    # the row of three, so OK keeps its place.
+    _, x, y = _box_row(["save", "discard", "cancel"], 96, 12)[2]
+    places.append(ButtonPlace("messages", "watch", x, y, 96, MESSAGE_BUTTON_HEIGHT, key_of("w"),
+                              ("label", "watch")))
     return places
 
 
@@ -101,7 +106,8 @@ def all_buttons():
         ButtonPlace("mainmenu", "sound", 642, 460, 108, 40, key_of("s"), ("switch", "sound")),
         ButtonPlace("mainmenu", "quit", 525, 512, 225, 40, ESCAPE, ("label", "quit")),
         # Play screen: polled buttons, no hot keys.
-        ButtonPlace("play", "undo", 51, 404, 146, 36, 0, ("label", "undo")),
+        ButtonPlace("play", "undo", 51, 404, 71, 36, 0, ("label", "undo")),
+        ButtonPlace("play", "redo", 126, 404, 71, 36, 0, ("label", "redo")),
         ButtonPlace("play", "restart", 51, 446, 146, 36, 0, ("label", "restart")),
         ButtonPlace("play", "exit", 51, 540, 146, 36, 0, ("label", "exit")),
     ] + _editor_buttons() + _message_buttons()
