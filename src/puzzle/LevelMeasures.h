@@ -35,9 +35,16 @@ struct LevelMeasures {
 LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves = true,
                            SolveStrategy strategy = SolveStrategy::Reference);
 
+// Fills in walk, detour, switches and longest run from a solved measures.solve.
+void MeasureSolution(const Level& level, LevelMeasures& measures);
+
 // The shortest walk of a shape from `from` to `to` over the level's tiles, ignoring colours and
 // the other shapes; -1 when no tiles connect them.
 int OpenBoardWalk(const Level& level, TilePos from, TilePos to);
+
+// The tiles of `from`'s colour that touch it, one through another: a coloured area, which
+// matters as a whole even where no single tile of it does.
+std::vector<TilePos> SameColourArea(const Level& level, TilePos from);
 
 // The coloured tiles (neither white nor missing) that could be white without changing the
 // level's fewest moves `par`: colours the puzzle does not rest on. Tiles of one colour that touch
