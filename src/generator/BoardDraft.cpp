@@ -1,5 +1,6 @@
 #include "generator/BoardDraft.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -41,24 +42,7 @@ std::vector<TilePos> Tiles(const Level& level) {
 // Every tile reachable from every other, and something in each edge row and column.
 bool WellFormed(const Level& level) {
     const std::vector<TilePos> tiles = Tiles(level);
-    if (tiles.empty()) return false;
-    std::array<bool, kCellCount> seen{};
-    std::vector<TilePos> stack{tiles[0]};
-    seen[tiles[0].x * kMaxHeight + tiles[0].y] = true;
-    std::size_t reached = 0;
-    while (!stack.empty()) {
-        const TilePos at = stack.back();
-        stack.pop_back();
-        ++reached;
-        const TilePos around[] = {Pos(at.x + 1, at.y), Pos(at.x - 1, at.y), Pos(at.x, at.y + 1),
-                                  Pos(at.x, at.y - 1)};
-        for (const TilePos next : around) {
-            if (!IsTile(level, next.x, next.y) || seen[next.x * kMaxHeight + next.y]) continue;
-            seen[next.x * kMaxHeight + next.y] = true;
-            stack.push_back(next);
-        }
-    }
-    if (reached != tiles.size()) return false;
+    if (tiles.empty() || !TilesConnected(level)) return false;
     bool top = false, bottom = false, left = false, right = false;
     for (const TilePos tile : tiles) {
         top = top || tile.y == 0;
@@ -67,14 +51,6 @@ bool WellFormed(const Level& level) {
         right = right || tile.x == level.width - 1;
     }
     return top && bottom && left && right;
-}
-
-bool HoldsPiece(const Level& level, TilePos pos) {
-    for (int k = 0; k < kShapeCount; ++k) {
-        const auto kind = static_cast<ShapeKind>(k);
-        if (level.ShapePos(kind) == pos || level.GoalPos(kind) == pos) return true;
-    }
-    return false;
 }
 
 TilePos RandomTile(const Level& level, PuzzleRandom& random) {
@@ -141,6 +117,60 @@ void ToggleCell(Level& level, PuzzleRandom& random) {
 }
 
 }  // namespace
+
+bool TilesConnected(const Level& level) {
+    const std::vector<TilePos> tiles = Tiles(level);
+    if (tiles.empty()) return false;
+    std::array<bool, kCellCount> seen{};
+    std::vector<TilePos> stack{tiles[0]};
+    seen[tiles[0].x * kMaxHeight + tiles[0].y] = true;
+    std::size_t reached = 0;
+    while (!stack.empty()) {
+        const TilePos at = stack.back();
+        stack.pop_back();
+        ++reached;
+        const TilePos around[] = {Pos(at.x + 1, at.y), Pos(at.x - 1, at.y), Pos(at.x, at.y + 1),
+                                  Pos(at.x, at.y - 1)};
+        for (const TilePos next : around) {
+            if (!IsTile(level, next.x, next.y) || seen[next.x * kMaxHeight + next.y]) continue;
+            seen[next.x * kMaxHeight + next.y] = true;
+            stack.push_back(next);
+        }
+    }
+    return reached == tiles.size();
+}
+
+Level CroppedLevel(const Level& level) {
+    int left = level.width, top = level.height, right = -1, bottom = -1;
+    for (const TilePos tile : Tiles(level)) {
+        left = std::min<int>(left, tile.x);
+        right = std::max<int>(right, tile.x);
+        top = std::min<int>(top, tile.y);
+        bottom = std::max<int>(bottom, tile.y);
+    }
+    if (right < 0) return level;
+    Level cropped = level;
+    cropped.width = right - left + 1;
+    cropped.height = bottom - top + 1;
+    cropped.tiles.fill(TileColor::Black);
+    for (int y = 0; y < cropped.height; ++y) {
+        for (int x = 0; x < cropped.width; ++x) cropped.Tile(x, y) = level.Tile(x + left, y + top);
+    }
+    for (int k = 0; k < kShapeCount; ++k) {
+        const auto kind = static_cast<ShapeKind>(k);
+        cropped.ShapePos(kind) = Pos(level.ShapePos(kind).x - left, level.ShapePos(kind).y - top);
+        cropped.GoalPos(kind) = Pos(level.GoalPos(kind).x - left, level.GoalPos(kind).y - top);
+    }
+    return cropped;
+}
+
+bool HoldsPiece(const Level& level, TilePos pos) {
+    for (int k = 0; k < kShapeCount; ++k) {
+        const auto kind = static_cast<ShapeKind>(k);
+        if (level.ShapePos(kind) == pos || level.GoalPos(kind) == pos) return true;
+    }
+    return false;
+}
 
 int ColouredTiles(const Level& level) {
     int count = 0;

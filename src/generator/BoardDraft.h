@@ -20,4 +20,13 @@ Level MutatedLevel(const Level& level, PuzzleRandom& random);
 // The tiles that are neither white nor missing.
 int ColouredTiles(const Level& level);
 
+// Whether a shape or a goal stands on `pos`.
+bool HoldsPiece(const Level& level, TilePos pos);
+
+// Every tile reachable from every other.
+bool TilesConnected(const Level& level);
+
+// The level moved to the top left corner and cut to the rows and columns that hold tiles.
+Level CroppedLevel(const Level& level);
+
 }  // namespace qv

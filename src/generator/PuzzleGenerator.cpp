@@ -49,9 +49,13 @@ PuzzleGenerator::PuzzleGenerator(Grade grade, uint32_t seed, const PuzzleRules& 
 bool PuzzleGenerator::Advance(double sliceSeconds) {
     SliceBudget budget(sliceSeconds);
     while (stage_ != Stage::Done) {
-        if (stage_ == Stage::Simplify) {
+        if (stage_ == Stage::Simplify || stage_ == Stage::Trim) {
             if (!simplifier_->Advance(budget)) return false;
-            TakeSimplified();
+            if (stage_ == Stage::Trim) {
+                TakeTrimmed();
+            } else {
+                TakeSimplified();
+            }
         } else {
             if (!batch_.Advance(budget)) return false;
             TakeBatch();
@@ -80,12 +84,23 @@ void PuzzleGenerator::TakeBatch() {
     case Stage::Starts:
         KeepBest();
         if (StartsKept(currentMeasures_, grade_, rules_)) {
-            Keep();
+            Trim();
         } else {
             NextStartsRound();
         }
         break;
+    case Stage::TrimStarts: {
+        // Taking tiles away can take traps with them: then the level as it was.
+        const LevelMeasures& trimmed = batch_.Results().front();
+        if (StartsKept(trimmed, grade_, rules_)) {
+            Keep(batch_.Levels().front(), trimmed);
+        } else {
+            Keep(current_, currentMeasures_);
+        }
+        break;
+    }
     case Stage::Simplify:
+    case Stage::Trim:
     case Stage::Done:
         break;
     }
@@ -175,8 +190,9 @@ void PuzzleGenerator::SimplifyShapeKept() {
 void PuzzleGenerator::SimplifyNext() {
     if (!toSimplify_.empty()) {
         stage_ = Stage::Simplify;
-        simplifier_ = std::make_unique<ColourSimplifier>(toSimplify_.front().first,
-                                                         toSimplify_.front().second, SearchLimits(rules_));
+        simplifier_ = std::make_unique<LevelSimplifier>(
+            toSimplify_.front().first, toSimplify_.front().second, SearchLimits(rules_),
+            LevelSimplifier::Scope::Colours);
         toSimplify_.erase(toSimplify_.begin());
         return;
     }
@@ -236,19 +252,40 @@ void PuzzleGenerator::KeepBest() {
     }
 }
 
-void PuzzleGenerator::Keep() {
+void PuzzleGenerator::Trim() {
+    stage_ = Stage::Trim;
+    simplifier_ = std::make_unique<LevelSimplifier>(current_, currentMeasures_.solve.moveCount,
+                                                    SearchLimits(rules_),
+                                                    LevelSimplifier::Scope::ColoursAndTiles);
+}
+
+void PuzzleGenerator::TakeTrimmed() {
+    const bool undecided = simplifier_->Undecided();
+    Level trimmed = simplifier_->Result();
+    simplifier_.reset();
+    if (undecided) {
+        Keep(current_, currentMeasures_);
+        return;
+    }
+    stage_ = Stage::TrimStarts;
+    batch_.Start({std::move(trimmed)}, SearchLimits(rules_), true, rules_.leastTrapDepth,
+                 rules_.mostBestStarts);
+}
+
+void PuzzleGenerator::Keep(const Level& level, const LevelMeasures& measures) {
     // Every level measured with its first moves was simplified: no colour changes nothing.
     // What a trap costs was searched only as far as the filter asks, which tells its verdict
     // all the same: no solution within that many moves means a trap that deep or a dead start.
-    const PuzzleVerdict verdict = JudgePuzzle(currentMeasures_, 0, rules_);
+    const PuzzleVerdict verdict = JudgePuzzle(measures, 0, rules_);
     if (!verdict.Kept() || verdict.grade != grade_) {
         NewDraft();
         return;
     }
     result_.found = true;
-    result_.level = current_;
+    result_.level = level;
     result_.level.name = GradeTitle(grade_) + " " + std::to_string(result_.seed);
-    result_.measures = currentMeasures_;
+    result_.level.status = LevelStatus::Open;
+    result_.measures = measures;
     stage_ = Stage::Done;
 }
 

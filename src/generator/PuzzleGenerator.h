@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "generator/ColourSimplifier.h"
 #include "generator/Grade.h"
+#include "generator/LevelSimplifier.h"
 #include "generator/MeasureBatch.h"
 #include "generator/PuzzleRandom.h"
 #include "generator/PuzzleRules.h"
@@ -55,8 +55,9 @@ private:
     // colours that levels keeping that shape do not need, as par stays. Starts: climbing with
     // the first moves measured too, on simplified levels only, so that no trap rests on a
     // colour that goes; StartsShape measures a round's changes without, to pick those worth
-    // simplifying.
-    enum class Stage { Shape, StartsShape, Simplify, Starts, Done };
+    // simplifying. Trim: the level found, with the tiles it does not need taken away too, and
+    // TrimStarts its first moves measured again: kept when it is still a puzzle.
+    enum class Stage { Shape, StartsShape, Simplify, Starts, Trim, TrimStarts, Done };
 
     // Takes the finished batch's measures and starts the next batch, or finishes.
     void TakeBatch();
@@ -76,10 +77,13 @@ private:
     // Simplifies the next level waiting, or measures the first moves of those simplified.
     void SimplifyNext();
     void TakeSimplified();
+    // Trims the level in hand, found to be a puzzle of the grade.
+    void Trim();
+    void TakeTrimmed();
     // Keeps the best of a round's changes when it scores at least as well as the level in hand.
     void KeepBest();
-    // Holds the level in hand to the filter, and keeps it or drafts again.
-    void Keep();
+    // Holds `level` to the filter, and keeps it or drafts again.
+    void Keep(const Level& level, const LevelMeasures& measures);
 
     Grade grade_;
     PuzzleRules rules_;
@@ -97,7 +101,7 @@ private:
     // Levels waiting to be simplified, with their par, and those simplified.
     std::vector<std::pair<Level, int>> toSimplify_;
     std::vector<Level> simplified_;
-    std::unique_ptr<ColourSimplifier> simplifier_;
+    std::unique_ptr<LevelSimplifier> simplifier_;
     GeneratedPuzzle result_;
 };
 

@@ -74,12 +74,18 @@ int OpenBoardWalk(const Level& level, TilePos from, TilePos to) {
     return -1;
 }
 
-void MeasureSolution(const Level& level, LevelMeasures& measures) {
-    MeasureRuns(measures);
+int OpenBoardWalks(const Level& level) {
+    int walk = 0;
     for (int k = 0; k < kShapeCount; ++k) {
         const auto kind = static_cast<ShapeKind>(k);
-        measures.walk += OpenBoardWalk(level, level.ShapePos(kind), level.GoalPos(kind));
+        walk += OpenBoardWalk(level, level.ShapePos(kind), level.GoalPos(kind));
     }
+    return walk;
+}
+
+void MeasureSolution(const Level& level, LevelMeasures& measures) {
+    MeasureRuns(measures);
+    measures.walk = OpenBoardWalks(level);
     measures.detour = measures.solve.moveCount - measures.walk;
 }
 

@@ -42,6 +42,9 @@ void MeasureSolution(const Level& level, LevelMeasures& measures);
 // the other shapes; -1 when no tiles connect them.
 int OpenBoardWalk(const Level& level, TilePos from, TilePos to);
 
+// The three shapes' walks home, summed: the walk that the detour is measured from.
+int OpenBoardWalks(const Level& level);
+
 // The tiles of `from`'s colour that touch it, one through another: a coloured area, which
 // matters as a whole even where no single tile of it does.
 std::vector<TilePos> SameColourArea(const Level& level, TilePos from);
