@@ -1,8 +1,11 @@
 // qv_generator_survey: how long the puzzle generator takes to make a puzzle of each grade, from
 // seed after seed, and how many of the candidates it measures in full it keeps; with --print,
-// each puzzle as a design grid with its measures, to look at.
+// each puzzle as a design grid with its measures, to look at. With --random, instead, how many
+// of the solver survey's random levels the generator's filter keeps, as drawn and once the
+// colours they do not need are white.
 //   qv_generator_survey [--seeds N] [--first-seed N] [--grades easy,medium,...] [--slice S]
 //                       [--print]
+//   qv_generator_survey --random
 #include <algorithm>
 #include <time.h>
 
@@ -12,9 +15,13 @@
 #include <string>
 #include <vector>
 
+#include "RandomLevels.h"
 #include "generator/Grade.h"
+#include "generator/LevelSimplifier.h"
+#include "generator/PuzzleFilter.h"
 #include "generator/PuzzleGenerator.h"
 #include "puzzle/Level.h"
+#include "puzzle/LevelMeasures.h"
 
 using namespace qv;
 
@@ -26,6 +33,7 @@ struct Options {
     std::vector<Grade> grades{Grade::Easy, Grade::Medium, Grade::Hard, Grade::Expert};
     double slice = 0;
     bool print = false;
+    bool random = false;
 };
 
 // The level tools' design grid: a token per cell, the tile ('.' none, W R Y O B P G), then
@@ -87,11 +95,47 @@ bool ParseArgs(int argc, char** argv, Options& options) {
             }
         } else if (arg == "--print") {
             options.print = true;
+        } else if (arg == "--random") {
+            options.random = true;
         } else {
             return false;
         }
     }
     return options.seeds > 0;
+}
+
+// The filter's verdict on a level, its idle colours searched within the same limits.
+PuzzleVerdict Judge(const Level& level, const SolverLimits& limits) {
+    const LevelMeasures measures = MeasureLevel(level, limits);
+    int idle = -1;
+    if (measures.solve.outcome == SolveOutcome::Solved) {
+        bool undecided = false;
+        const std::size_t tiles = IdleColours(level, measures.solve.moveCount, limits, undecided).size();
+        if (!undecided) idle = static_cast<int>(tiles);
+    }
+    return JudgePuzzle(measures, idle);
+}
+
+// The survey's random levels through the filter, as drawn and with their idle colours white.
+void RandomSurvey() {
+    SolverLimits limits;
+    limits.maxStates = 1000000;
+    int levels = 0, drawn = 0, simplified = 0;
+    for (const RandomLevel& random : RandomLevels()) {
+        const Level level = ParseLevelString(random.numbers, "random", "", "", "");
+        ++levels;
+        const PuzzleVerdict verdict = Judge(level, limits);
+        drawn += verdict.Kept() ? 1 : 0;
+        const LevelMeasures measures = MeasureLevel(level, limits, false);
+        if (measures.solve.outcome != SolveOutcome::Solved) continue;
+        LevelSimplifier simplifier(level, measures.solve.moveCount, limits,
+                                   LevelSimplifier::Scope::Colours);
+        SliceBudget whole(0);
+        simplifier.Advance(whole);
+        simplified += !simplifier.Undecided() && Judge(simplifier.Result(), limits).Kept() ? 1 : 0;
+    }
+    std::printf("%d random levels: %d kept as drawn, %d once their idle colours are white\n",
+                levels, drawn, simplified);
 }
 
 }  // namespace
@@ -104,10 +148,15 @@ int main(int argc, char** argv) {
                      "[--grades easy,medium,hard,expert] [--slice S] [--print]\n");
         return 2;
     }
+    if (options.random) {
+        RandomSurvey();
+        return 0;
+    }
     std::printf("| Grade | Puzzles | Median s | Longest s | Median CPU s | Longest CPU s | "
                 "Drafts a puzzle | Candidates kept | Moves | Detour |\n"
                 "|---|---|---|---|---|---|---|---|---|---|\n");
     std::string printed;
+    double longestSlice = 0;
     for (const Grade grade : options.grades) {
         std::vector<double> seconds, cpu;
         std::vector<double> moves, detours;
@@ -117,7 +166,12 @@ int main(int argc, char** argv) {
             const auto began = std::chrono::steady_clock::now();
             const double cpuBefore = CpuSeconds();
             PuzzleGenerator generator(grade, seed);
-            while (!generator.Advance(options.slice)) {
+            for (bool done = false; !done;) {
+                const auto sliceBegan = std::chrono::steady_clock::now();
+                done = generator.Advance(options.slice);
+                longestSlice = std::max(longestSlice, std::chrono::duration<double>(
+                                                          std::chrono::steady_clock::now() - sliceBegan)
+                                                          .count());
             }
             seconds.push_back(
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count());
@@ -151,6 +205,9 @@ int main(int argc, char** argv) {
                     candidates > 0 ? 100.0 * found / candidates : 0.0, Median(moves), Median(detours));
         std::fflush(stdout);
     }
+    if (options.slice > 0)
+        std::printf("\nIn slices of %.0f ms: the longest took %.1f ms\n", options.slice * 1000,
+                    longestSlice * 1000);
     if (options.print) std::printf("\n%s", printed.c_str());
     return 0;
 }

@@ -53,6 +53,15 @@ bool WellFormed(const Level& level) {
     return top && bottom && left && right;
 }
 
+// A cell of the board's rectangle, tile or not. The two numbers are drawn one after the other:
+// as two arguments of one call they would come in an order that differs between compilers
+// (GCC draws the row first, the browser's clang the column), and so would the puzzles.
+TilePos RandomCell(const Level& level, PuzzleRandom& random) {
+    const int x = random.Below(level.width);
+    const int y = random.Below(level.height);
+    return Pos(x, y);
+}
+
 TilePos RandomTile(const Level& level, PuzzleRandom& random) {
     const std::vector<TilePos> tiles = Tiles(level);
     return tiles[static_cast<std::size_t>(random.Below(static_cast<int>(tiles.size())))];
@@ -104,7 +113,7 @@ void Recolour(Level& level, PuzzleRandom& random) {
 // A tile taken out, or a missing cell put back as a white tile; nothing when that would break
 // the board (a piece on the tile, tiles cut off, an empty edge).
 void ToggleCell(Level& level, PuzzleRandom& random) {
-    const TilePos cell = Pos(random.Below(level.width), random.Below(level.height));
+    const TilePos cell = RandomCell(level, random);
     Level changed = level;
     if (changed.Tile(cell.x, cell.y) == TileColor::Black) {
         changed.Tile(cell.x, cell.y) = TileColor::White;
@@ -196,7 +205,7 @@ Level DraftLevel(Grade grade, PuzzleRandom& random) {
         const int holes = cells * (10 + random.Below(24)) / 100;
         const int mirror = random.Below(2) == 0 ? 1 + random.Below(3) : 0;
         for (int i = 0; i < holes; ++i) {
-            const TilePos cell = Pos(random.Below(level.width), random.Below(level.height));
+            const TilePos cell = RandomCell(level, random);
             for (const TilePos hole : Mirrored(level, cell, mirror))
                 level.Tile(hole.x, hole.y) = TileColor::Black;
         }
