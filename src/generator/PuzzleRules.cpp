@@ -8,9 +8,9 @@ namespace qv {
 
 namespace {
 
-// A rule the generator cannot do without: the build stops when rules.txt lacks it.
 constexpr int Whole(RuleValue value) { return value.share.numerator / value.share.denominator; }
 
+// Every rule the generator keeps: the build stops below when rules.txt lacks one.
 constexpr RuleValue kLeastMoves = FindRule(kLevelRulesText, "least_moves");
 constexpr RuleValue kMostMoves = FindRule(kLevelRulesText, "most_moves");
 constexpr RuleValue kLongestRun = FindRule(kLevelRulesText, "longest_run");
