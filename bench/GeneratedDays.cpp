@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
     }
     // The endless puzzles in slices of 2 ms, as a screen makes them.
     for (int g = 0; g < kGradeCount; ++g) {
-        for (int s = 1; s <= seeds; ++s) Print({static_cast<Grade>(g), static_cast<uint32_t>(s)}, 0.002);
+        for (int s = 1; s <= seeds; ++s)
+            Print({static_cast<Grade>(g), static_cast<uint32_t>(s)}, 0.002);
     }
     return 0;
 }

@@ -116,7 +116,8 @@ PuzzleVerdict Judge(const Level& level, const SolverLimits& limits) {
     int idle = -1;
     if (measures.solve.outcome == SolveOutcome::Solved) {
         bool undecided = false;
-        const std::size_t tiles = IdleColours(level, measures.solve.moveCount, limits, undecided).size();
+        const std::size_t tiles =
+            IdleColours(level, measures.solve.moveCount, limits, undecided).size();
         if (!undecided) idle = static_cast<int>(tiles);
     }
     return JudgePuzzle(measures, idle);
@@ -177,9 +178,9 @@ int main(int argc, char** argv) {
                 const auto sliceBegan = std::chrono::steady_clock::now();
                 const double cpuBegan = ThreadCpuSeconds();
                 done = generator.Advance(options.slice);
-                longestSlice = std::max(longestSlice, std::chrono::duration<double>(
-                                                          std::chrono::steady_clock::now() - sliceBegan)
-                                                          .count());
+                const auto sliceEnded = std::chrono::steady_clock::now();
+                longestSlice = std::max(
+                    longestSlice, std::chrono::duration<double>(sliceEnded - sliceBegan).count());
                 longestSliceCpu = std::max(longestSliceCpu, ThreadCpuSeconds() - cpuBegan);
             }
             seconds.push_back(
@@ -206,12 +207,14 @@ int main(int argc, char** argv) {
                 printed += head + Grid(puzzle.level) + "\n";
             }
         }
-        std::printf("| %s | %d of %d | %.2f | %.2f | %.2f | %.2f | %.1f | %.0f %% | %.0f | %.0f |\n",
+        std::printf("| %s | %d of %d | %.2f | %.2f | %.2f | %.2f | %.1f | %.0f %% | %.0f | "
+                    "%.0f |\n",
                     GradeName(grade), found, options.seeds, Median(seconds),
                     *std::max_element(seconds.begin(), seconds.end()), Median(cpu),
                     *std::max_element(cpu.begin(), cpu.end()),
                     static_cast<double>(drafts) / options.seeds,
-                    candidates > 0 ? 100.0 * found / candidates : 0.0, Median(moves), Median(detours));
+                    candidates > 0 ? 100.0 * found / candidates : 0.0, Median(moves),
+                    Median(detours));
         std::fflush(stdout);
     }
     if (options.slice > 0)

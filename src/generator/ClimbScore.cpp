@@ -53,8 +53,10 @@ int ClimbScore(const Level& level, const LevelMeasures& m, Grade grade, const Pu
 bool ShapeKept(const LevelMeasures& m, Grade grade, const PuzzleRules& rules) {
     return m.solve.outcome == SolveOutcome::Solved &&
            Outside(m.solve.moveCount, rules.leastMoves, rules.mostMoves) == 0 &&
-           m.longestRun <= rules.longestRun && DetourShareKept(m.detour, m.solve.moveCount, rules) &&
-           Outside(m.detour, rules.leastDetour[static_cast<int>(grade)], MostDetour(grade, rules)) == 0;
+           m.longestRun <= rules.longestRun &&
+           DetourShareKept(m.detour, m.solve.moveCount, rules) &&
+           Outside(m.detour, rules.leastDetour[static_cast<int>(grade)],
+                   MostDetour(grade, rules)) == 0;
 }
 
 bool StartsKept(const LevelMeasures& m, Grade grade, const PuzzleRules& rules) {

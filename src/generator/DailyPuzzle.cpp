@@ -54,7 +54,8 @@ int64_t DayNumber(const CalendarDate& date) {
     const int64_t year = date.year - (date.month <= 2 ? 1 : 0);
     const int64_t era = year / 400;
     const int64_t yearOfEra = year - era * 400;
-    const int64_t dayOfYear = (153 * (date.month + (date.month > 2 ? -3 : 9)) + 2) / 5 + date.day - 1;
+    const int64_t monthFromMarch = date.month + (date.month > 2 ? -3 : 9);
+    const int64_t dayOfYear = (153 * monthFromMarch + 2) / 5 + date.day - 1;
     const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra - 719468;
 }
@@ -65,7 +66,8 @@ CalendarDate DateAt(int64_t seconds) {
     days += 719468;
     const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
     const int64_t dayOfEra = days - era * 146097;
-    const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const int64_t monthIndex = (5 * dayOfYear + 2) / 153;
     CalendarDate date;

@@ -29,21 +29,17 @@ bool LevelSimplifier::Advance(SliceBudget& budget) {
     while (!finished_) {
         double seconds = 0;
         if (!budget.Next(seconds) || !search_->Advance(seconds)) return false;
-        const SolveResult& answer = search_->Result();
-        if (answer.outcome == SolveOutcome::Undecided) {
+        const SolveOutcome outcome = search_->Result().outcome;
+        if (outcome == SolveOutcome::Undecided) {
             undecided_ = true;
-            finished_ = true;
-        } else {
-            if (answer.outcome == SolveOutcome::Solved && answer.moveCount == par_) {
-                level_ = changed_;
-                changedAny_ = true;
-            }
-            AskNext();
+            Finish();
+            break;
         }
-        if (finished_) {
-            search_.reset();
-            level_ = CroppedLevel(level_);
+        if (outcome == SolveOutcome::Solved && search_->Result().moveCount == par_) {
+            level_ = changed_;
+            changedAny_ = true;
         }
+        AskNext();
     }
     return true;
 }
@@ -58,14 +54,21 @@ void LevelSimplifier::AskNext() {
         askedColour_.fill(false);
         askedTile_.fill(false);
     }
+    Finish();
+}
+
+void LevelSimplifier::Finish() {
     finished_ = true;
+    search_.reset();
+    level_ = CroppedLevel(level_);
 }
 
 bool LevelSimplifier::NextColour() {
     for (int y = 0; y < level_.Rows(); ++y) {
         for (int x = 0; x < level_.Columns(); ++x) {
             const TileColor colour = level_.Tile(x, y);
-            if (askedColour_[Index(x, y)] || colour == TileColor::Black || colour == TileColor::White)
+            if (askedColour_[Index(x, y)] || colour == TileColor::Black ||
+                colour == TileColor::White)
                 continue;
             changed_ = level_;
             const TilePos at{static_cast<int16_t>(x), static_cast<int16_t>(y)};

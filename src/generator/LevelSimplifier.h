@@ -39,6 +39,8 @@ private:
     // The next colour to whiten, or tile to take away, into changed_; false when none is left.
     bool NextColour();
     bool NextTile();
+    // Stops asking, the board cut to its tiles.
+    void Finish();
 
     Level level_;
     Level changed_;  // level_ with the change asked about made

@@ -240,7 +240,8 @@ void PuzzleGenerator::KeepBest() {
     // the first moves count, the level in hand (simplified) is taken as it scores.
     const bool fresh = stage_ == Stage::Starts && round_ == 0;
     if (best >= 0 && (fresh || currentScore_ == kNoScore || bestScore >= currentScore_)) {
-        flatRounds_ = fresh || currentScore_ == kNoScore || bestScore > currentScore_ ? 0 : flatRounds_ + 1;
+        const bool up = fresh || currentScore_ == kNoScore || bestScore > currentScore_;
+        flatRounds_ = up ? 0 : flatRounds_ + 1;
         current_ = levels[static_cast<std::size_t>(best)];
         currentMeasures_ = results[static_cast<std::size_t>(best)];
         currentScore_ = bestScore;

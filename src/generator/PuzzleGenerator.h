@@ -1,8 +1,8 @@
 #pragma once
 // Makes a puzzle from a seed and a grade: drafts a board, climbs towards a good puzzle of that
-// grade a change at a time, whitens the colours it does not need, and keeps it only when it
-// passes the filter (PuzzleFilter.h) with a proven par; otherwise it drafts again. Runs a slice
-// at a time like SolveSearch, so a screen goes on drawing while the next puzzle is made.
+// grade a change at a time, takes out the colours and tiles it does not need, and keeps it only
+// when it passes the filter (PuzzleFilter.h) with a proven par; otherwise it drafts again. Runs
+// a slice at a time like SolveSearch, so a screen goes on drawing while the next puzzle is made.
 //
 // The same seed and grade make the same level on every machine and in the browser, in one go or
 // in slices of any length: the random numbers are its own (PuzzleRandom), in whole numbers, and
@@ -28,8 +28,10 @@ struct GeneratedPuzzle {
     Level level;            // named "<Grade> <seed>", e.g. "Medium 17"
     Grade grade = Grade::Easy;
     uint32_t seed = 0;
-    // The reference search's, first moves included: measures.solve.moveCount is par, proven,
-    // and measures.solve.solution one shortest solution.
+    // The reference search's: measures.solve.moveCount is par, proven, and
+    // measures.solve.solution one shortest solution. The first moves are searched as far as
+    // the filter asks (MeasureOptions' caps): past 2 best starts the count stops at 3, and a
+    // trap that costs more than 6 moves, or leaves no solution, counts as costing 7.
     LevelMeasures measures;
     int drafts = 0;   // boards drafted
     // Candidates: simplified levels measured with their first moves, all the filter asks

@@ -43,8 +43,8 @@ public:
     bool Next(double& seconds) {
         seconds = 0;
         if (slice_ <= 0) return true;
-        const double left =
-            slice_ - std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+        const auto now = std::chrono::steady_clock::now();
+        const double left = slice_ - std::chrono::duration<double>(now - began_).count();
         if (left <= 0 && !first_) return false;
         first_ = false;
         seconds = std::max(left, 1e-9);

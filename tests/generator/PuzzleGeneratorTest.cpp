@@ -64,7 +64,8 @@ TEST(PuzzleGenerator, EveryGradesParIsProvenAndPassesTheFilter) {
         EXPECT_EQ(par.moveCount, again.solve.moveCount);
         bool undecided = true;
         const auto idle = IdleColours(puzzle.level, par.moveCount, {}, undecided);
-        const PuzzleVerdict verdict = JudgePuzzle(again, undecided ? -1 : static_cast<int>(idle.size()));
+        const PuzzleVerdict verdict =
+            JudgePuzzle(again, undecided ? -1 : static_cast<int>(idle.size()));
         EXPECT_EQ("", verdict.fault);
         EXPECT_EQ(grade, verdict.grade);
     }

@@ -289,7 +289,8 @@ void PrintTally(const FilterTally& tally) {
     for (const int count : tally.kept) kept += count;
     std::cout << kept << " of " << tally.levels << " levels kept:";
     for (int g = 0; g < kGradeCount; ++g)
-        std::cout << (g > 0 ? "," : "") << ' ' << tally.kept[g] << ' ' << GradeName(static_cast<Grade>(g));
+        std::cout << (g > 0 ? "," : "") << ' ' << tally.kept[g] << ' '
+                  << GradeName(static_cast<Grade>(g));
     std::cout << '\n';
 }
 
@@ -300,8 +301,8 @@ bool PrintGenerated(const PuzzleSeed& seed, const std::string& name) {
     generator.Advance(0);
     const GeneratedPuzzle& puzzle = generator.Result();
     if (!puzzle.found) {
-        std::cerr << "qv-solve: no " << GradeName(seed.grade) << " puzzle made of seed " << seed.seed
-                  << '\n';
+        std::cerr << "qv-solve: no " << GradeName(seed.grade) << " puzzle made of seed "
+                  << seed.seed << '\n';
         return false;
     }
     Level level = puzzle.level;
@@ -429,8 +430,8 @@ int main(int argc, char** argv) {
             options.filter = true;
         } else if (arg == "--generate") {
             long long seed = 0;
-            if (i + 2 >= args.size() || !GradeNamed(args[i + 1]) || !ParseCount(args[i + 2], seed) ||
-                seed > UINT32_MAX) {
+            if (i + 2 >= args.size() || !GradeNamed(args[i + 1]) ||
+                !ParseCount(args[i + 2], seed) || seed > UINT32_MAX) {
                 Usage(std::cerr);
                 return 2;
             }
