@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in build-bench (Release) and runs them, then installs the game into a
-# scratch folder and reports its resident memory after start-up and its CPU time while it
-# idles in the main menu. Not part of the test command: the figures depend on the machine.
+# Builds the benchmarks in build-bench (Release) and runs them, and the puzzle generator's survey
+# (20 seeds a grade, a few minutes), then installs the game into a scratch folder and reports its
+# resident memory after start-up and its CPU time while it idles in the main menu. Not part of
+# the test command: the figures depend on the machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${QV_BENCH_BUILD:-build-bench}
 idle_seconds=5
 
 cmake -S . -B "$build" -DQV_BENCH=ON -DQV_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2 --target qv_bench_core qv_bench_screens qv_solver_survey quorvellan >/dev/null
+cmake --build "$build" -j2 --target qv_bench_core qv_bench_screens qv_solver_survey \
+  qv_generator_survey qv_generated_days quorvellan >/dev/null
 
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy QUORVELLAN_NO_DIALOGS=1
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 "$build/bench/qv_bench_core" "$@"
 "$build/bench/qv_bench_screens" "$@"
+echo "Puzzle generator (load average $(cut -d' ' -f1-3 /proc/loadavg)):"
+"$build/bench/qv_generator_survey" --slice 0.01
 
 # The installed game: memory once the menu is up, and CPU used while nobody touches it.
 game=$(mktemp -d)

@@ -15,6 +15,11 @@ namespace {
 constexpr StepDirection kDirections[] = {StepDirection::Up, StepDirection::Down,
                                          StepDirection::Left, StepDirection::Right};
 
+bool OnTile(const Level& level, TilePos pos) {
+    return pos.x >= 0 && pos.y >= 0 && pos.x < level.Columns() && pos.y < level.Rows() &&
+           level.Tile(pos.x, pos.y) != TileColor::Black;
+}
+
 void MeasureRuns(LevelMeasures& measures) {
     const std::vector<SolverMove>& moves = measures.solve.solution;
     int run = 0;
@@ -29,40 +34,8 @@ void MeasureRuns(LevelMeasures& measures) {
     }
 }
 
-bool OnTile(const Level& level, TilePos pos) {
-    return pos.x >= 0 && pos.y >= 0 && pos.x < level.Columns() && pos.y < level.Rows() &&
-           level.Tile(pos.x, pos.y) != TileColor::Black;
-}
+}  // namespace
 
-// Sorts one first move into best start, trap or dead start; false when its search was undecided.
-bool MeasureFirstMove(const Level& after, const SolverLimits& limits, LevelMeasures& measures) {
-    const int par = measures.solve.moveCount;
-    if (after.IsSolved()) {
-        ++measures.optimalFirstMoves;
-        return true;
-    }
-    // Asking first for the rest in par - 1 moves keeps the best starts cheap to confirm; only a
-    // trap needs the search that says how much it costs.
-    SolverLimits rest = limits;
-    rest.maxMoves = par - 1;
-    SolveOutcome outcome = rest.maxMoves > 0 ? SolveLevel(after, rest).outcome : SolveOutcome::Unsolvable;
-    if (outcome == SolveOutcome::Solved) {
-        ++measures.optimalFirstMoves;
-        return true;
-    }
-    if (outcome == SolveOutcome::Undecided) return false;
-    ++measures.traps;
-    const SolveResult full = SolveLevel(after, limits);
-    if (full.outcome == SolveOutcome::Undecided) return false;
-    if (full.outcome == SolveOutcome::Unsolvable) {
-        ++measures.deadStarts;
-    } else {
-        measures.trapDepth = std::max(measures.trapDepth, 1 + full.moveCount - par);
-    }
-    return true;
-}
-
-// The tiles of `from`'s colour that touch it, one through another.
 std::vector<TilePos> SameColourArea(const Level& level, TilePos from) {
     const TileColor colour = level.Tile(from.x, from.y);
     std::vector<TilePos> area{from};
@@ -80,8 +53,6 @@ std::vector<TilePos> SameColourArea(const Level& level, TilePos from) {
     }
     return area;
 }
-
-}  // namespace
 
 int OpenBoardWalk(const Level& level, TilePos from, TilePos to) {
     if (!OnTile(level, from) || !OnTile(level, to)) return -1;
@@ -104,40 +75,19 @@ int OpenBoardWalk(const Level& level, TilePos from, TilePos to) {
     return -1;
 }
 
-LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves,
-                           SolveStrategy strategy) {
-    LevelMeasures measures;
-    // The states and the solution are design measures: taken with the reference search unless
-    // asked otherwise, as the levels were designed with it. Par is the same either way.
-    measures.solve = SolveLevel(level, limits, strategy);
-    if (measures.solve.outcome != SolveOutcome::Solved) return measures;
-    MeasureRuns(measures);
+int OpenBoardWalks(const Level& level) {
+    int walk = 0;
     for (int k = 0; k < kShapeCount; ++k) {
         const auto kind = static_cast<ShapeKind>(k);
-        measures.walk += OpenBoardWalk(level, level.ShapePos(kind), level.GoalPos(kind));
+        walk += OpenBoardWalk(level, level.ShapePos(kind), level.GoalPos(kind));
     }
-    measures.detour = measures.solve.moveCount - measures.walk;
-    if (!firstMoves) return measures;
+    return walk;
+}
 
-    // What a first move costs rests on proofs: a way found after one runs out says nothing.
-    SolverLimits proofs = limits;
-    proofs.wayStates = 0;
-    proofs.waySeconds = 0;
-    measures.complete = true;
-    for (int k = 0; k < kShapeCount; ++k) {
-        const auto kind = static_cast<ShapeKind>(k);
-        const TilePos from = level.ShapePos(kind);
-        // Where two shapes share a tile (bad data) the game moves only one of them.
-        if (ShapeMovingFrom(level.ShapePositions(), from) != kind) continue;
-        for (StepDirection direction : kDirections) {
-            Level after = level;
-            const TilePos to = StepTarget(from, direction);
-            if (!after.MoveShape(from, to.x, to.y)) continue;
-            ++measures.firstMoves;
-            if (!MeasureFirstMove(after, proofs, measures)) measures.complete = false;
-        }
-    }
-    return measures;
+void MeasureSolution(const Level& level, LevelMeasures& measures) {
+    MeasureRuns(measures);
+    measures.walk = OpenBoardWalks(level);
+    measures.detour = measures.solve.moveCount - measures.walk;
 }
 
 std::vector<TilePos> IdleColours(const Level& level, int par, const SolverLimits& limits,

@@ -3,7 +3,7 @@
 // forces the shapes beyond walking home, how hard the solver has to search, what the first moves
 // cost and how one shortest solution passes the moves between the shapes. The level tools print
 // them, the level tables of docs/levels.md show them, and a generator in the game can rank its
-// candidates by them; kMeasuresHelp says what each one counts.
+// candidates by them (MeasureLevel, in MeasureSearch.h); kMeasuresHelp says what each one counts.
 #include <vector>
 
 #include "puzzle/Level.h"
@@ -27,17 +27,19 @@ struct LevelMeasures {
     bool complete = false;
 };
 
-// Every search, the level's and one per first move, gets `limits`. Without `firstMoves` only
-// the level's own search runs and the first-move counts stay 0 (walk, detour and runs are still
-// measured).
-// The level's own search is the reference one unless `strategy` says otherwise; only it may go
-// on to a way when its proof runs out (limits.wayStates), never a first move's.
-LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves = true,
-                           SolveStrategy strategy = SolveStrategy::Reference);
+// Fills in walk, detour, switches and longest run from a solved measures.solve.
+void MeasureSolution(const Level& level, LevelMeasures& measures);
 
 // The shortest walk of a shape from `from` to `to` over the level's tiles, ignoring colours and
 // the other shapes; -1 when no tiles connect them.
 int OpenBoardWalk(const Level& level, TilePos from, TilePos to);
+
+// The three shapes' walks home, summed: the walk that the detour is measured from.
+int OpenBoardWalks(const Level& level);
+
+// The tiles of `from`'s colour that touch it, one through another: a coloured area, which
+// matters as a whole even where no single tile of it does.
+std::vector<TilePos> SameColourArea(const Level& level, TilePos from);
 
 // The coloured tiles (neither white nor missing) that could be white without changing the
 // level's fewest moves `par`: colours the puzzle does not rest on. Tiles of one colour that touch

@@ -2,6 +2,7 @@
 // The one loop of every search that runs a slice at a time: states are expanded in small
 // batches between looks at the clock, so a slice ends close to its time while the clock costs
 // next to nothing.
+#include <algorithm>
 #include <chrono>
 
 namespace qv {
@@ -27,5 +28,35 @@ SliceEnd RunSlice(double sliceSeconds, double maxSeconds, double& seconds, Expan
         if (sliceSeconds > 0 && slice >= sliceSeconds) return SliceEnd::SliceOver;
     }
 }
+
+// The time left of a slice that runs several searches one after another (the phases of a solve,
+// the searches of a level's measures).
+class SliceBudget {
+public:
+    // Zero: no limit, every search runs to its end.
+    explicit SliceBudget(double sliceSeconds)
+        : slice_(sliceSeconds), began_(std::chrono::steady_clock::now()) {}
+
+    // The seconds the next search may take (zero: no limit); false once the slice is over. The
+    // first search of a slice always gets its turn, and however little is left makes some
+    // headway, so a chain of searches never stalls.
+    bool Next(double& seconds) {
+        seconds = 0;
+        if (slice_ <= 0) return true;
+        const auto now = std::chrono::steady_clock::now();
+        const double left = slice_ - std::chrono::duration<double>(now - began_).count();
+        if (left <= 0 && !first_) return false;
+        first_ = false;
+        seconds = std::max(left, 1e-9);
+        return true;
+    }
+
+    bool Unlimited() const { return slice_ <= 0; }
+
+private:
+    double slice_;
+    std::chrono::steady_clock::time_point began_;
+    bool first_ = true;
+};
 
 }  // namespace qv

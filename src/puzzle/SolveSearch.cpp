@@ -1,8 +1,8 @@
 #include "puzzle/SolveSearch.h"
 
-#include <algorithm>
-#include <chrono>
 #include <utility>
+
+#include "puzzle/SearchSlice.h"
 
 namespace qv {
 
@@ -22,20 +22,14 @@ SolveSearch::SolveSearch(const Level& level, const SolverLimits& limits, SolveSt
 SolveSearch::~SolveSearch() = default;
 
 bool SolveSearch::Advance(double sliceSeconds) {
-    const auto began = std::chrono::steady_clock::now();
+    SliceBudget budget(sliceSeconds);
     if (phaseEnded_) {
         phaseEnded_ = false;
         EndPhase();
     }
-    for (bool first = true; phase_ != Phase::Done; first = false) {
+    while (phase_ != Phase::Done) {
         double left = 0;
-        if (sliceSeconds > 0) {
-            left = sliceSeconds -
-                   std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-            if (left <= 0 && !first) return false;
-            // However little is left, the phase makes some headway.
-            left = std::max(left, 1e-9);
-        }
+        if (!budget.Next(left)) return false;
         if (shortening_) {
             if (!shortening_->Advance(left)) return false;
             EndPhase();

@@ -4,6 +4,7 @@
 
 #include "LevelTestSupport.h"
 #include "puzzle/LevelMeasures.h"
+#include "puzzle/MeasureSearch.h"
 
 using namespace qv;
 

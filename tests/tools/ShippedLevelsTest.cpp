@@ -25,6 +25,7 @@
 #include "render/Text.h"
 #include "screens/MenuLayout.h"
 #include "puzzle/LevelMeasures.h"
+#include "puzzle/MeasureSearch.h"
 #include "support/ErrorRecorder.h"
 
 using namespace qv;

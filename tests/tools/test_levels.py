@@ -32,6 +32,15 @@ class DesignFiles(unittest.TestCase):
         self.assertEqual("3 3\n7 1 7\n7 0 7\n7 7 7\n0 0 0 1 0 2\n2 2 2 0 2 1\nSide Step\n"
                          "The star steps aside.\n", first.file_text())
 
+    def test_level_files_read_back_as_written(self):
+        level = qvlevels.Level.from_grid("Rc W R\nWs . WC\nWt WS WT", "Name", "Intro")
+        again = qvlevels.Level.from_file_text(level.file_text())
+        self.assertEqual(level.file_text(), again.file_text())
+        one_line = "3 1 7 7 7 0 0 1 0 2 0 2 0 1 0 0 0\nLine\n"
+        self.assertEqual([(2, 0), (1, 0), (0, 0)], qvlevels.Level.from_file_text(one_line).goals)
+        with self.assertRaises(ValueError):
+            qvlevels.Level.from_file_text("3 1 7 7 7 0 0\nCut\n")
+
     def test_bad_entries_are_refused(self):
         with self.assertRaises(ValueError):
             make_levels.parse_designs("Wc Ws Wt\nWC WS WT\n")    # no name

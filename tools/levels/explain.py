@@ -5,6 +5,7 @@ the order in which the shapes get home.
 
     explain.py FOLDER [NUMBER...]    the designs in tools/levels/designs/FOLDER.txt
     explain.py --grid FILE           a single design grid, e.g. a candidate from generate.py
+    explain.py --level FILE...       level files, e.g. what qv-solve --generate or --daily print
 
 Each level also lists what every first move costs (the traps, and how deep they are), and the
 coloured tiles that could be white without changing its fewest moves: they carry no idea and
@@ -110,8 +111,14 @@ def main():
     parser.add_argument("folder", nargs="?", help="a set's folder, as in tools/levels/sets.txt")
     parser.add_argument("numbers", nargs="*", type=int, help="levels of the set (default all)")
     parser.add_argument("--grid", metavar="FILE", help="a single design grid instead")
+    parser.add_argument("--level", metavar="FILE", nargs="+", help="level files instead")
     args = parser.parse_args()
-    if args.grid:
+    if args.level:
+        levels = []
+        for path in args.level:
+            with open(path) as f:
+                levels.append(qvlevels.Level.from_file_text(f.read()))
+    elif args.grid:
         with open(args.grid) as f:
             levels = [qvlevels.Level.from_grid(f.read(), args.grid)]
     elif args.folder:
@@ -119,7 +126,7 @@ def main():
         if args.numbers:
             levels = [levels[n - 1] for n in args.numbers]
     else:
-        parser.error("name a folder or a --grid file")
+        parser.error("name a folder, a --grid file or --level files")
     for level, verdict in zip(levels, qvlevels.solve_many(levels, measures=True, colours=True)):
         print(f"= {level.name}: {verdict.moves} moves, detour {verdict.detour}, {verdict.states} "
               f"states, best starts {verdict.best_starts} of {verdict.first_moves}, traps "

@@ -55,6 +55,27 @@ class Level:
             raise ValueError(f"{name}: a shape or goal is missing")
         return Level(width, len(rows), tiles, shapes, goals, name, intro)
 
+    @staticmethod
+    def from_file_text(text):
+        """A level file as the game writes it (file_text's format, or all numbers on one line as
+        qv-solve --generate prints them): the numbers, then the name and the intro line."""
+        lines = text.splitlines()
+        numbers = []
+        rest = 0
+        while rest < len(lines) and (len(numbers) < 2 or
+                                     len(numbers) < 2 + numbers[0] * numbers[1] + 12):
+            numbers += [int(word) for word in lines[rest].split()]
+            rest += 1
+        width, height = numbers[0], numbers[1]
+        if len(numbers) != 2 + width * height + 12:
+            raise ValueError("not a level file: the numbers do not fit the size")
+        tiles = [numbers[2 + y * width:2 + (y + 1) * width] for y in range(height)]
+        places = numbers[2 + width * height:]
+        pairs = [(places[i], places[i + 1]) for i in range(0, 12, 2)]
+        name = lines[rest] if rest < len(lines) else ""
+        intro = lines[rest + 1] if rest + 1 < len(lines) else ""
+        return Level(width, height, tiles, pairs[:3], pairs[3:], name, intro)
+
     def grid(self):
         lines = []
         for y in range(self.height):

@@ -1,22 +1,30 @@
-// qv-solve: tells whether levels can be solved, in how few moves, and how.
+// qv-solve: tells whether levels can be solved, in how few moves, and how; holds them to the
+// puzzle generator's filter; and prints the levels the generator makes.
 //   qv-solve [OPTIONS] FILE... [--tutorial N]...
 //   qv-solve [OPTIONS] --table BETA_FILE
+//   qv-solve --generate GRADE SEED | --daily YYYY-MM-DD
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "content/LevelLibrary.h"
 #include "content/Tutorial.h"
+#include "generator/DailyPuzzle.h"
+#include "generator/PuzzleFilter.h"
+#include "generator/PuzzleGenerator.h"
+#include "generator/PuzzleKeys.h"
 #include "puzzle/BoardCentring.h"
 #include "puzzle/BoardTag.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 #include "puzzle/LevelMeasures.h"
+#include "puzzle/MeasureSearch.h"
 #include "util/ErrorReport.h"
 
 using namespace qv;
@@ -37,6 +45,7 @@ public:
 void Usage(std::ostream& out) {
     out << "usage: qv-solve [OPTIONS] FILE... [--tutorial N]...\n"
            "       qv-solve [OPTIONS] --table BETA_FILE\n"
+           "       qv-solve --generate GRADE SEED | --daily YYYY-MM-DD\n"
            "  Solves each level file (and tutorial level N, 0 to "
         << kTutorialLevelCount - 1
         << ") and prints the fewest moves and one shortest solution.\n"
@@ -66,6 +75,15 @@ void Usage(std::ostream& out) {
            "                  for any way home within these (by default no such search)\n"
            "  --game-limits   search exactly as the game does for a hint or the editor's\n"
            "                  check: its limits, the shortest first, then a way\n"
+           "  --filter        instead of the solution, whether the puzzle generator would\n"
+           "                  keep each level, and its grade, or the first rule it breaks\n"
+           "                  (with --table, a line per level and a count at the end)\n"
+           "  --generate GRADE SEED\n"
+           "                  print the level the generator makes of a seed (0 to\n"
+           "                  4294967295) and a grade (easy, medium, hard, expert) as a\n"
+           "                  level file; its par and measures go to standard error\n"
+           "  --daily YYYY-MM-DD\n"
+           "                  the same for the puzzle of that UTC day\n"
            "measures:\n"
         << kMeasuresHelp;
 }
@@ -83,6 +101,13 @@ struct Options {
     bool measures = false;
     bool colours = false;
     bool boardOffset = false;
+    bool filter = false;
+};
+
+// Levels the generator's filter kept, by grade, of those it was asked about.
+struct FilterTally {
+    int levels = 0;
+    int kept[kGradeCount] = {};
 };
 
 std::string Seconds(double seconds) {
@@ -244,6 +269,59 @@ void Report(const Level& level, const std::string& source, const Options& option
     }
 }
 
+// Whether the puzzle generator would keep a level, and of which grade: one line.
+void PrintFilter(const Level& level, const std::string& source, const Options& options,
+                 FilterTally& tally) {
+    const LevelMeasures measures = MeasureLevel(level, options.limits, true, options.strategy);
+    int idle = -1;
+    if (measures.solve.outcome == SolveOutcome::Solved) {
+        bool undecided = false;
+        const std::size_t tiles =
+            IdleColours(level, measures.solve.moveCount, options.limits, undecided).size();
+        if (!undecided) idle = static_cast<int>(tiles);
+    }
+    const PuzzleVerdict verdict = JudgePuzzle(measures, idle);
+    ++tally.levels;
+    if (verdict.Kept()) ++tally.kept[static_cast<int>(verdict.grade)];
+    std::cout << level.name << " (" << source << "): "
+              << (verdict.Kept() ? std::string("kept, ") + GradeName(verdict.grade) : verdict.fault)
+              << '\n';
+}
+
+void PrintTally(const FilterTally& tally) {
+    int kept = 0;
+    for (const int count : tally.kept) kept += count;
+    std::cout << kept << " of " << tally.levels << " levels kept:";
+    for (int g = 0; g < kGradeCount; ++g)
+        std::cout << (g > 0 ? "," : "") << ' ' << tally.kept[g] << ' '
+                  << GradeName(static_cast<Grade>(g));
+    std::cout << '\n';
+}
+
+// Prints the level the generator makes as a level file, named `name` unless that is empty,
+// and what it measured to standard error. False when it found none.
+bool PrintGenerated(const PuzzleSeed& seed, const std::string& name) {
+    PuzzleGenerator generator(seed.grade, seed.seed);
+    generator.Advance(0);
+    const GeneratedPuzzle& puzzle = generator.Result();
+    if (!puzzle.found) {
+        std::cerr << "qv-solve: no " << GradeName(seed.grade) << " puzzle made of seed "
+                  << seed.seed << '\n';
+        return false;
+    }
+    Level level = puzzle.level;
+    if (!name.empty()) level.name = name;
+    level.WriteLevel(std::cout);
+    std::cout << '\n';
+    const LevelMeasures& m = puzzle.measures;
+    std::cerr << "qv-solve: " << level.name << ": " << GradeName(seed.grade) << ", par "
+              << m.solve.moveCount << ", detour " << m.detour << ", best starts "
+              << m.optimalFirstMoves << " of " << m.firstMoves << ", longest run " << m.longestRun
+              << "; " << puzzle.drafts << " drafts, " << puzzle.candidates << " candidates; link #"
+              << PuzzleLinkFragment(seed) << '\n';
+    return true;
+}
+
 std::string TableCell(const LevelMeasures& measures, int value) {
     if (measures.complete) return std::to_string(value);
     return measures.solve.outcome == SolveOutcome::Solved ? "undecided"
@@ -252,7 +330,8 @@ std::string TableCell(const LevelMeasures& measures, int value) {
 
 // The sets are loaded the way the game loads them, so the table shows what a player gets.
 // False when the file can't be read, a level failed to load or one has no solution.
-bool PrintTable(const std::string& betaFile, const Options& options, const ConsoleSink& sink) {
+bool PrintTable(const std::string& betaFile, const Options& options, const ConsoleSink& sink,
+                FilterTally& tally) {
     std::ifstream in(betaFile);
     if (!in) {
         std::cerr << "qv-solve: cannot read " << betaFile << '\n';
@@ -268,7 +347,7 @@ bool PrintTable(const std::string& betaFile, const Options& options, const Conso
         const LevelSet& set = library->Set(s);
         if (set.name.empty()) continue;
         library->SelectSet(s);
-        if (!options.json) {
+        if (!options.json && !options.filter) {
             std::cout << (first ? "" : "\n") << "### " << set.name << "\n\n"
                       << "| # | Level | Moves | Detour | States | Best starts | Traps | "
                          "Trap depth | Dead starts | Switches | Longest run |\n"
@@ -277,6 +356,10 @@ bool PrintTable(const std::string& betaFile, const Options& options, const Conso
         first = false;
         for (int32_t i = 0; i < set.levelCount; ++i) {
             const Level& level = library->LevelAt(i);
+            if (options.filter) {
+                PrintFilter(level, level.filePath, options, tally);
+                continue;
+            }
             const LevelMeasures m = MeasureLevel(level, options.limits, true, options.strategy);
             allMeasured = allMeasured && m.complete;
             if (options.json) {
@@ -317,13 +400,13 @@ int main(int argc, char** argv) {
         const std::string& arg = args[i];
         const bool takesValue = arg == "--max-states" || arg == "--max-seconds" ||
                                 arg == "--way-states" || arg == "--way-seconds" ||
-                                arg == "--tutorial" || arg == "--table";
+                                arg == "--tutorial" || arg == "--table" || arg == "--daily";
         if (takesValue && i + 1 >= args.size()) {
             Usage(std::cerr);
             return 2;
         }
         long long value = 0;
-        if (takesValue && arg != "--table" && !ParseCount(args[i + 1], value)) {
+        if (takesValue && arg != "--table" && arg != "--daily" && !ParseCount(args[i + 1], value)) {
             Usage(std::cerr);
             return 2;
         }
@@ -348,6 +431,24 @@ int main(int argc, char** argv) {
             options.limits.waySeconds = static_cast<double>(value);
         } else if (arg == "--game-limits") {
             gameLimits = true;
+        } else if (arg == "--filter") {
+            options.filter = true;
+        } else if (arg == "--generate") {
+            long long seed = 0;
+            if (i + 2 >= args.size() || !GradeNamed(args[i + 1]) ||
+                !ParseCount(args[i + 2], seed) || seed > UINT32_MAX) {
+                Usage(std::cerr);
+                return 2;
+            }
+            const PuzzleSeed puzzle{*GradeNamed(args[i + 1]), static_cast<uint32_t>(seed)};
+            return PrintGenerated(puzzle, "") ? 0 : 1;
+        } else if (arg == "--daily") {
+            const std::optional<CalendarDate> date = ParseDate(args[i + 1]);
+            if (!date) {
+                std::cerr << "qv-solve: not a date (YYYY-MM-DD): " << args[i + 1] << '\n';
+                return 2;
+            }
+            return PrintGenerated(DailyPuzzle(*date), DailyPuzzleName(*date)) ? 0 : 1;
         } else if (arg == "--tutorial" || arg == "--table") {
             targets.push_back({arg.substr(2), args[i + 1]});
         } else if (arg.rfind("--", 0) == 0) {
@@ -365,9 +466,10 @@ int main(int argc, char** argv) {
         options.strategy = SolveStrategy::Fast;
     }
     bool failed = false;
+    FilterTally tally;
     for (const Target& target : targets) {
         if (target.kind == "table") {
-            failed = !PrintTable(target.value, options, sink) || failed;
+            failed = !PrintTable(target.value, options, sink, tally) || failed;
         } else if (target.kind == "tutorial") {
             const long long index = std::atoll(target.value.c_str());
             if (index >= kTutorialLevelCount) {
@@ -375,7 +477,12 @@ int main(int argc, char** argv) {
                 failed = true;
                 continue;
             }
-            Report(TutorialLevel(static_cast<int>(index)), "tutorial/" + target.value, options);
+            const std::string source = "tutorial/" + target.value;
+            if (options.filter) {
+                PrintFilter(TutorialLevel(static_cast<int>(index)), source, options, tally);
+            } else {
+                Report(TutorialLevel(static_cast<int>(index)), source, options);
+            }
         } else {
             Level level;
             level.filePath = target.value;
@@ -383,10 +490,13 @@ int main(int argc, char** argv) {
             level.LoadLevel();
             if (sink.count != errorsBefore) {
                 failed = true;
+            } else if (options.filter) {
+                PrintFilter(level, target.value, options, tally);
             } else {
                 Report(level, target.value, options);
             }
         }
     }
+    if (options.filter) PrintTally(tally);
     return failed ? 1 : 0;
 }
