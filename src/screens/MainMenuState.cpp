@@ -66,7 +66,7 @@ MainMenuState::MainMenuState(GameContext& context) : ctx(context), setPars(conte
     BuildPreview();
 
     const PictureTable& pictures = ctx.pictures;
-    sprites.sprites[kBackgroundSlot] = {pictures.chooseLevel.get(), 0, 0};
+    sprites.sprites[kMenuBackgroundSlot] = {pictures.chooseLevel.get(), 0, 0};
     sprites.sprites[kSetListSlot] = {setListSurface.get(), kSetList.left, kSetList.top};
     sprites.sprites[kLevelListSlot] = {levelListSurface.get(), kLevelList.left, kLevelList.top};
     sprites.sprites[kPreviewSlot].picture = previewSurface.get();

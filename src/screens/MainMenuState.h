@@ -27,7 +27,7 @@ public:
     // The menu's sprite slots, in drawing order. The locked marker lies just past the count and
     // is drawn only while the chosen level is locked.
     enum Slot : int {
-        kBackgroundSlot,
+        kMenuBackgroundSlot,
         kSetListSlot,
         kLevelListSlot,
         kPreviewSlot,
