@@ -9,6 +9,7 @@
 #include "puzzle/Level.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxes.h"
+#include "render/Pointer.h"
 #include "screens/LevelPar.h"
 #include "screens/LinkedLevel.h"
 #include "screens/PlayHint.h"
@@ -37,6 +38,7 @@ constexpr int kThinkingX = 51;
 constexpr int kThinkingY = 502;
 constexpr int kLineHeight = 17;
 constexpr char kThinkingText[] = "thinking...";
+constexpr int kLabelPoints = 14;
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
 
@@ -102,7 +104,7 @@ TileSection SectionOf(StepDirection direction) {
 }  // namespace
 
 PlayState::PlayState(GameContext& context)
-    : BoardView(context.pictures, context.library.CurrentLevel()),
+    : BoardView(context.pictures, context.scale, context.library.CurrentLevel()),
       ctx(context),
       setPars(context.library) {
     Level& level = BoardLevel();
@@ -114,14 +116,15 @@ PlayState::PlayState(GameContext& context)
     sprites.sprites[kColorHelpSlot].x = kHelpX;
     sprites.sprites[kColorHelpSlot].y = kColorHelpY;
     sprites.count = kSlotCount;
-    undoButton.LoadButton("./gui/play/undo.button", &sprites.sprites[kUndoSlot]);
-    restartButton.LoadButton("./gui/play/restart.button", &sprites.sprites[kRestartSlot]);
-    exitButton.LoadButton("./gui/play/exit.button", &sprites.sprites[kExitSlot]);
-    labelFont = OpenUiFont(14);
-    movesLabel.Attach(sprites, kMovesShadowSlot);
-    parLabel.Attach(sprites, kParShadowSlot);
-    thinkingLabel.Attach(sprites, kThinkingShadowSlot);
-    wayNoteLabel.Attach(sprites, kWayNoteShadowSlot);
+    undoButton.LoadButton("./gui/play/undo.button", &sprites.sprites[kUndoSlot], ctx.scale);
+    restartButton.LoadButton("./gui/play/restart.button", &sprites.sprites[kRestartSlot],
+                             ctx.scale);
+    exitButton.LoadButton("./gui/play/exit.button", &sprites.sprites[kExitSlot], ctx.scale);
+    labelFont = OpenUiFont(ctx.scale.Points(kLabelPoints));
+    movesLabel.Attach(sprites, kMovesShadowSlot, ctx.scale);
+    parLabel.Attach(sprites, kParShadowSlot, ctx.scale);
+    thinkingLabel.Attach(sprites, kThinkingShadowSlot, ctx.scale);
+    wayNoteLabel.Attach(sprites, kWayNoteShadowSlot, ctx.scale);
     Restart();
     LookUpPar();
 }
@@ -142,8 +145,16 @@ void PlayState::Draw() {
         restX = shaken->x;
         shaken->x += offset;
     }
-    sprites.Draw(DisplaySurface(), ctx.frame);
+    sprites.Draw(DisplaySurface(), ctx.frame, ctx.scale);
     if (shaken) shaken->x = restX;
+}
+
+void PlayState::Rescale(const PictureMoves& moves) {
+    RescaleBoard(moves);
+    for (Button* button : {&undoButton, &restartButton, &exitButton}) button->Rescale();
+    labelFont = OpenUiFont(ctx.scale.Points(kLabelPoints));
+    for (ShadowLabel* label : {&movesLabel, &parLabel, &thinkingLabel, &wayNoteLabel})
+        label->Rescale(labelFont.get());
 }
 
 void PlayState::UpdateMoveLabel() {
@@ -457,7 +468,7 @@ void PlayState::WarpIntoTile(TilePos tile) {
     const ScreenPos corner = TileScreenPos(tile);
     pointerX = std::clamp<int32_t>(pointerX, corner.x, corner.x + kTileSize - 1);
     pointerY = std::clamp<int32_t>(pointerY, corner.y, corner.y + kTileSize - 1);
-    WarpPointer(static_cast<Uint16>(pointerX), static_cast<Uint16>(pointerY));
+    WarpPointerTo(ctx.scale, pointerX, pointerY);
 }
 
 void PlayState::ClickMove() {
@@ -568,7 +579,7 @@ void PlayState::Undo() {
     const TilePos tile = level.ShapePos(dragShape);
     const auto x = static_cast<int16_t>(kBoardX + kTileSize * tile.x + kTileSize / 2 + offsetX);
     const auto y = static_cast<int16_t>(kBoardY + kTileSize * tile.y + kTileSize / 2 + offsetY);
-    WarpPointer(static_cast<Uint16>(x), static_cast<Uint16>(y));
+    WarpPointerTo(ctx.scale, x, y);
 }
 
 void PlayState::CheckSolved() {
