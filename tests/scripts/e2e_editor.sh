@@ -40,6 +40,8 @@ fail() {
 # --- The game folder, with a known first level in the player's own set -----------------------
 game="$work/game"
 cmake --install "$QV_BINARY_DIR" --prefix "$game" >/dev/null
+# The clicks below are at the game's own 800 by 600: a window of scale 1, kept as from a last start.
+printf '800 600\n' >"$game/window.save"
 [ -x "$game/quorvellan" ] || fail "the installed folder has no quorvellan program"
 [ -f "$game/Beta.txt" ] || fail "the installed folder has no Beta.txt"
 

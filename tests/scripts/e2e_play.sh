@@ -50,6 +50,8 @@ settle() { sleep "${1:-0.35}"; }
 # --- the installed game and the solver
 [ -x "$SOLVER" ] || cmake --build "$BIN" --target qv-solve > /dev/null
 cmake --install "$BIN" --prefix "$GAME" > /dev/null
+# The clicks below are at the game's own 800 by 600: a window of scale 1, kept as from a last start.
+printf '800 600\n' > "$GAME/window.save"
 [ -x "$GAME/quorvellan" ] || fail "the install has no ./quorvellan"
 
 # --- a free display

@@ -2,17 +2,24 @@
 # Shared pieces of the scripts that run the installed game: a virtual X server of their own, the
 # game window, and a player's hands (pointer and keys). Sourced, not run.
 
+# Keeps the game in the folder $1 at its own 800 by 600 (a window of scale 1), where the scripts'
+# clicks and pixels are: the window size kept from a last start, as the game reads it.
+pin_window_800x600() {
+    printf '800 600\n' >"$1/window.save"
+}
+
 # Whether the tools for driving the game on a virtual display are installed.
 x_tools_present() {
     command -v Xvfb >/dev/null && command -v xdotool >/dev/null
 }
 
 # Starts Xvfb on a display number it picks itself (safe with several scripts at once).
-# $1: a folder for its log. Sets XVFB_PID and exports DISPLAY; returns non-zero on failure.
+# $1: a folder for its log, $2: the screen's size (1024x768 if not given). Sets XVFB_PID and
+# exports DISPLAY; returns non-zero on failure.
 start_xvfb() {
-    local folder=$1 number=""
+    local folder=$1 screen=${2:-1024x768} number=""
     : >"$folder/xvfb.display"
-    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 3>"$folder/xvfb.display" \
+    Xvfb -displayfd 3 -noreset -screen 0 "${screen}x24" 3>"$folder/xvfb.display" \
         >"$folder/xvfb.log" 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 1 100); do
@@ -51,10 +58,34 @@ wait_window() {
     return 1
 }
 
-# Input pauses; a slow game (valgrind) needs longer ones: set X_PAUSE before use.
+# Input pauses; a slow game (valgrind) needs longer ones: set X_PAUSE before use. Positions are
+# the game's logical ones (x_map).
 x_pause() { sleep "${1:-${X_PAUSE:-0.3}}"; }
 
-x_point() { xdotool mousemove --window "$WINDOW" "$1" "$2"; }
+# The game's display, in pixels: its window, or the screen in full screen. The game draws its
+# 800 by 600 picture on it at the largest scale that fits, centred between even black bars.
+GAME_WIDTH=800
+GAME_HEIGHT=600
+
+# The display pixel where the game shows its logical position x y (in its 800 by 600 units),
+# mapped as the game maps it; prints "x y".
+x_map() {
+    awk -v w="$GAME_WIDTH" -v h="$GAME_HEIGHT" -v x="$1" -v y="$2" '
+        function r(v) { return int(v + 0.5) }
+        function at(v, o) { return o + r(v * s) + int((r((v + 1) * s) - r(v * s)) / 2) }
+        BEGIN {
+            s = w / 800; if (h / 600 < s) s = h / 600
+            printf "%d %d\n", at(x, int((w - r(800 * s)) / 2)), at(y, int((h - r(600 * s)) / 2))
+        }'
+}
+
+# Points at the logical position x y of the game's picture.
+x_point() {
+    local at
+    at=$(x_map "$1" "$2")
+    # shellcheck disable=SC2086
+    xdotool mousemove --window "$WINDOW" $at
+}
 
 # A left click at window position x y (a third argument picks another button).
 x_click() {
