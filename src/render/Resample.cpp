@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/ColorKey.h"
+
 #define STB_IMAGE_RESIZE_IMPLEMENTATION
 #define STB_IMAGE_RESIZE_STATIC
 #include <stb_image_resize.h>
@@ -71,8 +73,9 @@ struct Straight {
 bool ReadStraight(SDL_Surface* picture, Straight& out) {
     const SDL_PixelFormat* format = picture->format;
     const int bytes = format->BytesPerPixel;
-    out.keyed = (picture->flags & SDL_SRCCOLORKEY) != 0;
-    out.key = ColorOf(format->colorkey, format);
+    Uint32 colorKey = 0;
+    out.keyed = ColorKeyOf(picture, &colorKey);
+    out.key = ColorOf(colorKey, format);
     out.hasAlpha = !out.keyed && format->Amask != 0;
     // Only the colour bits count for the key, as in SDL's blits: a pixel's unused byte may hold
     // anything.
@@ -87,7 +90,7 @@ bool ReadStraight(SDL_Surface* picture, Straight& out) {
             const Uint32 pixel = RawPixel(row + x * bytes, bytes);
             const Rgb color = ColorOf(pixel, format);
             const bool clear =
-                out.keyed && (pixel & colorBits) == (format->colorkey & colorBits);
+                out.keyed && (pixel & colorBits) == (colorKey & colorBits);
             to[0] = color.r;
             to[1] = color.g;
             to[2] = color.b;

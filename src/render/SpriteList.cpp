@@ -32,6 +32,10 @@ bool FirstCovers(const Sprite* first, const SDL_Rect& area, const DisplayScale& 
            y + picture->h >= area.y + area.h;
 }
 
+// Black as the target shows it: a browser's canvas would show a pixel value of 0 as clear, and
+// the page behind it in the bars.
+Uint32 OpaqueBlack(const SDL_Surface* target) { return SDL_MapRGB(target->format, 0, 0, 0); }
+
 }  // namespace
 
 bool SpriteList::Shown::operator==(const Shown& other) const {
@@ -103,7 +107,7 @@ void SpriteList::DrawWhole(SDL_Surface* target, FrameUpdate& frame, const Displa
     if (!FirstCovers(FirstDrawn(),
                      SDL_Rect{0, 0, static_cast<Uint16>(target->w), static_cast<Uint16>(target->h)},
                      scale))
-        SDL_FillRect(target, nullptr, 0);
+        SDL_FillRect(target, nullptr, OpaqueBlack(target));
     for (int32_t i = 0; i < DrawnCount(); ++i) {
         const Sprite& sprite = sprites[i];
         if (!sprite.picture) continue;
@@ -117,7 +121,7 @@ void SpriteList::DrawWhole(SDL_Surface* target, FrameUpdate& frame, const Displa
 void SpriteList::DrawArea(SDL_Surface* target, const SDL_Rect& area, FrameUpdate& frame,
                           const DisplayScale& scale) {
     SDL_Rect cleared = area;  // SDL may change the rectangle it is given
-    if (!FirstCovers(FirstDrawn(), area, scale)) SDL_FillRect(target, &cleared, 0);
+    if (!FirstCovers(FirstDrawn(), area, scale)) SDL_FillRect(target, &cleared, OpaqueBlack(target));
     for (int32_t i = 0; i < DrawnCount(); ++i) {
         const Shown sprite = ShownOf(sprites[i], scale);
         if (!sprite.picture) continue;
