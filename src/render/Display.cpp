@@ -44,6 +44,12 @@ bool Display::Open(PixelSize logical, int depth, PixelSize window, bool fullScre
 void Display::Resize(PixelSize size) {
     const bool fullScreen = DisplayIsFullScreen();
     size = AtLeastSmallest(size);
+    // Where the game sizes its window, its full screen has the screen's size: a window size
+    // that comes meanwhile (queued before F11) is the one to come back to.
+    if (fullScreen && GameSizesWindow()) {
+        windowSize = size;
+        return;
+    }
     if (!SetVideoMode(size, bitsPerPixel, fullScreen)) {
         if (!DisplaySurface()) {
             ReportFatalSdlError("Can't set the video mode.");

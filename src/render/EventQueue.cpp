@@ -112,7 +112,7 @@ void EventQueue::DiscardPending() {
                              droppedPresses.end());
         if (stale.type == SDL_KEYDOWN) droppedPresses.push_back(key);
     }
-    // Back on the queue: the display is carried out by whoever reads next, at its new size.
+    // Back on the queue: the window's new size still reaches the display with the next read.
     if (resized.type == SDL_VIDEORESIZE) SDL_PushEvent(&resized);
 }
 
