@@ -105,7 +105,7 @@ struct PlayScreen {
     LevelLibrary library{world.settings};
     GameContext context{{screens, world.events, world.frame, world.pictures},
                         library, world.settings, world.audio, world.clock,
-                        world.editorBaseline, &BuildScreen};
+                        world.editorBaseline, &BuildScreen, DeviceTraits{}};
     PlayState* screen = nullptr;
 
     explicit PlayScreen(const Level* board = nullptr) {

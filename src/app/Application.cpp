@@ -4,6 +4,7 @@
 
 #include "audio/Sounds.h"
 #include "platform/LevelLinks.h"
+#include "platform/PageNote.h"
 #include "platform/SdlErrorReport.h"
 #include "render/Button.h"
 #include "render/Surface.h"
@@ -115,8 +116,9 @@ bool Startup(ProcessObjects& objects) {
     return true;
 }
 
-void NoteEditorState(const ProcessObjects& objects) {
+void NoteAfterPass(const ProcessObjects& objects) {
     NoteUnsavedEdits(EditsUnsaved(objects.library.CurrentLevel(), objects.editorBaseline));
+    if (const GameState* screen = objects.screens.Current()) NotePage(screen->NoteForPage());
 }
 
 void RunMainLoop(ScreenManager& screens, const std::function<void()>& afterEachPass) {

@@ -1,5 +1,6 @@
 #include "app/ProcessObjects.h"
 
+#include "platform/Device.h"
 #include "platform/ErrorBoxes.h"
 #include "platform/SaveStorage.h"
 #include "render/Button.h"
@@ -11,7 +12,7 @@ namespace qv {
 ProcessObjects::ProcessObjects()
     : events(screens, frame, [this](bool on) { KeepFullScreen(on); }),
       context{{screens, events, frame, pictures},
-              library, settings, audio, clock, editorBaseline, &BuildScreen} {
+              library, settings, audio, clock, editorBaseline, &BuildScreen, ThisDevice()} {
     // "Fatal" only stops the loop after its pass.
     SetFatalHandler([this] { screens.Quit(); });
 }

@@ -2,6 +2,7 @@
 // A screen the main loop drives: each pass it waits for and handles input, then draws what
 // changed of its picture. A screen never switches, opens or closes a screen itself: it asks the
 // screen manager (ScreenManager.h), which does so once the screen's pass has ended.
+#include "platform/PageNote.h"
 
 namespace qv {
 
@@ -10,6 +11,8 @@ public:
     virtual ~GameState() = default;
     virtual void HandleEvents() = 0;
     virtual void Draw() = 0;
+    // What a browser's page should offer fingers beside this screen; a box asks for nothing.
+    virtual PageNote NoteForPage() const { return {}; }
 };
 
 }  // namespace qv

@@ -66,6 +66,8 @@ MainMenuState::MainMenuState(GameContext& context) : ctx(context), setPars(conte
     if (playButton.loaded) playDisabled.reset(LoadBitmap(kPlayDisabledFile));
 
     ApplyEditRule();
+    // A page has nothing to quit to: hidden, the button takes neither clicks nor its Escape.
+    if (!ctx.device.canQuit) quitButton.Hide();
     if (ctx.settings.musicVolume > 0) musicButton.SetToggled(true);
     if (ctx.settings.soundVolume > 0) soundButton.SetToggled(true);
 }
