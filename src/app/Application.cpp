@@ -3,6 +3,7 @@
 #include <SDL_ttf.h>
 
 #include "audio/Sounds.h"
+#include "platform/LateFiles.h"
 #include "platform/LevelLinks.h"
 #include "platform/PageNote.h"
 #include "platform/SdlErrorReport.h"
@@ -105,6 +106,7 @@ bool Startup(ProcessObjects& objects) {
     }
     ShowSplash();
     const uint32_t splashShownAt = objects.clock.Ticks();
+    AwaitStartFiles();
     LoadAllPictures(objects.pictures);
     SDL_ShowCursor(SDL_ENABLE);
     SDL_WM_SetCaption(kWindowCaption, nullptr);
@@ -126,12 +128,13 @@ void RunMainLoop(ScreenManager& screens, const std::function<void()>& afterEachP
     // The first screen is seen before it waits for input, as every later one is: nothing may
     // be queued to wake it (the splash's input is dropped).
     if (screens.Running()) screens.Present();
+    // Also before the first pass: the first screen is seen before it waits for any input.
     while (screens.Running()) {
+        if (afterEachPass) afterEachPass();
         if (!screens.RunPass()) {
             ReportFatalError("No game state set.");
             break;
         }
-        if (afterEachPass) afterEachPass();
     }
 }
 

@@ -102,6 +102,8 @@ void MainMenuState::Draw() {
 }
 
 void MainMenuState::HandleEvents() {
+    // Its music may arrive after the menu shows (a browser fetches it then).
+    ctx.audio.PlayArrivedMusic();
     const auto handle = [this](const SDL_Event& event) { return HandleEvent(event); };
     if (!setPars.Pending()) {
         ctx.events.WaitAndDrain(handle);
