@@ -155,9 +155,16 @@ function loadPackage(name) {
     document.body.append(script);
   });
 }
+// The game's text is set in the font the page gives it, which the page's own text then takes
+// too; fetched only now, it leaves the first moments' bandwidth to the game's code.
+function loadFont(family, file) {
+  const face = new FontFace(family, `url("${Module.locateFile(file, "")}")`);
+  document.fonts.add(face);
+  return face.load();
+}
 function loadStartFiles() {
-  const fonts = Promise.all([document.fonts.load('14px "Quorvellan Sans"'),
-                             document.fonts.load('14px "Quorvellan Sans Bold"')])
+  const fonts = Promise.all([loadFont("Quorvellan Sans", "LiberationSans-Regular.ttf"),
+                             loadFont("Quorvellan Sans Bold", "LiberationSans-Bold.ttf")])
     .catch(() => console.error("The font did not load."));
   return Promise.all([loadPackage("quorvellan-art"), fonts]);
 }
