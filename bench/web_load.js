@@ -79,9 +79,7 @@ async function visit(game, url, what, countedBy) {
     console.log("Over 10 Mbit/s:");
     await visit(game, url, "first visit", "page");
     // The service worker keeps the site once the menu shows; music follows when heard.
-    await game.page.evaluate(() => navigator.serviceWorker.ready);
-    await game.waitFor("the service worker", () => game.page.evaluate(() => Boolean(navigator.serviceWorker.controller)), 60000);
-    await game.page.waitForTimeout(5000);
+    await game.waitFor("the service worker", () => game.page.evaluate(() => Module.qvKeptOffline === true), 60000);
     sent = new Map();
     await game.page.goto("about:blank");
     await visit(game, url, "return visit", "server");

@@ -170,17 +170,22 @@ function loadStartFiles() {
 }
 
 // Once the menu shows, a service worker keeps the site for playing without a network (sw.js).
-// Music fetched before it took charge is fetched again through it, so that it is kept too.
+// What this page fetched of its build before the worker took charge (the packages for this
+// screen, music) is fetched again through it, so that it is kept too; the browser's own cache
+// mostly answers.
 function keepSiteOffline() {
   if (!("serviceWorker" in navigator) || location.protocol === "file:") return;
   navigator.serviceWorker.register("sw.js").catch((error) => console.warn("No offline play: " + error));
-  const refetchMusic = () => {
-    for (const name of Module.qvMusicFetches || []) {
-      if (!(Module.qvMusicFailed || new Set()).has(name)) fetch(Module.locateFile(name.replace(/^\.\//, ""), ""));
-    }
-  };
-  if (navigator.serviceWorker.controller) return;
-  navigator.serviceWorker.addEventListener("controllerchange", refetchMusic, { once: true });
+  const fetchedBefore = () => performance.getEntriesByType("resource")
+    .map((entry) => new URL(entry.name))
+    .filter((url) => url.origin === location.origin && url.searchParams.get("v") === build);
+  const keep = () => Promise.all(fetchedBefore().map((url) => fetch(url).catch(() => null)))
+    .then(() => { Module.qvKeptOffline = true; });
+  if (navigator.serviceWorker.controller) {
+    Module.qvKeptOffline = true;
+    return;
+  }
+  navigator.serviceWorker.addEventListener("controllerchange", keep, { once: true });
 }
 
 var Module = {

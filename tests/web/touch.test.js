@@ -101,8 +101,7 @@ test("a level renamed with the on-screen keyboard is saved", async () => {
 });
 
 test("without a network the site starts again, progress kept and left-over saves gone", async () => {
-  await game.page.evaluate(() => navigator.serviceWorker.ready);
-  await game.waitFor("the service worker", () => game.page.evaluate(() => Boolean(navigator.serviceWorker.controller)));
+  await game.waitFor("the service worker", () => game.page.evaluate(() => Module.qvKeptOffline === true));
   // A temporary save file that an older version left in the storage.
   await game.page.evaluate(() => new Promise((resolve) => {
     indexedDB.open("/kept").onsuccess = (event) => {
