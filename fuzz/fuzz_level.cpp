@@ -83,5 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(reread.width == level.width && reread.height == level.height,
             "a saved level keeps its size");
     Require(reread.SameContent(level), "a saved level loads back unchanged");
+    Require(reread.introText == level.introText && reread.solvedText == level.solvedText,
+            "a saved level keeps its texts");
     return 0;
 }

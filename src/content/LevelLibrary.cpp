@@ -5,7 +5,10 @@
 #include <sstream>
 
 #include "content/Tutorial.h"
+#include "puzzle/BoardTag.h"
 #include "util/BoundedLine.h"
+#include "util/ErrorReport.h"
+#include "util/FolderPath.h"
 #include "util/RegularFile.h"
 
 namespace qv {
@@ -45,9 +48,19 @@ LevelLibrary::LevelLibrary(Settings& userSettings) : settings(userSettings) {
     LoadProgress();
     records.Load();
     shippedPar = LoadParTable(kParFilePath);
-    // Loading every named set once fixes its level count, which the progress file needs;
-    // going downwards leaves the tutorial current.
-    for (int32_t j = setCount - 1; j >= 0; --j) SelectSet(j);
+    LoadEverySet();
+}
+
+void LevelLibrary::LoadEverySet() {
+    // Going downwards leaves the tutorial current.
+    std::vector<LevelRecords::Board> boards;
+    for (int32_t j = setCount - 1; j >= 0; --j) {
+        if (!ValidSetIndex(j) || sets[j].name.empty()) continue;
+        SelectSet(j);
+        const std::vector<LevelRecords::Board> ofSet = BoardsOfCurrentSet();
+        boards.insert(boards.end(), ofSet.begin(), ofSet.end());
+    }
+    records.Settle(boards);
 }
 
 void LevelLibrary::BuildTutorial() {
@@ -114,10 +127,12 @@ void LevelLibrary::NextLevel() {
 
 void LevelLibrary::LoadCurrentSet() {
     LevelSet& set = sets[currentSetIndex];
+    levelTags.fill({});
     if (currentSetIndex == 0) {
         for (int32_t i = 0; i < tutorialCount; ++i) {
             levels[i] = tutorialLevels[i];
             levels[i].status = set.levelStatus[i];
+            levelTags[i] = BoardTag(levels[i]);
         }
         set.levelCount = tutorialCount;
     } else {
@@ -139,7 +154,11 @@ void LevelLibrary::LoadCurrentSet() {
                 level = Level();
                 level.filePath = path;
                 level.status = set.levelStatus[i];
-                level.LoadLevel();
+                if (LeadsOutside(path))
+                    RefuseOutsidePath(i, path);
+                else
+                    level.LoadLevel();
+                levelTags[i] = BoardTag(level);
             } else {
                 ClearSlot(level);
                 set.levelCount = i;
@@ -147,6 +166,15 @@ void LevelLibrary::LoadCurrentSet() {
         }
     }
     SelectLevel(0);
+}
+
+void LevelLibrary::RefuseOutsidePath(int32_t index, const std::string& path) {
+    // A list file may come with a shared level pack: none of its lines may have the game read or
+    // write a file elsewhere. The slot keeps a new level under that name, which is never saved.
+    Level& level = levels[index];
+    level.saveRefusal = "Line " + std::to_string(index + 1) + " of " + CurrentSet().listFile +
+                        " leads outside the game folder.";
+    ReportError("Cannot load level " + path + ". " + level.saveRefusal);
 }
 
 std::string LevelLibrary::LevelKey(int32_t index) const {
@@ -163,7 +191,9 @@ std::vector<std::string> LevelLibrary::SaveFolders() const {
     std::vector<std::string> folders{"."};
     for (int32_t s = 1; s < setCount && s < kMaxSets; ++s) {
         const std::string folder = std::filesystem::path(sets[s].listFile).parent_path().string();
-        if (sets[s].name == kUserSetName && !folder.empty()) folders.push_back(folder);
+        // Leftovers are removed there: never in a folder beyond the game's.
+        if (sets[s].name == kUserSetName && !folder.empty() && !LeadsOutside(folder))
+            folders.push_back(folder);
     }
     return folders;
 }

@@ -102,9 +102,11 @@ public:
     // The folders the game saves into: the working folder and that of the player's own set.
     std::vector<std::string> SaveFolders() const;
 
-    // The player's best moves per level ("./records.save").
-    LevelRecords& Records() { return records; }
-    const LevelRecords& Records() const { return records; }
+    // The player's best moves on level `index` of the current set as it stands ("./records.save").
+    std::optional<int> Record(int32_t index) const;
+    // A solve of the current level in `moves`: its record when it beats the one held. True when
+    // the record improved.
+    bool OfferRecord(int moves);
     // Par of level `index` of the current set, as far as it is known. Shipped sets and the
     // tutorial take it from the shipped table. The player's own set can be edited, so there the
     // solver works it out, once a run per level (RememberPar): nothing is known before then, nor
@@ -118,9 +120,10 @@ public:
     // The first level of the current set that the player has a record for but whose par is yet
     // to be worked out (what the menu's marks and a finished set's count wait for), or -1.
     int32_t NextLevelAwaitingPar() const;
-    // The player's record for level `index` is its par.
+    // The player's record for level `index` is its par, and the level can be played.
     bool SolvedInPar(int32_t index) const;
-    // The level with this key has been saved with another puzzle: its record and par are stale.
+    // The level with this key has been saved with another puzzle: its record and par are stale,
+    // and its working copy's board is the file's now.
     void ForgetLevel(const std::string& key);
 
     // Whether solving the current level now finishes its set for the first time. A level tried
@@ -141,6 +144,9 @@ private:
     bool lastLevelOfLastSet = false;
     bool lastLevelOfSetBeforeLast = false;
     std::array<Level, kMaxLevelsPerSet> levels;
+    // The tag of each working copy's board as it was loaded or saved (not as played or edited
+    // since): what its record and par belong to.
+    std::array<std::string, kMaxLevelsPerSet> levelTags;
     // The records "./progress.save" held when it was read. They are written back even for a
     // set or level that a damaged "Beta.txt" or list file hides in this run, so the player's
     // progress there survives until the file is mended.
@@ -153,12 +159,27 @@ private:
     std::map<std::string, std::optional<int>> workedOutPar;
     std::string progressSaveError;  // the reason ReplaceFile gave; empty when the save worked
     bool progressFailureShown = false;
+    // The settings bytes as this game's settings stood when it last read or wrote the progress
+    // file; nothing when there was no file. A setting still the same has not been changed here
+    // since, so a save keeps the file's byte for it: another game's F11 or volume change is
+    // not undone by this one's solve.
+    std::optional<SettingsBytes> settingsSeen;
 
     void BuildTutorial();
+    // Loads the named sets once each (which fixes their level counts, needed by the progress
+    // file), ending on set 0, and ties old records to the boards they were loaded with.
+    void LoadEverySet();
+    // The levels of the current set whose boards are known (built in, or read whole from their
+    // files), with their par as far as it is known.
+    std::vector<LevelRecords::Board> BoardsOfCurrentSet() const;
+    // Names a list file's line that leads outside the game folder, and keeps slot `index`
+    // from reading or writing it.
+    void RefuseOutsidePath(int32_t index, const std::string& path);
     void LoadProgress();
     bool WriteProgress();
-    // Raises every status to the one "./progress.save" now holds where that is further along.
-    void MergeProgressOnFile();
+    // Raises every status to the one "./progress.save" now holds where that is further along;
+    // returns the file's settings bytes, if it has them.
+    std::optional<SettingsBytes> MergeProgressOnFile();
 };
 
 }  // namespace qv

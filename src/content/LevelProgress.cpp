@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <utility>
 #include <vector>
@@ -38,6 +39,14 @@ void ForEachProgressRecord(std::istream& in, Apply apply) {
             {static_cast<uint8_t>(a), static_cast<uint8_t>(b)});
         if (record.set < kMaxSets && record.level < kMaxLevelsPerSet) apply(record);
     }
+}
+
+// The settings bytes a progress file begins with; nothing when it is too short to hold them.
+std::optional<SettingsBytes> SettingsBytesOf(const std::string& file) {
+    SettingsBytes bytes{};
+    if (file.size() < bytes.size()) return std::nullopt;
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(file[i]);
+    return bytes;
 }
 
 }  // namespace
@@ -85,12 +94,14 @@ bool LevelLibrary::WriteProgress() {
     const SaveLock lock(kProgressFilePath);
     progressSaveError.clear();
     // A file that is there but can't be read may hold progress: it says so there and stays.
-    MergeProgressOnFile();
+    const std::optional<SettingsBytes> onFile = MergeProgressOnFile();
     if (!progressSaveError.empty()) return false;
+    const SettingsBytes ours = UserSettingsBytes(settings);
     std::vector<char> bytes;
-    bytes.push_back(static_cast<char>(settings.musicVolume & 0xFF));
-    bytes.push_back(static_cast<char>(settings.soundVolume & 0xFF));
-    bytes.push_back(static_cast<char>(settings.fullscreen ? 1 : 0));
+    for (std::size_t i = 0; i < ours.size(); ++i) {
+        const bool changedHere = !settingsSeen || (*settingsSeen)[i] != ours[i];
+        bytes.push_back(static_cast<char>(onFile && !changedHere ? (*onFile)[i] : ours[i]));
+    }
 
     std::vector<ProgressBytes> fileRecords;
     for (int32_t s = 0; s < kMaxSets; ++s) {
@@ -108,8 +119,11 @@ bool LevelLibrary::WriteProgress() {
         bytes.push_back(static_cast<char>(record.a));
         bytes.push_back(static_cast<char>(record.b));
     }
-    return ReplaceFile(kProgressFilePath, std::string(bytes.begin(), bytes.end()),
-                       &progressSaveError);
+    if (!ReplaceFile(kProgressFilePath, std::string(bytes.begin(), bytes.end()),
+                     &progressSaveError))
+        return false;
+    settingsSeen = ours;
+    return true;
 }
 
 std::string LevelLibrary::ProgressSaveFailure() const {
@@ -119,11 +133,12 @@ std::string LevelLibrary::ProgressSaveFailure() const {
     return "Cannot save progress. " + why + ".";
 }
 
-void LevelLibrary::MergeProgressOnFile() {
+std::optional<SettingsBytes> LevelLibrary::MergeProgressOnFile() {
     std::istringstream in;
     if (ReadSavedFile(kProgressFilePath, kMaxProgressBytes, in, &progressSaveError) !=
         FileRead::Read)
-        return;
+        return std::nullopt;
+    std::optional<SettingsBytes> settingsOnFile = SettingsBytesOf(in.str());
     ForEachProgressRecord(in, [this](const ProgressRecord& record) {
         LevelStatus& status = sets[record.set].levelStatus[record.level];
         status = FurtherStatus(status, record.status);
@@ -131,11 +146,20 @@ void LevelLibrary::MergeProgressOnFile() {
         // The working copies of the current set show the same.
         if (record.set == currentSetIndex) levels[record.level].status = status;
     });
+    return settingsOnFile;
 }
 
 void LevelLibrary::LoadProgress() {
     std::istringstream in;
-    if (ReadRegularFile(kProgressFilePath, kMaxProgressBytes, in)) ReadProgressRecords(in);
+    if (!ReadRegularFile(kProgressFilePath, kMaxProgressBytes, in)) return;
+    // Start-up reads the settings from the same bytes (LoadUserSettings), as they stand here.
+    if (const auto onFile = SettingsBytesOf(in.str())) {
+        Settings read;
+        std::istringstream bytes(std::string(onFile->begin(), onFile->end()));
+        ReadUserSettings(bytes, read);
+        settingsSeen = UserSettingsBytes(read);
+    }
+    ReadProgressRecords(in);
 }
 
 void LevelLibrary::ReadProgressRecords(std::istream& in) {

@@ -9,22 +9,33 @@
 namespace qv {
 
 bool IsTableKey(const std::string& key) {
-    return !key.empty() && key[0] != ' ' && key.size() <= kMaxMoveLineChars - 8 &&
+    // Room for the longest number, the tag and their blanks in a line the reader takes.
+    return !key.empty() && key[0] != ' ' && key.size() <= kMaxMoveLineChars - 16 &&
            key.find_first_of("\r\n") == std::string::npos;
+}
+
+bool IsBoardTag(const std::string& tag) {
+    return tag.size() == 8 && tag.find_first_not_of("0123456789abcdef") == std::string::npos;
 }
 
 namespace {
 
-bool ParseLine(const std::string& line, int& moves, std::string& key) {
+bool ParseLine(const std::string& line, std::string& key, MoveEntry& entry) {
     const std::size_t space = line.find(' ');
     if (space == 0 || space == std::string::npos || space > 6) return false;
-    moves = 0;
+    entry.moves = 0;
     for (std::size_t i = 0; i < space; ++i) {
         if (!std::isdigit(static_cast<unsigned char>(line[i]))) return false;
-        moves = moves * 10 + (line[i] - '0');
+        entry.moves = entry.moves * 10 + (line[i] - '0');
     }
     key = line.substr(space + 1);
-    return IsTableKey(key) && moves <= kMaxTableMoves;
+    entry.tag.clear();
+    const std::size_t last = key.rfind(' ');
+    if (last != std::string::npos && last > 0 && IsBoardTag(key.substr(last + 1))) {
+        entry.tag = key.substr(last + 1);
+        key.resize(last);
+    }
+    return IsTableKey(key) && entry.moves <= kMaxTableMoves;
 }
 
 }  // namespace
@@ -34,19 +45,13 @@ MoveTable ReadMoveTable(std::istream& in) {
     std::string line;
     bool cut = false;
     while (in.good() && ReadCutLine(in, line, kMaxMoveLineChars, &cut)) {
-        int moves = 0;
         std::string key;
-        if (!cut && ParseLine(line, moves, key)) KeepFewerMoves(table, key, moves);
+        MoveEntry entry;
+        if (cut || !ParseLine(line, key, entry)) continue;
+        const auto [where, added] = table.emplace(key, entry);
+        if (!added && entry.moves < where->second.moves) where->second = entry;
     }
     return table;
-}
-
-bool KeepFewerMoves(MoveTable& table, const std::string& key, int moves) {
-    const auto [where, added] = table.emplace(key, moves);
-    if (added) return true;
-    if (where->second <= moves) return false;
-    where->second = moves;
-    return true;
 }
 
 MoveTable LoadMoveTable(const std::string& path) {
@@ -74,13 +79,17 @@ FileRead LoadSavedMoveTable(const std::string& path, MoveTable& table, std::stri
 MoveTable LoadParTable(const std::string& path) {
     MoveTable table = LoadMoveTable(path);
     for (auto entry = table.begin(); entry != table.end();)
-        entry = entry->second == 0 ? table.erase(entry) : std::next(entry);
+        entry = entry->second.moves == 0 ? table.erase(entry) : std::next(entry);
     return table;
 }
 
 std::string WriteMoveTable(const MoveTable& table) {
     std::string text;
-    for (const auto& [key, moves] : table) text += std::to_string(moves) + ' ' + key + '\n';
+    for (const auto& [key, entry] : table) {
+        text += std::to_string(entry.moves) + ' ' + key;
+        if (!entry.tag.empty()) text += ' ' + entry.tag;
+        text += '\n';
+    }
     return text;
 }
 

@@ -54,6 +54,13 @@ bool ReadUserSettings(std::istream& in, Settings& settings) {
     return true;
 }
 
+SettingsBytes UserSettingsBytes(const Settings& settings) {
+    static_assert(std::tuple_size<SettingsBytes>::value == kProgressSettingsBytes);
+    return {static_cast<uint8_t>(settings.musicVolume & 0xFF),
+            static_cast<uint8_t>(settings.soundVolume & 0xFF),
+            static_cast<uint8_t>(settings.fullscreen ? 1 : 0)};
+}
+
 bool LoadAudioSettings(Settings& settings) {
     return LoadFile(kAudioFile, kMaxTextFileBytes, ReadAudioSettings, settings);
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The audio, video and user settings read at start-up.
+#include <array>
 #include <cstdint>
 #include <istream>
 #include <string>
@@ -25,6 +26,11 @@ struct Settings {
 bool LoadAudioSettings(Settings& settings);
 bool LoadVideoSettings(Settings& settings);
 bool LoadUserSettings(Settings& settings);
+
+// The first three bytes of "./progress.save" as `settings` stands: music and sound volume (their
+// low bytes), then 1 for full screen or 0 for a window.
+using SettingsBytes = std::array<uint8_t, 3>;
+SettingsBytes UserSettingsBytes(const Settings& settings);
 
 // The same readers on any stream, for tests and fuzzing.
 bool ReadAudioSettings(std::istream& in, Settings& settings);

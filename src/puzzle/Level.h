@@ -28,6 +28,13 @@ public:
     TilePos starGoal, circleGoal, triangleGoal;
     std::string name = "New Level";
     std::string filePath;
+    // Why SaveLevel must not write filePath, said after "Cannot save level <path>. ": the file
+    // is there but could not be read (it may hold a level the player would lose), or its path
+    // leads outside the game folder. Empty when the file may be written.
+    std::string saveRefusal;
+    // The board is the one filePath holds, read whole by LoadLevel or written by SaveLevel: what
+    // is kept beside the level (a record) may be judged by it. False for a stand-in.
+    bool boardFromFile = false;
     bool fromEditor = false;
     bool fromLink = false;  // opened from a link: solving it records nothing, leaving ends it
     LevelStatus status = LevelStatus::Locked;
@@ -82,7 +89,9 @@ public:
     void LoadLevel();                                   // reads filePath; reports failures
     void ReadLevel(std::istream& in);                   // the reader behind LoadLevel
     bool SaveLevel();                                   // writes filePath; false when it can't
-    void WriteLevel(std::ostream& out) const;           // the text SaveLevel writes
+    // The text SaveLevel writes: the board, the name and, when there are any, the intro and
+    // solved texts, so that a level read and saved keeps them.
+    void WriteLevel(std::ostream& out) const;
 
 private:
     bool Shift(int dx, int dy);

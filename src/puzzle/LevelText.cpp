@@ -76,20 +76,48 @@ bool ReadBoard(Level& level, std::istream& in, const std::string* reportAs) {
     return true;
 }
 
+// Ends a written line. A carriage return just before the line feed is read as part of the line
+// end, so a line that ends in one (a name read from "...\r\r\n") gets a second.
+void EndLine(std::ostream& out, const std::string& line) {
+    out << (!line.empty() && line.back() == '\r' ? "\r\n" : "\n");
+}
+
+// The non-empty lines of `text`, each ended: what the reader gives back.
+void WriteTextLines(std::ostream& out, const std::string& text) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty()) continue;
+        out << line;
+        EndLine(out, line);
+    }
+}
+
 }  // namespace
 
 void Level::LoadLevel() {
-    // A folder, FIFO or device holds no level: it is as missing as no file at all.
+    // A folder, FIFO or device holds no level: it is as missing as no file at all. A file that
+    // is there but can't be read may hold the player's level: it must not be saved over.
     std::istringstream in;
-    if (!ReadRegularFile(filePath, kMaxTextFileBytes, in)) {
+    std::string why;
+    boardFromFile = false;
+    saveRefusal.clear();
+    switch (ReadSavedFile(filePath, kMaxTextFileBytes, in, &why)) {
+    case FileRead::Missing:
         ReportError("Cannot load level " + filePath + ". File not found.");
         return;
+    case FileRead::Unreadable:
+        saveRefusal = why + ". The file stays as it is.";
+        ReportError("Cannot load level " + filePath + ". " + why + ".");
+        return;
+    case FileRead::Read: break;
     }
     ReadLevel(in);
 }
 
 void Level::ReadLevel(std::istream& in) {
+    boardFromFile = false;
     if (!ReadBoard(*this, in, &filePath)) return;
+    boardFromFile = true;
 
     in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
     if (!ReadLine(in, name)) name.clear();
@@ -118,9 +146,20 @@ void Level::WriteLevel(std::ostream& out) const {
         separator = " ";
     }
     out << '\n' << name;
+    if (introText.empty() && solvedText.empty()) return;
+    // The intro ends at the first empty line, and the solved text's empty lines are dropped on
+    // reading: each text's non-empty lines, then one empty line between the two.
+    EndLine(out, name);
+    WriteTextLines(out, introText);
+    if (!solvedText.empty()) out << '\n';
+    WriteTextLines(out, solvedText);
 }
 
 bool Level::SaveLevel() {
+    if (!saveRefusal.empty()) {
+        ReportError("Cannot save level " + filePath + ". " + saveRefusal);
+        return false;
+    }
     UndoAllMoves();
     std::ostringstream text;
     WriteLevel(text);
@@ -131,6 +170,7 @@ bool Level::SaveLevel() {
         return false;
     }
     editHistory.clear();
+    boardFromFile = true;
     return true;
 }
 

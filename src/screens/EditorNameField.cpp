@@ -26,6 +26,10 @@ bool IsNameCharacter(Uint16 unicode) {
            (unicode >= '0' && unicode <= '9') || unicode == ' ';
 }
 
+bool IsBlankName(const std::string& name) {
+    return name.find_first_not_of(" \t") == std::string::npos;
+}
+
 int CaretX(int labelWidth) { return (labelWidth + kNameStripWidth) / 2 + kNameStripX; }
 
 }  // namespace qv

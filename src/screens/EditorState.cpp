@@ -360,7 +360,7 @@ bool EditorState::Save(bool confirm) {
     Level& level = BoardLevel();
     // A level without a name can't be chosen in the menu again, and as its set's first level
     // it would keep the whole set from loading: refuse it before the file is touched.
-    if (level.name.empty()) {
+    if (IsBlankName(level.name)) {
         ReportError("Cannot save level " + level.filePath + ". The level has no name.");
         return false;
     }

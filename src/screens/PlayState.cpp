@@ -639,9 +639,8 @@ void PlayState::RecordSolve() {
         par.reset();
         ShowPar();
     }
-    const std::string key = library.LevelKey(library.CurrentLevelIndex());
-    const bool hadRecord = library.Records().Best(key).has_value();
-    const bool improved = library.Records().Offer(key, moves);
+    const bool hadRecord = library.Record(library.CurrentLevelIndex()).has_value();
+    const bool improved = library.OfferRecord(moves);
     lastSolve = SolveSummary{moves, par, improved && hadRecord};
 }
 

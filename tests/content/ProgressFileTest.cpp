@@ -177,6 +177,29 @@ TEST(ProgressFile, ASaveKeepsWhatAnotherGameSavedSince) {
     EXPECT_EQ(gameB->LevelAt(1).status, LevelStatus::Open);
 }
 
+// Two games in one folder: a setting one of them changed (F11, a volume) stays as that player
+// left it when the other saves for a change of its own or a solve.
+TEST(ProgressFile, SettingsFollowTheLastChangeAPlayerMade) {
+    TempDir dir;
+    WriteSets(dir, {3});
+    WriteProgress(dir, {});  // volumes 64 and 128, a window
+    auto gameA = MakeLibrary();
+    auto gameB = MakeLibrary();
+    ASSERT_TRUE(LoadUserSettings(gameA->userSettings));  // as start-up reads them
+    ASSERT_TRUE(LoadUserSettings(gameB->userSettings));
+    gameA->userSettings.fullscreen = true;  // F11 in game A
+    ASSERT_TRUE(gameA->SaveProgress());
+    gameB->userSettings.soundVolume = 0;  // game B switches the sound off
+    ASSERT_TRUE(gameB->SaveProgress());
+    gameB->MarkCurrentSolved();  // and solves a level
+    ASSERT_TRUE(gameB->SaveProgress());
+    gameA->userSettings.musicVolume = 0;  // game A switches the music off
+    ASSERT_TRUE(gameA->SaveProgress());
+    const std::vector<uint8_t> bytes = ReadBytes(dir, "progress.save");
+    EXPECT_EQ((std::vector<uint8_t>(bytes.begin(), bytes.begin() + 3)),
+              (std::vector<uint8_t>{0, 0, 1}));
+}
+
 // A FIFO would block the start in open() and /dev/zero feed a reader forever: each reads as a
 // missing file, and no more of a progress file is read than the game ever writes.
 TEST(ProgressFile, SpecialAndOversizedFilesReadAsTheGameWritesThem) {

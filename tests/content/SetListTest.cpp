@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ContentFiles.h"
 #include "support/ErrorRecorder.h"
 
@@ -138,4 +140,38 @@ TEST(LevelList, ALevelThatFailsToLoadKeepsNothingOfTheSlotsFormerLevel) {
     // Once while the library was created, once now.
     ASSERT_EQ(errors.boxes.size(), 2u);
     EXPECT_EQ(errors.boxes[1].text, "Cannot load level s1-1.level. Level too big.");
+}
+
+// A list file may come with a shared level pack: a line that leads outside the game folder is
+// named in a box, and its level is never read nor written. Nor are leftover saves removed from
+// a folder outside that "Beta.txt" names for "be creative".
+TEST(LevelList, APathLeadingOutsideTheGameFolderIsNeitherReadNorWritten) {
+    TempDir dir;
+    ErrorRecorder errors;
+    const std::string absolute = dir.path() + "/absolute.level";
+    const std::string above = "../" + std::filesystem::path(dir.path()).filename().string() + ".x";
+    dir.Write("absolute.level", LevelFileText("Absolute"));
+    dir.Write("sub/inside.level", LevelFileText("Inside"));
+    dir.Write("Beta.txt", "pack\nsub/list.txt\nbe creative\n../elsewhere/list.txt\n");
+    dir.Write("sub/list.txt",
+              absolute + "\n" + above + "\nsub/../../x.level\nsub/./../sub/inside.level\n");
+    auto library = MakeLibrary();
+    library->SelectSet(1);
+    const std::string why = " of sub/list.txt leads outside the game folder.";
+    const std::vector<std::string> refused = {absolute + ". Line 1" + why, above + ". Line 2" + why,
+                                              "sub/../../x.level. Line 3" + why};
+    ASSERT_EQ(errors.boxes.size(), 6u) << "each when the library was created, and now";
+    for (std::size_t i = 0; i < refused.size(); ++i)
+        EXPECT_EQ(errors.boxes[3 + i].text, "Cannot load level " + refused[i]);
+    EXPECT_EQ(library->LevelAt(3).name, "Inside");
+
+    for (int i = 0; i < 3; ++i) {
+        library->SelectLevel(i);
+        EXPECT_EQ(library->CurrentLevel().name, "New Level") << "not read";
+        EXPECT_FALSE(library->CurrentLevel().SaveLevel());
+        EXPECT_EQ(errors.boxes.back().text, "Cannot save level " + refused[i]);
+    }
+    EXPECT_EQ(dir.Read("absolute.level"), LevelFileText("Absolute"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() + "/" + above));
+    EXPECT_EQ(library->SaveFolders(), std::vector<std::string>{"."});
 }

@@ -44,12 +44,12 @@ TEST(FuzzRegression, SolutionsReplayWithTheMoveRule) {
     }
 }
 
-// A carriage return is a line end only before a line feed. A name read from "...\r\r\n" keeps
-// one, and the file the editor writes ends with the name: it must load back with it.
+// A carriage return is a line end only before a line feed. A name or text line read from
+// "...\r\r\n" keeps one, and must load back with it from the file the editor writes.
 TEST(FuzzRegression, ANameEndingInACarriageReturnLoadsBackTheSame) {
     Level level;
     level.filePath = "fuzz.level";
-    std::istringstream in("3 3 2 7 2 7 2 7 7 7 7 0 0 1 0 2 0 0 2 1 2 2 2\r\nName\r\r\nIntro\r\n");
+    std::istringstream in("3 3 2 7 2 7 2 7 7 7 7 0 0 1 0 2 0 0 2 1 2 2 2\r\nName\r\r\nIntro\r\r\n");
     level.ReadLevel(in);
     ASSERT_EQ(level.name, "Name\r");
     std::ostringstream out;
@@ -58,4 +58,5 @@ TEST(FuzzRegression, ANameEndingInACarriageReturnLoadsBackTheSame) {
     Level reread;
     reread.ReadLevel(back);
     EXPECT_TRUE(reread.SameContent(level));
+    EXPECT_EQ(reread.introText, "Intro\r\n");
 }

@@ -7,6 +7,7 @@
 #include "LevelTestSupport.h"
 #include "support/ErrorRecorder.h"
 #include "support/TempDir.h"
+#include "support/Unreadable.h"
 
 using namespace qv;
 namespace fs = std::filesystem;
@@ -196,6 +197,7 @@ TEST(LevelText, SaveAfterPlayWritesTheStartAndLoadsBack) {
     Level level = BoardFrom(kMixingBoard);
     level.name = "Mixing Colors";
     level.introText = "Intro\n";
+    level.solvedText = "Solved\nAgain\n";
     level.filePath = "saved.txt";
     const Level start = level;
     ASSERT_TRUE(level.MoveShape(At(0, 0), 1, 0));
@@ -216,7 +218,12 @@ TEST(LevelText, SaveAfterPlayWritesTheStartAndLoadsBack) {
     EXPECT_TRUE(rec.boxes.empty());
     EXPECT_TRUE(loaded.SameContent(level));
     EXPECT_EQ(loaded.width, 9);   // grown by the paint at (8, 6)
-    EXPECT_EQ(loaded.introText, "");
+    EXPECT_EQ(loaded.introText, "Intro\n") << "a save keeps the texts as read";
+    EXPECT_EQ(loaded.solvedText, "Solved\nAgain\n");
+    level.introText.clear();
+    ASSERT_TRUE(level.SaveLevel());
+    loaded.LoadLevel();
+    EXPECT_EQ(loaded.introText + "|" + loaded.solvedText, "|Solved\nAgain\n");
     Level startPainted = start;
     startPainted.Tile(5, 0) = TileColor::Green;
     EXPECT_TRUE(loaded.SameContent(startPainted));
@@ -244,6 +251,28 @@ TEST(LevelText, FailedSaveReportsAndKeepsTheOldFileAndTheEdits) {
     level.filePath = "";
     EXPECT_FALSE(level.SaveLevel());
     EXPECT_EQ(rec.boxes.back().text, "Cannot save level .");
+}
+
+// A level file the player can't read may be their own level: it is named with the reason, and
+// never saved over.
+TEST(LevelText, AFileThatCannotBeReadIsNeverSavedOver) {
+    TempDir dir;
+    dir.Write("mine.txt", kDefaultLevelFile);
+    const int failedStep = AsPlayerWhoCannotRead("mine.txt", [] {
+        ErrorRecorder rec;
+        Level level;
+        level.filePath = "mine.txt";
+        level.LoadLevel();
+        const std::string why = "mine.txt can't be read: Permission denied.";
+        if (rec.boxes.size() != 1 || rec.boxes[0].text != "Cannot load level mine.txt. " + why)
+            return 1;
+        level.SetTile(At(3, 3), TileColor::Red);
+        if (level.SaveLevel() || rec.boxes.size() != 2) return 2;
+        return rec.boxes[1].text == "Cannot save level mine.txt. " + why + " The file stays as it is."
+                   ? 0 : 3;
+    });
+    EXPECT_EQ(failedStep, 0) << "1: the load's box, 2: the save, 3: its box";
+    EXPECT_EQ(dir.Read("mine.txt"), kDefaultLevelFile);
 }
 
 TEST(LevelText, ParseLevelStringSetsTheTexts) {

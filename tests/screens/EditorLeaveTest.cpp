@@ -115,15 +115,19 @@ TEST_F(EditorLeaveTest, TheSaveButtonSavesAndTheQueueAfterItIsLeftToTheNotice) {
     EXPECT_EQ(Edited().Tile(4, 0), TileColor::Black);
 }
 
+// A name of blanks would show as an empty row: it is no name either.
 TEST_F(EditorLeaveTest, ANamelessLevelIsNotSaved) {
     PaintRedAt(2, 0);
-    Rename("");
-    CtrlKey(SDLK_s);
-    EXPECT_EQ(Saved(), kMineFile);
-    ASSERT_EQ(recorder.boxes.size(), 1u);
-    EXPECT_EQ(recorder.boxes[0].title, "Error");
-    EXPECT_EQ(recorder.boxes[0].text, "Cannot save level levels/mine.txt. The level has no name.");
-    EXPECT_EQ(Editor(), editor) << "no notice";
+    for (const char* name : {"", "   "}) {
+        Rename(name);
+        CtrlKey(SDLK_s);
+        EXPECT_EQ(Saved(), kMineFile) << '"' << name << '"';
+        ASSERT_EQ(recorder.boxes.size(), 1u);
+        EXPECT_EQ(recorder.boxes[0].title, "Error");
+        EXPECT_EQ(recorder.boxes[0].text, "Cannot save level levels/mine.txt. The level has no name.");
+        EXPECT_EQ(Editor(), editor) << "no notice";
+        recorder.boxes.clear();
+    }
     EXPECT_EQ(Edited().editHistory.size(), 1u) << "the edits can still be taken back";
 }
 
@@ -248,16 +252,19 @@ TEST_F(EditorLeaveTest, TheLevelIsTriedOnThePlayScreenAndComesBackAsItWas) {
 }
 
 TEST_F(EditorLeaveTest, SavingAChangedPuzzleDropsItsRecordButANewNameKeepsIt) {
+    // Both levels have the fixture's one board, whose tag the records take when first read.
     dir.Write("records.save", "3 levels/mine.txt\n5 levels/line.txt\n");
     WriteProgress({});  // the library reads the records afresh
+    const std::string both = "5 levels/line.txt d88e9eb3\n3 levels/mine.txt d88e9eb3\n";
+    EXPECT_EQ(dir.Read("records.save"), both);
     OpenEditor();
     Rename("Renamed");
     CtrlKey(SDLK_s);
     CloseBox();
-    EXPECT_EQ(dir.Read("records.save"), "3 levels/mine.txt\n5 levels/line.txt\n");
+    EXPECT_EQ(dir.Read("records.save"), both);
     PaintRedAt(2, 0);
     CtrlKey(SDLK_s);
-    EXPECT_EQ(dir.Read("records.save"), "5 levels/line.txt\n");
+    EXPECT_EQ(dir.Read("records.save"), "5 levels/line.txt d88e9eb3\n");
 }
 
 }  // namespace

@@ -78,20 +78,20 @@ TEST_F(PlayRecordsTest, SolvesKeepTheBestInTheRecordsAndTheBoxSaysHowItWent) {
     SolveLineIn5();
     Pass();
     EXPECT_EQ(BoxText(), "Well done: Solved in 5 moves.\nThe fewest possible is 3.");
-    EXPECT_EQ(dir.Read("records.save"), "5 levels/line.txt\n");
+    EXPECT_EQ(dir.Read("records.save"), "5 levels/line.txt d88e9eb3\n");
 
     CloseBox();
     OpenPlay(1, 0);
     SolveLineIn3();
     Pass();
     EXPECT_EQ(BoxText(), "Well done: Solved in 3 moves. A new best.\nThat is the fewest possible.");
-    EXPECT_EQ(dir.Read("records.save"), "3 levels/line.txt\n");
+    EXPECT_EQ(dir.Read("records.save"), "3 levels/line.txt d88e9eb3\n");
 
     CloseBox();
     OpenPlay(1, 0);
     SolveLineIn5();
     Pass();
-    EXPECT_EQ(dir.Read("records.save"), "3 levels/line.txt\n");
+    EXPECT_EQ(dir.Read("records.save"), "3 levels/line.txt d88e9eb3\n");
 }
 
 TEST_F(PlayRecordsTest, FinishingASetShowsItsBoxAfterWellDoneAndBeforeTheNextIntro) {

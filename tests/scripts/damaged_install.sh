@@ -80,8 +80,9 @@ long_text() { head -c "$1" /dev/zero | tr '\0' "$2"; }
 # Each case damages the copy in the current folder and says what must happen:
 # MODE fatal (one box, exit 0 by itself), runs (keeps running until told to quit) or first
 # (a first start: writes the default progress file); DRIVE level (play the first level of set 1),
-# editor (edit and try the first level of "be creative"), music (enter the play screen) or
-# volume (switch the music off and on; with SAVES=1 the progress file is saved then);
+# editor (edit and try the first level of "be creative"; editor_save then presses Ctrl+S), music
+# (enter the play screen) or volume (switch the music off and on; with SAVES=1 the progress file
+# is saved then); OUTSIDE names a file outside the game folder that must stay "outside";
 # CLOSE=1 when the game is to be closed as a window rather than quit from its menu;
 # UNORDERED=1 when the boxes may come in any order; AS_PLAYER=1 to run it as a player who
 # may not read what the case took away (as root, the user nobody: root reads anything).
@@ -113,6 +114,38 @@ case_records_unreadable() {
     chmod 0 records.save
     AS_PLAYER=1
     expect "Error: Cannot load records. ./records.save can't be read: Permission denied. The file stays as it is, and no record is saved while it can't be read."
+}
+# The player's own level left unreadable: named with the reason at start and when its set is
+# chosen; the game plays on, and the editor's Ctrl+S never writes over it.
+creative_level=levels/creative/01.txt
+expect_creative() {
+    expect "Error: Cannot load level $1"
+    if [ "$driving" -eq 1 ]; then
+        expect "Error: Cannot load level $1"
+        expect "Error: Cannot save level $2"
+    fi
+}
+case_creative_unreadable() {
+    local why="$creative_level can't be read: Permission denied."
+    chmod 0 "$creative_level"
+    if [ "$(id -u)" -eq 0 ]; then  # the player's folder, with one file a run under sudo left
+        chown -R nobody:nogroup .
+        chown root:root "$creative_level"
+    fi
+    AS_PLAYER=1
+    DRIVE=editor_save
+    expect_creative "$creative_level. $why" "$creative_level. $why The file stays as it is."
+}
+# A list line that leads out of the game folder (a shared level pack can bring one) is refused
+# for reading and writing, and the file it names is left alone.
+case_creative_outside() {
+    local line="../$case_name.outside"
+    local why="Line 1 of levels/creative/list.txt leads outside the game folder."
+    echo outside >"$line"
+    OUTSIDE=$line
+    sed -i "1s|.*|$line|" levels/creative/list.txt
+    DRIVE=editor_save
+    expect_creative "$line. $why" "$line. $why"
 }
 # Saves cut off by a crash left their temporary files: the next start removes them.
 case_stale_temporaries() {
@@ -235,6 +268,12 @@ drive_editor() {
     shoot played
     x_key Escape  # back to the editor
     x_pause 0.8
+}
+
+drive_editor_save() {
+    drive_editor
+    x_chord ctrl s
+    x_pause 0.5
 }
 
 drive_volume() {
@@ -365,6 +404,9 @@ check_files() {
     fi
     diff -r -x '.quorvellan-save-*' "$case_dir.creative" levels/creative >/dev/null ||
         fail_case "the be creative level files were changed"
+    if [ -n "$OUTSIDE" ]; then
+        [ "$(cat "$OUTSIDE")" = outside ] || fail_case "$OUTSIDE, outside the game folder, was changed"
+    fi
     local stray
     stray=$(find . -name '*.tmp' -o -name '.quorvellan-save-*' | head -n 3)
     [ -z "$stray" ] || fail_case "left behind: $stray"
@@ -380,7 +422,7 @@ run_case() {
     cp -a "$game" "$case_dir"
     cd "$case_dir" || exit 1
     : >"$case_dir.expected"
-    MODE=runs DRIVE=none UNORDERED=0 EVERY="" CLOSE=0 SAVES=0 AS_PLAYER=0
+    MODE=runs DRIVE=none UNORDERED=0 EVERY="" CLOSE=0 SAVES=0 AS_PLAYER=0 OUTSIDE=""
     "case_$case_name"
     [ -f progress.save ] && cp progress.save "$case_dir.progress"
     [ -f records.save ] && cp records.save "$case_dir.records"
@@ -397,7 +439,7 @@ run_case() {
         case_pid=$!
     else
         start_xvfb "$case_dir" || { fail_case "Xvfb did not start"; exit 0; }
-        env -u SDL_VIDEODRIVER ./quorvellan >"$case_dir.out" 2>"$case_dir.err" &
+        "${as[@]}" env -u SDL_VIDEODRIVER ./quorvellan >"$case_dir.out" 2>"$case_dir.err" &
         case_pid=$!
     fi
 

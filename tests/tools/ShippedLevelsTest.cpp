@@ -18,6 +18,7 @@
 
 #include "content/LevelLibrary.h"
 #include "content/Tutorial.h"
+#include "puzzle/BoardTag.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 #include "render/MessageBoxState.h"
@@ -259,7 +260,8 @@ TEST(ShippedLevelsTest, SolverConfirmsParAndMeasuresTables) {
         const bool firstMoves = m.solve.statesExplored <= kFirstMovesCheckedUpTo;
         if (firstMoves) m = MeasureLevel(shipped.level, TestLimits());
         ASSERT_TRUE(!firstMoves || m.complete);
-        par.push_back(std::to_string(m.solve.moveCount) + " " + measured.key);
+        par.push_back(std::to_string(m.solve.moveCount) + " " + measured.key + " " +
+                      BoardTag(shipped.level));
         if (shipped.setName == kTutorialSetName) continue;
         const std::string folder = SetFolder(shipped.level.filePath);
         EXPECT_LE(m.longestRun, LevelRule("longest_run", folder)) << "a walk of one shape";

@@ -46,9 +46,9 @@ class DesignFiles(unittest.TestCase):
 
 
 class SolverOutput(unittest.TestCase):
-    LINE = ('{"source": "a.txt", "name": "A \\"B\\"", "outcome": "solved", "moves": 2, "states": 9,'
-            ' "seconds": 0.001, "solution": ["c0,1r", "t8,6u"], "best_starts": 1, "first_moves": 3,'
-            ' "traps": 2, "switches": 1, "longest_run": 1}\n')
+    LINE = ('{"source": "a.txt", "name": "A \\"B\\"", "tag": "0b76657c", "outcome": "solved",'
+            ' "moves": 2, "states": 9, "seconds": 0.001, "solution": ["c0,1r", "t8,6u"],'
+            ' "best_starts": 1, "first_moves": 3, "traps": 2, "switches": 1, "longest_run": 1}\n')
 
     def test_json_lines_become_verdicts(self):
         verdict, = qvlevels.parse_output(self.LINE, 1)
@@ -75,7 +75,8 @@ class Outputs(unittest.TestCase):
         tutorial = qvlevels.parse_output(SolverOutput.LINE, 1)
         sets = [("first", "first steps")]
         verdicts = {"first": qvlevels.parse_output(SolverOutput.LINE * 2, 2)}
-        self.assertEqual("2 tutorial/0\n2 levels/first/01.txt\n2 levels/first/02.txt\n",
+        self.assertEqual("2 tutorial/0 0b76657c\n2 levels/first/01.txt 0b76657c\n"
+                         "2 levels/first/02.txt 0b76657c\n",
                          make_levels.par_lines(sets, verdicts, tutorial))
 
 

@@ -152,10 +152,11 @@ def with_table(text, table):
 
 
 def par_lines(sets, verdicts, tutorial):
-    lines = [f"{v.moves} tutorial/{n}" for n, v in enumerate(tutorial)]
+    """par.txt: "<moves> <key> <board tag>", so that a changed level file has no par."""
+    lines = [f"{v.moves} tutorial/{n} {v.tag}" for n, v in enumerate(tutorial)]
     for folder, _ in sets:
         for number, v in enumerate(verdicts[folder], 1):
-            lines.append(f"{v.moves} levels/{folder}/{number:02}.txt")
+            lines.append(f"{v.moves} levels/{folder}/{number:02}.txt {v.tag}")
     return "".join(line + "\n" for line in lines)
 
 

@@ -103,6 +103,7 @@ class Verdict:
 
     def __init__(self, fields):
         self.source = fields.get("source", "")
+        self.tag = fields.get("tag", "")            # of the board, as par.txt keeps it
         self.outcome = fields["outcome"]        # solved, unsolvable, undecided or way
         # Fewest moves, None when not solved: a way that may not be the shortest is no par.
         self.moves = fields["moves"] if self.outcome == "solved" else None

@@ -13,6 +13,7 @@
 #include "content/LevelLibrary.h"
 #include "content/Tutorial.h"
 #include "puzzle/BoardCentring.h"
+#include "puzzle/BoardTag.h"
 #include "puzzle/Level.h"
 #include "puzzle/Solver.h"
 #include "puzzle/LevelMeasures.h"
@@ -47,7 +48,8 @@ void Usage(std::ostream& out) {
            "  --colours       also list the idle colours of each solved level (a search\n"
            "                  per coloured area)\n"
            "  --json          one JSON object per level and line instead of text: source,\n"
-           "                  name, outcome (solved, unsolvable, undecided, or way: solvable\n"
+           "                  name, tag (of its board, as par.txt and records.save keep it),\n"
+           "                  outcome (solved, unsolvable, undecided, or way: solvable\n"
            "                  by the way found, which may not be the shortest), moves (the\n"
            "                  fewest, or the way's), states, seconds, solution (moves like\n"
            "                  \"c0,1r\": shape, column, row, direction), walk, detour,\n"
@@ -144,7 +146,8 @@ void PrintJson(const Level& level, const std::string& source, const std::string&
     std::ostringstream line;
     line << "{\"source\": " << JsonString(source);
     if (!setName.empty()) line << ", \"set\": " << JsonString(setName);
-    line << ", \"name\": " << JsonString(level.name) << ", \"outcome\": \""
+    line << ", \"name\": " << JsonString(level.name) << ", \"tag\": \"" << BoardTag(level)
+         << "\", \"outcome\": \""
          << OutcomeName(result.outcome) << "\", \"moves\": ";
     if (result.outcome == SolveOutcome::Solved || result.outcome == SolveOutcome::Way) {
         line << result.moveCount;
