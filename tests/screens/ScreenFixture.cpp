@@ -140,7 +140,8 @@ void ScreenTest::WriteProgress(const std::vector<StatusRecord>& records) {
                                                         audio,
                                                         clock,
                                                         editorBaseline,
-                                                        &BuildScreen});
+                                                        &BuildScreen,
+                                                        DeviceTraits{}});
 }
 
 void ScreenTest::SwitchTo(ScreenName name) {
