@@ -78,7 +78,8 @@ class Game {
   constructor(page) {
     this.page = page;
     this.log = [];
-    page.on("console", (message) => this.log.push(message.text())); page.on('pageerror', (e) => this.log.push('PAGEERROR ' + e.message));
+    page.on("console", (message) => this.log.push(message.text()));
+    page.on("pageerror", (error) => this.log.push("page error: " + error.message));
   }
 
   async where(x, y) {

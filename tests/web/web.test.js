@@ -24,6 +24,7 @@ after(async () => {
 
 const inMenu = () => game.inMenu();
 const boxShown = () => game.boxShown();
+const keptFile = async (relative) => (await game.storedFiles())["/kept/" + relative];
 
 // A fresh load of the page: from the page itself a new fragment would only be a jump.
 async function load(fragment = "") {
@@ -79,8 +80,8 @@ test("tutorial level 0 solved by clicks stays solved over a reload", async () =>
   await game.key("Enter");  // the intro
   const level1 = tutorialSolution(1);
   const move = level1.moves[0];
-  const [dx, dy] = kSection[move.dir];
-  await game.click(210 + level1.offsetX + 60 * move.col + dx, 60 + level1.offsetY + 60 * move.row + dy);
+  const [x, y] = tileMiddle(level1, move.col, move.row);
+  await game.click(x + kSection[move.dir][0], y + kSection[move.dir][1]);
   await game.key("Escape");
   await game.waitFor("the menu", inMenu);
   assert.match(await keptFile("continue.save") || "", /^1 [0-9a-f]{8} [cst][udlr] tutorial\/1\n$/);
@@ -186,12 +187,12 @@ test("a level code pasted in the editor opens its level there, to be saved", asy
   }, code);
   await game.page.keyboard.press("v");
   await game.page.keyboard.up("Control");
-  await game.waitFor("the box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  await game.waitFor("the box", boxShown);
   await game.key("Enter");
-  await game.waitFor("the box closed", async () => (await game.pixel(236, 418)).join() !== kWellDoneFill);
+  await game.waitFor("the box closed", async () => !(await boxShown()));
   assert.notDeepEqual(await game.region(...board), before);
   await game.key("Control+s");
-  await game.waitFor("the saved box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  await game.waitFor("the saved box", boxShown);
   const saved = await keptFile("levels/creative/01.txt");
   assert.match(saved || "", /\nPasted In The Browser$/);
 });
