@@ -10,7 +10,7 @@ const { root, launchBrowser, Game } = require("../tests/web/browser.js");
 
 const site = path.join(root, "build-web/site");
 const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm",
-                ".png": "image/png", ".ttf": "font/ttf", ".ogg": "audio/ogg", ".txt": "text/plain",
+                ".png": "image/png", ".woff2": "font/woff2", ".ogg": "audio/ogg", ".txt": "text/plain",
                 ".webmanifest": "application/manifest+json", ".data": "application/octet-stream" };
 const megabit = 1e6 / 8;
 

@@ -11,9 +11,9 @@ packages=(
   lintian desktop-file-utils appstream
 )
 # The web edition and its browser tests: the compiler, Node for it and for playwright-core,
-# and the browser the tests drive.
+# the font's web format, and the browser the tests drive.
 if [ -n "${QV_WEB:-}" ]; then
-  packages+=(emscripten node-acorn chromium)
+  packages+=(emscripten node-acorn woff2 chromium)
   command -v npm >/dev/null || packages+=(nodejs npm)
 fi
 missing=()

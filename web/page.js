@@ -162,11 +162,19 @@ function loadFont(family, file) {
   document.fonts.add(face);
   return face.load();
 }
+// The art with the masters this screen needs: the 1x ones where even the whole screen, either
+// way up, shows the game at most at its own size, else the 2x ones. Chosen by the screen rather
+// than the window, so every visit takes the kind the service worker has kept.
+function artPackage() {
+  const fits = (width, height) => Math.min(width / 800, height / 600) * devicePixelRatio;
+  const largest = Math.max(fits(screen.width, screen.height), fits(screen.height, screen.width));
+  return largest > 1 ? "quorvellan-art-2x" : "quorvellan-art-1x";
+}
 function loadStartFiles() {
-  const fonts = Promise.all([loadFont("Quorvellan Sans", "LiberationSans-Regular.ttf"),
-                             loadFont("Quorvellan Sans Bold", "LiberationSans-Bold.ttf")])
+  const fonts = Promise.all([loadFont("Quorvellan Sans", "LiberationSans-Regular.woff2"),
+                             loadFont("Quorvellan Sans Bold", "LiberationSans-Bold.woff2")])
     .catch(() => console.error("The font did not load."));
-  return Promise.all([loadPackage("quorvellan-art"), fonts]);
+  return Promise.all([loadPackage(artPackage()), fonts]);
 }
 
 // Once the menu shows, a service worker keeps the site for playing without a network (sw.js).
@@ -181,11 +189,38 @@ function keepSiteOffline() {
     .filter((url) => url.origin === location.origin && url.searchParams.get("v") === build);
   const keep = () => Promise.all(fetchedBefore().map((url) => fetch(url).catch(() => null)))
     .then(() => { Module.qvKeptOffline = true; });
-  if (navigator.serviceWorker.controller) {
-    Module.qvKeptOffline = true;
-    return;
+  // The worker takes charge at the first visit, and a new build's worker after an old one's,
+  // which kept nothing of this build; where this build's is in charge already, its cache answers.
+  navigator.serviceWorker.addEventListener("controllerchange", keep);
+  if (navigator.serviceWorker.controller) keep();
+}
+
+// The canvas has as many pixels as the screen gives its place on the page, its CSS size times
+// the device's pixels per CSS pixel, so the game draws at the screen's own resolution rather
+// than the browser stretching an 800 by 600 picture. A new size or pixel ratio (the window
+// resized, a phone turned, a zoom) sets it anew; the game hears of that as a resize.
+const kLargestCanvas = [2400, 1800];  // three times the game's size: sharp anywhere, and bounded
+function fitCanvas(width, height) {
+  const shrink = Math.min(1, kLargestCanvas[0] / width, kLargestCanvas[1] / height);
+  width = Math.max(1, Math.round(width * shrink));
+  height = Math.max(1, Math.round(height * shrink));
+  if (width === canvas.width && height === canvas.height) return;
+  // Before the game's code is in, the game reads the canvas's size as it starts.
+  if (Module.setCanvasSize) {
+    Module.setCanvasSize(width, height);
+  } else {
+    canvas.width = width;
+    canvas.height = height;
   }
-  navigator.serviceWorker.addEventListener("controllerchange", keep, { once: true });
+}
+// Watching the device pixel box, a new pixel ratio alone is seen too; the size is reckoned from
+// the CSS box all the same, as Chromium's device emulation leaves the pixel box unscaled.
+const canvasSize = new ResizeObserver(([entry]) =>
+  fitCanvas(entry.contentRect.width * devicePixelRatio, entry.contentRect.height * devicePixelRatio));
+try {
+  canvasSize.observe(canvas, { box: "device-pixel-content-box" });
+} catch {
+  canvasSize.observe(canvas);  // browsers that know only CSS pixels
 }
 
 var Module = {

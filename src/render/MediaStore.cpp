@@ -62,13 +62,20 @@ SurfacePtr ReadMaster(const std::string& path) {
     return SurfacePtr(IMG_Load(path.c_str()));
 }
 
-// The master for `scale` and the scale it was drawn at: the nearest above, else smaller ones.
+// The master for `scale` and the scale it was drawn at: the nearest above, else smaller ones;
+// where even the 1x master is missing (the web edition ships only the masters a screen
+// needs), larger ones.
 std::pair<SurfacePtr, int> NearestMaster(const std::string& path, double scale) {
     const std::vector<int>& scales = PictureScales();
     std::size_t first = 0;
     while (first + 1 < scales.size() && scales[first] < scale) ++first;
+    const auto read = [&](std::size_t i) { return ReadMaster(MasterPath(path, scales[i])); };
     for (std::size_t i = first + 1; i-- > 1;) {
-        if (SurfacePtr master = ReadMaster(MasterPath(path, scales[i]))) return {std::move(master), scales[i]};
+        if (SurfacePtr master = read(i)) return {std::move(master), scales[i]};
+    }
+    if (IsRegularFile(path)) return {nullptr, 1};
+    for (std::size_t i = first + 1; i < scales.size(); ++i) {
+        if (SurfacePtr master = read(i)) return {std::move(master), scales[i]};
     }
     return {nullptr, 1};
 }

@@ -117,5 +117,10 @@ TEST_F(MediaStoreTest, APictureComesFromTheNearestMasterAtItsScaledSize) {
         SDL_GetRGB(PixelAt(picture.get(), c.width / 2, c.height / 2), picture->format, &r, &g, &b);
         EXPECT_EQ(b == 255 && r == 0, c.fromTwice) << c.factor;
     }
+    // Without a 1x master, smaller scales come from the 2x one.
+    WritePicture("gui/2x/y.png", 20, 8, 0, 0, 255);
+    SurfacePtr small(LoadPicture("./gui/y.png", DisplayScale({800, 600}, {640, 480})));
+    ASSERT_NE(small, nullptr);
+    EXPECT_EQ(small->w, 8);
     EXPECT_TRUE(errors.boxes.empty());
 }

@@ -1,6 +1,6 @@
 // What the browser tests and the idle benchmark share: the site served on 127.0.0.1 by the
 // player's own command (tools/web.sh --serve), Debian's chromium driven by playwright-core, and
-// the game's 800 by 600 canvas addressed in its own pixels, whatever size the page gives it.
+// the game's 800 by 600 units addressed as such, whatever size the page gives the canvas.
 "use strict";
 const { execFileSync, spawn } = require("node:child_process");
 const fs = require("node:fs");
@@ -156,18 +156,33 @@ class Game {
     return (await this.pixel(236, 418)).join() === "205,204,147";
   }
 
-  // Red, green and blue of a canvas pixel.
-  pixel(x, y) {
-    return this.page.evaluate(([px, py]) => {
-      const data = document.getElementById("canvas").getContext("2d").getImageData(px, py, 1, 1).data;
-      return [data[0], data[1], data[2]];
-    }, [x, y]);
+  // Red, green and blue of the canvas pixel in the middle of the game's unit (x, y).
+  async pixel(x, y) {
+    return (await this.canvasPixels(x, y, 1, 1, true)).slice(0, 3);
   }
 
-  // Every pixel of a canvas rectangle, to compare two moments.
+  // A digest of a rectangle of the game's units as drawn, to compare two moments.
   region(x, y, width, height) {
-    return this.page.evaluate(([rx, ry, w, h]) => Array.from(
-      document.getElementById("canvas").getContext("2d").getImageData(rx, ry, w, h).data), [x, y, width, height]);
+    return this.canvasPixels(x, y, width, height, false);
+  }
+
+  // The canvas's pixels of a rectangle of the game's units, placed as render/DisplayScale places
+  // them at the canvas's size: the middle pixel of its first unit, or a digest of all of them.
+  canvasPixels(x, y, width, height, middle) {
+    return this.page.evaluate(async ([x, y, width, height, middle]) => {
+      const canvas = document.getElementById("canvas");
+      const factor = Math.min(canvas.width / 800, canvas.height / 600);
+      const pixels = (length) => Math.round(length * factor);
+      const left = Math.trunc((canvas.width - pixels(800)) / 2) + pixels(x);
+      const top = Math.trunc((canvas.height - pixels(600)) / 2) + pixels(y);
+      const context = canvas.getContext("2d");
+      if (middle) {
+        return Array.from(context.getImageData(left + Math.trunc((pixels(x + 1) - pixels(x)) / 2),
+                                               top + Math.trunc((pixels(y + 1) - pixels(y)) / 2), 1, 1).data);
+      }
+      const data = context.getImageData(left, top, pixels(x + width) - pixels(x), pixels(y + height) - pixels(y)).data;
+      return Array.from(new Uint8Array(await crypto.subtle.digest("SHA-256", data)), (b) => b.toString(16)).join(" ");
+    }, [x, y, width, height, middle]);
   }
 
   async waitFor(what, test, timeoutMs = 20000) {

@@ -14,7 +14,8 @@ let browser;
 let game;
 before(async () => {
   site = await serveSite();
-  browser = await launchBrowser();
+  // Two device pixels per CSS pixel, as on most phones and many laptops.
+  browser = await launchBrowser({ deviceScaleFactor: 2 });
   game = new Game(browser.context.pages()[0] || await browser.context.newPage());
 });
 after(async () => {
@@ -39,6 +40,10 @@ async function openGame() {
 
 test("tutorial level 0 solved by clicks stays solved over a reload", async () => {
   await openGame();
+  // The game draws in the screen's own pixels, twice the canvas's CSS size; clicks land as well.
+  const [width, height, cssWidth, cssHeight] = await game.page.$eval("#canvas",
+    (canvas) => [canvas.width, canvas.height, canvas.clientWidth, canvas.clientHeight]);
+  assert.deepEqual([width, height], [2 * cssWidth, 2 * cssHeight]);
   // A list or preview drawn again must leave nothing of what it showed before: the rows below
   // the tutorial's nine and its first preview, after a longer set and a locked level.
   const emptyRows = [276, 150 + 9 * 18, 175, 200];

@@ -33,6 +33,8 @@ EM_JS(void, InstallPageListeners, (), {
     for (const type of types) document.addEventListener(type, soon, true);
     window.addEventListener("focus", soon, true);
     window.addEventListener("blur", soon, true);
+    // The page's new canvas size, which SDL has queued as a resize by then.
+    Browser.resizeListeners.push(soon);
 
     const controlCodes = { Backspace: 8, Tab: 9, Enter: 13, Escape: 27, Delete: 127 };
     document.addEventListener("keydown", (event) => {
