@@ -57,14 +57,27 @@ window.addEventListener("hashchange", () => {
 });
 
 // What fingers need beside each screen, as keys the game already takes (the game tells the
-// page its screen after every pass, platform/PageNote.h). Anything a tap on the game itself does
-// is not repeated here.
+// page its screen after every pass, platform/PageNote.h), or the page's own actions below.
+// Anything a tap on the game itself does is not repeated here.
 const touchKeys = {
   menu: [["Music", "m"], ["Sound", "s"]],
   play: [["Hint", "h"], ["Undo", "Ctrl+z"], ["Restart", "Ctrl+r"], ["Back", "Escape"]],
-  editor: [["Check", "Ctrl+k"], ["Link", "Ctrl+l"], ["Undo", "Ctrl+z"], ["Save", "Ctrl+s"]],
+  editor: [["Check", "Ctrl+k"], ["Link", "Ctrl+l"], ["Paste", "paste"], ["Undo", "Ctrl+z"], ["Save", "Ctrl+s"]],
   box: [],
 };
+// A finger has no Ctrl+V: the clipboard's text, or where the browser won't let the page read it
+// what the player pastes into the browser's own box, reaches the game as the player's paste.
+async function pasteCode() {
+  let text = "";
+  try {
+    text = await navigator.clipboard.readText();
+  } catch {}
+  if (!text) text = prompt("Paste a level code or link:") || "";
+  if (!text) return;
+  Module.qvPasteText(text);
+  Module.qvPressKey("Ctrl+v");
+}
+const pageActions = { paste: pasteCode };
 const touchFirst = matchMedia("(pointer: coarse)").matches;
 const keys = document.getElementById("keys");
 let shownScreen = null;
@@ -86,7 +99,9 @@ keys.addEventListener("click", (event) => {
   if (!button) return;
   // Let go at once, so the button shows no lasting focus and keys go to the game again.
   button.blur();
-  Module.qvPressKey(button.dataset.key);
+  const action = pageActions[button.dataset.key];
+  if (action) action();
+  else Module.qvPressKey(button.dataset.key);
 });
 
 // The editor's name field on a touch screen: an invisible input lies over it, so a tap brings up
@@ -187,7 +202,9 @@ function keepSiteOffline() {
   const fetchedBefore = () => performance.getEntriesByType("resource")
     .map((entry) => new URL(entry.name))
     .filter((url) => url.origin === location.origin && url.searchParams.get("v") === build);
-  const keep = () => Promise.all(fetchedBefore().map((url) => fetch(url).catch(() => null)))
+  // Music on its way past the worker is waited for, so that it is in the list.
+  const keep = () => Promise.all(Module.qvMusicArrivals || [])
+    .then(() => Promise.all(fetchedBefore().map((url) => fetch(url).catch(() => null))))
     .then(() => { Module.qvKeptOffline = true; });
   // The worker takes charge at the first visit, and a new build's worker after an old one's,
   // which kept nothing of this build; where this build's is in charge already, its cache answers.

@@ -1,7 +1,8 @@
 // The web edition on a phone (a 390 by 844 touch screen at 3 device pixels per CSS pixel, turned
 // sideways too), played by fingers alone: tutorial level 0 solved by swipes and by taps, hint,
-// undo and the way back through the page's buttons, a level renamed with the on-screen keyboard,
-// and the site started again without a network, progress kept. Needs what web.test.js needs.
+// undo and the way back through the page's buttons, a level code pasted and renamed with the
+// on-screen keyboard, and the site started again without a network, progress kept. Needs what
+// web.test.js needs.
 "use strict";
 const assert = require("node:assert/strict");
 const { after, before, test } = require("node:test");
@@ -79,10 +80,18 @@ test("tutorial level 0 solved by swipes upright and by taps sideways, hint, undo
   await game.page.setViewportSize(portrait);
 });
 
-test("a level renamed with the on-screen keyboard is saved", async () => {
+test("a level code pasted by the page's button and renamed with the on-screen keyboard is saved", async () => {
   await game.tap(120, 249);  // the set "be creative"
   await game.tap(637, 428);  // Edit
   await game.waitFor("the editor", async () => !(await game.inMenu()));
+  // A level code through the page's Paste: the browser won't let the page read the clipboard
+  // here, so the player pastes it into the page's question.
+  const before = await game.region(...board);
+  game.page.once("dialog", (dialog) => dialog.accept(
+    "#L1.777000000777000000777000000000000000000000000000000000000000000001020212022.Pasted"));
+  await game.button("Paste");
+  await closeBox();
+  assert.notEqual(await game.region(...board), before);
   await game.tap(479, 559);  // the name under the board
   const typing = game.page.locator("#typing");
   await game.waitFor("the keyboard's field", () => typing.evaluate((field) => field === document.activeElement));

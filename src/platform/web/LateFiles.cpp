@@ -38,7 +38,9 @@ EM_JS(void, StartMusicFetch, (const char* path), {
     Module.qvMusicFetches.add(name);
     const relative = name.startsWith("./") ? name.slice(2) : name;
     const url = Module.locateFile ? Module.locateFile(relative, "") : relative;
-    fetch(url).then((response) => {
+    // The page waits for these before it has the service worker keep what it fetched.
+    Module.qvMusicArrivals = Module.qvMusicArrivals || [];
+    Module.qvMusicArrivals.push(fetch(url).then((response) => {
         if (!response.ok) throw new Error(response.status + " " + response.statusText);
         return response.arrayBuffer();
     }).then((bytes) => {
@@ -46,7 +48,7 @@ EM_JS(void, StartMusicFetch, (const char* path), {
     }).catch((error) => {
         console.warn("Could not fetch " + relative + ": " + error);
         Module.qvMusicFailed.add(name);
-    }).finally(() => _qv_music_arrived());
+    }).finally(() => _qv_music_arrived()));
 });
 
 }  // namespace
