@@ -11,7 +11,7 @@ namespace qv {
 ProcessObjects::ProcessObjects()
     : events(screens, frame, [this](bool on) { KeepFullScreen(on); }),
       context{{screens, events, frame, pictures},
-              library, kept, settings, audio, clock, editorBaseline, &BuildScreen} {
+              library, kept, settings, audio, clock, editorBaseline, generated, &BuildScreen} {
     // "Fatal" only stops the loop after its pass.
     SetFatalHandler([this] { screens.Quit(); });
 }

@@ -133,6 +133,7 @@ void ScreenTest::WriteProgress(const std::vector<StatusRecord>& records) {
     context.reset();
     library = std::make_unique<LevelLibrary>(settings);
     kept = std::make_unique<KeptPlay>();
+    generated = std::make_unique<GeneratedSets>(clock);
     context = std::make_unique<GameContext>(GameContext{{screens, events, frame, pictures},
                                                         *library,
                                                         *kept,
@@ -140,6 +141,7 @@ void ScreenTest::WriteProgress(const std::vector<StatusRecord>& records) {
                                                         audio,
                                                         clock,
                                                         editorBaseline,
+                                                        *generated,
                                                         &BuildScreen});
 }
 
