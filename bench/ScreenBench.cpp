@@ -1,5 +1,5 @@
 // Start-up pictures, the play screen and its passes while a hint is worked out, on SDL's dummy
-// video driver at 800 by 600.
+// video driver at 800 by 600, and some of it at scale 2 (1600 by 1200).
 #include <SDL.h>
 #include <SDL_ttf.h>
 #include <benchmark/benchmark.h>
@@ -18,6 +18,7 @@
 #include "platform/Clock.h"
 #include "platform/Input.h"
 #include "puzzle/BoardCentring.h"
+#include "render/Display.h"
 #include "render/EventQueue.h"
 #include "render/FrameUpdate.h"
 #include "render/MediaStore.h"
@@ -66,7 +67,8 @@ struct GameWorld {
     SdlClock clock;
     FrameUpdate frame;
     ScreenManager screens{frame};
-    EventQueue events{screens, frame, {}};
+    Display display{pictures, screens, frame, {}};
+    EventQueue events{screens, display};
 
     GameWorld() {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -85,31 +87,45 @@ GameWorld& World() {
     return world;
 }
 
+// The display at `percent` % of 800 by 600 (the dummy driver draws into memory of that size).
+void ShowAtScale(GameWorld& world, int percent) {
+    const PixelSize size{800 * percent / 100, 600 * percent / 100};
+    const SDL_Surface* display = SDL_GetVideoSurface();
+    if (display->w != size.width || display->h != size.height) world.display.Resize(size);
+}
+
+// Every picture of the table at a scale: its master read, resampled unless the master is drawn
+// at that scale, and converted to the display's layout. Argument: the scale in %.
 void BM_LoadAllPictures(benchmark::State& state) {
-    PictureTable& pictures = World().pictures;
+    GameWorld& world = World();
+    ShowAtScale(world, static_cast<int>(state.range(0)));
+    PictureTable& pictures = world.pictures;
     for (auto _ : state) {
-        LoadAllPictures(pictures);  // each slot frees the picture it held
+        LoadAllPictures(pictures, world.display.Scale());  // each slot frees the picture it held
         benchmark::DoNotOptimize(pictures.locked.get());
     }
     if (!pictures.locked) state.SkipWithError("pictures missing");
 }
-BENCHMARK(BM_LoadAllPictures)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadAllPictures)->Arg(100)->Arg(200)->Arg(216)->Unit(benchmark::kMillisecond);
 
 // The play screen on "Mixing Colors" (first level of the set), or on `board` in its place, its
 // intro pass done, current in the screen manager so that a pass ends as the game's do, sending
-// the window what changed.
+// the window what changed; at `percent` % of 800 by 600.
 struct PlayScreen {
     GameWorld& world = World();
     ScreenManager& screens = world.screens;
     PlacedPointer pointer;
     LevelLibrary library{world.settings};
-    GameContext context{{screens, world.events, world.frame, world.pictures},
+    GameContext context{{screens, world.events, world.frame, world.pictures, world.display.Scale()},
                         library, world.settings, world.audio, world.clock,
                         world.editorBaseline, &BuildScreen};
     PlayState* screen = nullptr;
+    int x = 0;  // the pointer, in logical units
+    int y = 0;
 
-    explicit PlayScreen(const Level* board = nullptr) {
-        if (!world.pictures.play) LoadAllPictures(world.pictures);
+    explicit PlayScreen(const Level* board = nullptr, int percent = 100) {
+        ShowAtScale(world, percent);
+        world.display.LoadPictures();
         library.SelectSet(1);
         library.SelectLevel(0);
         if (board) {
@@ -127,8 +143,9 @@ struct PlayScreen {
         // The right-hand section of the circle's tile.
         const TilePos circle = library.CurrentLevel().circlePos;
         const BoardOffset offset = CentredBoardOffset(library.CurrentLevel());
-        pointer.x = kBoardX + offset.x + kTileSize * circle.x + kTileSize - 5;
-        pointer.y = kBoardY + offset.y + kTileSize * circle.y + kTileSize / 2;
+        x = kBoardX + offset.x + kTileSize * circle.x + kTileSize - 5;
+        y = kBoardY + offset.y + kTileSize * circle.y + kTileSize / 2;
+        PlacePointer();
         screens.Present();  // the whole first picture
     }
     ~PlayScreen() {
@@ -145,6 +162,9 @@ struct PlayScreen {
 
     static void Push(SDL_Event event) { SDL_PushEvent(&event); }
 
+    // The system pointer over the logical (x, y), in display pixels as SDL gives it.
+    void PlacePointer() { world.display.Scale().ToDisplay(x, y, &pointer.x, &pointer.y); }
+
     void Click(Uint8 button) {
         for (Uint8 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
             SDL_Event event{};
@@ -157,9 +177,10 @@ struct PlayScreen {
         }
     }
 
-    // The pointer moves by `dx` without a button held.
+    // The pointer moves by `dx` logical units without a button held.
     void Move(int dx) {
-        pointer.x += dx;
+        x += dx;
+        PlacePointer();
         SDL_Event event{};
         event.type = SDL_MOUSEMOTION;
         event.motion.x = static_cast<Uint16>(pointer.x);
@@ -249,9 +270,10 @@ BENCHMARK_CAPTURE(BM_HintPasses, way_found, FarShortestLevel())
     ->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // A left click that moves the circle one tile right, then a right click that takes it back:
-// two passes (events, the move rule, the tiles and sprites that changed) per iteration.
+// two passes (events, the move rule, the tiles and sprites that changed) per iteration, at a
+// scale in % (argument).
 void BM_PlayScreenMoveAndUndoPasses(benchmark::State& state) {
-    PlayScreen play;
+    PlayScreen play(nullptr, static_cast<int>(state.range(0)));
     const Level& level = play.library.CurrentLevel();
     const TilePos start = level.circlePos;
     bool moved = true;
@@ -264,7 +286,7 @@ void BM_PlayScreenMoveAndUndoPasses(benchmark::State& state) {
     }
     if (!moved || level.circlePos != start) state.SkipWithError("the click did not move the circle");
 }
-BENCHMARK(BM_PlayScreenMoveAndUndoPasses)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlayScreenMoveAndUndoPasses)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 // The pointer wanders within one section of the circle's tile: a pass that changes nothing.
 void BM_PlayScreenHoverPass(benchmark::State& state) {
@@ -283,14 +305,15 @@ void BM_PlayScreenHoverPass(benchmark::State& state) {
 BENCHMARK(BM_PlayScreenHoverPass)->Unit(benchmark::kMicrosecond);
 
 // The whole picture, as a new screen or a closed box has it drawn: every sprite onto the
-// display (the full-screen background is one of them).
+// display (the full-screen background is one of them), at a scale in % (argument).
 void BM_WholeFrame(benchmark::State& state) {
-    PlayScreen play;
+    PlayScreen play(nullptr, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         play.world.frame.Invalidate();
-        play.screen->sprites.Draw(SDL_GetVideoSurface(), play.world.frame);
+        play.screen->sprites.Draw(SDL_GetVideoSurface(), play.world.frame,
+                                  play.world.display.Scale());
     }
 }
-BENCHMARK(BM_WholeFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WholeFrame)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

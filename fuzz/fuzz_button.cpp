@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     Sprite slot;
     Button button;
-    button.LoadButton(kButtonPath, &slot);
+    const DisplayScale scale;  // 1: the pictures as they are
+    button.LoadButton(kButtonPath, &slot, scale);
     Require(button.loaded, "a file that opens loads the button");
     Require(slot.x == button.area.x && slot.y == button.area.y, "the slot sits on the button");
     Require(slot.picture == button.normalImage.get(), "the slot shows the idle look");

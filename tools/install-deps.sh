@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-mixer1.2-dev
-  libfontconfig1-dev fonts-liberation2 python3-cairo
+  libfontconfig1-dev libstb-dev fonts-liberation2 python3-cairo optipng
   libgtest-dev libbenchmark-dev clang
   xvfb xdotool imagemagick x11-utils xclip
   lintian desktop-file-utils appstream

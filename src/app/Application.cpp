@@ -2,9 +2,11 @@
 
 #include <SDL_ttf.h>
 
+#include "app/WindowSize.h"
 #include "audio/Sounds.h"
 #include "platform/LevelLinks.h"
 #include "platform/SdlErrorReport.h"
+#include "platform/VideoMode.h"
 #include "render/Button.h"
 #include "render/Surface.h"
 #include "util/ErrorReport.h"
@@ -54,22 +56,30 @@ void SetWindowIcon() {
     if (icon) SDL_WM_SetIcon(icon.get(), nullptr);
 }
 
-bool OpenWindow(const Settings& settings) {
-    // One page only: screens draw just what changed onto the picture the display keeps, which
-    // a second page to flip to would not hold.
-    Uint32 flags = SDL_HWSURFACE;
-    if (settings.fullscreen) flags |= SDL_FULLSCREEN;
-    if (!SDL_SetVideoMode(settings.screenWidth, settings.screenHeight, settings.screenBpp, flags)) {
+// "./config/video.config" gives the size of the game's picture in its own units; the window
+// shows it at the scale the window's size allows. On a desktop the window is as large as the
+// player left it, or at the first start as large as sits comfortably on the screen; a page
+// gives its canvas.
+bool OpenWindow(ProcessObjects& objects) {
+    const Settings& settings = objects.settings;
+    const PixelSize logical{settings.screenWidth, settings.screenHeight};
+    const PixelSize screen = ScreenSize();  // before the first video mode: SDL forgets it after
+    if (GameSizesWindow())
+        objects.openedWindow = ChooseWindowSize(kWindowSizeFile, screen, logical);
+    else
+        objects.openedWindow = screen.width > 0 && screen.height > 0 ? screen : logical;
+    if (!objects.display.Open(logical, settings.screenBpp, objects.openedWindow,
+                              settings.fullscreen)) {
         ReportFatalSdlError("Can't set the video mode.");
         return false;
     }
     return true;
 }
 
-void ShowSplash() {
-    SurfacePtr splash(LoadBitmap(kSplashFile));
+void ShowSplash(const DisplayScale& scale) {
+    SurfacePtr splash(LoadPicture(kSplashFile, scale));
     if (!splash) return;
-    SDL_Rect topLeft = {0, 0, 0, 0};
+    SDL_Rect topLeft = {static_cast<Sint16>(scale.X(0)), static_cast<Sint16>(scale.Y(0)), 0, 0};
     SDL_BlitSurface(splash.get(), nullptr, DisplaySurface(), &topLeft);
     SDL_Flip(DisplaySurface());
 }
@@ -98,13 +108,14 @@ bool Startup(ProcessObjects& objects) {
         return false;
     }
     SetWindowIcon();
-    if (!OpenWindow(objects.settings)) {
+    if (!OpenWindow(objects)) {
         SDL_Quit();
         return false;
     }
-    ShowSplash();
+    const DisplayScale& scale = objects.display.Scale();
+    ShowSplash(scale);
     const uint32_t splashShownAt = objects.clock.Ticks();
-    LoadAllPictures(objects.pictures);
+    objects.display.LoadPictures();
     SDL_ShowCursor(SDL_ENABLE);
     SDL_WM_SetCaption(kWindowCaption, nullptr);
     if (TTF_Init() == -1) ReportSdlError("Can't initialize TrueType font library.");
@@ -134,6 +145,12 @@ void RunMainLoop(ScreenManager& screens, const std::function<void()>& afterEachP
 }
 
 void Shutdown(ProcessObjects& objects) {
+    // A comfort rather than the player's data: a window size that can't be kept is not worth a
+    // box on the way out.
+    if (GameSizesWindow() && objects.openedWindow.width > 0 &&
+        objects.display.WindowSize() != objects.openedWindow) {
+        KeepWindowSize(kWindowSizeFile, objects.display.WindowSize());
+    }
     objects.screens.Clear();
     // Screens are gone, so nothing borrows the shared pictures and sounds any more.
     SetClickSoundPlayer({});

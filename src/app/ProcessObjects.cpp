@@ -9,8 +9,8 @@
 namespace qv {
 
 ProcessObjects::ProcessObjects()
-    : events(screens, frame, [this](bool on) { KeepFullScreen(on); }),
-      context{{screens, events, frame, pictures},
+    : display(pictures, screens, frame, [this](bool on) { KeepFullScreen(on); }),
+      context{{screens, events, frame, pictures, display.Scale()},
               library, kept, settings, audio, clock, editorBaseline, generated, &BuildScreen} {
     // "Fatal" only stops the loop after its pass.
     SetFatalHandler([this] { screens.Quit(); });

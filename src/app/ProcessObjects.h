@@ -8,6 +8,7 @@
 #include "content/LevelLibrary.h"
 #include "content/Settings.h"
 #include "platform/Clock.h"
+#include "render/Display.h"
 #include "render/EventQueue.h"
 #include "render/FrameUpdate.h"
 #include "render/MediaStore.h"
@@ -36,8 +37,11 @@ struct ProcessObjects {
     GeneratedSets generated{clock};
     FrameUpdate frame;
     ScreenManager screens{frame};
-    EventQueue events;
+    Display display;
+    EventQueue events{screens, display};
     GameContext context;
+    // The window's size when it opened: kept for the next start only when the player changed it.
+    PixelSize openedWindow;
 
 private:
     // F11's choice is kept with the user settings in the progress file.

@@ -1,9 +1,9 @@
 #include "render/BoardView.h"
 
-#include "platform/Input.h"
 #include "platform/SdlErrorReport.h"
 #include "puzzle/BoardCentring.h"
 #include "render/MediaStore.h"
+#include "render/Pointer.h"
 #include "render/Text.h"
 #include "util/ErrorReport.h"
 
@@ -21,15 +21,10 @@ int ShapeSlot(ShapeKind kind) { return kCircleSlot + static_cast<int>(kind); }
 
 int GoalSlot(ShapeKind kind) { return kCircleGoalSlot + static_cast<int>(kind); }
 
-BoardView::BoardView(const PictureTable& pictureTable, Level& shown)
-    : pictures(pictureTable), shownLevel(&shown) {
-    boardSurface = CreateDisplayLikeSurface(kBoardPixelWidth, kBoardPixelHeight);
-    if (!boardSurface) {
-        ReportSdlError("Can't create surface for level.");
-    } else if (SDL_SetColorKey(boardSurface.get(), SDL_SRCCOLORKEY, 0) == -1) {
-        // Without the key, empty cells would hide the background.
-        ReportSdlError("Can't set color key for level surface.");
-    }
+BoardView::BoardView(const PictureTable& pictureTable, const DisplayScale& displayScale,
+                     Level& shown)
+    : pictures(pictureTable), scale(displayScale), shownLevel(&shown) {
+    MakeBoardSurface();
     sprites.Clear();
     offsetX = 0;
     offsetY = 0;
@@ -37,6 +32,26 @@ BoardView::BoardView(const PictureTable& pictureTable, Level& shown)
 }
 
 BoardView::~BoardView() = default;
+
+void BoardView::MakeBoardSurface() {
+    boardSurface = CreateDisplayLikeSurface(scale.Size(kBoardPixelWidth),
+                                            scale.Size(kBoardPixelHeight));
+    if (!boardSurface) {
+        ReportSdlError("Can't create surface for level.");
+    } else if (SDL_SetColorKey(boardSurface.get(), SDL_SRCCOLORKEY, 0) == -1) {
+        // Without the key, empty cells would hide the background.
+        ReportSdlError("Can't set color key for level surface.");
+    }
+    cellsKnown = false;
+}
+
+void BoardView::RescaleBoard(const PictureMoves& moves) {
+    sprites.Repoint(moves);
+    MakeBoardSurface();
+    sprites.sprites[kBoardSlot].picture = boardSurface.get();
+    DrawTiles();
+    RenderNameLabel();
+}
 
 void BoardView::AttachBoardPictures() {
     sprites.sprites[kBackgroundSlot].picture = pictures.play.get();
@@ -69,13 +84,17 @@ void BoardView::ClearBoardSurface() {
 }
 
 void BoardView::DrawCell(int column, int row, SDL_Surface* picture) {
-    SDL_Rect cell{static_cast<Sint16>(offsetX + kTileSize * column),
-                  static_cast<Sint16>(offsetY + kTileSize * row), kTileSize, kTileSize};
+    // The cell's edges where the display scale puts them, as for the shapes over it: neighbours
+    // meet without a gap, and a tile (made large enough for the wider cells) is cut to its cell.
+    SDL_Rect cell = scale.Area(kBoardX + offsetX + kTileSize * column,
+                               kBoardY + offsetY + kTileSize * row, kTileSize, kTileSize);
+    cell.x = static_cast<Sint16>(cell.x - scale.Pixels(kBoardX));
+    cell.y = static_cast<Sint16>(cell.y - scale.Pixels(kBoardY));
     const SDL_Rect changed = cell;
     SDL_Rect cleared = cell;  // SDL clips the rectangles it is given
     // Cleared first, so a cell whose picture is missing shows no tile rather than the old one.
     SDL_FillRect(boardSurface.get(), &cleared, 0);
-    if (picture) SDL_BlitSurface(picture, nullptr, boardSurface.get(), &cell);
+    BlitIntoArea(picture, boardSurface.get(), cell);
     drawnCells[static_cast<std::size_t>(column * kMaxHeight + row)] = picture;
     sprites.RefreshPart(kBoardSlot, changed);
 }
@@ -132,26 +151,29 @@ void BoardView::RenderNameLabel() {
     nameLabel.reset();
     const std::string& name = BoardLevel().name;
     if (name.empty()) return;
-    FontPtr font = OpenUiFont(kNamePoints);
+    FontPtr font = OpenUiFont(scale.Points(kNamePoints));
     if (!font) return;
     const int usualHeight = TTF_FontHeight(font.get());
+    const int room = scale.Pixels(kNameTextWidth);
     // A name wider than the strip (a player's may be 29 wide capitals) first gets smaller,
     // then loses letters, rather than run over the strip's frame.
-    if (TextWidth(font.get(), name) > kNameTextWidth)
-        font = OpenUiFontFitting(kNamePoints - 1, kNameSmallestPoints, {name}, kNameTextWidth);
+    if (TextWidth(font.get(), name) > room) {
+        font = OpenUiFontFitting(scale.Points(kNamePoints - 1), scale.Points(kNameSmallestPoints),
+                                 {name}, room);
+    }
     if (!font) return;
-    const std::string shown = CutToWidth(font.get(), name, kNameTextWidth, nameShowsEnd);
+    const std::string shown = CutToWidth(font.get(), name, room, nameShowsEnd);
     nameLabel = RenderBlended(font.get(), shown, kNameColor);
     if (!nameLabel) return;
     slot.picture = nameLabel.get();
-    slot.x = NameLabelX(nameLabel->w);
+    slot.x = NameLabelX(scale.Logical(nameLabel->w));
     // A smaller face keeps the usual one's middle line.
-    slot.y = kNameLabelY + (usualHeight - nameLabel->h) / 2;
+    slot.y = kNameLabelY + scale.Logical(usualHeight - nameLabel->h) / 2;
 }
 
 TilePos BoardView::TileUnderPointer() const {
     int x = 0, y = 0;
-    PointerState(&x, &y);
+    LogicalPointerState(scale, &x, &y);
     if (x < kBoardX + offsetX || y < kBoardY + offsetY) return NoTile;
     return TilePos{static_cast<int16_t>((x - offsetX - kBoardX) / kTileSize),
                    static_cast<int16_t>((y - offsetY - kBoardY) / kTileSize)};

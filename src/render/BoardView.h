@@ -1,7 +1,9 @@
 #pragma once
 // The base of the two screens that show a board (play screen and editor): the board surface
 // with the level's tiles, the name label, the shared sprite slots, and the mapping of the
-// pointer onto tiles and their four sections. It shows the level it is handed, in place.
+// pointer onto tiles and their four sections. It shows the level it is handed, in place. The
+// board's geometry below is in the game's logical units; its surface is made at the display's
+// scale.
 #include <SDL.h>
 
 #include <array>
@@ -9,6 +11,7 @@
 
 #include "puzzle/Level.h"
 #include "puzzle/Types.h"
+#include "render/DisplayScale.h"
 #include "render/GameState.h"
 #include "render/MediaStore.h"
 #include "render/SpriteList.h"
@@ -68,16 +71,18 @@ class BoardView : public GameState {
 public:
     SpriteList sprites;  // what the screen shows
 
-    // Shows `level`, which must outlive the view (or be replaced by ShowLevel), with `pictures`.
-    BoardView(const PictureTable& pictures, Level& level);
+    // Shows `level`, which must outlive the view (or be replaced by ShowLevel), with `pictures`
+    // made at `scale`; both must outlive the view.
+    BoardView(const PictureTable& pictures, const DisplayScale& scale, Level& level);
     ~BoardView() override;
     BoardView(const BoardView&) = delete;
     BoardView& operator=(const BoardView&) = delete;
 
 protected:
     const PictureTable& pictures;
+    const DisplayScale& scale;
     SurfacePtr nameLabel;     // null when the level has no name or it couldn't be rendered
-    SurfacePtr boardSurface;  // 540 by 420, pixel value 0 transparent
+    SurfacePtr boardSurface;  // 540 by 420 logical, pixel value 0 transparent
     int16_t offsetX = 0;      // tile grid offset inside the board area
     int16_t offsetY = 0;
     // A name too long for the strip keeps its end rather than its start (while it is typed).
@@ -97,6 +102,9 @@ protected:
     void PlaceGoalSprites();
     // The level's name into nameLabel and slot 1, centred in the name strip.
     void RenderNameLabel();
+    // After the scale changed: the slots show the shared pictures' successors, and the board
+    // surface and the name label are made anew at the new size.
+    void RescaleBoard(const PictureMoves& moves);
 
     // The tile under the system pointer, or NoTile left of or above the grid. Columns and rows
     // beyond the grid are returned as they are; callers check them.
@@ -120,6 +128,7 @@ private:
     int16_t drawnOffsetY = 0;
     bool cellsKnown = false;
 
+    void MakeBoardSurface();
     void ClearBoardSurface();
     void DrawCell(int column, int row, SDL_Surface* picture);
 };

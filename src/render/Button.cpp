@@ -26,8 +26,9 @@ ClickSoundPlayer SetClickSoundPlayer(ClickSoundPlayer player) {
     return std::exchange(clickSoundPlayer, std::move(player));
 }
 
-void Button::LoadButton(const std::string& path, Sprite* slot) {
+void Button::LoadButton(const std::string& path, Sprite* slot, const DisplayScale& displayScale) {
     sprite = slot;
+    scale = &displayScale;
     std::istringstream in;
     if (!ReadRegularFile(path, kMaxTextFileBytes, in)) {
         ReportError("Could not open file " + path + ".");
@@ -40,19 +41,33 @@ void Button::LoadButton(const std::string& path, Sprite* slot) {
     if (in >> number) area.y = number;
     if (in >> number) area.width = number;
     if (in >> number) area.height = number;
-    std::string normalPath, hoverPath, pressedPath;
     in >> normalPath >> hoverPath >> pressedPath;
     int32_t key = SDLK_UNKNOWN;
     if (in >> key) hotKey = KeyFromFile(key);
     loaded = true;
-    normalImage.reset(LoadBitmap(normalPath));
-    hoverImage.reset(LoadBitmap(hoverPath));
-    pressedImage.reset(LoadBitmap(pressedPath));
+    LoadPictures();
     if (sprite) {
         sprite->x = area.x;
         sprite->y = area.y;
         sprite->picture = normalImage.get();
     }
+}
+
+void Button::LoadPictures() {
+    normalImage.reset(LoadPicture(normalPath, *scale));
+    hoverImage.reset(LoadPicture(hoverPath, *scale));
+    pressedImage.reset(LoadPicture(pressedPath, *scale));
+}
+
+void Button::Rescale() {
+    if (!loaded) return;
+    const SDL_Surface* shown = sprite ? sprite->picture : nullptr;
+    SurfacePtr Button::*look = shown == pressedImage.get()  ? &Button::pressedImage
+                               : shown == hoverImage.get() ? &Button::hoverImage
+                                                            : &Button::normalImage;
+    LoadPictures();
+    // A hidden button stays hidden (its slot empty).
+    if (sprite && shown) sprite->picture = (this->*look).get();
 }
 
 bool Button::Inside(int px, int py) const {

@@ -1,13 +1,15 @@
 #pragma once
 // A clickable picture read from a ".button" file: idle, hover and pressed looks, an optional
 // latched state, a hot key and a click sound. It shows itself through one slot of its screen's
-// SpriteList and keeps that slot's picture in step with its state.
+// SpriteList and keeps that slot's picture in step with its state. Its area is in the game's
+// logical units, its pictures are made at the display's scale.
 #include <SDL.h>
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
+#include "render/DisplayScale.h"
 #include "render/SpriteList.h"
 #include "render/Surface.h"
 
@@ -33,7 +35,10 @@ public:
 
     // Reads the eight fields of `path` (x, y, width, height, idle, hover and pressed picture,
     // hot key), stopping at the first one that can't be read, and shows the idle look in `slot`.
-    void LoadButton(const std::string& path, Sprite* slot);
+    // The pictures are made at `scale`, which must outlive the button.
+    void LoadButton(const std::string& path, Sprite* slot, const DisplayScale& scale);
+    // Makes the pictures anew at the scale's new size (after it changed), keeping the look shown.
+    void Rescale();
     // True when this event completes a click. Fed every event, not polled: a click made and
     // finished between two looks at the pointer would be lost.
     bool HandleEvent(const SDL_Event& event);
@@ -46,7 +51,13 @@ public:
     bool Inside(int px, int py) const;
 
 private:
+    const DisplayScale* scale = nullptr;
+    std::string normalPath;
+    std::string hoverPath;
+    std::string pressedPath;
+
     void ShowPicture(SDL_Surface* picture);
+    void LoadPictures();
 };
 
 // What a button plays when it is pressed. Buttons know nothing of audio: the shell installs the

@@ -4,9 +4,6 @@
 #include <utility>
 
 #include "platform/EventWait.h"
-#include "platform/FullScreen.h"
-#include "platform/SdlErrorReport.h"
-#include "render/Surface.h"
 
 namespace qv {
 
@@ -17,26 +14,47 @@ bool IsFullScreenKey(const SDL_Event& event) {
            event.key.keysym.sym == SDLK_F11;
 }
 
+// A display position in an event's field as a logical one; left of or above the picture (in a
+// bar) it is 0, since the fields hold no negative numbers.
+template <typename Field>
+void MapPosition(Field& x, Field& y, const DisplayScale& scale) {
+    int lx = 0;
+    int ly = 0;
+    scale.ToLogical(static_cast<int>(x), static_cast<int>(y), &lx, &ly);
+    x = static_cast<Field>(std::max(lx, 0));
+    y = static_cast<Field>(std::max(ly, 0));
+}
+
+// The pointer's place in a pointer event, in the game's logical units: where every screen and
+// box reads it.
+void ToLogical(SDL_Event& event, const DisplayScale& scale) {
+    switch (event.type) {
+    case SDL_MOUSEMOTION: {
+        using Rel = decltype(event.motion.xrel);
+        event.motion.xrel = static_cast<Rel>(scale.Logical(event.motion.xrel));
+        event.motion.yrel = static_cast<Rel>(scale.Logical(event.motion.yrel));
+        MapPosition(event.motion.x, event.motion.y, scale);
+        break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        MapPosition(event.button.x, event.button.y, scale);
+        break;
+    default:
+        break;
+    }
+}
+
 }  // namespace
 
-EventQueue::EventQueue(ScreenManager& manager, FrameUpdate& displayFrame,
-                       std::function<void(bool)> keepChoice)
-    : screens(manager), frame(displayFrame), keepFullScreen(std::move(keepChoice)) {}
+EventQueue::EventQueue(ScreenManager& manager, Display& shown)
+    : screens(manager), display(shown) {}
 
-void EventQueue::SwitchFullScreen() {
-    const bool on = !DisplayIsFullScreen();
-    // A new video mode starts from an empty picture: the next pass draws all of it.
-    const bool switched = SetFullScreen(on);
-    frame.Invalidate();
-    if (!switched) {
-        if (!DisplaySurface()) {
-            ReportFatalSdlError("Can't set the video mode.");
-            return;
-        }
-        ReportSdlError(on ? "Can't switch to full screen." : "Can't switch to a window.");
-        return;
-    }
-    if (keepFullScreen) keepFullScreen(on);
+void EventQueue::Resize(const SDL_Event& event) {
+    SDL_Event last = event;
+    SDL_Event later;
+    while (SDL_PeepEvents(&later, 1, SDL_GETEVENT, SDL_VIDEORESIZEMASK) == 1) last = later;
+    display.Resize(PixelSize{last.resize.w, last.resize.h});
 }
 
 bool EventQueue::EndsADroppedPress(const SDL_Event& event) {
@@ -54,9 +72,14 @@ EventFlow EventQueue::Drain(const EventHandler& handle) {
         if (EndsADroppedPress(event)) continue;
         // F11's release is dropped too, as screens act on releases.
         if (IsFullScreenKey(event)) {
-            if (event.type == SDL_KEYDOWN) SwitchFullScreen();
+            if (event.type == SDL_KEYDOWN) display.SwitchFullScreen();
             continue;
         }
+        if (event.type == SDL_VIDEORESIZE) {
+            Resize(event);
+            continue;
+        }
+        ToLogical(event, display.Scale());
         if (handle(event) == EventFlow::Stop || screens.HandedOver()) return EventFlow::Stop;
     }
     return EventFlow::Continue;
@@ -79,14 +102,18 @@ EventFlow EventQueue::DrainNow(const EventHandler& handle) {
 
 void EventQueue::DiscardPending() {
     SDL_Event stale;
+    SDL_Event resized{};
     while (SDL_PollEvent(&stale)) {
         if (stale.type == SDL_QUIT) screens.Quit();
+        if (stale.type == SDL_VIDEORESIZE) resized = stale;
         if (stale.type != SDL_KEYDOWN && stale.type != SDL_KEYUP) continue;
         const int key = static_cast<int>(stale.key.keysym.sym);
         droppedPresses.erase(std::remove(droppedPresses.begin(), droppedPresses.end(), key),
                              droppedPresses.end());
         if (stale.type == SDL_KEYDOWN) droppedPresses.push_back(key);
     }
+    // Back on the queue: the window's new size still reaches the display with the next read.
+    if (resized.type == SDL_VIDEORESIZE) SDL_PushEvent(&resized);
 }
 
 }  // namespace qv

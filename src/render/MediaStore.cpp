@@ -3,6 +3,7 @@
 #include <SDL_image.h>
 
 #include "platform/SdlErrorReport.h"
+#include "render/Resample.h"
 #include "util/RegularFile.h"
 
 namespace qv {
@@ -37,32 +38,110 @@ SDL_Surface* LoadBitmap(const std::string& path) {
     return InDisplayLayout(surface);
 }
 
+const std::vector<int>& PictureScales() {
+    static const std::vector<int> scales = {
+#define QV_PICTURE_SCALE(k) k,
+#include "render/PictureScales.def"
+#undef QV_PICTURE_SCALE
+    };
+    return scales;
+}
+
+std::string MasterPath(const std::string& path, int k) {
+    if (k == 1) return path;
+    const std::string::size_type slash = path.rfind('/');
+    const std::string::size_type name = slash == std::string::npos ? 0 : slash + 1;
+    return path.substr(0, name) + std::to_string(k) + "x/" + path.substr(name);
+}
+
 namespace {
 
-void Load(SurfacePtr& slot, const std::string& stem) {
-    slot.reset(LoadBitmap("./graphics/" + stem + ".png"));
+// A master that is there as a regular file, read as it is; null, reporting nothing, otherwise.
+SurfacePtr ReadMaster(const std::string& path) {
+    if (!IsRegularFile(path)) return nullptr;
+    return SurfacePtr(IMG_Load(path.c_str()));
+}
+
+// The master for `scale` and the scale it was drawn at: the nearest above, else smaller ones.
+std::pair<SurfacePtr, int> NearestMaster(const std::string& path, double scale) {
+    const std::vector<int>& scales = PictureScales();
+    std::size_t first = 0;
+    while (first + 1 < scales.size() && scales[first] < scale) ++first;
+    for (std::size_t i = first + 1; i-- > 1;) {
+        if (SurfacePtr master = ReadMaster(MasterPath(path, scales[i]))) return {std::move(master), scales[i]};
+    }
+    return {nullptr, 1};
+}
+
+}  // namespace
+
+SDL_Surface* LoadPicture(const std::string& path, const DisplayScale& scale) {
+    auto [master, k] = NearestMaster(path, scale.Factor());
+    if (!master) {
+        SDL_Surface* plain = LoadBitmap(path);  // reports a missing picture
+        if (!plain) return nullptr;
+        master.reset(plain);
+        k = 1;
+    }
+    // The master's size in the game's units, which the generators make a whole number.
+    const int width = scale.Size((master->w + k / 2) / k);
+    const int height = scale.Size((master->h + k / 2) / k);
+    if (master->w == width && master->h == height) return InDisplayLayout(master.release());
+    SurfacePtr resampled = ResampledPicture(master.get(), width, height);
+    if (!resampled) {
+        ReportSdlError("Could not load bitmap " + path + ".");
+        return nullptr;
+    }
+    return InDisplayLayout(resampled.release());
+}
+
+namespace {
+
+void Load(SurfacePtr& slot, const std::string& stem, const DisplayScale& scale) {
+    slot.reset(LoadPicture("./graphics/" + stem + ".png", scale));
 }
 
 // The first `loaded` slots from "<stem>0.png" on; the others are emptied.
 template <std::size_t Slots>
-void LoadSeries(std::array<SurfacePtr, Slots>& series, const std::string& stem, int loaded) {
+void LoadSeries(std::array<SurfacePtr, Slots>& series, const std::string& stem, int loaded,
+                const DisplayScale& scale) {
     for (std::size_t i = 0; i < Slots; ++i) {
         if (static_cast<int>(i) < loaded)
-            Load(series[i], stem + std::to_string(i));
+            Load(series[i], stem + std::to_string(i), scale);
         else
             series[i].reset();
     }
 }
 
+void Pair(PictureMoves& moves, const SurfacePtr& from, const SurfacePtr& to) {
+    if (from) moves[from.get()] = to.get();
+}
+
+template <std::size_t Slots>
+void Pair(PictureMoves& moves, const std::array<SurfacePtr, Slots>& from,
+          const std::array<SurfacePtr, Slots>& to) {
+    for (std::size_t i = 0; i < Slots; ++i) Pair(moves, from[i], to[i]);
+}
+
 }  // namespace
 
-void LoadAllPictures(PictureTable& p) {
+void LoadAllPictures(PictureTable& p, const DisplayScale& scale) {
     // In the table's order, so several missing files are always reported in the same sequence.
-#define QV_PICTURE(field, stem, fit, width, height) Load(p.field, stem);
-#define QV_PICTURE_SERIES(field, stem, loaded, slots) LoadSeries(p.field, stem, loaded);
+#define QV_PICTURE(field, stem, fit, width, height) Load(p.field, stem, scale);
+#define QV_PICTURE_SERIES(field, stem, loaded, slots) LoadSeries(p.field, stem, loaded, scale);
 #include "render/PictureList.def"
 #undef QV_PICTURE
 #undef QV_PICTURE_SERIES
+}
+
+PictureMoves PictureMovesBetween(const PictureTable& from, const PictureTable& to) {
+    PictureMoves moves;
+#define QV_PICTURE(field, stem, fit, width, height) Pair(moves, from.field, to.field);
+#define QV_PICTURE_SERIES(field, stem, loaded, slots) Pair(moves, from.field, to.field);
+#include "render/PictureList.def"
+#undef QV_PICTURE
+#undef QV_PICTURE_SERIES
+    return moves;
 }
 
 namespace {

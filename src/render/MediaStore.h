@@ -5,8 +5,11 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "puzzle/Types.h"
+#include "render/DisplayScale.h"
+#include "render/PictureMoves.h"
 #include "render/Surface.h"
 
 namespace qv {
@@ -33,9 +36,25 @@ constexpr int kTutorialPictureSlots =
     static_cast<int>(std::tuple_size<decltype(PictureTable::tutorial)>::value);
 constexpr int kTutorialPicturesLoaded = PictureTable::tutorialLoaded;
 
-// Loads one picture into a new surface the caller owns; reports and returns null on failure.
+// Loads one picture as it is into a new surface the caller owns; reports and returns null on
+// failure.
 SDL_Surface* LoadBitmap(const std::string& path);
-// Fills the table at start-up (every line of render/PictureList.def, under "./graphics/").
-void LoadAllPictures(PictureTable& pictures);
+
+// The scales the art's masters are drawn at (render/PictureScales.def), smallest first.
+const std::vector<int>& PictureScales();
+// Where the master drawn k times larger of the picture at `path` lies: "./graphics/2x/red.png"
+// for "./graphics/red.png"; `path` itself for k = 1.
+std::string MasterPath(const std::string& path, int k);
+
+// The picture at `path` for the display's scale, in a new surface the caller owns: its master
+// nearest above the scale (the largest for a larger scale), resampled to the picture's logical
+// size at that scale (its 1x size, made with DisplayScale::Size); a missing master falls back
+// to the next smaller one. Only a missing 1x master is reported, as LoadBitmap reports it.
+SDL_Surface* LoadPicture(const std::string& path, const DisplayScale& scale);
+// Fills the table (every line of render/PictureList.def, under "./graphics/") at `scale`:
+// at start-up, and again whenever the scale changes.
+void LoadAllPictures(PictureTable& pictures, const DisplayScale& scale);
+// Each picture of `from` paired with the one that takes its slot in `to`.
+PictureMoves PictureMovesBetween(const PictureTable& from, const PictureTable& to);
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 
 #include "platform/SdlErrorReport.h"
 #include "render/MediaStore.h"
+#include "render/Resample.h"
 #include "render/Text.h"
 
 namespace qv {
@@ -41,15 +42,19 @@ MessageBoxState::MessageBoxState(ScreenContext& screenContext, const std::string
                                  const std::vector<std::string>& buttonFiles)
     : context(screenContext) {
     LoadButtons(buttonFiles);
+    if (picture) {
+        pictureCopy.reset(SDL_ConvertSurface(picture, picture->format, picture->flags));
+        pictureSize = {context.scale.Logical(picture->w), context.scale.Logical(picture->h)};
+    }
     ComposeBox(boxTitle, boxText, picture);
 }
 
 MessageBoxState::MessageBoxState(ScreenContext& screenContext, const std::string& boxTitle,
-                                 const std::string& boxText, const std::string& picturePath,
+                                 const std::string& boxText, const std::string& path,
                                  const std::vector<std::string>& buttonFiles)
-    : context(screenContext) {
+    : context(screenContext), picturePath(path) {
     LoadButtons(buttonFiles);
-    SurfacePtr picture(picturePath.empty() ? nullptr : LoadBitmap(picturePath));
+    SurfacePtr picture(picturePath.empty() ? nullptr : LoadPicture(picturePath, context.scale));
     ComposeBox(boxTitle, boxText, picture.get());
 }
 
@@ -62,34 +67,39 @@ void MessageBoxState::LoadButtons(const std::vector<std::string>& buttonFiles) {
     buttonCount = 0;
     for (const std::string& file : buttonFiles) {
         if (file.empty() || buttonCount == kMaxBoxButtons) break;
-        buttons[buttonCount].LoadButton(file, &sprites.sprites[kFirstButtonSprite + buttonCount]);
+        buttons[buttonCount].LoadButton(file, &sprites.sprites[kFirstButtonSprite + buttonCount],
+                                        context.scale);
         ++buttonCount;
     }
     sprites.count = kFirstButtonSprite + buttonCount;
 }
 
 void MessageBoxState::CaptureBackground() {
+    // The game's picture without the bars, which a whole draw makes black anyway.
     SDL_Surface* display = DisplaySurface();
-    background = display ? CreateDisplayLikeSurface(display->w, display->h) : nullptr;
+    SDL_Rect area = context.scale.PictureArea();
+    background = display ? CreateDisplayLikeSurface(area.w, area.h) : nullptr;
     if (!background) {
         ReportSdlError("Couldn't create background surface.");
         return;
     }
-    if (SDL_BlitSurface(display, nullptr, background.get(), nullptr) != 0)
+    if (SDL_BlitSurface(display, &area, background.get(), nullptr) != 0)
         ReportSdlError("Couldn't blit to background surface.");
 }
 
 int MessageBoxState::RenderTitle(const std::string& boxTitle) {
-    FontPtr font = OpenUiFont(kTitlePoints);
+    const DisplayScale& scale = context.scale;
+    FontPtr font = OpenUiFont(scale.Points(kTitlePoints));
     if (!font) return 1;
     TTF_SetFontStyle(font.get(), TTF_STYLE_BOLD);
     // SDL_ttf refuses empty text; an untitled box (a level without a name) is not an error.
     if (boxTitle.empty()) return 1;
     // A player's name of wide capitals can outgrow the box; it goes on below, like a text line.
-    const std::vector<std::string> lines = WrapLine(font.get(), boxTitle, kBoxWidth);
+    const std::vector<std::string> lines = WrapLine(font.get(), boxTitle, scale.Pixels(kBoxWidth));
     for (std::size_t k = 0; k < lines.size(); ++k) {
         SurfacePtr rendered = RenderBlended(font.get(), lines[k], kTextColor);
-        BlitOnto(rendered.get(), box.get(), 0, static_cast<int>(k) * kTitleLineHeight);
+        BlitOnto(rendered.get(), box.get(), 0,
+                 scale.Pixels(static_cast<int>(k) * kTitleLineHeight));
     }
     return static_cast<int>(lines.size());
 }
@@ -106,18 +116,21 @@ void MessageBoxState::RenderLines(const std::string& boxText, int top) {
     }
     // The lines are counted even without a font: the picture is placed below them.
     lineCount = static_cast<int>(lines.size());
-    FontPtr font = OpenUiFontFitting(kTextPoints, kSmallestTextPoints, lines, kBoxWidth);
+    const DisplayScale& scale = context.scale;
+    const int width = scale.Pixels(kBoxWidth);
+    FontPtr font = OpenUiFontFitting(scale.Points(kTextPoints), scale.Points(kSmallestTextPoints),
+                                     lines, width);
     if (!font) return;
     // What is still too wide at the smallest size goes on on the next line, pushing the rest
     // (and the picture) down.
     int y = top;
     for (const std::string& line : lines) {
-        const std::vector<std::string> wrapped = WrapLine(font.get(), line, kBoxWidth);
+        const std::vector<std::string> wrapped = WrapLine(font.get(), line, width);
         lineCount += static_cast<int>(wrapped.size()) - 1;
         for (const std::string& piece : wrapped) {
             if (!piece.empty()) {
                 SurfacePtr rendered = RenderBlended(font.get(), piece, kTextColor);
-                BlitOnto(rendered.get(), box.get(), 0, y);
+                BlitOnto(rendered.get(), box.get(), 0, scale.Pixels(y));
             }
             y += kLineHeight;
         }
@@ -129,7 +142,8 @@ void MessageBoxState::ComposeBox(const std::string& boxTitle, const std::string&
     title = boxTitle;
     text = boxText;
     CaptureBackground();
-    box = CreateDisplayLikeSurface(kBoxWidth, kBoxHeight);
+    const DisplayScale& scale = context.scale;
+    box = CreateDisplayLikeSurface(scale.Size(kBoxWidth), scale.Size(kBoxHeight));
     if (box) {
         SDL_FillRect(box.get(), nullptr,
                      SDL_MapRGB(box->format, kBoxFill.r, kBoxFill.g, kBoxFill.b));
@@ -140,8 +154,9 @@ void MessageBoxState::ComposeBox(const std::string& boxTitle, const std::string&
     const int titleShift = (RenderTitle(boxTitle) - 1) * kTitleLineHeight;
     RenderLines(boxText, kFirstLineY + titleShift);
     if (picture) {
-        const int16_t x = static_cast<int16_t>((kBoxWidth - picture->w) / 2);
-        BlitOnto(picture, box.get(), x, titleShift + kPictureTop + kPictureStep * lineCount);
+        const int x = (scale.Pixels(kBoxWidth) - picture->w) / 2;
+        BlitOnto(picture, box.get(), x,
+                 scale.Pixels(titleShift + kPictureTop + kPictureStep * lineCount));
     }
     sprites.sprites[kBackgroundSprite] = Sprite{background.get(), 0, 0};
     sprites.sprites[kFrameSprite] = Sprite{context.pictures.message.get(), 0, 0};
@@ -172,6 +187,19 @@ EventFlow MessageBoxState::HandleEvent(const SDL_Event& event) {
     return EventFlow::Continue;
 }
 
-void MessageBoxState::Draw() { sprites.Draw(DisplaySurface(), context.frame); }
+void MessageBoxState::Draw() { sprites.Draw(DisplaySurface(), context.frame, context.scale); }
+
+void MessageBoxState::Rescale(const PictureMoves& moves) {
+    sprites.Repoint(moves);
+    for (int i = 0; i < buttonCount; ++i) buttons[i].Rescale();
+    SurfacePtr picture;
+    if (!picturePath.empty()) {
+        picture.reset(LoadPicture(picturePath, context.scale));
+    } else if (pictureCopy) {
+        picture = ResampledPicture(pictureCopy.get(), context.scale.Size(pictureSize.width),
+                                   context.scale.Size(pictureSize.height));
+    }
+    ComposeBox(title, text, picture.get());
+}
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #pragma once
 // An in-game message box: a title, lines of text, an optional picture and up to three buttons,
-// shown over a frozen copy of the screen it covers (which the screen manager keeps parked).
+// shown over a frozen copy of the screen it covers (which the screen manager keeps parked). Its
+// places are in the game's logical units, its pictures and text made at the display's scale.
 #include <SDL.h>
 
 #include <array>
@@ -51,11 +52,18 @@ public:
 
     void HandleEvents() override;
     void Draw() override;
+    // Composes the box anew at the new scale over the screen under it, drawn at that scale.
+    void Rescale(const PictureMoves& moves) override;
 
     void ComposeBox(const std::string& boxTitle, const std::string& boxText, SDL_Surface* picture);
 
 private:
     ScreenContext& context;
+    // The picture's file, or else a copy of the picture handed in and its logical size, to make
+    // it again when the scale changes.
+    std::string picturePath;
+    SurfacePtr pictureCopy;
+    PixelSize pictureSize;
 
     void LoadButtons(const std::vector<std::string>& buttonFiles);
     void CaptureBackground();

@@ -1,7 +1,10 @@
 #pragma once
 // What every screen works with besides its own state, boxes included: the screen manager it
-// hands over to, the input of its passes, the record of what the display shows, and the shared
-// pictures. The shell makes one of each and hands them down; tests make their own.
+// hands over to, the input of its passes, the record of what the display shows, the shared
+// pictures, and the display's scale, which places everything in the game's logical units on
+// the display and makes pictures and text at its size. The shell makes one of each and hands
+// them down; tests make their own.
+#include "render/DisplayScale.h"
 #include "render/EventQueue.h"
 #include "render/FrameUpdate.h"
 #include "render/MediaStore.h"
@@ -14,6 +17,7 @@ struct ScreenContext {
     EventQueue& events;
     FrameUpdate& frame;
     const PictureTable& pictures;
+    const DisplayScale& scale;
 };
 
 }  // namespace qv

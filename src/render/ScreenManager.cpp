@@ -67,6 +67,16 @@ void ScreenManager::Present() {
     if (SDL_Surface* display = DisplaySurface()) frame.Show(display);
 }
 
+void ScreenManager::Rescale(const PictureMoves& moves) {
+    frame.Invalidate();
+    if (savedState) {
+        savedState->Rescale(moves);
+        savedState->Draw();
+    }
+    if (currentState) currentState->Rescale(moves);
+    frame.Invalidate();
+}
+
 void ScreenManager::Clear() {
     requests.clear();
     boxAnswer = {};

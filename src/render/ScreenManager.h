@@ -11,6 +11,7 @@
 
 #include "render/FrameUpdate.h"
 #include "render/GameState.h"
+#include "render/PictureMoves.h"
 
 namespace qv {
 
@@ -59,6 +60,10 @@ public:
     void Present();
     // Deletes the current screen, then the covered one, and drops what was asked for.
     void Clear();
+    // After the display's scale changed: the covered screen makes its pictures anew and is
+    // drawn, so that a box over it sees it at the new scale, then the current screen; the next
+    // Present draws it whole.
+    void Rescale(const PictureMoves& moves);
 
     GameState* Current() const { return currentState.get(); }
     GameState* Covered() const { return savedState.get(); }

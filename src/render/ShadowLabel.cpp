@@ -12,13 +12,20 @@ constexpr SDL_Color kShadowColor{58, 37, 20, 0};
 
 }  // namespace
 
-void ShadowLabel::Attach(SpriteList& sprites, int shadowSlot) {
+void ShadowLabel::Attach(SpriteList& sprites, int shadowSlot, const DisplayScale& displayScale) {
     list = &sprites;
+    scale = &displayScale;
     firstSlot = shadowSlot;
 }
 
+void ShadowLabel::Rescale(TTF_Font* font) { Show(font, shownText, shownX, shownY, shownAlign); }
+
 void ShadowLabel::Show(TTF_Font* font, const std::string& text, int x, int y, Align align) {
     if (!list) return;
+    shownText = text;
+    shownX = x;
+    shownY = y;
+    shownAlign = align;
     Sprite& shadowSprite = list->sprites[static_cast<std::size_t>(firstSlot)];
     Sprite& textSprite = list->sprites[static_cast<std::size_t>(firstSlot) + 1];
     // The slots must not keep pointing at pictures freed below, and the new pictures may take
@@ -33,7 +40,7 @@ void ShadowLabel::Show(TTF_Font* font, const std::string& text, int x, int y, Al
     textPicture = RenderBlended(font, text, kTextColor);
     shadowPicture = RenderBlended(font, text, kShadowColor);
     if (!textPicture || !shadowPicture) return;
-    const int left = align == Align::Right ? x - textPicture->w : x;
+    const int left = align == Align::Right ? x - scale->Logical(textPicture->w) : x;
     shadowSprite = {shadowPicture.get(), left + 1, y + 1};
     textSprite = {textPicture.get(), left, y};
 }

@@ -16,4 +16,10 @@ SurfacePtr CreateDisplayLikeSurface(int width, int height) {
                                            format->Amask));
 }
 
+void BlitIntoArea(SDL_Surface* picture, SDL_Surface* target, SDL_Rect area) {
+    if (!picture || !target) return;
+    SDL_Rect part{0, 0, area.w, area.h};
+    SDL_BlitSurface(picture, &part, target, &area);
+}
+
 }  // namespace qv

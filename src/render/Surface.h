@@ -18,4 +18,9 @@ SDL_Surface* DisplaySurface();
 // when there is no display or SDL can't make it.
 SurfacePtr CreateDisplayLikeSurface(int width, int height);
 
+// As much of `picture` from its top-left corner as fills `area` of `target`, into it: a tile
+// into its cell, whose size varies by a pixel with the scale's rounding (tiles are made large
+// enough for the largest).
+void BlitIntoArea(SDL_Surface* picture, SDL_Surface* target, SDL_Rect area);
+
 }  // namespace qv

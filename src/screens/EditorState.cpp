@@ -35,6 +35,7 @@ constexpr int kGoalHalf = 10;
 constexpr int kCheckingX = 14;
 constexpr int kCheckingY = 361;
 constexpr char kCheckingText[] = "checking...";
+constexpr int kLabelPoints = 14;
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
 
@@ -50,7 +51,7 @@ bool CtrlHeld(const SDL_KeyboardEvent& key) {
 }  // namespace
 
 EditorState::EditorState(GameContext& context)
-    : BoardView(context.pictures, context.library.CurrentLevel()), ctx(context) {
+    : BoardView(context.pictures, context.scale, context.library.CurrentLevel()), ctx(context) {
     Level& level = BoardLevel();
     // Back from a trial the level is in the editor's hands already, with its baseline.
     const bool fromMenu = !level.fromEditor;
@@ -63,15 +64,15 @@ EditorState::EditorState(GameContext& context)
     AttachBoardPictures();
     sprites.sprites[kBackgroundSlot].picture = pictures.editor.get();
     sprites.count = kEditorSpriteCount;
-    labelFont = OpenUiFont(14);
-    checkingLabel.Attach(sprites, kCheckingShadowSlot);
+    labelFont = OpenUiFont(ctx.scale.Points(kLabelPoints));
+    checkingLabel.Attach(sprites, kCheckingShadowSlot, ctx.scale);
     PlaceGoalSprites();
     PlaceShapeSprites();
     DrawTiles();
     // Name typing needs the characters, not just the keys.
     SDL_EnableUNICODE(1);
     for (const EditorButtonFile& file : kEditorButtonFiles)
-        PaletteButton(file.button).LoadButton(file.path, &sprites.sprites[file.slot]);
+        PaletteButton(file.button).LoadButton(file.path, &sprites.sprites[file.slot], ctx.scale);
     PaletteButton(EditorButton::White).SetToggled(true);
 }
 
@@ -95,12 +96,20 @@ void EditorState::Draw() {
     }
     // The caret is the slot just past the count, drawn last while the name takes typing.
     SDL_Surface* caret = editingName ? pictures.caret.get() : nullptr;
-    sprites.sprites[kEditorSpriteCount] = {caret, CaretX(nameLabel ? nameLabel->w : 0),
-                                           kNameLabelY};
+    sprites.sprites[kEditorSpriteCount] = {caret, CaretX(NameLabelWidth()), kNameLabelY};
     sprites.count = kEditorSpriteCount + 1;
-    sprites.Draw(DisplaySurface(), ctx.frame);
+    sprites.Draw(DisplaySurface(), ctx.frame, ctx.scale);
     sprites.count = kEditorSpriteCount;
 }
+
+void EditorState::Rescale(const PictureMoves& moves) {
+    RescaleBoard(moves);
+    for (Button& button : buttons) button.Rescale();
+    labelFont = OpenUiFont(ctx.scale.Points(kLabelPoints));
+    checkingLabel.Rescale(labelFont.get());
+}
+
+int EditorState::NameLabelWidth() const { return nameLabel ? ctx.scale.Logical(nameLabel->w) : 0; }
 
 void EditorState::UpdateCheckingLabel() {
     if (Checking() == checkingShown) return;
@@ -207,7 +216,7 @@ void EditorState::HandleKeyDown(const SDL_KeyboardEvent& key) {
     const SDLKey sym = key.keysym.sym;
     if ((sym == SDLK_k || sym == SDLK_l || sym == SDLK_v) && CtrlHeld(key)) return;
     const std::string& name = BoardLevel().name;
-    if (IsNameCharacter(key.keysym.unicode) && (!nameLabel || nameLabel->w < kNameWidthLimit))
+    if (IsNameCharacter(key.keysym.unicode) && NameLabelWidth() < kNameWidthLimit)
         SetName(name + static_cast<char>(key.keysym.unicode));
     if (key.keysym.sym == SDLK_BACKSPACE && !name.empty())
         SetName(name.substr(0, name.size() - 1));

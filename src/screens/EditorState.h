@@ -54,6 +54,7 @@ public:
 
     void HandleEvents() override;
     void Draw() override;
+    void Rescale(const PictureMoves& moves) override;
 
     // What the player sees of the editor besides its sprites: whether typed keys go to the name
     // (the caret shows), and each button's look.
@@ -64,6 +65,8 @@ public:
 
 private:
     GameContext& ctx;
+    // The name label's width in logical units; 0 without a label.
+    int NameLabelWidth() const;
     TileColor selectedColor = TileColor::White;
     ShapeKind selectedShape = ShapeKind::Circle;
     ShapeKind selectedGoal = ShapeKind::Circle;

@@ -3,6 +3,7 @@
 #include "puzzle/BoardTag.h"
 #include "screens/MainMenuState.h"
 #include "screens/MenuGenerated.h"
+#include "render/Text.h"
 #include "screens/MenuLayout.h"
 
 namespace qv {
@@ -82,9 +83,7 @@ void MainMenuState::ShowGeneratedOffer() {
         text = GeneratedOfferText(ctx.generated.workshop, *chosen, record);
     }
     TTF_Font* small = offerFont.get();
-    int width = 0;
-    int height = 0;
-    if (small && !text.empty()) TTF_SizeText(small, text.c_str(), &width, &height);
+    const int width = ctx.scale.Logical(TextWidth(small, text));
     watchLabel.Show(small, text, kGeneratedOfferCentre - width / 2, kGeneratedOfferY,
                     ShadowLabel::Align::Left);
     bestLabel.Show(small, "", 0, kGeneratedOfferY, ShadowLabel::Align::Left);

@@ -6,6 +6,7 @@
 #include "platform/Input.h"
 #include "platform/SdlErrorReport.h"
 #include "render/MediaStore.h"
+#include "render/Pointer.h"
 #include "screens/MenuGenerated.h"
 #include "screens/MenuLayout.h"
 #include "screens/PlayKeeping.h"
@@ -28,12 +29,7 @@ constexpr char kWatchOffer[] = "W: watch a shortest way";
 constexpr char kWatchOfferShort[] = "W: a shortest way";
 constexpr char kBestOffer[] = "B: your best";
 
-int TextWidth(TTF_Font* font, const char* text) {
-    int width = 0;
-    int height = 0;
-    if (!font || TTF_SizeText(font, text, &width, &height) != 0) return 0;
-    return width;
-}
+constexpr int kListPoints = 14;
 
 void Blit(SDL_Surface* picture, SDL_Surface* target, int x, int y) {
     if (!picture || !target) return;
@@ -41,11 +37,12 @@ void Blit(SDL_Surface* picture, SDL_Surface* target, int x, int y) {
     SDL_BlitSurface(picture, nullptr, target, &where);
 }
 
-// A colour-keyed surface made once and then reused; false when it can't be had.
-bool EnsureKeyedSurface(SurfacePtr& surface, int width, int height, const char* createError,
-                        const char* keyError) {
+// A colour-keyed surface of width by height logical units, made once (at the display's scale)
+// and then reused; false when it can't be had.
+bool EnsureKeyedSurface(SurfacePtr& surface, int width, int height, const DisplayScale& scale,
+                        const char* createError, const char* keyError) {
     if (surface) return true;
-    surface = CreateDisplayLikeSurface(width, height);
+    surface = CreateDisplayLikeSurface(scale.Size(width), scale.Size(height));
     if (!surface) {
         ReportSdlError(createError);
         return false;
@@ -59,7 +56,7 @@ bool EnsureKeyedSurface(SurfacePtr& surface, int width, int height, const char* 
 
 MainMenuState::MainMenuState(GameContext& context) : ctx(context), setPars(context.library) {
     ctx.audio.PlayMenuMusic();
-    font = OpenUiFont(14);
+    font = OpenUiFont(ctx.scale.Points(kListPoints));
     if (!font) return;  // reported; without text the menu can't show anything useful
 
     BuildSetList();
@@ -74,17 +71,17 @@ MainMenuState::MainMenuState(GameContext& context) : ctx(context), setPars(conte
     sprites.sprites[kLockedSlot] = {pictures.locked.get(), kLockedX, kLockedY};
     sprites.count = kSlotCount;
 
-    playButton.LoadButton("./gui/mainmenu/play.button", &sprites.sprites[kPlaySlot]);
-    editButton.LoadButton("./gui/mainmenu/edit.button", &sprites.sprites[kEditSlot]);
-    quitButton.LoadButton("./gui/mainmenu/quit.button", &sprites.sprites[kQuitSlot]);
-    musicButton.LoadButton("./gui/mainmenu/music.button", &sprites.sprites[kMusicSlot]);
-    soundButton.LoadButton("./gui/mainmenu/sound.button", &sprites.sprites[kSoundSlot]);
+    playButton.LoadButton("./gui/mainmenu/play.button", &sprites.sprites[kPlaySlot], ctx.scale);
+    editButton.LoadButton("./gui/mainmenu/edit.button", &sprites.sprites[kEditSlot], ctx.scale);
+    quitButton.LoadButton("./gui/mainmenu/quit.button", &sprites.sprites[kQuitSlot], ctx.scale);
+    musicButton.LoadButton("./gui/mainmenu/music.button", &sprites.sprites[kMusicSlot], ctx.scale);
+    soundButton.LoadButton("./gui/mainmenu/sound.button", &sprites.sprites[kSoundSlot], ctx.scale);
     // Without its button file there is no Play button to grey out.
-    if (playButton.loaded) playDisabled.reset(LoadBitmap(kPlayDisabledFile));
+    if (playButton.loaded) playDisabled.reset(LoadPicture(kPlayDisabledFile, ctx.scale));
 
-    offerFont = OpenUiFont(kOfferPoints);
-    watchLabel.Attach(sprites, kWatchShadowSlot);
-    bestLabel.Attach(sprites, kBestShadowSlot);
+    offerFont = OpenUiFont(ctx.scale.Points(kOfferPoints));
+    watchLabel.Attach(sprites, kWatchShadowSlot, ctx.scale);
+    bestLabel.Attach(sprites, kBestShadowSlot, ctx.scale);
     ShowWatchOffer();
     if (GeneratedChosen()) ChooseGeneratedRow(ctx.generated.ChosenRow());
 
@@ -128,9 +125,30 @@ void MainMenuState::Draw() {
     SDL_Surface* playLook = play.picture;
     if (CurrentLevelLocked()) sprites.count = drawn + 1;
     if (PlayBlocked() && playDisabled && playLook) play.picture = playDisabled.get();
-    sprites.Draw(DisplaySurface(), ctx.frame);
+    sprites.Draw(DisplaySurface(), ctx.frame, ctx.scale);
     sprites.count = drawn;
     play.picture = playLook;
+}
+
+void MainMenuState::Rescale(const PictureMoves& moves) {
+    sprites.Repoint(moves);
+    for (Button* button : {&playButton, &editButton, &quitButton, &musicButton, &soundButton})
+        button->Rescale();
+    if (playButton.loaded) playDisabled.reset(LoadPicture(kPlayDisabledFile, ctx.scale));
+    font = OpenUiFont(ctx.scale.Points(kListPoints));
+    offerFont = OpenUiFont(ctx.scale.Points(kOfferPoints));
+    if (GeneratedChosen())
+        ShowGeneratedOffer();
+    else
+        ShowWatchOffer();
+    for (SurfacePtr* surface : {&setListSurface, &levelListSurface, &previewSurface})
+        surface->reset();
+    BuildSetList();
+    BuildLevelList();
+    BuildPreview();
+    sprites.sprites[kSetListSlot].picture = setListSurface.get();
+    sprites.sprites[kLevelListSlot].picture = levelListSurface.get();
+    sprites.sprites[kPreviewSlot].picture = previewSurface.get();
 }
 
 void MainMenuState::HandleEvents() {
@@ -264,7 +282,7 @@ void MainMenuState::HandleShiftKey(SDLKey key) {
 void MainMenuState::HandleListClick() {
     int x = 0;
     int y = 0;
-    PointerState(&x, &y);
+    LogicalPointerState(ctx.scale, &x, &y);
     if (OnLabel(sprites.sprites[kWatchSlot], x, y)) {
         Watch(ScreenName::WatchShortest);
         return;
@@ -323,8 +341,8 @@ void MainMenuState::ShowWatchOffer() {
     bestKept = offered && KeptSolution(ctx).has_value();
     TTF_Font* small = offerFont.get();
     const char* watch = bestKept ? kWatchOfferShort : kWatchOffer;
-    const int watchWidth = TextWidth(small, watch);
-    const int bestWidth = bestKept ? kOfferGap + TextWidth(small, kBestOffer) : 0;
+    const int watchWidth = ctx.scale.Logical(TextWidth(small, watch));
+    const int bestWidth = bestKept ? kOfferGap + ctx.scale.Logical(TextWidth(small, kBestOffer)) : 0;
     const int left = kOfferCentre - (watchWidth + bestWidth) / 2;
     watchLabel.Show(small, offered ? watch : "", left, kOfferY, ShadowLabel::Align::Left);
     bestLabel.Show(small, bestKept ? kBestOffer : "", left + watchWidth + bestWidth, kOfferY,
@@ -337,16 +355,17 @@ void MainMenuState::Watch(ScreenName how) {
     ctx.events.DiscardPending();
 }
 
-bool MainMenuState::OnLabel(const Sprite& label, int x, int y) {
-    return label.picture && x >= label.x && x < label.x + label.picture->w && y >= label.y &&
-           y < label.y + label.picture->h;
+bool MainMenuState::OnLabel(const Sprite& label, int x, int y) const {
+    return label.picture && x >= label.x && x < label.x + ctx.scale.Logical(label.picture->w) &&
+           y >= label.y && y < label.y + ctx.scale.Logical(label.picture->h);
 }
 
 void MainMenuState::BuildList(SurfacePtr& surface, const ListBox& box, SDL_Color background,
                               const char* createError, const char* keyError,
                               const std::vector<ListRow>& rows) {
     if (!font) return;  // the menu shows nothing without its font
-    if (!EnsureKeyedSurface(surface, box.width, box.height, createError, keyError)) return;
+    const DisplayScale& scale = ctx.scale;
+    if (!EnsureKeyedSurface(surface, box.width, box.height, scale, createError, keyError)) return;
     SDL_FillRect(surface.get(), nullptr, 0);
     for (size_t i = 0; i < rows.size(); ++i) {
         // An unnamed set or level keeps an empty row: there is nothing to render, and asking
@@ -354,13 +373,14 @@ void MainMenuState::BuildList(SurfacePtr& surface, const ListBox& box, SDL_Color
         if (rows[i].text.empty()) continue;
         SurfacePtr text = RenderShaded(font.get(), rows[i].text,
                                        ListRowColor(rows[i].current, rows[i].status), background);
-        const int y = static_cast<int>(i) * kListRowHeight;
+        const int y = scale.Pixels(static_cast<int>(i) * kListRowHeight);
         Blit(text.get(), surface.get(), 0, y);
         SDL_Surface* mark = ctx.pictures.parMark.get();
         if (!rows[i].inPar || !text || !mark) continue;
         // Right after the name, or at the list's right edge over the end of a long one; on the
         // list's own colour, since black is the surface's transparent key.
-        SDL_Rect where{static_cast<Sint16>(std::min(text->w + kParMarkGap, box.width - mark->w)),
+        const int right = scale.Pixels(box.width) - mark->w;
+        SDL_Rect where{static_cast<Sint16>(std::min(text->w + scale.Pixels(kParMarkGap), right)),
                        static_cast<Sint16>(y + (text->h - mark->h) / 2),
                        static_cast<Uint16>(mark->w), static_cast<Uint16>(mark->h)};
         SDL_Rect fill = where;  // SDL clips the rectangle it is given
@@ -416,7 +436,8 @@ void MainMenuState::BuildPreview() {
 
 void MainMenuState::DrawPreview(const Level* shown) {
     if (!font) return;
-    if (!EnsureKeyedSurface(previewSurface, kPreviewWidth, kPreviewHeight,
+    const DisplayScale& scale = ctx.scale;
+    if (!EnsureKeyedSurface(previewSurface, kPreviewWidth, kPreviewHeight, scale,
                             "Can't create surface for level preview.",
                             "Can't set color key for level preview surface.")) {
         return;
@@ -436,13 +457,15 @@ void MainMenuState::DrawPreview(const Level* shown) {
                             std::to_string(static_cast<int32_t>(color)) + ").");
                 continue;
             }
-            Blit(ctx.pictures.PreviewTile(color), target, x * kPreviewCell, y * kPreviewCell);
+            BlitIntoArea(ctx.pictures.PreviewTile(color), target,
+                         scale.Area(x * kPreviewCell, y * kPreviewCell, kPreviewCell, kPreviewCell));
         }
     }
 
     const PictureTable& pictures = ctx.pictures;
-    const auto at = [](TilePos pos, int inset) {
-        return std::pair<int, int>{pos.x * kPreviewCell + inset, pos.y * kPreviewCell + inset};
+    const auto at = [&scale](TilePos pos, int inset) {
+        return std::pair<int, int>{scale.Pixels(pos.x * kPreviewCell + inset),
+                                   scale.Pixels(pos.y * kPreviewCell + inset)};
     };
     const std::pair<SDL_Surface*, TilePos> goals[] = {
         {pictures.previewCircleGoal.get(), level.circleGoal},

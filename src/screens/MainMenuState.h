@@ -57,6 +57,7 @@ public:
 
     void HandleEvents() override;
     void Draw() override;
+    void Rescale(const PictureMoves& moves) override;
 
     // The looks of the buttons that change: Edit shown only for the player's own set, the two
     // switches latched while music or sound is on.
@@ -129,7 +130,7 @@ private:
     bool WatchOffered() const;
     // W or a click on its label: a shortest way; B or its label: the player's best.
     void Watch(ScreenName how);
-    static bool OnLabel(const Sprite& label, int x, int y);
+    bool OnLabel(const Sprite& label, int x, int y) const;
     void RebuildLevelView();
     void BuildList(SurfacePtr& surface, const ListBox& box, SDL_Color background,
                    const char* createError, const char* keyError,

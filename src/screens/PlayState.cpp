@@ -9,6 +9,7 @@
 #include "puzzle/Level.h"
 #include "render/MediaStore.h"
 #include "render/MessageBoxes.h"
+#include "render/Pointer.h"
 #include "screens/LevelPar.h"
 #include "screens/LinkedLevel.h"
 #include "screens/PlayHint.h"
@@ -49,6 +50,7 @@ constexpr char kWatchEndNote[] = "Escape leaves";
 
 constexpr const char* kWatchButtonFile = "./gui/messages/watch.button";
 enum WellDoneAnswer : int32_t { AnswerOk = 0, AnswerWatch = 1 };
+constexpr int kLabelPoints = 14;
 
 constexpr ShapeKind kShapes[] = {ShapeKind::Circle, ShapeKind::Star, ShapeKind::Triangle};
 
@@ -114,7 +116,7 @@ TileSection SectionOf(StepDirection direction) {
 }  // namespace
 
 PlayState::PlayState(GameContext& context, PlayMode mode)
-    : BoardView(context.pictures, context.library.CurrentLevel()),
+    : BoardView(context.pictures, context.scale, context.library.CurrentLevel()),
       ctx(context),
       setPars(context.library) {
     Level& level = BoardLevel();
@@ -126,15 +128,16 @@ PlayState::PlayState(GameContext& context, PlayMode mode)
     sprites.sprites[kColorHelpSlot].x = kHelpX;
     sprites.sprites[kColorHelpSlot].y = kColorHelpY;
     sprites.count = kSlotCount;
-    undoButton.LoadButton("./gui/play/undo.button", &sprites.sprites[kUndoSlot]);
-    redoButton.LoadButton("./gui/play/redo.button", &sprites.sprites[kRedoSlot]);
-    restartButton.LoadButton("./gui/play/restart.button", &sprites.sprites[kRestartSlot]);
-    exitButton.LoadButton("./gui/play/exit.button", &sprites.sprites[kExitSlot]);
-    labelFont = OpenUiFont(14);
-    movesLabel.Attach(sprites, kMovesShadowSlot);
-    parLabel.Attach(sprites, kParShadowSlot);
-    thinkingLabel.Attach(sprites, kThinkingShadowSlot);
-    wayNoteLabel.Attach(sprites, kWayNoteShadowSlot);
+    undoButton.LoadButton("./gui/play/undo.button", &sprites.sprites[kUndoSlot], ctx.scale);
+    redoButton.LoadButton("./gui/play/redo.button", &sprites.sprites[kRedoSlot], ctx.scale);
+    restartButton.LoadButton("./gui/play/restart.button", &sprites.sprites[kRestartSlot],
+                             ctx.scale);
+    exitButton.LoadButton("./gui/play/exit.button", &sprites.sprites[kExitSlot], ctx.scale);
+    labelFont = OpenUiFont(ctx.scale.Points(kLabelPoints));
+    movesLabel.Attach(sprites, kMovesShadowSlot, ctx.scale);
+    parLabel.Attach(sprites, kParShadowSlot, ctx.scale);
+    thinkingLabel.Attach(sprites, kThinkingShadowSlot, ctx.scale);
+    wayNoteLabel.Attach(sprites, kWayNoteShadowSlot, ctx.scale);
     Restart();
     LookUpPar();
     WantNextPuzzle();
@@ -173,8 +176,17 @@ void PlayState::Draw() {
         restX = shaken->x;
         shaken->x += offset;
     }
-    sprites.Draw(DisplaySurface(), ctx.frame);
+    sprites.Draw(DisplaySurface(), ctx.frame, ctx.scale);
     if (shaken) shaken->x = restX;
+}
+
+void PlayState::Rescale(const PictureMoves& moves) {
+    RescaleBoard(moves);
+    for (Button* button : {&undoButton, &redoButton, &restartButton, &exitButton})
+        button->Rescale();
+    labelFont = OpenUiFont(ctx.scale.Points(kLabelPoints));
+    for (ShadowLabel* label : {&movesLabel, &parLabel, &thinkingLabel, &wayNoteLabel})
+        label->Rescale(labelFont.get());
 }
 
 void PlayState::UpdateMoveLabel() {
@@ -530,7 +542,7 @@ void PlayState::WarpIntoTile(TilePos tile) {
     const ScreenPos corner = TileScreenPos(tile);
     pointerX = std::clamp<int32_t>(pointerX, corner.x, corner.x + kTileSize - 1);
     pointerY = std::clamp<int32_t>(pointerY, corner.y, corner.y + kTileSize - 1);
-    WarpPointer(static_cast<Uint16>(pointerX), static_cast<Uint16>(pointerY));
+    WarpPointerTo(ctx.scale, pointerX, pointerY);
 }
 
 void PlayState::ClickMove() {
@@ -655,7 +667,7 @@ void PlayState::ShowStepTaken() {
     const TilePos tile = level.ShapePos(dragShape);
     const auto x = static_cast<int16_t>(kBoardX + kTileSize * tile.x + kTileSize / 2 + offsetX);
     const auto y = static_cast<int16_t>(kBoardY + kTileSize * tile.y + kTileSize / 2 + offsetY);
-    WarpPointer(static_cast<Uint16>(x), static_cast<Uint16>(y));
+    WarpPointerTo(ctx.scale, x, y);
 }
 
 void PlayState::CheckSolved() {

@@ -58,6 +58,7 @@ public:
 
     void HandleEvents() override;
     void Draw() override;
+    void Rescale(const PictureMoves& moves) override;
 
     // What the player has done so far, as tests and the shell may ask: every shape is home and
     // the completion comes on the next pass; a shape is held by the pointer; the shape the arrow

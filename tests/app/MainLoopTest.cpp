@@ -11,10 +11,12 @@
 
 #include "app/Application.h"
 #include "app/ProcessObjects.h"
-#include "platform/FullScreen.h"
 #include "platform/Clock.h"
+#include "platform/VideoMode.h"
+#include "render/Display.h"
 #include "render/EventQueue.h"
 #include "render/FrameUpdate.h"
+#include "render/MediaStore.h"
 #include "render/ScreenManager.h"
 #include "support/ErrorRecorder.h"
 #include "support/TempDir.h"
@@ -98,7 +100,9 @@ protected:
     Log log;
     FrameUpdate frame;
     ScreenManager screens{frame};
-    EventQueue events{screens, frame, {}};
+    PictureTable pictures;
+    Display gameDisplay{pictures, screens, frame, {}};
+    EventQueue events{screens, gameDisplay};
     SdlClock clock;
 };
 
@@ -210,10 +214,10 @@ TEST_F(MainLoop, F11sChoiceIsKeptInTheProgressFile) {
     f11.key.keysym.sym = SDLK_F11;
     ASSERT_EQ(SDL_PushEvent(&f11), 0);
     objects.events.DrainNow([](const SDL_Event&) { return EventFlow::Continue; });
-    SetFullScreen(false);
     EXPECT_TRUE(objects.settings.fullscreen);
     EXPECT_EQ(dir.Read("progress.save").substr(2, 1), "\x01");
-    EXPECT_TRUE(rec.boxes.empty());
+    EXPECT_TRUE(rec.boxes.empty()) << (rec.boxes.empty() ? "" : rec.boxes[0].text);
+    SetVideoMode(PixelSize{800, 600}, 32, false);
 }
 
 TEST(SplashTime, StaysAtLeastFourSecondsAndNeverLonger) {

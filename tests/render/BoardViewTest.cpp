@@ -39,7 +39,7 @@ protected:
         DisplayTest::SetUp();
         shown.tiles.fill(TileColor::Black);
         shown.name.clear();
-        view = std::make_unique<TestBoard>(pictures, shown);
+        view = std::make_unique<TestBoard>(pictures, gameDisplay.Scale(), shown);
     }
     void TearDown() override {
         view.reset();
@@ -101,6 +101,39 @@ TEST_F(BoardViewTest, TileUnderPointerAtTheGridEdges) {
     EXPECT_EQ(TileAt(389, 200), NoTile);
     EXPECT_EQ(TileAt(390, 180), (TilePos{0, 0}));
     EXPECT_EQ(TileAt(390, 179), NoTile);
+}
+
+// A point aimed at on a tile as the display draws it at a scale lands, mapped back, in the same
+// tile and section as at scale 1: below 1, fractional, whole, with bars beside the picture.
+TEST_F(BoardViewTest, ThePointerLandsInTheSameTileSectionAtEveryScale) {
+    const struct {
+        double u, v;  // the point's place in the drawn tile, from its top-left corner
+        TileSection section;
+    } aims[] = {{0.5, 0.12, TileSection::Up}, {0.88, 0.5, TileSection::Right},
+                {0.5, 0.88, TileSection::Down}, {0.12, 0.5, TileSection::Left}};
+    for (const double factor : {0.8, 1.0, 1.62, 2.0, 2.4}) {
+        const PixelSize picture{static_cast<int>(800 * factor), static_cast<int>(600 * factor)};
+        const DisplayScale scale({800, 600}, {picture.width + 100, picture.height});
+        TestBoard board(pictures, scale, shown);
+        board.offsetX = 30;
+        for (const TilePos tile : {TilePos{0, 0}, TilePos{4, 3}, TilePos{8, 6}}) {
+            // The tile's edges on the display, where the board view draws it.
+            const int left = kBoardX + board.offsetX + kTileSize * tile.x;
+            const int top = kBoardY + kTileSize * tile.y;
+            const int width = scale.X(left + kTileSize) - scale.X(left);
+            const int height = scale.Y(top + kTileSize) - scale.Y(top);
+            for (const auto& aim : aims) {
+                input.x = scale.X(left) + static_cast<int>(aim.u * width);
+                input.y = scale.Y(top) + static_cast<int>(aim.v * height);
+                EXPECT_EQ(board.TileUnderPointer(), tile) << factor;
+                int x = 0, y = 0;
+                scale.ToLogical(input.x, input.y, &x, &y);
+                board.pointerX = x;
+                board.pointerY = y;
+                EXPECT_EQ(board.PointerSection(), aim.section) << factor << " " << aim.u;
+            }
+        }
+    }
 }
 
 TEST_F(BoardViewTest, CentringOnTheUsedTiles) {

@@ -22,7 +22,7 @@ protected:
         WritePicture("gui/hover.bmp", 80, 40, 20, 20, 20);
         WritePicture("gui/pressed.bmp", 80, 40, 30, 30, 30);
         dir.Write("gui/ok.button", "100 50\t80 40\ngui/idle.bmp gui/hover.bmp gui/pressed.bmp 13\n");
-        button.LoadButton("gui/ok.button", &list.sprites[4]);
+        button.LoadButton("gui/ok.button", &list.sprites[4], gameDisplay.Scale());
     }
     void TearDown() override {
         button.FreeImages();
@@ -141,7 +141,7 @@ protected:
 };
 
 TEST_F(ButtonFileTest, MissingFileLeavesAButtonThatShowsNothingAndNeverClicks) {
-    button.LoadButton("./gui/none.button", &slot);
+    button.LoadButton("./gui/none.button", &slot, gameDisplay.Scale());
     ASSERT_EQ(errors.boxes.size(), 1u);
     EXPECT_EQ(errors.boxes[0], (ErrorRecorder::Box{"Error", "Could not open file ./gui/none.button."}));
     EXPECT_FALSE(button.loaded);
@@ -152,7 +152,7 @@ TEST_F(ButtonFileTest, MissingFileLeavesAButtonThatShowsNothingAndNeverClicks) {
 
 TEST_F(ButtonFileTest, ReadingStopsAtTheFirstBadField) {
     dir.Write("short.button", "10 20 x 40 a.bmp b.bmp c.bmp 13");
-    button.LoadButton("short.button", &slot);
+    button.LoadButton("short.button", &slot, gameDisplay.Scale());
     EXPECT_EQ(slot.x, 10);
     EXPECT_EQ(slot.y, 20);
     EXPECT_EQ(button.area.width, 0);
@@ -171,11 +171,11 @@ TEST_F(DisplayTest, SpriteListDrawsOnlyCountedSlotsAndSkipsEmptyOnes) {
     list.sprites[0] = Sprite{nullptr, 0, 0};
     list.sprites[1] = Sprite{red, 20, 30};
     list.sprites[2] = Sprite{red, 50, 50};
-    list.Draw(display, frame);
+    list.Draw(display, frame, context.scale);
     EXPECT_EQ(PixelAt(display, 20, 30), 0u);  // count 0 draws nothing
 
     list.count = 2;
-    list.Draw(display, frame);
+    list.Draw(display, frame, context.scale);
     EXPECT_EQ(PixelAt(display, 20, 30), Rgb(display, 255, 0, 0));
     EXPECT_EQ(PixelAt(display, 50, 50), 0u);
     SDL_FreeSurface(red);

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "render/Display.h"
 #include "render/EventQueue.h"
 #include "render/FrameUpdate.h"
 #include "render/MediaStore.h"
@@ -35,8 +36,9 @@ protected:
     FrameUpdate frame;
     PictureTable pictures;
     ScreenManager screens{frame};
-    EventQueue events{screens, frame, {}};
-    ScreenContext context{screens, events, frame, pictures};
+    Display gameDisplay{pictures, screens, frame, {}};
+    EventQueue events{screens, gameDisplay};
+    ScreenContext context{screens, events, frame, pictures, gameDisplay.Scale()};
 };
 
 // The pixel value at (x, y) of a 32-bit surface.

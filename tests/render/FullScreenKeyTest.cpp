@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "DisplayTest.h"
-#include "platform/FullScreen.h"
+#include "platform/VideoMode.h"
+#include "render/Display.h"
 #include "render/EventQueue.h"
 
 using namespace qv;
@@ -27,12 +28,13 @@ protected:
     }
 
     void TearDown() override {
-        SetFullScreen(false);
+        SetVideoMode(PixelSize{800, 600}, 32, false);
         DisplayTest::TearDown();
     }
 
     std::vector<bool> kept;  // each choice handed on
-    EventQueue keyedEvents{screens, frame, [this](bool on) { kept.push_back(on); }};
+    Display keyedDisplay{pictures, screens, frame, [this](bool on) { kept.push_back(on); }};
+    EventQueue keyedEvents{screens, keyedDisplay};
 };
 
 TEST_F(FullScreenKeyTest, F11SwitchesBothWaysAndHandsOnTheChoice) {

@@ -46,7 +46,7 @@ protected:
 
 TEST_F(MediaStoreTest, EveryFileLandsInItsSlot) {
     ASSERT_EQ(kFiles.size(), 62u);
-    LoadAllPictures(pictures);
+    LoadAllPictures(pictures, gameDisplay.Scale());
     EXPECT_TRUE(errors.boxes.empty());
     const PictureTable& p = pictures;
     EXPECT_EQ(Width(p.selectedCircle), WidthOf("selectedcircle"));
@@ -65,7 +65,7 @@ TEST_F(MediaStoreTest, EveryFileLandsInItsSlot) {
 }
 
 TEST_F(MediaStoreTest, ColorCodesPickTheirPictures) {
-    LoadAllPictures(pictures);
+    LoadAllPictures(pictures, gameDisplay.Scale());
     const struct {
         TileColor color;
         const char* name;
@@ -86,7 +86,7 @@ TEST_F(MediaStoreTest, ColorCodesPickTheirPictures) {
 
 TEST_F(MediaStoreTest, MissingPictureIsReportedOnceAndLeftEmpty) {
     std::remove("graphics/locked.png");
-    LoadAllPictures(pictures);
+    LoadAllPictures(pictures, gameDisplay.Scale());
     ASSERT_EQ(errors.boxes.size(), 1u);
     EXPECT_EQ(errors.boxes[0].title, "Error (SDL)");
     EXPECT_EQ(errors.boxes[0].text.rfind("Could not load bitmap ./graphics/locked.png. ", 0), 0u);
@@ -94,3 +94,28 @@ TEST_F(MediaStoreTest, MissingPictureIsReportedOnceAndLeftEmpty) {
     EXPECT_NE(pictures.purpleHelp, nullptr);  // loading went on
 }
 
+
+// At the display's scale a picture has its size in the game's units times the scale, made from
+// its master nearest above the scale; a missing master falls back to a smaller one.
+TEST_F(MediaStoreTest, APictureComesFromTheNearestMasterAtItsScaledSize) {
+    WritePicture("gui/x.png", 10, 4, 255, 0, 0);     // 1x, red
+    WritePicture("gui/2x/x.png", 20, 8, 0, 0, 255);  // 2x, blue; there is no 3x
+    const struct {
+        double factor;
+        int width, height;
+        bool fromTwice;
+    } cases[] = {{0.8, 8, 4, false}, {1, 10, 4, false}, {1.5, 15, 6, true}, {2, 20, 8, true},
+                 {3, 30, 12, true}};
+    for (const auto& c : cases) {
+        const DisplayScale scale({800, 600}, {static_cast<int>(800 * c.factor),
+                                              static_cast<int>(600 * c.factor)});
+        SurfacePtr picture(LoadPicture("./gui/x.png", scale));
+        ASSERT_NE(picture, nullptr) << c.factor;
+        EXPECT_EQ(picture->w, c.width) << c.factor;
+        EXPECT_EQ(picture->h, c.height) << c.factor;
+        Uint8 r = 0, g = 0, b = 0;
+        SDL_GetRGB(PixelAt(picture.get(), c.width / 2, c.height / 2), picture->format, &r, &g, &b);
+        EXPECT_EQ(b == 255 && r == 0, c.fromTwice) << c.factor;
+    }
+    EXPECT_TRUE(errors.boxes.empty());
+}

@@ -1,6 +1,7 @@
 // Screens draw only what changed since their last pass. Whatever the passes did, the display
-// must then hold exactly the picture a whole redraw gives; and a pass that changes nothing must
-// draw nothing and send the window nothing.
+// must then hold exactly the picture a whole redraw gives, at scale 1 and 2 and after a new
+// window size mid-game; and a pass that changes nothing must draw nothing and send the window
+// nothing.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "EditorFixture.h"
 #include "render/FrameUpdate.h"
 #include "render/MediaStore.h"
+#include "render/MessageBoxState.h"
 #include "render/ScreenManager.h"
 #include "screens/MainMenuState.h"
 #include "screens/PlayState.h"
@@ -16,8 +18,7 @@ using namespace qv;
 
 namespace {
 
-std::vector<Uint32> DisplayPixels() {
-    SDL_Surface* display = SDL_GetVideoSurface();
+std::vector<Uint32> PixelsOf(SDL_Surface* display) {
     std::vector<Uint32> pixels;
     SDL_LockSurface(display);
     for (int y = 0; y < display->h; ++y) {
@@ -29,14 +30,18 @@ std::vector<Uint32> DisplayPixels() {
     return pixels;
 }
 
-class FrameUpdateTest : public EditorTest {
+std::vector<Uint32> DisplayPixels() { return PixelsOf(SDL_GetVideoSurface()); }
+
+// The display at the parameter's scale.
+class FrameUpdateTest : public EditorTest, public ::testing::WithParamInterface<int> {
 protected:
     // The shipped pictures: alpha-blended shapes, arrows and buttons over the real backgrounds.
     void SetUp() override {
         EditorTest::SetUp();
         std::filesystem::create_directory_symlink(std::string(QV_SOURCE_DIR) + "/data/graphics",
                                                   dir.path() + "/graphics");
-        LoadAllPictures(pictures);
+        gameDisplay.LoadPictures();
+        gameDisplay.Resize(PixelSize{800 * GetParam(), 600 * GetParam()});
     }
 
     // The display as the passes so far left it must equal the current screen drawn whole.
@@ -48,8 +53,9 @@ protected:
         ASSERT_EQ(drawnInParts.size(), drawnWhole.size());
         for (std::size_t i = 0; i < drawnWhole.size(); ++i) {
             if (drawnInParts[i] == drawnWhole[i]) continue;
-            ADD_FAILURE() << step << ": first differing pixel at (" << i % 800 << ", " << i / 800
-                          << ")";
+            const std::size_t width = static_cast<std::size_t>(SDL_GetVideoSurface()->w);
+            ADD_FAILURE() << step << ": first differing pixel at (" << i % width << ", "
+                          << i / width << ")";
             return;
         }
     }
@@ -69,6 +75,16 @@ protected:
     static int TopOf(int column) { return TileX(column) + 30; }
     static int MiddleOf(int row) { return TileY(row) + 30; }
 
+    // The window's border dragged to a new size, as the system tells it.
+    void ResizeWindow(int width, int height) {
+        SDL_Event event{};
+        event.type = SDL_VIDEORESIZE;
+        event.resize.w = width;
+        event.resize.h = height;
+        SDL_PushEvent(&event);
+        Pass();
+    }
+
     void Key(SDLKey key, SDLMod mod = KMOD_NONE) {
         KeyDown(key, mod);
         KeyUp(key, mod);
@@ -76,7 +92,7 @@ protected:
     }
 };
 
-TEST_F(FrameUpdateTest, PlayScreenDrawnInPartsEqualsAWholeRedraw) {
+TEST_P(FrameUpdateTest, PlayScreenDrawnInPartsEqualsAWholeRedraw) {
     OpenPlay(1, 0);
     ExpectWholeRedrawMatches("opened");
     HoverAt(RightOf(0), MiddleOf(0));
@@ -101,12 +117,37 @@ TEST_F(FrameUpdateTest, PlayScreenDrawnInPartsEqualsAWholeRedraw) {
     Motion(TileX(1) + 10, MiddleOf(1), true);
     Pass();
     ExpectWholeRedrawMatches("star dragged half way");
-    Release(TileX(1) + 10, MiddleOf(1));
+    // A new window size in the middle of the drag: a scale of 1.5 between bars.
+    ResizeWindow(1400, 900);
+    ExpectWholeRedrawMatches("window resized");
+    Motion(TileX(1) + 20, MiddleOf(1), true);
+    Pass();
+    Release(TileX(1) + 20, MiddleOf(1));
     Pass();
     ExpectWholeRedrawMatches("star dropped");
+    EXPECT_EQ(Library().CurrentLevel().starPos, (TilePos{1, 1}));
+    EXPECT_EQ(Library().CurrentLevel().playHistory.size(), 2u);
 }
 
-TEST_F(FrameUpdateTest, MenuDrawnInPartsEqualsAWholeRedraw) {
+// A box kept open through a new window size shows over the screen under it at the new size.
+TEST_P(FrameUpdateTest, ABoxStaysOpenThroughANewWindowSize) {
+    OpenPlay(1, 1);  // "Twin" opens with its intro box
+    ASSERT_NE(Current<MessageBoxState>(), nullptr);
+    ResizeWindow(1000, 700);
+    MessageBoxState* box = Current<MessageBoxState>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text, "Read me first\n");
+    // Under it the play screen drawn at the new size, not the new window's empty picture.
+    ASSERT_NE(box->background, nullptr);
+    EXPECT_NE(PixelsOf(box->background.get())[static_cast<std::size_t>(box->background->w / 2)],
+              0u);
+    ExpectWholeRedrawMatches("box over the play screen");
+    CloseBox();
+    screens.Present();
+    ExpectWholeRedrawMatches("box closed");
+}
+
+TEST_P(FrameUpdateTest, MenuDrawnInPartsEqualsAWholeRedraw) {
     WriteProgress({{1, 1, LevelStatus::Locked}});
     OpenMenu();
     ClickAt(60, 150 + 18 + 9);  // the first set after the tutorial
@@ -123,7 +164,7 @@ TEST_F(FrameUpdateTest, MenuDrawnInPartsEqualsAWholeRedraw) {
     ExpectWholeRedrawMatches("music switched");
 }
 
-TEST_F(FrameUpdateTest, EditorDrawnInPartsEqualsAWholeRedraw) {
+TEST_P(FrameUpdateTest, EditorDrawnInPartsEqualsAWholeRedraw) {
     OpenEditor();
     ClickButton(EditorButton::Red);
     Click(MidX(2), MidY(0));
@@ -140,7 +181,7 @@ TEST_F(FrameUpdateTest, EditorDrawnInPartsEqualsAWholeRedraw) {
     ExpectWholeRedrawMatches("caret gone");
 }
 
-TEST_F(FrameUpdateTest, APassThatChangesNothingDrawsAndSendsNothing) {
+TEST_P(FrameUpdateTest, APassThatChangesNothingDrawsAndSendsNothing) {
     OpenPlay(1, 0);
     const auto runPass = [this] {
         screens.RunPass();
@@ -162,5 +203,7 @@ TEST_F(FrameUpdateTest, APassThatChangesNothingDrawsAndSendsNothing) {
     EXPECT_EQ(moved.wholeUpdates, hovered.wholeUpdates);
     EXPECT_EQ(moved.partUpdates, hovered.partUpdates + 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, FrameUpdateTest, ::testing::Values(1, 2));
 
 }  // namespace

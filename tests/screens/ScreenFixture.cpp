@@ -134,7 +134,7 @@ void ScreenTest::WriteProgress(const std::vector<StatusRecord>& records) {
     library = std::make_unique<LevelLibrary>(settings);
     kept = std::make_unique<KeptPlay>();
     generated = std::make_unique<GeneratedSets>(clock);
-    context = std::make_unique<GameContext>(GameContext{{screens, events, frame, pictures},
+    context = std::make_unique<GameContext>(GameContext{{screens, events, frame, pictures, gameDisplay.Scale()},
                                                         *library,
                                                         *kept,
                                                         settings,
@@ -184,26 +184,29 @@ void ScreenTest::KeyDown(SDLKey key, SDLMod mod) { Push(KeyEvent(SDL_KEYDOWN, ke
 
 void ScreenTest::KeyUp(SDLKey key, SDLMod mod) { Push(KeyEvent(SDL_KEYUP, key, mod)); }
 
+void ScreenTest::PointAt(int x, int y) {
+    gameDisplay.Scale().ToDisplay(x, y, &input.x, &input.y);
+}
+
 void ScreenTest::Press(int x, int y, Uint8 button) {
-    input.x = x;
-    input.y = y;
+    PointAt(x, y);
     input.buttons = static_cast<Uint8>(input.buttons | SDL_BUTTON(button));
-    Push(MouseButtonEvent(SDL_MOUSEBUTTONDOWN, x, y, button));
+    Push(MouseButtonEvent(SDL_MOUSEBUTTONDOWN, input.x, input.y, button));
 }
 
 void ScreenTest::Release(int x, int y, Uint8 button) {
-    input.x = x;
-    input.y = y;
+    PointAt(x, y);
     input.buttons &= static_cast<Uint8>(~SDL_BUTTON(button));
-    Push(MouseButtonEvent(SDL_MOUSEBUTTONUP, x, y, button));
+    Push(MouseButtonEvent(SDL_MOUSEBUTTONUP, input.x, input.y, button));
 }
 
 void ScreenTest::Motion(int x, int y, bool leftHeld) {
-    SDL_Event event = MotionEvent(x, y, leftHeld ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0);
-    event.motion.xrel = static_cast<Sint16>(x - input.x);
-    event.motion.yrel = static_cast<Sint16>(y - input.y);
-    input.x = x;
-    input.y = y;
+    const int fromX = input.x;
+    const int fromY = input.y;
+    PointAt(x, y);
+    SDL_Event event = MotionEvent(input.x, input.y, leftHeld ? SDL_BUTTON(SDL_BUTTON_LEFT) : 0);
+    event.motion.xrel = static_cast<Sint16>(input.x - fromX);
+    event.motion.yrel = static_cast<Sint16>(input.y - fromY);
     if (leftHeld)
         input.buttons |= SDL_BUTTON(SDL_BUTTON_LEFT);
     else

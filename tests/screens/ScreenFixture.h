@@ -19,6 +19,7 @@
 #include "platform/Clock.h"
 #include "puzzle/Level.h"
 #include "puzzle/Types.h"
+#include "render/Display.h"
 #include "render/EventQueue.h"
 #include "render/FrameUpdate.h"
 #include "render/GameState.h"
@@ -81,13 +82,15 @@ protected:
     // Draw. A watchdog event ends a wait that would otherwise never return.
     void Pass();
 
-    // Synthetic input. Pointer events also move the fake pointer, since the screens read it.
+    // Synthetic input at logical positions, which reach SDL (and the fake pointer, which the
+    // screens read too) where the display shows them. Warps land in display pixels.
     void KeyDown(SDLKey key, SDLMod mod = KMOD_NONE);
     void KeyUp(SDLKey key, SDLMod mod = KMOD_NONE);
     void Press(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
     void Release(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
     void Motion(int x, int y, bool leftHeld);
     void PushMarker();
+    void PointAt(int x, int y);
     int PendingEvents();
 
     // Screen corner of a tile of the Line board.
@@ -119,7 +122,8 @@ protected:
     TestClock clock;
     FrameUpdate frame;
     ScreenManager screens{frame};
-    EventQueue events{screens, frame, {}};
+    Display gameDisplay{pictures, screens, frame, {}};
+    EventQueue events{screens, gameDisplay};
 
 private:
     std::unique_ptr<GameContext> context;  // on the library of the time

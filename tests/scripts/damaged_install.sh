@@ -37,6 +37,7 @@ trap 'exit 1' TERM INT
 
 game="$work/game"
 cmake --install "$QV_BINARY_DIR" --prefix "$game" >/dev/null || { echo "damaged_install: FAIL: install failed" >&2; exit 1; }
+pin_window "$game"
 if [ -n "${QV_DAMAGE_GAME:-}" ]; then
     cp "$QV_DAMAGE_GAME" "$game/quorvellan" || exit 1
 fi

@@ -4,7 +4,9 @@
 # and drag a shape and a goal, shift the layout, rename the level, save with Ctrl+S, see the save
 # question come up for a later change and cancel it, and leave with Exit. The level file the game
 # wrote must then hold exactly the expected bytes.
-# Set QV_SCREENSHOT_DIR to keep screenshots of the editor and of its save question there.
+# Set QV_SCREENSHOT_DIR to keep screenshots of the editor and of its save question there, and
+# QV_E2E_WINDOW=WxH to play in a window of that size (800x600 if not set) to take them larger.
+# Positions below are the game's logical ones, mapped to the window.
 set -euo pipefail
 
 # One overall limit, however the game or the X server misbehave.
@@ -19,6 +21,8 @@ for tool in Xvfb xdotool; do
     fi
 done
 : "${QV_BINARY_DIR:?QV_BINARY_DIR must name the build folder}"
+# shellcheck source=tests/scripts/lib/xgame.sh
+. "$(dirname "$0")/lib/xgame.sh"
 
 work=$(mktemp -d)
 xvfb_pid=""
@@ -40,6 +44,7 @@ fail() {
 # --- The game folder, with a known first level in the player's own set -----------------------
 game="$work/game"
 cmake --install "$QV_BINARY_DIR" --prefix "$game" >/dev/null
+pin_window "$game"
 [ -x "$game/quorvellan" ] || fail "the installed folder has no quorvellan program"
 [ -f "$game/Beta.txt" ] || fail "the installed folder has no Beta.txt"
 
@@ -72,7 +77,7 @@ for n in $(seq 91 140); do
 done
 [ -n "$display_number" ] || fail "no free X display number"
 export DISPLAY=":$display_number"
-Xvfb "$DISPLAY" -noreset -screen 0 1024x768x24 >"$work/xvfb.log" 2>&1 &
+Xvfb "$DISPLAY" -noreset -screen 0 "${X_SCREEN}x24" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 1 100); do
     xdpyinfo >/dev/null 2>&1 && break
@@ -100,7 +105,12 @@ sleep 5
 # --- Input helpers -------------------------------------------------------------------------------
 pause() { sleep 0.4; }
 alive() { kill -0 "$game_pid" 2>/dev/null || fail "the game ended unexpectedly ($1)"; }
-point() { xdotool mousemove --window "$window" "$1" "$2"; }
+point() {
+    local at
+    at=$(x_map "$1" "$2")
+    # shellcheck disable=SC2086
+    xdotool mousemove --window "$window" $at
+}
 click() { point "$1" "$2"; pause; xdotool click 1; pause; }
 right_click() { point "$1" "$2"; pause; xdotool click 3; pause; }
 # Holds the left button from the first point through the others.
@@ -130,8 +140,13 @@ click_button() { click $(button_mid "$1"); }
 # Tile middles on the editor's board, which starts at (210, 60) with 60-pixel tiles.
 tile() { echo "$((240 + 60 * $1)) $((90 + 60 * $2))"; }
 shot() { import -display "$DISPLAY" -window root "$1"; }
-box_signature() { convert "$1" -crop 343x248+231+176 +repage -format '%#' info:; }
-keep_shot() { [ -n "${QV_SCREENSHOT_DIR:-}" ] && mkdir -p "$QV_SCREENSHOT_DIR" && cp "$1" "$QV_SCREENSHOT_DIR/$2"; true; }
+# The window lies at the screen's corner, so its pixels are the screenshot's.
+box_signature() { convert "$1" -crop "$(x_area 231 176 343 248)" +repage -format '%#' info:; }
+keep_shot() {  # screenshot name: its game picture, into QV_SCREENSHOT_DIR
+    [ -n "${QV_SCREENSHOT_DIR:-}" ] || return 0
+    mkdir -p "$QV_SCREENSHOT_DIR"
+    convert "$1" -crop "$(x_area 0 0 800 600)" +repage "$QV_SCREENSHOT_DIR/$2"
+}
 
 # --- Menu: the "be creative" set (row after the tutorial and the other sets), then Edit ----------
 click 128 $((150 + 18 * entries + 9))

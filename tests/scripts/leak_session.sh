@@ -43,6 +43,7 @@ fail() {
 
 game="$work/game"
 cmake --install "$QV_BINARY_DIR" --prefix "$game" >/dev/null || fail "install failed"
+pin_window "$game"
 [ -x "$game/quorvellan" ] || fail "the installed folder has no quorvellan program"
 rm -f "$game/progress.save"  # a first start, so the progress file is written too
 own_level="$game/levels/creative/01.txt"

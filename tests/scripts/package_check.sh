@@ -60,12 +60,12 @@ start_as_player() {
     game_pid=$!
     wait_window "$game_pid" 30
 }
-# Whether the screen shows the game full screen: the virtual screen is larger than the game's
-# 800 by 600, so full screen leaves a black border where a window (at 0,0 without a window
-# manager) shows its wood.
+# Whether the screen shows the game full screen: it fills the virtual screen to its corner,
+# where a window (at 0,0 without a window manager, and smaller than the screen) leaves the
+# screen's black.
 full_screen() {
     import -window root "$work/screen.png"
-    [ "$(convert "$work/screen.png" -format '%[fx:p{2,2}.r+p{2,2}.g+p{2,2}.b]' info:)" = 0 ]
+    [ "$(convert "$work/screen.png" -format '%[fx:p{w-3,h-3}.r+p{w-3,h-3}.g+p{w-3,h-3}.b]' info:)" != 0 ]
 }
 stop_game() {
     kill -TERM "$game_pid" 2>/dev/null || true

@@ -1,5 +1,6 @@
 """Checks the shipped pictures and ".button" files against what the game relies on: every file
-its code names, the sizes the picture table gives, opaque tiles without black (black is the
+its code names, at every scale of the game's table (each k-times master k times the 1x size), the
+sizes the picture table gives, opaque tiles without black (black is the
 board's colour key), buttons where layout.py puts them that fit their screens, hot keys that do
 not steal the screens' own keys, and the numbers and colours that both the art and the game's
 code hold. Redraws nothing. Exits non-zero and lists every fault found."""
@@ -13,7 +14,7 @@ from game_code import CodeError
 from layout import (BOARD, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, MESSAGE_MARGIN, NAME_STRIP,
                     PREVIEW, SCREEN, SET_LIST, all_buttons, ok_button)
 from style import (BOX_FILL, BOX_TEXT, COLOR_NAMES, DATA, LEVEL_LIST_BG, LIST_LOCKED, LIST_OPEN,
-                   LIST_SOLVED, NAME_LABEL, SET_LIST_BG, SHAPE_NAMES, pixels)
+                   LIST_SOLVED, NAME_LABEL, SET_LIST_BG, SHAPE_NAMES, pixels, scaled_path)
 from tutorials import (INTRO_TEXTS, MARGIN, PICTURE_STEP, PICTURE_TOP, TUTORIAL_PICTURE,
                        picture_top)
 
@@ -26,12 +27,38 @@ def fault(msg):
     faults.append(msg)
 
 
-def load(rel):
+def scales():
+    try:
+        return game_code.picture_scales()
+    except CodeError as e:
+        fault(str(e))
+        return [1]
+
+
+SCALES = scales()
+
+
+def load_master(rel):
     path = os.path.join(DATA, rel)
     if not os.path.exists(path):
         fault("missing " + rel)
         return None
     return cairo.ImageSurface.create_from_png(path)
+
+
+def load(rel):
+    """The 1x master of a picture; its masters at the higher scales must be there, each exactly
+    that many times its size (the game takes a master's size in the game's units from them)."""
+    s = load_master(rel)
+    for k in SCALES[1:]:
+        big = load_master(scaled_path(rel, k))
+        if s is None or big is None:
+            continue
+        if (big.get_width(), big.get_height()) != (k * s.get_width(), k * s.get_height()):
+            fault("%s is %dx%d, expected %d times %s's %dx%d"
+                  % (scaled_path(rel, k), big.get_width(), big.get_height(), k, rel,
+                     s.get_width(), s.get_height()))
+    return s
 
 
 def expect_size(rel, w, h, at_most=False):
@@ -67,17 +94,22 @@ def check_pictures():
 
 
 def check_tiles():
-    """Tiles are blitted onto colour-keyed surfaces: no alpha, and nothing near black."""
-    for prefix in ("", "preview"):
-        for c in COLORS:
-            rel = "graphics/%s%s.png" % (prefix, c)
-            s = load(rel)
-            if s is None:
-                continue
-            if s.get_format() != cairo.FORMAT_RGB24:
-                fault(rel + " has an alpha channel")
-            if any(max(r, g, b) < 24 for r, g, b, _ in pixels(s)):
-                fault(rel + " has a near-black pixel")
+    """Tiles are blitted onto colour-keyed surfaces: no alpha, and nothing near black, at every
+    scale."""
+    for k in SCALES:
+        for prefix in ("", "preview"):
+            for c in COLORS:
+                check_tile(scaled_path("graphics/%s%s.png" % (prefix, c), k))
+
+
+def check_tile(rel):
+    s = load_master(rel)
+    if s is None:
+        return
+    if s.get_format() != cairo.FORMAT_RGB24:
+        fault(rel + " has an alpha channel")
+    if any(max(r, g, b) < 24 for r, g, b, _ in pixels(s)):
+        fault(rel + " has a near-black pixel")
 
 
 def check_help_and_tutorials():

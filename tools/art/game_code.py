@@ -1,7 +1,7 @@
 """Reads, from the game's C++ code under src/, the tables the art shares with it, so that each is
-written once: the picture table (render/PictureList.def), the button and picture files the
-screens name, the tutorial's intro texts with their pictures, and named numbers and colours.
-Needs no cairo. A reader that finds the code in a form it does not know raises CodeError,
+written once: the picture table (render/PictureList.def), the scales the masters are drawn at
+(render/PictureScales.def), the button and picture files the screens name, the tutorial's intro
+texts with their pictures, and named numbers and colours. Needs no cairo. A reader that finds the code in a form it does not know raises CodeError,
 naming the file."""
 import ast
 import collections
@@ -30,13 +30,18 @@ SERIES = re.compile(r'QV_PICTURE_SERIES\(\s*(\w+)\s*,\s*"(\w+)"\s*,\s*(\d+)\s*,\
 PICTURE_LIST = "render/PictureList.def"
 
 
+def def_lines(rel):
+    """(line number, line) of each line of a .def table under src/ that is not a comment."""
+    for number, line in enumerate(read(rel).splitlines(), 1):
+        line = line.strip()
+        if line and not line.startswith("//"):
+            yield number, line
+
+
 def picture_table():
     """[Picture] in the order LoadAllPictures reads them; a series' loaded files have no size."""
     table = []
-    for number, line in enumerate(read(PICTURE_LIST).splitlines(), 1):
-        line = line.strip()
-        if not line or line.startswith("//"):
-            continue
+    for number, line in def_lines(PICTURE_LIST):
         if PICTURE.fullmatch(line):
             _, stem, fit, w, h = PICTURE.fullmatch(line).groups()
             table.append(Picture(stem, fit, int(w), int(h)))
@@ -46,6 +51,23 @@ def picture_table():
         else:
             raise CodeError("src/%s:%d: not a picture line: %s" % (PICTURE_LIST, number, line))
     return table
+
+
+SCALE_LINE = re.compile(r"QV_PICTURE_SCALE\(\s*(\d+)\s*\)")
+PICTURE_SCALES = "render/PictureScales.def"
+
+
+def picture_scales():
+    """The scales every picture's master is drawn at, smallest (1) first."""
+    scales = []
+    for number, line in def_lines(PICTURE_SCALES):
+        m = SCALE_LINE.fullmatch(line)
+        if not m:
+            raise CodeError("src/%s:%d: not a scale line: %s" % (PICTURE_SCALES, number, line))
+        scales.append(int(m.group(1)))
+    if not scales or scales[0] != 1 or scales != sorted(set(scales)):
+        raise CodeError("src/%s: the scales must rise from 1: %s" % (PICTURE_SCALES, scales))
+    return scales
 
 
 # --- files the code names -----------------------------------------------------------------

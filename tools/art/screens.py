@@ -1,14 +1,13 @@
 """Full-screen pictures: the menu, play and editor backgrounds, the message shade, the splash."""
-import os
-
 import cairo
 
 from layout import BOARD, HELP_MARGIN, HELP_SIZE, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, \
     MESSAGE_MARGIN, NAME_STRIP, PREVIEW, SCREEN, SET_LIST, all_buttons
-from style import (BOX_FILL, CIRCLE, CREAM, DATA, FELT, HONEY, INK, LEVEL_LIST_BG, LIST_LOCKED,
+from style import (BOX_FILL, CIRCLE, CREAM, FELT, HONEY, INK, LEVEL_LIST_BG, LIST_LOCKED,
                    LIST_OPEN, LIST_SOLVED, PAPER, SET_LIST_BG, STAR, TRIANGLE, WOOD, WOOD_DEEP,
                    darken, draw_shape, draw_tile, engraved, lighten, moulding, paper_panel,
-                   recessed, rgb, rounded_rect, save, surface, text, wood_background)
+                   paint_picture, recessed, rgb, rounded_rect, save, surface, text,
+                   wood_background)
 
 W, H = SCREEN
 
@@ -119,11 +118,9 @@ def menu_legend(cr):
     cr.set_line_width(1.2)
     cr.stroke()
     baseline = top + 15
-    mark = cairo.ImageSurface.create_from_png(os.path.join(DATA, "graphics", "parmark.png"))
     for (label, colour), width in zip(parts, widths):
         if label is None:
-            cr.set_source_surface(mark, x, top + (height - mark_w) / 2.0)
-            cr.paint()
+            paint_picture(cr, "graphics/parmark.png", x, top + (height - mark_w) / 2.0)
             x += width + 4  # the mark sits close to its words, as beside a level's name
             continue
         text(cr, label, x, baseline, size, colour)

@@ -87,15 +87,36 @@ def move_color(old, shape):
 
 # --- surfaces and files -------------------------------------------------------------------
 
+# The scale the pictures are drawn at now: every generator draws in the game's own units (the
+# 800 by 600 screen), and each picture is written at every scale of the game's table, the 1x
+# master where the game has always read it and the k-times one in a "<k>x" folder beside it.
+SCALE = 1
+
+
+def set_scale(k):
+    global SCALE
+    SCALE = k
+
+
+def scaled_path(relpath, k):
+    """Where the k-times master of the picture at relpath lies: "graphics/2x/red.png"."""
+    folder, name = os.path.split(relpath)
+    return relpath if k == 1 else os.path.join(folder, "%dx" % k, name)
+
+
 def surface(w, h, opaque=False):
+    """A w by h picture in the game's units, drawn at the current scale."""
     fmt = cairo.FORMAT_RGB24 if opaque else cairo.FORMAT_ARGB32
-    s = cairo.ImageSurface(fmt, w, h)
-    return s, cairo.Context(s)
+    s = cairo.ImageSurface(fmt, w * SCALE, h * SCALE)
+    cr = cairo.Context(s)
+    cr.scale(SCALE, SCALE)
+    return s, cr
 
 
 def save(s, relpath):
-    """Writes a picture below data/ (RGB24 surfaces become PNGs without alpha)."""
-    path = os.path.join(DATA, relpath)
+    """Writes a picture below data/, at the current scale's place (RGB24 surfaces become PNGs
+    without alpha)."""
+    path = os.path.join(DATA, scaled_path(relpath, SCALE))
     os.makedirs(os.path.dirname(path), exist_ok=True)
     s.flush()
     s.write_to_png(path)
@@ -103,14 +124,30 @@ def save(s, relpath):
 
 
 def crop(s, w, h):
-    """The top-left w x h of a surface, as a new surface."""
-    out, cr = surface(w, h)
+    """The top-left w x h (in the game's units) of a surface, as a new surface."""
+    out = cairo.ImageSurface(cairo.FORMAT_ARGB32, w * SCALE, h * SCALE)
+    cr = cairo.Context(out)
     cr.set_source_surface(s, 0, 0)
     cr.paint()
     return out
 
 
+def paint_picture(cr, relpath, x, y):
+    """Paints a picture drawn before, its master at the current scale, with its top-left corner
+    at (x, y)."""
+    picture = cairo.ImageSurface.create_from_png(os.path.join(DATA, scaled_path(relpath, SCALE)))
+    cr.save()
+    cr.translate(x, y)
+    cr.scale(1.0 / SCALE, 1.0 / SCALE)
+    cr.set_source_surface(picture, 0, 0)
+    cr.paint()
+    cr.restore()
+
+
 def write_text_file(relpath, text):
+    """A text file has no scale: it is written with the 1x pictures only."""
+    if SCALE != 1:
+        return
     path = os.path.join(DATA, relpath)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w") as f:
