@@ -17,24 +17,24 @@ namespace fs = std::filesystem;
 
 std::string DataDir() { return std::string(QV_SOURCE_DIR) + "/data"; }
 
-ScratchGameFolder::ScratchGameFolder() : previous_(fs::current_path().string()) {
+ScratchGameFolder::ScratchGameFolder() : previous(fs::current_path().string()) {
     std::string pattern = (fs::temp_directory_path() / "qv-bench-XXXXXX").string();
     if (!mkdtemp(pattern.data())) std::abort();
-    path_ = pattern;
+    path = pattern;
     for (const char* folder : {"graphics", "gui", "sfx", "music", "config"}) {
-        fs::create_directory_symlink(fs::path(DataDir()) / folder, fs::path(path_) / folder);
+        fs::create_directory_symlink(fs::path(DataDir()) / folder, fs::path(path) / folder);
     }
-    fs::current_path(path_);
+    fs::current_path(path);
 }
 
 ScratchGameFolder::~ScratchGameFolder() {
     std::error_code ignored;
-    fs::current_path(previous_, ignored);
-    fs::remove_all(path_, ignored);  // removes the links, not what they point to
+    fs::current_path(previous, ignored);
+    fs::remove_all(path, ignored);  // removes the links, not what they point to
 }
 
 void ScratchGameFolder::Write(const std::string& relative, const std::string& content) const {
-    const fs::path file = fs::path(path_) / relative;
+    const fs::path file = fs::path(path) / relative;
     fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << content;
 }

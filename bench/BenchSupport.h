@@ -28,8 +28,8 @@ public:
     void WriteTwentyLevelSet() const;
 
 private:
-    std::string path_;
-    std::string previous_;
+    std::string path;
+    std::string previous;
 };
 
 // Every level of every set named in data/Beta.txt, with its file name; empty while none ships.

@@ -11,9 +11,9 @@ namespace {
 // do not change with the compiler.
 class Random {
 public:
-    explicit Random(uint64_t seed) : state_(seed) {}
+    explicit Random(uint64_t seed) : state(seed) {}
     uint64_t Next() {
-        uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+        uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
         return z ^ (z >> 31);
@@ -22,7 +22,7 @@ public:
     int Between(int low, int high) { return low + Below(high - low + 1); }
 
 private:
-    uint64_t state_;
+    uint64_t state;
 };
 
 constexpr int kBlack = 0;

@@ -118,7 +118,7 @@ struct PlayScreen {
     LevelLibrary library{world.settings};
     GameContext context{{screens, world.events, world.frame, world.pictures, world.display.Scale()},
                         library, world.settings, world.audio, world.clock,
-                        world.editorBaseline, &BuildScreen};
+                        world.editorBaseline, &BuildScreen, DeviceTraits{}};
     PlayState* screen = nullptr;
     int x = 0;  // the pointer, in logical units
     int y = 0;

@@ -4,7 +4,9 @@
 
 #include "app/WindowSize.h"
 #include "audio/Sounds.h"
+#include "platform/LateFiles.h"
 #include "platform/LevelLinks.h"
+#include "platform/PageNote.h"
 #include "platform/SdlErrorReport.h"
 #include "platform/VideoMode.h"
 #include "render/Button.h"
@@ -115,6 +117,7 @@ bool Startup(ProcessObjects& objects) {
     const DisplayScale& scale = objects.display.Scale();
     ShowSplash(scale);
     const uint32_t splashShownAt = objects.clock.Ticks();
+    AwaitStartFiles();
     objects.display.LoadPictures();
     SDL_ShowCursor(SDL_ENABLE);
     SDL_WM_SetCaption(kWindowCaption, nullptr);
@@ -126,8 +129,9 @@ bool Startup(ProcessObjects& objects) {
     return true;
 }
 
-void NoteEditorState(const ProcessObjects& objects) {
+void NoteAfterPass(const ProcessObjects& objects) {
     NoteUnsavedEdits(EditsUnsaved(objects.library.CurrentLevel(), objects.editorBaseline));
+    if (const GameState* screen = objects.screens.Current()) NotePage(screen->NoteForPage());
 }
 
 void RunMainLoop(ScreenManager& screens, const std::function<void()>& afterEachPass) {
@@ -135,12 +139,13 @@ void RunMainLoop(ScreenManager& screens, const std::function<void()>& afterEachP
     // The first screen is seen before it waits for input, as every later one is: nothing may
     // be queued to wake it (the splash's input is dropped).
     if (screens.Running()) screens.Present();
+    // Also before the first pass: the first screen is seen before it waits for any input.
     while (screens.Running()) {
+        if (afterEachPass) afterEachPass();
         if (!screens.RunPass()) {
             ReportFatalError("No game state set.");
             break;
         }
-        if (afterEachPass) afterEachPass();
     }
 }
 

@@ -15,11 +15,12 @@ bool Startup(ProcessObjects& objects);
 // pictures; then closes SDL.
 void Shutdown(ProcessObjects& objects);
 // The loop of main: what was asked for before it (the first screen), then a pass of the current
-// screen while the running flag is set, each followed by `afterEachPass`.
+// screen while the running flag is set, each preceded by `afterEachPass`, which thus follows the
+// first screen's drawing and every pass but the last.
 void RunMainLoop(ScreenManager& screens, const std::function<void()>& afterEachPass = {});
-// Tells the platform whether the editor's level has changes not saved (a browser asks before a
-// new link replaces them).
-void NoteEditorState(const ProcessObjects& objects);
+// Tells the platform, after a pass, whether the editor's level has changes not saved (a browser
+// asks before a new link replaces them) and what the page may offer fingers for the screen now.
+void NoteAfterPass(const ProcessObjects& objects);
 
 // How long the splash must still stay, given when it appeared and the time now (milliseconds
 // of the clock); 0 once the minimum has passed. Safe across the tick counter wrapping.

@@ -1,5 +1,6 @@
 #include "app/ProcessObjects.h"
 
+#include "platform/Device.h"
 #include "platform/ErrorBoxes.h"
 #include "platform/SaveStorage.h"
 #include "render/Button.h"
@@ -11,7 +12,8 @@ namespace qv {
 ProcessObjects::ProcessObjects()
     : display(pictures, screens, frame, [this](bool on) { KeepFullScreen(on); }),
       context{{screens, events, frame, pictures, display.Scale()},
-              library, kept, settings, audio, clock, editorBaseline, generated, &BuildScreen} {
+              library, kept, settings, audio, clock, editorBaseline, generated, &BuildScreen,
+              ThisDevice()} {
     // "Fatal" only stops the loop after its pass.
     SetFatalHandler([this] { screens.Quit(); });
 }

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
         objects->context.SwitchTo(qv::ScreenName::MainMenu);
     else
         qv::OpenLinkedLevel(objects->context, link);
-    qv::RunMainLoop(objects->screens, [&objects] { qv::NoteEditorState(*objects); });
+    qv::RunMainLoop(objects->screens, [&objects] { qv::NoteAfterPass(*objects); });
     qv::Shutdown(*objects);
     return 0;
 }

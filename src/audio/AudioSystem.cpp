@@ -6,6 +6,7 @@
 
 #include "audio/Playlist.h"
 #include "audio/Volume.h"
+#include "platform/LateFiles.h"
 #include "util/ErrorReport.h"
 #include "util/RegularFile.h"
 
@@ -50,6 +51,15 @@ void AudioSystem::Shutdown() {
 void AudioSystem::PlaySound(SoundId id) const { qv::PlaySound(sounds, id, settings.soundVolume); }
 
 void AudioSystem::PlayMusic(const std::string& path) {
+    // A piece still to come is fetched only to be heard, and played once it is there.
+    awaitedMusic.clear();
+    if (device && !MusicAtHand(path)) {
+        StopMusic();
+        music.reset();
+        awaitedMusic = path;
+        if (settings.musicVolume > 0) FetchMusic(path);
+        return;
+    }
     music = OpenMusic(path);
     if (music) {
         StartCurrentMusic();
@@ -63,11 +73,20 @@ void AudioSystem::PlayMusic(const std::string& path) {
 void AudioSystem::PlayMenuMusic() { PlayMusic(settings.menuMusicFile); }
 
 void AudioSystem::StopMusic() {
+    awaitedMusic.clear();
     if (music) Mix_HaltMusic();
+}
+
+bool AudioSystem::PlayArrivedMusic() {
+    if (awaitedMusic.empty()) return false;
+    // A copy: playing it clears the member.
+    if (MusicAtHand(awaitedMusic)) PlayMusic(std::string(awaitedMusic));
+    return true;
 }
 
 void AudioSystem::KeepMusicPlaying() {
     if (settings.musicVolume == 0) return;
+    if (PlayArrivedMusic()) return;
     if (music && Mix_PlayingMusic()) return;
     // The index moves before use, so the first track of a fresh run is entry 1. Each entry
     // gets one try per pass: a list of unplayable files stays silent instead of spinning.
@@ -75,12 +94,13 @@ void AudioSystem::KeepMusicPlaying() {
     for (std::size_t tries = 0; tries < count; ++tries) {
         trackIndex = static_cast<uint32_t>((trackIndex + 1) % count);
         PlayMusic(playlist[trackIndex]);
-        if (music) return;
+        if (music || !awaitedMusic.empty()) return;
     }
 }
 
 void AudioSystem::SetMusicVolume(float volume) {
     settings.musicVolume = VolumeSetting(volume);
+    if (settings.musicVolume > 0 && !awaitedMusic.empty()) FetchMusic(awaitedMusic);
     if (music) {
         if (settings.musicVolume == 0) {
             Mix_HaltMusic();

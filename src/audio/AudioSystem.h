@@ -30,10 +30,14 @@ public:
     void PlaySound(SoundId id) const;
 
     // Replaces the current music by the file at path and plays it once, at the music volume
-    // (also when that is 0). A file that can't be opened leaves no music and is reported.
+    // (also when that is 0). A file that can't be opened leaves no music and is reported. A file
+    // still to arrive (LateFiles.h) is awaited instead, and fetched only while music is on.
     void PlayMusic(const std::string& path);
     void PlayMenuMusic();
+    // Stops the music, and the wait for music still to arrive.
     void StopMusic();
+    // Plays the awaited music once it has arrived. True while music is awaited.
+    bool PlayArrivedMusic();
     // Called at the start of every pass of the play screen and the editor: when the music has
     // ended, starts the next playlist track that can be opened. The end of a piece wakes the
     // loop for that pass (MixerDevice).
@@ -53,6 +57,7 @@ public:
     // Music files already reported as unplayable: each is reported once per run, not on
     // every pass of a screen that keeps retrying the playlist.
     std::set<std::string> reportedMusicFailures;
+    std::string awaitedMusic;  // the music to play once it arrives; empty when none is awaited
 
 private:
     Settings& settings;

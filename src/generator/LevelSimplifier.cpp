@@ -13,31 +13,35 @@ std::size_t Index(int x, int y) { return static_cast<std::size_t>(x * kMaxHeight
 
 }  // namespace
 
-LevelSimplifier::LevelSimplifier(const Level& level, int par, const SolverLimits& limits,
-                                 Scope scope)
-    : level_(level), par_(par), walk_(OpenBoardWalks(level)), limits_(limits), scope_(scope) {
-    level_.ClearHistories();
+LevelSimplifier::LevelSimplifier(const Level& given, int fewestMoves,
+                                 const SolverLimits& searchLimits, Scope wanted)
+    : level(given),
+      par(fewestMoves),
+      walk(OpenBoardWalks(given)),
+      limits(searchLimits),
+      scope(wanted) {
+    level.ClearHistories();
     // At most par moves: fewer, more or none all tell "it matters" from "par as before".
-    limits_.maxMoves = par;
-    limits_.wayStates = 0;
+    limits.maxMoves = fewestMoves;
+    limits.wayStates = 0;
     AskNext();
 }
 
 LevelSimplifier::~LevelSimplifier() = default;
 
 bool LevelSimplifier::Advance(SliceBudget& budget) {
-    while (!finished_) {
+    while (!finished) {
         double seconds = 0;
-        if (!budget.Next(seconds) || !search_->Advance(seconds)) return false;
-        const SolveOutcome outcome = search_->Result().outcome;
+        if (!budget.Next(seconds) || !search->Advance(seconds)) return false;
+        const SolveOutcome outcome = search->Result().outcome;
         if (outcome == SolveOutcome::Undecided) {
-            undecided_ = true;
+            undecided = true;
             Finish();
             break;
         }
-        if (outcome == SolveOutcome::Solved && search_->Result().moveCount == par_) {
-            level_ = changed_;
-            changedAny_ = true;
+        if (outcome == SolveOutcome::Solved && search->Result().moveCount == par) {
+            level = changed;
+            changedAny = true;
         }
         AskNext();
     }
@@ -46,35 +50,35 @@ bool LevelSimplifier::Advance(SliceBudget& budget) {
 
 void LevelSimplifier::AskNext() {
     for (;;) {
-        if (NextColour() || (scope_ == Scope::ColoursAndTiles && NextTile())) {
-            search_ = std::make_unique<SolveSearch>(changed_, limits_, SolveStrategy::Reference);
+        if (NextColour() || (scope == Scope::ColoursAndTiles && NextTile())) {
+            search = std::make_unique<SolveSearch>(changed, limits, SolveStrategy::Reference);
             return;
         }
-        if (!std::exchange(changedAny_, false)) break;
-        askedColour_.fill(false);
-        askedTile_.fill(false);
+        if (!std::exchange(changedAny, false)) break;
+        askedColour.fill(false);
+        askedTile.fill(false);
     }
     Finish();
 }
 
 void LevelSimplifier::Finish() {
-    finished_ = true;
-    search_.reset();
-    level_ = CroppedLevel(level_);
+    finished = true;
+    search.reset();
+    level = CroppedLevel(level);
 }
 
 bool LevelSimplifier::NextColour() {
-    for (int y = 0; y < level_.Rows(); ++y) {
-        for (int x = 0; x < level_.Columns(); ++x) {
-            const TileColor colour = level_.Tile(x, y);
-            if (askedColour_[Index(x, y)] || colour == TileColor::Black ||
+    for (int y = 0; y < level.Rows(); ++y) {
+        for (int x = 0; x < level.Columns(); ++x) {
+            const TileColor colour = level.Tile(x, y);
+            if (askedColour[Index(x, y)] || colour == TileColor::Black ||
                 colour == TileColor::White)
                 continue;
-            changed_ = level_;
+            changed = level;
             const TilePos at{static_cast<int16_t>(x), static_cast<int16_t>(y)};
-            for (const TilePos tile : SameColourArea(level_, at)) {
-                askedColour_[Index(tile.x, tile.y)] = true;
-                changed_.Tile(tile.x, tile.y) = TileColor::White;
+            for (const TilePos tile : SameColourArea(level, at)) {
+                askedColour[Index(tile.x, tile.y)] = true;
+                changed.Tile(tile.x, tile.y) = TileColor::White;
             }
             return true;
         }
@@ -83,18 +87,18 @@ bool LevelSimplifier::NextColour() {
 }
 
 bool LevelSimplifier::NextTile() {
-    for (int y = 0; y < level_.Rows(); ++y) {
-        for (int x = 0; x < level_.Columns(); ++x) {
+    for (int y = 0; y < level.Rows(); ++y) {
+        for (int x = 0; x < level.Columns(); ++x) {
             const TilePos at{static_cast<int16_t>(x), static_cast<int16_t>(y)};
-            if (askedTile_[Index(x, y)] || level_.Tile(x, y) == TileColor::Black ||
-                HoldsPiece(level_, at))
+            if (askedTile[Index(x, y)] || level.Tile(x, y) == TileColor::Black ||
+                HoldsPiece(level, at))
                 continue;
-            askedTile_[Index(x, y)] = true;
-            changed_ = level_;
-            changed_.Tile(x, y) = TileColor::Black;
+            askedTile[Index(x, y)] = true;
+            changed = level;
+            changed.Tile(x, y) = TileColor::Black;
             // A tile some walk home takes would lengthen the walk and so shorten the detour
             // for the same par: that is no simpler puzzle, but another.
-            if (TilesConnected(changed_) && OpenBoardWalks(changed_) == walk_) return true;
+            if (TilesConnected(changed) && OpenBoardWalks(changed) == walk) return true;
         }
     }
     return false;

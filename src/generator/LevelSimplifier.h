@@ -19,41 +19,42 @@ public:
     // tiles too: a board no larger than its puzzle.
     enum class Scope { Colours, ColoursAndTiles };
 
-    // `par`: the level's fewest moves. Each search is the reference one within `limits`.
-    LevelSimplifier(const Level& level, int par, const SolverLimits& limits, Scope scope);
+    // `fewestMoves`: the level's par. Each search is the reference one within `searchLimits`.
+    LevelSimplifier(const Level& given, int fewestMoves, const SolverLimits& searchLimits,
+                    Scope wanted);
     ~LevelSimplifier();
 
     // Works while `budget` lasts; true once finished.
     bool Advance(SliceBudget& budget);
-    bool Finished() const { return finished_; }
+    bool Finished() const { return finished; }
     // Once finished: the simpler level, its empty edge rows and columns cut off.
-    const Level& Result() const { return level_; }
+    const Level& Result() const { return level; }
     // A search reached the limits (it stopped there): something may be left that the puzzle
     // does not need.
-    bool Undecided() const { return undecided_; }
+    bool Undecided() const { return undecided; }
 
 private:
     // Asks about the next change not yet asked about in this round; finishes when a round
     // changed nothing.
     void AskNext();
-    // The next colour to whiten, or tile to take away, into changed_; false when none is left.
+    // The next colour to whiten, or tile to take away, into `changed`; false when none is left.
     bool NextColour();
     bool NextTile();
     // Stops asking, the board cut to its tiles.
     void Finish();
 
-    Level level_;
-    Level changed_;  // level_ with the change asked about made
-    int par_;
-    int walk_;       // the shapes' walks home on the open board, summed
-    SolverLimits limits_;
-    Scope scope_;
-    std::array<bool, kCellCount> askedColour_{};
-    std::array<bool, kCellCount> askedTile_{};
-    bool changedAny_ = false;  // in this round
-    bool finished_ = false;
-    bool undecided_ = false;
-    std::unique_ptr<SolveSearch> search_;
+    Level level;
+    Level changed;  // `level` with the change asked about made
+    int par;
+    int walk;       // the shapes' walks home on the open board, summed
+    SolverLimits limits;
+    Scope scope;
+    std::array<bool, kCellCount> askedColour{};
+    std::array<bool, kCellCount> askedTile{};
+    bool changedAny = false;  // in this round
+    bool finished = false;
+    bool undecided = false;
+    std::unique_ptr<SolveSearch> search;
 };
 
 }  // namespace qv

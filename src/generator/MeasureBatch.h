@@ -19,22 +19,22 @@ public:
     // included: its answers, states and solutions stay as they are while the game's own search
     // improves, so a seed keeps its puzzle from one version of the game to the next.
     // `trapCostCap` and `bestStartsCap` as in MeasureOptions.
-    void Start(std::vector<Level> levels, const SolverLimits& limits, bool firstMoves,
+    void Start(std::vector<Level> toMeasure, const SolverLimits& searchLimits, bool firstMoves,
                int trapCostCap = 0, int bestStartsCap = 0);
     // Measures while `budget` lasts; true once every level is measured.
     bool Advance(SliceBudget& budget);
 
-    const std::vector<Level>& Levels() const { return levels_; }
-    bool FirstMoves() const { return options_.firstMoves; }
+    const std::vector<Level>& Levels() const { return levels; }
+    bool FirstMoves() const { return options.firstMoves; }
     // One for each level, complete once Advance returned true.
-    const std::vector<LevelMeasures>& Results() const { return results_; }
+    const std::vector<LevelMeasures>& Results() const { return results; }
 
 private:
-    std::vector<Level> levels_;
-    std::vector<LevelMeasures> results_;
-    SolverLimits limits_;
-    MeasureOptions options_;
-    std::unique_ptr<MeasureSearch> search_;  // measures levels_[results_.size()]
+    std::vector<Level> levels;
+    std::vector<LevelMeasures> results;
+    SolverLimits limits;
+    MeasureOptions options;
+    std::unique_ptr<MeasureSearch> search;  // measures levels[results.size()]
 };
 
 }  // namespace qv

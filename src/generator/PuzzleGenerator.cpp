@@ -36,28 +36,28 @@ SolverLimits SearchLimits(const PuzzleRules& rules) {
 
 }  // namespace
 
-PuzzleGenerator::PuzzleGenerator(Grade grade, uint32_t seed, const PuzzleRules& rules)
-    : grade_(grade),
-      rules_(rules),
-      random_((static_cast<uint64_t>(grade) << 32) | seed),
-      currentScore_(kNoScore) {
-    result_.grade = grade;
-    result_.seed = seed;
+PuzzleGenerator::PuzzleGenerator(Grade wanted, uint32_t seed, const PuzzleRules& puzzleRules)
+    : grade(wanted),
+      rules(puzzleRules),
+      random((static_cast<uint64_t>(wanted) << 32) | seed),
+      currentScore(kNoScore) {
+    result.grade = wanted;
+    result.seed = seed;
     NewDraft();
 }
 
 bool PuzzleGenerator::Advance(double sliceSeconds) {
     SliceBudget budget(sliceSeconds);
-    while (stage_ != Stage::Done) {
-        if (stage_ == Stage::Simplify || stage_ == Stage::Trim) {
-            if (!simplifier_->Advance(budget)) return false;
-            if (stage_ == Stage::Trim) {
+    while (stage != Stage::Done) {
+        if (stage == Stage::Simplify || stage == Stage::Trim) {
+            if (!simplifier->Advance(budget)) return false;
+            if (stage == Stage::Trim) {
                 TakeTrimmed();
             } else {
                 TakeSimplified();
             }
         } else {
-            if (!batch_.Advance(budget)) return false;
+            if (!batch.Advance(budget)) return false;
             TakeBatch();
         }
     }
@@ -65,14 +65,14 @@ bool PuzzleGenerator::Advance(double sliceSeconds) {
 }
 
 void PuzzleGenerator::TakeBatch() {
-    switch (stage_) {
+    switch (stage) {
     case Stage::Shape:
         if (TakeShapeStep()) return;
-        if (ShapeKept(currentMeasures_, grade_, rules_)) {
-            round_ = 0;
-            flatRounds_ = 0;
+        if (ShapeKept(currentMeasures, grade, rules)) {
+            round = 0;
+            flatRounds = 0;
             SimplifyShapeKept();
-        } else if (++round_ <= kShapeRounds && flatRounds_ < kFlatRounds) {
+        } else if (++round <= kShapeRounds && flatRounds < kFlatRounds) {
             TryChange();
         } else {
             NewDraft();
@@ -83,7 +83,7 @@ void PuzzleGenerator::TakeBatch() {
         break;
     case Stage::Starts:
         KeepBest();
-        if (StartsKept(currentMeasures_, grade_, rules_)) {
+        if (StartsKept(currentMeasures, grade, rules)) {
             Trim();
         } else {
             NextStartsRound();
@@ -91,11 +91,11 @@ void PuzzleGenerator::TakeBatch() {
         break;
     case Stage::TrimStarts: {
         // Taking tiles away can take traps with them: then the level as it was.
-        const LevelMeasures& trimmed = batch_.Results().front();
-        if (StartsKept(trimmed, grade_, rules_)) {
-            Keep(batch_.Levels().front(), trimmed);
+        const LevelMeasures& trimmed = batch.Results().front();
+        if (StartsKept(trimmed, grade, rules)) {
+            Keep(batch.Levels().front(), trimmed);
         } else {
-            Keep(current_, currentMeasures_);
+            Keep(current, currentMeasures);
         }
         break;
     }
@@ -107,130 +107,130 @@ void PuzzleGenerator::TakeBatch() {
 }
 
 void PuzzleGenerator::NewDraft() {
-    if (result_.drafts >= kMostDrafts) {
-        stage_ = Stage::Done;
+    if (result.drafts >= kMostDrafts) {
+        stage = Stage::Done;
         return;
     }
-    ++result_.drafts;
-    stage_ = Stage::Shape;
-    round_ = 0;
-    flatRounds_ = 0;
-    tried_ = 0;
-    tie_.reset();
-    currentScore_ = kNoScore;
-    batch_.Start({DraftLevel(grade_, random_)}, SearchLimits(rules_), false);
+    ++result.drafts;
+    stage = Stage::Shape;
+    round = 0;
+    flatRounds = 0;
+    tried = 0;
+    tie.reset();
+    currentScore = kNoScore;
+    batch.Start({DraftLevel(grade, random)}, SearchLimits(rules), false);
 }
 
 void PuzzleGenerator::TryChange() {
-    batch_.Start({MutatedLevel(current_, random_)}, SearchLimits(rules_), false);
+    batch.Start({MutatedLevel(current, random)}, SearchLimits(rules), false);
 }
 
 bool PuzzleGenerator::TakeShapeStep() {
-    const Level& level = batch_.Levels().front();
-    const LevelMeasures& measures = batch_.Results().front();
-    const int score = ClimbScore(level, measures, grade_, rules_);
-    const bool drafted = round_ == 0 && tried_ == 0 && currentScore_ == kNoScore && !tie_;
-    if (drafted || (score != kNoScore && (currentScore_ == kNoScore || score > currentScore_))) {
+    const Level& level = batch.Levels().front();
+    const LevelMeasures& measures = batch.Results().front();
+    const int score = ClimbScore(level, measures, grade, rules);
+    const bool drafted = round == 0 && tried == 0 && currentScore == kNoScore && !tie;
+    if (drafted || (score != kNoScore && (currentScore == kNoScore || score > currentScore))) {
         // The draft itself, or a step up: the round is over.
-        if (!drafted) flatRounds_ = 0;
-        current_ = level;
-        currentMeasures_ = measures;
-        currentScore_ = score;
+        if (!drafted) flatRounds = 0;
+        current = level;
+        currentMeasures = measures;
+        currentScore = score;
     } else {
         // Level ground is taken too, once no change of the round went up: it lets the climb
         // wander across a plateau.
-        if (score != kNoScore && score == currentScore_ && !tie_) tie_ = {level, measures};
-        if (++tried_ < kBatch) {
+        if (score != kNoScore && score == currentScore && !tie) tie = {level, measures};
+        if (++tried < kBatch) {
             TryChange();
             return true;
         }
-        ++flatRounds_;
-        if (tie_) {
-            current_ = tie_->first;
-            currentMeasures_ = tie_->second;
+        ++flatRounds;
+        if (tie) {
+            current = tie->first;
+            currentMeasures = tie->second;
         }
     }
-    tried_ = 0;
-    tie_.reset();
+    tried = 0;
+    tie.reset();
     return false;
 }
 
 void PuzzleGenerator::StartRound() {
     std::vector<Level> levels;
-    for (int i = 0; i < kBatch; ++i) levels.push_back(MutatedLevel(current_, random_));
-    batch_.Start(std::move(levels), SearchLimits(rules_), false);
+    for (int i = 0; i < kBatch; ++i) levels.push_back(MutatedLevel(current, random));
+    batch.Start(std::move(levels), SearchLimits(rules), false);
 }
 
 void PuzzleGenerator::NextStartsRound() {
-    if (++round_ > kStartsRounds || flatRounds_ >= kFlatRounds) {
+    if (++round > kStartsRounds || flatRounds >= kFlatRounds) {
         NewDraft();
         return;
     }
-    stage_ = Stage::StartsShape;
+    stage = Stage::StartsShape;
     StartRound();
 }
 
 void PuzzleGenerator::SimplifyShapeKept() {
-    toSimplify_.clear();
-    simplified_.clear();
+    toSimplify.clear();
+    simplified.clear();
     // The best by score first; among equals, the first made.
     std::vector<std::pair<int, std::size_t>> kept;
-    for (std::size_t i = 0; i < batch_.Levels().size(); ++i) {
-        const LevelMeasures& measures = batch_.Results()[i];
-        if (ShapeKept(measures, grade_, rules_))
-            kept.emplace_back(-ClimbScore(batch_.Levels()[i], measures, grade_, rules_), i);
+    for (std::size_t i = 0; i < batch.Levels().size(); ++i) {
+        const LevelMeasures& measures = batch.Results()[i];
+        if (ShapeKept(measures, grade, rules))
+            kept.emplace_back(-ClimbScore(batch.Levels()[i], measures, grade, rules), i);
     }
     std::sort(kept.begin(), kept.end());
     if (kept.size() > kStartsBatch) kept.resize(kStartsBatch);
     for (const auto& [score, i] : kept)
-        toSimplify_.emplace_back(batch_.Levels()[i], batch_.Results()[i].solve.moveCount);
+        toSimplify.emplace_back(batch.Levels()[i], batch.Results()[i].solve.moveCount);
     SimplifyNext();
 }
 
 void PuzzleGenerator::SimplifyNext() {
-    if (!toSimplify_.empty()) {
-        stage_ = Stage::Simplify;
-        simplifier_ = std::make_unique<LevelSimplifier>(
-            toSimplify_.front().first, toSimplify_.front().second, SearchLimits(rules_),
+    if (!toSimplify.empty()) {
+        stage = Stage::Simplify;
+        simplifier = std::make_unique<LevelSimplifier>(
+            toSimplify.front().first, toSimplify.front().second, SearchLimits(rules),
             LevelSimplifier::Scope::Colours);
-        toSimplify_.erase(toSimplify_.begin());
+        toSimplify.erase(toSimplify.begin());
         return;
     }
-    if (simplified_.empty()) {
+    if (simplified.empty()) {
         // Nothing kept the shape, or nothing could be simplified for sure.
-        if (round_ == 0) {
+        if (round == 0) {
             NewDraft();
         } else {
             NextStartsRound();
         }
         return;
     }
-    stage_ = Stage::Starts;
-    result_.candidates += static_cast<int>(simplified_.size());
+    stage = Stage::Starts;
+    result.candidates += static_cast<int>(simplified.size());
     // The first moves are searched only as far as the filter asks: what a trap costs up to the
     // depth it wants, and the moves that keep par until there are too many. The deeper
     // searches would cost more than all the rest.
-    batch_.Start(std::move(simplified_), SearchLimits(rules_), true, rules_.leastTrapDepth,
-                 rules_.mostBestStarts);
-    simplified_.clear();
+    batch.Start(std::move(simplified), SearchLimits(rules), true, rules.leastTrapDepth,
+                rules.mostBestStarts);
+    simplified.clear();
 }
 
 void PuzzleGenerator::TakeSimplified() {
     // Where it is not known whether a colour matters, the level is not one to keep.
-    if (!simplifier_->Undecided()) simplified_.push_back(simplifier_->Result());
-    simplifier_.reset();
+    if (!simplifier->Undecided()) simplified.push_back(simplifier->Result());
+    simplifier.reset();
     SimplifyNext();
 }
 
 void PuzzleGenerator::KeepBest() {
-    const std::vector<Level>& levels = batch_.Levels();
-    const std::vector<LevelMeasures>& results = batch_.Results();
+    const std::vector<Level>& levels = batch.Levels();
+    const std::vector<LevelMeasures>& results = batch.Results();
     int best = -1;
     int bestScore = kNoScore;
     for (std::size_t i = 0; i < levels.size(); ++i) {
         // Where the first moves count, a level whose first moves are not all known is no step.
-        if (batch_.FirstMoves() && !results[i].complete) continue;
-        const int score = ClimbScore(levels[i], results[i], grade_, rules_);
+        if (batch.FirstMoves() && !results[i].complete) continue;
+        const int score = ClimbScore(levels[i], results[i], grade, rules);
         if (score != kNoScore && (best < 0 || score > bestScore)) {
             best = static_cast<int>(i);
             bestScore = score;
@@ -238,56 +238,56 @@ void PuzzleGenerator::KeepBest() {
     }
     // Level ground is taken too: it lets the climb wander across a plateau. The first time
     // the first moves count, the level in hand (simplified) is taken as it scores.
-    const bool fresh = stage_ == Stage::Starts && round_ == 0;
-    if (best >= 0 && (fresh || currentScore_ == kNoScore || bestScore >= currentScore_)) {
-        const bool up = fresh || currentScore_ == kNoScore || bestScore > currentScore_;
-        flatRounds_ = up ? 0 : flatRounds_ + 1;
-        current_ = levels[static_cast<std::size_t>(best)];
-        currentMeasures_ = results[static_cast<std::size_t>(best)];
-        currentScore_ = bestScore;
+    const bool fresh = stage == Stage::Starts && round == 0;
+    if (best >= 0 && (fresh || currentScore == kNoScore || bestScore >= currentScore)) {
+        const bool up = fresh || currentScore == kNoScore || bestScore > currentScore;
+        flatRounds = up ? 0 : flatRounds + 1;
+        current = levels[static_cast<std::size_t>(best)];
+        currentMeasures = results[static_cast<std::size_t>(best)];
+        currentScore = bestScore;
     } else if (fresh) {
-        currentMeasures_ = LevelMeasures{};
-        currentScore_ = kNoScore;
+        currentMeasures = LevelMeasures{};
+        currentScore = kNoScore;
     } else {
-        ++flatRounds_;
+        ++flatRounds;
     }
 }
 
 void PuzzleGenerator::Trim() {
-    stage_ = Stage::Trim;
-    simplifier_ = std::make_unique<LevelSimplifier>(current_, currentMeasures_.solve.moveCount,
-                                                    SearchLimits(rules_),
-                                                    LevelSimplifier::Scope::ColoursAndTiles);
+    stage = Stage::Trim;
+    simplifier = std::make_unique<LevelSimplifier>(current, currentMeasures.solve.moveCount,
+                                                   SearchLimits(rules),
+                                                   LevelSimplifier::Scope::ColoursAndTiles);
 }
 
 void PuzzleGenerator::TakeTrimmed() {
-    const bool undecided = simplifier_->Undecided();
-    Level trimmed = simplifier_->Result();
-    simplifier_.reset();
+    const bool undecided = simplifier->Undecided();
+    Level trimmed = simplifier->Result();
+    simplifier.reset();
     if (undecided) {
-        Keep(current_, currentMeasures_);
+        Keep(current, currentMeasures);
         return;
     }
-    stage_ = Stage::TrimStarts;
-    batch_.Start({std::move(trimmed)}, SearchLimits(rules_), true, rules_.leastTrapDepth,
-                 rules_.mostBestStarts);
+    stage = Stage::TrimStarts;
+    batch.Start({std::move(trimmed)}, SearchLimits(rules), true, rules.leastTrapDepth,
+                rules.mostBestStarts);
 }
 
 void PuzzleGenerator::Keep(const Level& level, const LevelMeasures& measures) {
     // Every level measured with its first moves was simplified: no colour changes nothing.
     // What a trap costs was searched only as far as the filter asks, which tells its verdict
     // all the same: no solution within that many moves means a trap that deep or a dead start.
-    const PuzzleVerdict verdict = JudgePuzzle(measures, 0, rules_);
-    if (!verdict.Kept() || verdict.grade != grade_) {
+    const PuzzleVerdict verdict = JudgePuzzle(measures, 0, rules);
+    if (!verdict.Kept() || verdict.grade != grade) {
         NewDraft();
         return;
     }
-    result_.found = true;
-    result_.level = level;
-    result_.level.name = GradeTitle(grade_) + " " + std::to_string(result_.seed);
-    result_.level.status = LevelStatus::Open;
-    result_.measures = measures;
-    stage_ = Stage::Done;
+    result.found = true;
+    result.level = level;
+    result.level.name = GradeTitle(grade) + " " + std::to_string(result.seed);
+    result.level.status = LevelStatus::Open;
+    result.measures = measures;
+    stage = Stage::Done;
 }
 
 }  // namespace qv

@@ -44,13 +44,13 @@ public:
     // Drafts given up after without a puzzle. Far beyond what any seed has needed.
     static constexpr int kMostDrafts = 2000;
 
-    PuzzleGenerator(Grade grade, uint32_t seed, const PuzzleRules& rules = kPuzzleRules);
+    PuzzleGenerator(Grade wanted, uint32_t seed, const PuzzleRules& puzzleRules = kPuzzleRules);
 
     // Works for at most about `sliceSeconds` (zero: to the end); true once finished.
     bool Advance(double sliceSeconds);
-    bool Finished() const { return stage_ == Stage::Done; }
+    bool Finished() const { return stage == Stage::Done; }
     // Complete once Finished().
-    const GeneratedPuzzle& Result() const { return result_; }
+    const GeneratedPuzzle& Result() const { return result; }
 
 private:
     // Shape: climbing on the level's own search (moves, detour, runs). Simplify: whitening the
@@ -87,24 +87,24 @@ private:
     // Holds `level` to the filter, and keeps it or drafts again.
     void Keep(const Level& level, const LevelMeasures& measures);
 
-    Grade grade_;
-    PuzzleRules rules_;
-    PuzzleRandom random_;
-    Stage stage_ = Stage::Shape;
-    MeasureBatch batch_;
-    Level current_;
-    LevelMeasures currentMeasures_;
-    int currentScore_;
-    int round_ = 0;       // rounds of changes in this stage
-    int flatRounds_ = 0;  // rounds in a row without a better score
-    int tried_ = 0;       // changes tried in this round of shaping
+    Grade grade;
+    PuzzleRules rules;
+    PuzzleRandom random;
+    Stage stage = Stage::Shape;
+    MeasureBatch batch;
+    Level current;
+    LevelMeasures currentMeasures;
+    int currentScore;
+    int round = 0;       // rounds of changes in this stage
+    int flatRounds = 0;  // rounds in a row without a better score
+    int tried = 0;       // changes tried in this round of shaping
     // The first change of the round that scored as well as the level in hand.
-    std::optional<std::pair<Level, LevelMeasures>> tie_;
+    std::optional<std::pair<Level, LevelMeasures>> tie;
     // Levels waiting to be simplified, with their par, and those simplified.
-    std::vector<std::pair<Level, int>> toSimplify_;
-    std::vector<Level> simplified_;
-    std::unique_ptr<LevelSimplifier> simplifier_;
-    GeneratedPuzzle result_;
+    std::vector<std::pair<Level, int>> toSimplify;
+    std::vector<Level> simplified;
+    std::unique_ptr<LevelSimplifier> simplifier;
+    GeneratedPuzzle result;
 };
 
 }  // namespace qv

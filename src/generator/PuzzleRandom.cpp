@@ -17,18 +17,18 @@ uint64_t SplitMix64(uint64_t& state) {
 
 PuzzleRandom::PuzzleRandom(uint64_t seed) {
     // splitmix64 never gives four zeros in a row, the one state xoshiro cannot leave.
-    for (uint64_t& word : state_) word = SplitMix64(seed);
+    for (uint64_t& word : state) word = SplitMix64(seed);
 }
 
 uint64_t PuzzleRandom::Next() {
-    const uint64_t result = RotateLeft(state_[1] * 5, 7) * 9;
-    const uint64_t shifted = state_[1] << 17;
-    state_[2] ^= state_[0];
-    state_[3] ^= state_[1];
-    state_[1] ^= state_[2];
-    state_[0] ^= state_[3];
-    state_[2] ^= shifted;
-    state_[3] = RotateLeft(state_[3], 45);
+    const uint64_t result = RotateLeft(state[1] * 5, 7) * 9;
+    const uint64_t shifted = state[1] << 17;
+    state[2] ^= state[0];
+    state[3] ^= state[1];
+    state[1] ^= state[2];
+    state[0] ^= state[3];
+    state[2] ^= shifted;
+    state[3] = RotateLeft(state[3], 45);
     return result;
 }
 

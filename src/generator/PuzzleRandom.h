@@ -17,7 +17,7 @@ public:
     int Below(int bound);
 
 private:
-    std::array<uint64_t, 4> state_;
+    std::array<uint64_t, 4> state;
 };
 
 // One step of splitmix64: a well-mixed 64-bit number from any other, also used to turn a date

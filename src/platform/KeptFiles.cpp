@@ -1,5 +1,6 @@
 #include "platform/KeptFiles.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -13,6 +14,13 @@ namespace {
 
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Left-overs of a copy cut off: ReplaceFile's, or the ".tmp" files earlier versions made.
+bool IsLeftOver(const fs::directory_entry& entry) {
+    const std::string name = entry.path().filename().string();
+    std::error_code error;
+    return entry.is_regular_file(error) && (IsSaveTemporary(name) || EndsWith(name, ".tmp"));
 }
 
 // The path relative to the working folder, or empty when it leaves it.
@@ -52,9 +60,7 @@ std::string RestoreKeptFiles(const std::string& keptRoot, const std::string& wor
     fs::recursive_directory_iterator walk(keptRoot, error);
     for (const fs::recursive_directory_iterator end; !error && walk != end; walk.increment(error)) {
         const fs::directory_entry& entry = *walk;
-        const std::string name = entry.path().filename().string();
-        // Left-overs of a copy cut off: ReplaceFile's, or the ".tmp" files earlier versions made.
-        if (!entry.is_regular_file() || IsSaveTemporary(name) || EndsWith(name, ".tmp")) continue;
+        if (!entry.is_regular_file() || IsLeftOver(entry)) continue;
         const fs::path target = fs::path(workRoot) / entry.path().lexically_relative(keptRoot);
         std::error_code copyError;
         fs::create_directories(target.parent_path(), copyError);
@@ -63,6 +69,18 @@ std::string RestoreKeptFiles(const std::string& keptRoot, const std::string& wor
         if (copyError) failed += (failed.empty() ? "" : ", ") + target.string();
     }
     return failed;
+}
+
+std::vector<std::string> RemoveLeftOvers(const std::string& keptRoot) {
+    std::vector<std::string> removed;
+    std::error_code error;
+    fs::recursive_directory_iterator walk(keptRoot, error);
+    for (const fs::recursive_directory_iterator end; !error && walk != end; walk.increment(error)) {
+        if (IsLeftOver(*walk)) removed.push_back(walk->path().string());
+    }
+    for (const std::string& path : removed) fs::remove(path, error);
+    std::sort(removed.begin(), removed.end());
+    return removed;
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 // in the working folder: what a browser edition keeps in its lasting storage. Plain file work,
 // so it is the same on every platform and tested natively.
 #include <string>
+#include <vector>
 
 namespace qv {
 
@@ -19,5 +20,9 @@ bool KeepFileCopy(const std::string& keptRoot, const std::string& path, const st
 // Left-over temporary files of an interrupted copy are skipped. Returns the paths that could not
 // be put back.
 std::string RestoreKeptFiles(const std::string& keptRoot, const std::string& workRoot);
+
+// Deletes the left-over temporary files of interrupted copies under `keptRoot`, which are never
+// the game's files, and returns their paths (sorted), so that their stored copies can go too.
+std::vector<std::string> RemoveLeftOvers(const std::string& keptRoot);
 
 }  // namespace qv

@@ -25,45 +25,46 @@ std::size_t StatesLimit(const SolverLimits& limits) {
 
 }  // namespace
 
-AStarSearch::AStarSearch(const Level& level, const SolverLimits& limits, SolveStrategy strategy)
-    : limits_(limits),
-      fast_(strategy == SolveStrategy::Fast),
-      codec_(level),
-      goals_{level.circleGoal, level.starGoal, level.triangleGoal},
-      movesLeft_(codec_, goals_, strategy),
-      table_(codec_.Bytes(), StatesLimit(limits)),
-      maxStates_(StatesLimit(limits) > 0 ? StatesLimit(limits) : kMaxIds) {
+AStarSearch::AStarSearch(const Level& level, const SolverLimits& searchLimits,
+                         SolveStrategy strategy)
+    : limits(searchLimits),
+      fast(strategy == SolveStrategy::Fast),
+      codec(level),
+      goals{level.circleGoal, level.starGoal, level.triangleGoal},
+      movesLeft(codec, goals, strategy),
+      table(codec.Bytes(), StatesLimit(searchLimits)),
+      maxStates(StatesLimit(searchLimits) > 0 ? StatesLimit(searchLimits) : kMaxIds) {
     const ShapePositions starts = level.ShapePositions();
-    if (starts == goals_) {
+    if (starts == goals) {
         Finish(SolveOutcome::Solved);
-        result_.statesExplored = 1;
+        result.statesExplored = 1;
         return;
     }
     // A goal that a shape, or a shape it waits for, can never reach settles the matter
     // without a search.
-    const int estimate = movesLeft_.Estimate(codec_.HoldingMasks(codec_.Initial()), starts);
+    const int estimate = movesLeft.Estimate(codec.HoldingMasks(codec.Initial()), starts);
     if (estimate == MovesLeftBound::kUnreachable ||
-        (limits_.maxMoves > 0 && estimate > limits_.maxMoves)) {
+        (limits.maxMoves > 0 && estimate > limits.maxMoves)) {
         Finish(SolveOutcome::Unsolvable);
         return;
     }
-    start_ = table_.Insert(codec_.Initial()).id;
-    table_.LinkOf(start_).SetEstimate(std::min(estimate, kMaxEstimate));
-    queue_.Push(start_, estimate, 0);
+    start = table.Insert(codec.Initial()).id;
+    table.LinkOf(start).SetEstimate(std::min(estimate, kMaxEstimate));
+    queue.Push(start, estimate, 0);
 }
 
 void AStarSearch::Finish(SolveOutcome outcome) {
-    finished_ = true;
-    result_.outcome = outcome;
-    result_.statesExplored = table_.Size();
+    finished = true;
+    result.outcome = outcome;
+    result.statesExplored = table.Size();
 }
 
 bool AStarSearch::Advance(double sliceSeconds) {
-    if (finished_) return true;
+    if (finished) return true;
     // The table grows for the limit, when it does, at the start of a slice and within it.
     bool starting = true;
-    const SliceEnd end = RunSlice(sliceSeconds, limits_.maxSeconds, result_.seconds, [&] {
-        if (std::exchange(starting, false)) table_.GrowForLimit();
+    const SliceEnd end = RunSlice(sliceSeconds, limits.maxSeconds, result.seconds, [&] {
+        if (std::exchange(starting, false)) table.GrowForLimit();
         return ExpandNext();
     });
     if (end == SliceEnd::OutOfTime) Finish(SolveOutcome::Undecided);
@@ -74,19 +75,19 @@ bool AStarSearch::ExpandNext() {
     uint32_t id = 0;
     int f = 0;
     int depth = 0;
-    if (!queue_.Pop(id, f, depth)) {
+    if (!queue.Pop(id, f, depth)) {
         Finish(SolveOutcome::Unsolvable);
         return false;
     }
     // Stale entries: the state was reached by a shorter path after this one was queued.
-    if (table_.LinkOf(id).Depth() != depth) return true;
-    const int estimate = table_.LinkOf(id).Estimate();
+    if (table.LinkOf(id).Depth() != depth) return true;
+    const int estimate = table.LinkOf(id).Estimate();
 
-    const PackedState state = table_.State(id);
-    const ShapePositions shapes = codec_.Shapes(state);
-    if (shapes == goals_) {
-        result_.moveCount = depth;
-        result_.solution = TraceSteps(table_, codec_, start_, id);
+    const PackedState state = table.State(id);
+    const ShapePositions shapes = codec.Shapes(state);
+    if (shapes == goals) {
+        result.moveCount = depth;
+        result.solution = TraceSteps(table, codec, start, id);
         Finish(SolveOutcome::Solved);
         return false;
     }
@@ -99,50 +100,50 @@ bool AStarSearch::ExpandNext() {
     // back into the queue at the lowest total of the others, and makes them when that is
     // reached. Most successors lie beyond the length of the solution and are never stored.
     int laterF = INT_MAX;
-    const MovesLeftBound::Holding holding = codec_.HoldingMasks(state);
+    const MovesLeftBound::Holding holding = codec.HoldingMasks(state);
     StateSteps successors;
-    const int count = MakeSteps(codec_, table_, state, shapes, successors);
+    const int count = MakeSteps(codec, table, state, shapes, successors);
     for (int i = 0; i < count; ++i) {
         const StateStep& next = successors[i];
         // A state already stored as near the start needs no estimate: most successors are
         // such repeats.
-        const uint32_t known = table_.Find(next.state);
-        if (known != StateTable::kNone && table_.LinkOf(known).Depth() <= depth + 1) continue;
+        const uint32_t known = table.Find(next.state);
+        if (known != StateTable::kNone && table.LinkOf(known).Depth() <= depth + 1) continue;
         int nextEstimate = 0;
         if (known != StateTable::kNone) {
-            nextEstimate = table_.LinkOf(known).Estimate();
+            nextEstimate = table.LinkOf(known).Estimate();
         } else {
             MovesLeftBound::Holding nextHolding = holding;
             StateCodec::SetHolding(nextHolding, next.to, next.mixed);
             ShapePositions moved = shapes;
             moved[next.move / kDirectionCount] = next.to;
             // Beyond f it is put off anyway, and the least estimate past f does for when.
-            nextEstimate = movesLeft_.Estimate(nextHolding, moved, fast_ ? f - depth - 1 : INT_MAX);
+            nextEstimate = movesLeft.Estimate(nextHolding, moved, fast ? f - depth - 1 : INT_MAX);
             if (nextEstimate == MovesLeftBound::kUnreachable) continue;
         }
         // One move changes the moves left by one at most, so the parent's estimate less one
         // is a bound here too, and often the better one. (The reference bound is consistent:
         // there it changes nothing.)
-        if (fast_) nextEstimate = std::max(nextEstimate, estimate - 1);
+        if (fast) nextEstimate = std::max(nextEstimate, estimate - 1);
         nextEstimate = std::min(nextEstimate, kMaxEstimate);
         const int nextF = depth + 1 + nextEstimate;
-        if (limits_.maxMoves > 0 && nextF > limits_.maxMoves) continue;
-        if (fast_ && nextF > f) {
+        if (limits.maxMoves > 0 && nextF > limits.maxMoves) continue;
+        if (fast && nextF > f) {
             laterF = std::min(laterF, nextF);
             continue;
         }
         // A state reached again by a shorter path is searched again from there, even when it
         // was expanded already: the estimate may fall by more than one in a move.
-        const uint32_t nextId = known != StateTable::kNone ? known : table_.Insert(next.state).id;
-        table_.LinkOf(nextId).Set(id, depth + 1, next.move, nextEstimate);
+        const uint32_t nextId = known != StateTable::kNone ? known : table.Insert(next.state).id;
+        table.LinkOf(nextId).Set(id, depth + 1, next.move, nextEstimate);
 
-        queue_.Push(nextId, nextF, depth + 1);
-        if (table_.Size() >= maxStates_) {
+        queue.Push(nextId, nextF, depth + 1);
+        if (table.Size() >= maxStates) {
             Finish(SolveOutcome::Undecided);
             return false;
         }
     }
-    if (laterF != INT_MAX) queue_.Push(id, laterF, depth);
+    if (laterF != INT_MAX) queue.Push(id, laterF, depth);
     return true;
 }
 

@@ -16,32 +16,32 @@ namespace qv {
 class AStarSearch {
 public:
     // Copies what it needs from `level`: the level may change or go away afterwards.
-    AStarSearch(const Level& level, const SolverLimits& limits,
+    AStarSearch(const Level& level, const SolverLimits& searchLimits,
                 SolveStrategy strategy = SolveStrategy::Fast);
 
     // Searches for at most about `sliceSeconds` (zero: to the end); true once finished. The
     // limits' maxSeconds counts only the time spent in here, not the time between slices.
     bool Advance(double sliceSeconds);
-    bool Finished() const { return finished_; }
+    bool Finished() const { return finished; }
     // Complete once Finished().
-    const SolveResult& Result() const { return result_; }
+    const SolveResult& Result() const { return result; }
 
 private:
     void Finish(SolveOutcome outcome);
     // Expands one state; false when the search has ended.
     bool ExpandNext();
 
-    SolverLimits limits_;
-    bool fast_;
-    StateCodec codec_;
-    ShapePositions goals_;
-    MovesLeftBound movesLeft_;
-    StateTable table_;
-    SearchQueue queue_;
-    uint32_t start_ = 0;
-    std::size_t maxStates_;
-    bool finished_ = false;
-    SolveResult result_;
+    SolverLimits limits;
+    bool fast;
+    StateCodec codec;
+    ShapePositions goals;
+    MovesLeftBound movesLeft;
+    StateTable table;
+    SearchQueue queue;
+    uint32_t start = 0;
+    std::size_t maxStates;
+    bool finished = false;
+    SolveResult result;
 };
 
 }  // namespace qv

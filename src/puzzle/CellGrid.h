@@ -25,13 +25,13 @@ public:
     static bool Has(uint64_t cells, int bit) { return ((cells >> bit) & 1) != 0; }
     static int Lowest(uint64_t cells) { return __builtin_ctzll(cells); }
 
-    uint64_t Open() const { return open_; }
+    uint64_t Open() const { return open; }
     // The open cells one step from any of `cells` (a step up or down must not wrap from one
     // column into the next).
     uint64_t Neighbours(uint64_t cells) const {
         return (((cells >> 1) & ~kBottomRow) | ((cells << 1) & ~kTopRow) | (cells >> kMaxHeight) |
                 (cells << kMaxHeight)) &
-               open_;
+               open;
     }
     // The connected pieces the open cells fall into without the cell `cut`.
     std::vector<uint64_t> PiecesWithout(int cut) const;
@@ -40,7 +40,7 @@ private:
     static constexpr uint64_t kTopRow = GridRowBits(0);
     static constexpr uint64_t kBottomRow = GridRowBits(kMaxHeight - 1);
 
-    uint64_t open_ = 0;
+    uint64_t open = 0;
 };
 
 }  // namespace qv

@@ -32,76 +32,76 @@ std::vector<Level> AfterFirstMoves(const Level& level) {
 
 }  // namespace
 
-MeasureSearch::MeasureSearch(const Level& level, const SolverLimits& limits,
-                             const MeasureOptions& options)
-    : level_(level), limits_(limits), options_(options) {
-    level_.ClearHistories();
+MeasureSearch::MeasureSearch(const Level& given, const SolverLimits& searchLimits,
+                             const MeasureOptions& measureOptions)
+    : level(given), limits(searchLimits), options(measureOptions) {
+    level.ClearHistories();
     // What a first move costs rests on proofs: a way found after one runs out says nothing.
-    limits_.wayStates = 0;
-    limits_.waySeconds = 0;
-    search_ = std::make_unique<SolveSearch>(level_, limits, options_.strategy);
+    limits.wayStates = 0;
+    limits.waySeconds = 0;
+    search = std::make_unique<SolveSearch>(level, searchLimits, options.strategy);
 }
 
 MeasureSearch::~MeasureSearch() = default;
 
 bool MeasureSearch::Advance(double sliceSeconds) {
     SliceBudget budget(sliceSeconds);
-    while (search_) {
+    while (search) {
         double left = 0;
         if (!budget.Next(left)) return false;
-        if (!search_->Advance(left)) return false;
-        const SolveResult answer = search_->Result();
-        search_.reset();
+        if (!search->Advance(left)) return false;
+        const SolveResult answer = search->Result();
+        search.reset();
         TakeAnswer(answer);
     }
     return true;
 }
 
 void MeasureSearch::TakeAnswer(const SolveResult& answer) {
-    if (std::exchange(levelSearch_, false)) {
-        measures_.solve = answer;
+    if (std::exchange(levelSearch, false)) {
+        measures.solve = answer;
         if (answer.outcome != SolveOutcome::Solved) return;
-        MeasureSolution(level_, measures_);
-        if (!options_.firstMoves) return;
-        afterFirstMoves_ = AfterFirstMoves(level_);
-        measures_.firstMoves = static_cast<int>(afterFirstMoves_.size());
-        measures_.complete = true;
+        MeasureSolution(level, measures);
+        if (!options.firstMoves) return;
+        afterFirstMoves = AfterFirstMoves(level);
+        measures.firstMoves = static_cast<int>(afterFirstMoves.size());
+        measures.complete = true;
         StartFirstMove();
         return;
     }
-    const int par = measures_.solve.moveCount;
-    if (!costing_) {
+    const int par = measures.solve.moveCount;
+    if (!costing) {
         // Whether the rest still fits in par less the move made.
         if (answer.outcome == SolveOutcome::Solved) {
-            ++measures_.optimalFirstMoves;
+            ++measures.optimalFirstMoves;
         } else if (answer.outcome == SolveOutcome::Undecided) {
-            measures_.complete = false;
+            measures.complete = false;
         } else {
             StartCosting();
             return;
         }
     } else if (answer.outcome == SolveOutcome::Undecided) {
-        measures_.complete = false;
-    } else if (answer.outcome == SolveOutcome::Unsolvable && options_.trapCostCap > 0) {
-        measures_.trapDepth = std::max(measures_.trapDepth, options_.trapCostCap + 1);
+        measures.complete = false;
+    } else if (answer.outcome == SolveOutcome::Unsolvable && options.trapCostCap > 0) {
+        measures.trapDepth = std::max(measures.trapDepth, options.trapCostCap + 1);
     } else if (answer.outcome == SolveOutcome::Unsolvable) {
-        ++measures_.deadStarts;
+        ++measures.deadStarts;
     } else {
-        measures_.trapDepth = std::max(measures_.trapDepth, 1 + answer.moveCount - par);
+        measures.trapDepth = std::max(measures.trapDepth, 1 + answer.moveCount - par);
     }
-    costing_ = false;
-    ++next_;
+    costing = false;
+    ++next;
     StartFirstMove();
 }
 
 void MeasureSearch::StartFirstMove() {
-    const int par = measures_.solve.moveCount;
-    for (; next_ < afterFirstMoves_.size(); ++next_) {
-        if (options_.bestStartsCap > 0 && measures_.optimalFirstMoves > options_.bestStartsCap)
+    const int par = measures.solve.moveCount;
+    for (; next < afterFirstMoves.size(); ++next) {
+        if (options.bestStartsCap > 0 && measures.optimalFirstMoves > options.bestStartsCap)
             return;
-        const Level& after = afterFirstMoves_[next_];
+        const Level& after = afterFirstMoves[next];
         if (after.IsSolved()) {
-            ++measures_.optimalFirstMoves;
+            ++measures.optimalFirstMoves;
             continue;
         }
         if (par <= 1) {
@@ -111,29 +111,29 @@ void MeasureSearch::StartFirstMove() {
         }
         // Asking first for the rest in par - 1 moves keeps the best starts cheap to confirm;
         // only a trap needs the search that says how much it costs.
-        SolverLimits rest = limits_;
+        SolverLimits rest = limits;
         rest.maxMoves = par - 1;
-        search_ = std::make_unique<SolveSearch>(after, rest, options_.firstMoveStrategy);
+        search = std::make_unique<SolveSearch>(after, rest, options.firstMoveStrategy);
         return;
     }
 }
 
 void MeasureSearch::StartCosting() {
-    ++measures_.traps;
-    if (options_.trapCostCap > 0 && measures_.trapDepth > options_.trapCostCap) {
+    ++measures.traps;
+    if (options.trapCostCap > 0 && measures.trapDepth > options.trapCostCap) {
         // A trap beyond the cap is known already: no other can count for more.
-        ++next_;
+        ++next;
         StartFirstMove();
         return;
     }
-    costing_ = true;
-    SolverLimits limits = limits_;
-    if (options_.trapCostCap > 0) {
+    costing = true;
+    SolverLimits costLimits = limits;
+    if (options.trapCostCap > 0) {
         // The move made, par, and the cap beyond it.
-        limits.maxMoves = measures_.solve.moveCount - 1 + options_.trapCostCap;
+        costLimits.maxMoves = measures.solve.moveCount - 1 + options.trapCostCap;
     }
-    search_ = std::make_unique<SolveSearch>(afterFirstMoves_[next_], limits,
-                                            options_.firstMoveStrategy);
+    search = std::make_unique<SolveSearch>(afterFirstMoves[next], costLimits,
+                                           options.firstMoveStrategy);
 }
 
 LevelMeasures MeasureLevel(const Level& level, const SolverLimits& limits, bool firstMoves,

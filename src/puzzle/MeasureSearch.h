@@ -33,32 +33,33 @@ struct MeasureOptions {
 class MeasureSearch {
 public:
     // As MeasureLevel with the same arguments.
-    MeasureSearch(const Level& level, const SolverLimits& limits, const MeasureOptions& options);
+    MeasureSearch(const Level& given, const SolverLimits& searchLimits,
+                  const MeasureOptions& measureOptions);
     ~MeasureSearch();
 
     // Searches for at most about `sliceSeconds` (zero: to the end); true once finished.
     bool Advance(double sliceSeconds);
-    bool Finished() const { return search_ == nullptr; }
+    bool Finished() const { return search == nullptr; }
     // Complete once Finished().
-    const LevelMeasures& Result() const { return measures_; }
+    const LevelMeasures& Result() const { return measures; }
 
 private:
     // Takes the finished search's answer and starts the next search, if any.
     void TakeAnswer(const SolveResult& answer);
     // The next first move's search, or none when all are sorted.
     void StartFirstMove();
-    // The search for what the trap after first move next_ costs.
+    // The search for what the trap after first move `next` costs.
     void StartCosting();
 
-    Level level_;
-    SolverLimits limits_;
-    MeasureOptions options_;
-    bool levelSearch_ = true;             // the level's own search runs, before any first move's
-    std::vector<Level> afterFirstMoves_;  // the level after each move the start allows
-    std::size_t next_ = 0;                // the first move searched now
-    bool costing_ = false;                // its trap's cost is searched, not whether it keeps par
-    std::unique_ptr<SolveSearch> search_;
-    LevelMeasures measures_;
+    Level level;
+    SolverLimits limits;
+    MeasureOptions options;
+    bool levelSearch = true;             // the level's own search runs, before any first move's
+    std::vector<Level> afterFirstMoves;  // the level after each move the start allows
+    std::size_t next = 0;                // the first move searched now
+    bool costing = false;                // its trap's cost is searched, not whether it keeps par
+    std::unique_ptr<SolveSearch> search;
+    LevelMeasures measures;
 };
 
 // Every search, the level's and one per first move, gets `limits`. Without `firstMoves` only

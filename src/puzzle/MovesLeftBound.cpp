@@ -33,74 +33,77 @@ int Lowest(uint64_t cells) { return CellGrid::Lowest(cells); }
 // simply turn back) either walks further or first meets such a tile, whose clearers walk
 // there; the cheapest of these is added. The estimate can fall by more than one in a move (a cleared tile
 // opens a whole region), so the search reopens states it reaches again by a shorter path.
-MovesLeftBound::MovesLeftBound(const StateCodec& codec, const ShapePositions& goals,
+MovesLeftBound::MovesLeftBound(const StateCodec& stateCodec, const ShapePositions& shapeGoals,
                                SolveStrategy strategy)
-    : codec_(codec), grid_(codec), goals_(goals), reference_(strategy == SolveStrategy::Reference) {
-    for (auto& row : steps_) row.fill(kFar);
-    const uint64_t open = grid_.Open();
+    : codec(stateCodec),
+      grid(stateCodec),
+      goals(shapeGoals),
+      reference(strategy == SolveStrategy::Reference) {
+    for (auto& row : steps) row.fill(kFar);
+    const uint64_t open = grid.Open();
     for (uint64_t from = open; from; from &= from - 1) {
         const int a = Lowest(from);
         uint64_t seen = Bit(a);
         uint64_t frontier = seen;
-        steps_[a][a] = 0;
+        steps[a][a] = 0;
         for (uint8_t d = 1; frontier; ++d) {
-            frontier = grid_.Neighbours(frontier) & ~seen;
+            frontier = grid.Neighbours(frontier) & ~seen;
             seen |= frontier;
-            for (uint64_t b = frontier; b; b &= b - 1) steps_[a][Lowest(b)] = d;
+            for (uint64_t b = frontier; b; b &= b - 1) steps[a][Lowest(b)] = d;
         }
     }
     for (int k = 0; k < kShapeCount; ++k) {
-        goalCells_[k] = codec.CellIndex(goals[k].x, goals[k].y) >= 0 ? CellBit(goals[k]) : -1;
+        goalCells[k] = codec.CellIndex(goals[k].x, goals[k].y) >= 0 ? CellBit(goals[k]) : -1;
     }
     // Without cell c the open cells fall apart into pieces; a walk between two pieces enters c.
     for (uint64_t cuts = open; cuts; cuts &= cuts - 1) {
         const int c = Lowest(cuts);
-        const std::vector<uint64_t> pieces = grid_.PiecesWithout(c);
+        const std::vector<uint64_t> pieces = grid.PiecesWithout(c);
         for (std::size_t p = 0; p < pieces.size(); ++p) {
             for (uint64_t from = pieces[p]; from; from &= from - 1) {
                 for (std::size_t q = 0; q < pieces.size(); ++q) {
                     if (q == p) continue;
                     for (uint64_t to = pieces[q]; to; to &= to - 1)
-                        between_[Lowest(from)][Lowest(to)] |= Bit(c);
+                        between[Lowest(from)][Lowest(to)] |= Bit(c);
                 }
             }
         }
     }
     for (uint64_t from = open; from; from &= from - 1) {
         for (uint64_t to = open & ~Bit(Lowest(from)); to; to &= to - 1)
-            between_[Lowest(from)][Lowest(to)] |= Bit(Lowest(to));
+            between[Lowest(from)][Lowest(to)] |= Bit(Lowest(to));
     }
 }
 
 int MovesLeftBound::Walk(TilePos from, int fromCell, int to) const {
     // A shape still on its off-board start (bad data): the plain distance is a safe bound.
     if (fromCell < 0) return std::abs(from.x - to / kMaxHeight) + std::abs(from.y - to % kMaxHeight);
-    const uint8_t steps = steps_[fromCell][to];
-    return steps == kFar ? kUnreachable : steps;
+    const uint8_t distance = steps[fromCell][to];
+    return distance == kFar ? kUnreachable : distance;
 }
 
 int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shapes, int enough) const {
     Cells at{};
     for (int k = 0; k < kShapeCount; ++k)
-        at[k] = codec_.CellIndex(shapes[k].x, shapes[k].y) >= 0 ? CellBit(shapes[k]) : -1;
-    if (reference_) return ReferenceEstimate(holding, shapes, at);
+        at[k] = codec.CellIndex(shapes[k].x, shapes[k].y) >= 0 ? CellBit(shapes[k]) : -1;
+    if (reference) return ReferenceEstimate(holding, shapes, at);
     Cells least{};
     uint64_t passed = 0;  // cells some shape must still enter
     Holding entering{};
     for (int k = 0; k < kShapeCount; ++k) {
-        if (goalCells_[k] < 0) {
+        if (goalCells[k] < 0) {
             // A goal off the open cells (bad data) can only be where its shape still stands,
             // and that shape must never move.
-            if (shapes[k] != goals_[k]) return kUnreachable;
+            if (shapes[k] != goals[k]) return kUnreachable;
             continue;
         }
-        least[k] = Walk(shapes[k], at[k], goalCells_[k]);
+        least[k] = Walk(shapes[k], at[k], goalCells[k]);
         if (least[k] == kUnreachable) return kUnreachable;
-        entering[k] = at[k] >= 0 ? between_[at[k]][goalCells_[k]] : Bit(goalCells_[k]);
+        entering[k] = at[k] >= 0 ? between[at[k]][goalCells[k]] : Bit(goalCells[k]);
         passed |= entering[k];
     }
     for (int k = 0; k < kShapeCount; ++k) {
-        if (at[k] < 0 || at[k] != goalCells_[k] || !Has(passed & ~entering[k], at[k])) continue;
+        if (at[k] < 0 || at[k] != goalCells[k] || !Has(passed & ~entering[k], at[k])) continue;
         // Home, but in another's way: off and back on.
         least[k] = std::max(least[k], 2);
         entering[k] |= Bit(at[k]);
@@ -124,12 +127,12 @@ int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shape
     for (int round = 0; round < kCallRounds; ++round) {
         bool more = false;
         for (int i = 0; i < kShapeCount; ++i) {
-            if (at[i] < 0 || goalCells_[i] < 0) continue;
+            if (at[i] < 0 || goalCells[i] < 0) continue;
             for (uint64_t calls = visits[i] & ~followed[i]; calls; calls &= calls - 1) {
                 const int v = Lowest(calls);
                 followed[i] |= Bit(v);
-                const uint64_t there = between_[at[i]][v];
-                const uint64_t back = between_[v][goalCells_[i]];
+                const uint64_t there = between[at[i]][v];
+                const uint64_t back = between[v][goalCells[i]];
                 const uint64_t cells = (there & back & ~Bit(v)) | ((there | back) & holding[i]);
                 for (uint64_t c = cells; c; c &= c - 1) call(visits, i, Lowest(c));
                 more = true;
@@ -140,7 +143,7 @@ int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shape
     for (int i = 0; i < kShapeCount; ++i) {
         const uint64_t all = visits[i];
         if (!all) continue;
-        if (goalCells_[i] < 0) return kUnreachable;
+        if (goalCells[i] < 0) return kUnreachable;
         const int tour = Tour(i, shapes[i], at[i], all);
         if (tour == kUnreachable) return kUnreachable;
         least[i] = std::max(least[i], tour);
@@ -150,8 +153,8 @@ int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shape
     if (sum > enough) return sum;
     int extra = 0;
     for (int k = 0; k < kShapeCount; ++k) {
-        if (goalCells_[k] < 0) continue;
-        for (uint64_t vias = visits[k] | Bit(goalCells_[k]); vias; vias &= vias - 1) {
+        if (goalCells[k] < 0) continue;
+        for (uint64_t vias = visits[k] | Bit(goalCells[k]); vias; vias &= vias - 1) {
             const int more = RouteExtra(k, Lowest(vias), holding, shapes, at, least, extra);
             if (more == kUnreachable) return kUnreachable;
             extra = std::max(extra, more);
@@ -167,21 +170,21 @@ int MovesLeftBound::Estimate(const Holding& holding, const ShapePositions& shape
 int MovesLeftBound::ReferenceEstimate(const Holding& holding, const ShapePositions& shapes,
                                       const Cells& at) const {
     auto walk = [&](TilePos from, int fromCell, TilePos to) {
-        const int toCell = codec_.CellIndex(to.x, to.y) >= 0 ? CellBit(to) : -1;
+        const int toCell = codec.CellIndex(to.x, to.y) >= 0 ? CellBit(to) : -1;
         if (fromCell < 0) return std::abs(from.x - to.x) + std::abs(from.y - to.y);
         return toCell < 0 ? kUnreachable : Walk(from, fromCell, toCell);
     };
     int sum = 0;
     for (int k = 0; k < kShapeCount; ++k) {
-        int bound = walk(shapes[k], at[k], goals_[k]);
+        int bound = walk(shapes[k], at[k], goals[k]);
         if (bound == kUnreachable) return kUnreachable;
         for (int owner = 0; owner < kShapeCount; ++owner) {
-            const int goal = goalCells_[owner];
-            if (owner == k || shapes[owner] == goals_[owner] || goal < 0 ||
+            const int goal = goalCells[owner];
+            if (owner == k || shapes[owner] == goals[owner] || goal < 0 ||
                 !Has(holding[owner], goal) || Has(holding[k], goal))
                 continue;
-            const int there = walk(shapes[k], at[k], goals_[owner]);
-            const int home = walk(goals_[owner], goal, goals_[k]);
+            const int there = walk(shapes[k], at[k], goals[owner]);
+            const int home = walk(goals[owner], goal, goals[k]);
             if (there == kUnreachable || home == kUnreachable) return kUnreachable;
             bound = std::max(bound, there + home);
         }
@@ -193,19 +196,19 @@ int MovesLeftBound::ReferenceEstimate(const Holding& holding, const ShapePositio
 // The shortest walk of shape k from `from` home that enters every cell of `visits`: every
 // order when there are at most three, else the dearest pair.
 int MovesLeftBound::Tour(int k, TilePos from, int fromCell, uint64_t visits) const {
-    const int goal = goalCells_[k];
+    const int goal = goalCells[k];
     std::array<int, 64> cells;  // in rising order, as the bits come
     int count = 0;
     for (; visits; visits &= visits - 1) {
         const int cell = Lowest(visits);
-        if (Walk(from, fromCell, cell) == kUnreachable || steps_[cell][goal] == kFar)
+        if (Walk(from, fromCell, cell) == kUnreachable || steps[cell][goal] == kFar)
             return kUnreachable;
         cells[count++] = cell;
     }
-    if (count == 1) return Walk(from, fromCell, cells[0]) + steps_[cells[0]][goal];
+    if (count == 1) return Walk(from, fromCell, cells[0]) + steps[cells[0]][goal];
     auto length = [&](const int* order, int n) {
-        int sum = Walk(from, fromCell, order[0]) + steps_[order[n - 1]][goal];
-        for (int i = 1; i < n; ++i) sum += steps_[order[i - 1]][order[i]];
+        int sum = Walk(from, fromCell, order[0]) + steps[order[n - 1]][goal];
+        for (int i = 1; i < n; ++i) sum += steps[order[i - 1]][order[i]];
         return sum;
     };
     if (count <= 3) {
@@ -234,42 +237,42 @@ int MovesLeftBound::Tour(int k, TilePos from, int fromCell, uint64_t visits) con
 // `floor`, the rest need not be looked at.
 int MovesLeftBound::RouteExtra(int k, int via, const Holding& holding, const ShapePositions& shapes,
                                const Cells& at, const Cells& least, int floor) const {
-    const int goal = goalCells_[k];
+    const int goal = goalCells[k];
     if (at[k] < 0 || goal < 0 || at[k] == via) return 0;
-    const int after = steps_[via][goal];
+    const int after = steps[via][goal];
     const uint64_t blocked = holding[k];
     const uint64_t start = Bit(at[k]);
     // Mostly it can: then nothing is added, and the ways on need not be looked at.
     uint64_t reached = start;
     for (int d = 0; d + after < least[k]; ++d) {
-        const uint64_t grown = reached | (grid_.Neighbours(reached) & ~blocked);
+        const uint64_t grown = reached | (grid.Neighbours(reached) & ~blocked);
         if (grown == reached) break;
         reached = grown;
     }
     if (Has(reached, via)) return 0;
 
-    const uint64_t again = via == goal ? 0 : between_[via][goal];
+    const uint64_t again = via == goal ? 0 : between[via][goal];
     int best = INT_MAX;
     // The way on through `cell`, `d` moves from the start.
     auto wayOn = [&](int cell, int d) {
-        const int on = steps_[cell][via];
+        const int on = steps[cell][via];
         if (on == kFar) return;
         int cost = std::max(0, d + on + after - least[k]);
         for (int i = 0; i < kShapeCount && cost < best; ++i) {
             const int calls = (i != k && !Has(holding[i], cell)) + (i != k && Has(again, cell));
             if (calls == 0) continue;
-            const int there = goalCells_[i] < 0 ? kUnreachable : Walk(shapes[i], at[i], cell);
+            const int there = goalCells[i] < 0 ? kUnreachable : Walk(shapes[i], at[i], cell);
             if (there == kUnreachable) return;
-            cost += std::max(0, there + steps_[cell][goalCells_[i]] + 2 * (calls - 1) - least[i]);
+            cost += std::max(0, there + steps[cell][goalCells[i]] + 2 * (calls - 1) - least[i]);
         }
         best = std::min(best, cost);
     };
     // Stepping off and straight back onto its own tile, which holds its colour.
-    if ((blocked & start) && (grid_.Neighbours(start) & ~blocked)) wayOn(at[k], 2);
+    if ((blocked & start) && (grid.Neighbours(start) & ~blocked)) wayOn(at[k], 2);
     uint64_t seen = start;
     uint64_t frontier = start;
     for (int d = 1; frontier && d + after - least[k] < best && best > floor; ++d) {
-        const uint64_t next = grid_.Neighbours(frontier) & ~seen;
+        const uint64_t next = grid.Neighbours(frontier) & ~seen;
         seen |= next;
         for (uint64_t b = next & blocked; b; b &= b - 1) wayOn(Lowest(b), d);
         frontier = next & ~blocked;

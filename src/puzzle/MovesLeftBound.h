@@ -18,7 +18,7 @@ public:
     // For each shape, the open cells whose colour holds its primary, as bits x * 7 + y.
     using Holding = std::array<uint64_t, kShapeCount>;
 
-    MovesLeftBound(const StateCodec& codec, const ShapePositions& goals,
+    MovesLeftBound(const StateCodec& stateCodec, const ShapePositions& shapeGoals,
                    SolveStrategy strategy = SolveStrategy::Fast);
 
     // kUnreachable when some shape can never get home from here. `holding` as
@@ -36,14 +36,14 @@ private:
     int RouteExtra(int k, int via, const Holding& holding, const ShapePositions& shapes, const Cells& at,
                    const Cells& least, int floor) const;
 
-    const StateCodec& codec_;
-    CellGrid grid_;
-    ShapePositions goals_;
-    bool reference_;
-    Cells goalCells_{};
-    std::array<std::array<uint8_t, 64>, 64> steps_{};  // [from][to] over open cells
+    const StateCodec& codec;
+    CellGrid grid;
+    ShapePositions goals;
+    bool reference;
+    Cells goalCells{};
+    std::array<std::array<uint8_t, 64>, 64> steps{};  // [from][to] over open cells
     // [from][to]: the cells every walk between two open cells enters, `to` among them.
-    std::array<std::array<uint64_t, 64>, 64> between_{};
+    std::array<std::array<uint64_t, 64>, 64> between{};
 };
 
 }  // namespace qv

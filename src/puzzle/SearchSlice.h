@@ -35,28 +35,28 @@ class SliceBudget {
 public:
     // Zero: no limit, every search runs to its end.
     explicit SliceBudget(double sliceSeconds)
-        : slice_(sliceSeconds), began_(std::chrono::steady_clock::now()) {}
+        : slice(sliceSeconds), began(std::chrono::steady_clock::now()) {}
 
     // The seconds the next search may take (zero: no limit); false once the slice is over. The
     // first search of a slice always gets its turn, and however little is left makes some
     // headway, so a chain of searches never stalls.
     bool Next(double& seconds) {
         seconds = 0;
-        if (slice_ <= 0) return true;
+        if (slice <= 0) return true;
         const auto now = std::chrono::steady_clock::now();
-        const double left = slice_ - std::chrono::duration<double>(now - began_).count();
-        if (left <= 0 && !first_) return false;
-        first_ = false;
+        const double left = slice - std::chrono::duration<double>(now - began).count();
+        if (left <= 0 && !first) return false;
+        first = false;
         seconds = std::max(left, 1e-9);
         return true;
     }
 
-    bool Unlimited() const { return slice_ <= 0; }
+    bool Unlimited() const { return slice <= 0; }
 
 private:
-    double slice_;
-    std::chrono::steady_clock::time_point began_;
-    bool first_ = true;
+    double slice;
+    std::chrono::steady_clock::time_point began;
+    bool first = true;
 };
 
 }  // namespace qv

@@ -13,32 +13,33 @@ constexpr std::size_t kLongSearchStates = std::size_t{1} << 16;
 
 }  // namespace
 
-SolveSearch::SolveSearch(const Level& level, const SolverLimits& limits, SolveStrategy strategy)
-    : level_(level), limits_(limits) {
-    level_.ClearHistories();
-    shortest_ = std::make_unique<AStarSearch>(level_, limits, strategy);
+SolveSearch::SolveSearch(const Level& given, const SolverLimits& searchLimits,
+                         SolveStrategy strategy)
+    : level(given), limits(searchLimits) {
+    level.ClearHistories();
+    shortest = std::make_unique<AStarSearch>(level, searchLimits, strategy);
 }
 
 SolveSearch::~SolveSearch() = default;
 
 bool SolveSearch::Advance(double sliceSeconds) {
     SliceBudget budget(sliceSeconds);
-    if (phaseEnded_) {
-        phaseEnded_ = false;
+    if (phaseEnded) {
+        phaseEnded = false;
         EndPhase();
     }
-    while (phase_ != Phase::Done) {
+    while (phase != Phase::Done) {
         double left = 0;
         if (!budget.Next(left)) return false;
-        if (shortening_) {
-            if (!shortening_->Advance(left)) return false;
+        if (shortening) {
+            if (!shortening->Advance(left)) return false;
             EndPhase();
-        } else if (way_ ? way_->Advance(left) : shortest_->Advance(left)) {
+        } else if (way ? way->Advance(left) : shortest->Advance(left)) {
             // Handing a long search's memory back to the system takes a few milliseconds: that
             // waits for the next slice, which then begins with it, so no one slice takes both.
-            const SolveResult& found = way_ ? way_->Result() : shortest_->Result();
+            const SolveResult& found = way ? way->Result() : shortest->Result();
             if (found.statesExplored >= kLongSearchStates && sliceSeconds > 0) {
-                phaseEnded_ = true;
+                phaseEnded = true;
                 return false;
             }
             EndPhase();
@@ -51,50 +52,50 @@ bool SolveSearch::Advance(double sliceSeconds) {
 
 void SolveSearch::EndPhase() {
     SolveResult found;
-    if (shortening_) {
-        found.outcome = shortening_->ProvenShortest() ? SolveOutcome::Solved : SolveOutcome::Way;
-        found.solution = shortening_->Way();
+    if (shortening) {
+        found.outcome = shortening->ProvenShortest() ? SolveOutcome::Solved : SolveOutcome::Way;
+        found.solution = shortening->Way();
         found.moveCount = static_cast<int>(found.solution.size());
-        found.statesExplored = shortening_->States();
-        found.seconds = shortening_->Seconds();
+        found.statesExplored = shortening->States();
+        found.seconds = shortening->Seconds();
     } else {
-        found = way_ ? way_->Result() : shortest_->Result();
+        found = way ? way->Result() : shortest->Result();
     }
     // Its memory goes before the next search takes its own.
-    shortest_.reset();
-    way_.reset();
-    shortening_.reset();
-    result_.statesExplored += found.statesExplored;
-    result_.seconds += found.seconds;
-    if (phase_ != Phase::Shortest) {
-        wayStates_ += found.statesExplored;
-        waySeconds_ += found.seconds;
+    shortest.reset();
+    way.reset();
+    shortening.reset();
+    result.statesExplored += found.statesExplored;
+    result.seconds += found.seconds;
+    if (phase != Phase::Shortest) {
+        wayStates += found.statesExplored;
+        waySeconds += found.seconds;
     }
-    if (phase_ == Phase::Improve && found.outcome != SolveOutcome::Way) {
+    if (phase == Phase::Improve && found.outcome != SolveOutcome::Way) {
         // Nothing shorter than the way in hand: proven so when the search ran dry.
-        if (found.outcome == SolveOutcome::Unsolvable) result_.outcome = SolveOutcome::Solved;
-        phase_ = Phase::Done;
+        if (found.outcome == SolveOutcome::Unsolvable) result.outcome = SolveOutcome::Solved;
+        phase = Phase::Done;
         return;
     }
-    result_.outcome = found.outcome;
-    result_.moveCount = found.moveCount;
-    result_.solution = std::move(found.solution);
-    switch (phase_) {
+    result.outcome = found.outcome;
+    result.moveCount = found.moveCount;
+    result.solution = std::move(found.solution);
+    switch (phase) {
     case Phase::Shortest:
-        if (result_.outcome == SolveOutcome::Undecided && limits_.wayStates > 0) {
+        if (result.outcome == SolveOutcome::Undecided && limits.wayStates > 0) {
             StartWayPhase(Phase::Way);
             return;
         }
         break;
     case Phase::Way:
     case Phase::Improve:
-        if (result_.outcome == SolveOutcome::Way) {
-            StartWayPhase(phase_ == Phase::Way ? Phase::Shorten : Phase::ShortenAgain);
+        if (result.outcome == SolveOutcome::Way) {
+            StartWayPhase(phase == Phase::Way ? Phase::Shorten : Phase::ShortenAgain);
             return;
         }
         break;
     case Phase::Shorten:
-        if (result_.outcome == SolveOutcome::Way) {
+        if (result.outcome == SolveOutcome::Way) {
             StartWayPhase(Phase::Improve);
             return;
         }
@@ -103,41 +104,41 @@ void SolveSearch::EndPhase() {
     case Phase::Done:
         break;
     }
-    phase_ = Phase::Done;
+    phase = Phase::Done;
 }
 
-void SolveSearch::StartWayPhase(Phase phase) {
+void SolveSearch::StartWayPhase(Phase next) {
     const std::size_t statesLeft =
-        limits_.wayStates > wayStates_ ? limits_.wayStates - wayStates_ : 0;
-    const double secondsLeft = limits_.waySeconds - waySeconds_;
-    if (statesLeft == 0 || (limits_.waySeconds > 0 && secondsLeft <= 0)) {
-        phase_ = Phase::Done;
+        limits.wayStates > wayStates ? limits.wayStates - wayStates : 0;
+    const double secondsLeft = limits.waySeconds - waySeconds;
+    if (statesLeft == 0 || (limits.waySeconds > 0 && secondsLeft <= 0)) {
+        phase = Phase::Done;
         return;
     }
-    phase_ = phase;
-    SolverLimits limits;
-    limits.maxStates = statesLeft;
-    limits.maxSeconds = limits_.waySeconds > 0 ? secondsLeft : 0;
-    limits.maxMoves = limits_.maxMoves;
-    switch (phase) {
+    phase = next;
+    SolverLimits phaseLimits;
+    phaseLimits.maxStates = statesLeft;
+    phaseLimits.maxSeconds = limits.waySeconds > 0 ? secondsLeft : 0;
+    phaseLimits.maxMoves = limits.maxMoves;
+    switch (next) {
     case Phase::Way:
-        way_ = std::make_unique<WaySearch>(level_, limits);
+        way = std::make_unique<WaySearch>(level, phaseLimits);
         break;
     case Phase::Improve:
-        if (result_.moveCount <= 1) {
-            phase_ = Phase::Done;
+        if (result.moveCount <= 1) {
+            phase = Phase::Done;
             return;
         }
         // Half of what is left, for a way shorter than the one in hand, looked for shallowest
         // first: slower to find one at all, but what it finds wanders less.
-        limits.maxStates = statesLeft / 2;
-        limits.maxMoves = result_.moveCount - 1;
-        way_ = std::make_unique<WaySearch>(level_, limits, WaySearch::Order::ShallowestFirst);
+        phaseLimits.maxStates = statesLeft / 2;
+        phaseLimits.maxMoves = result.moveCount - 1;
+        way = std::make_unique<WaySearch>(level, phaseLimits, WaySearch::Order::ShallowestFirst);
         break;
     case Phase::Shorten:
     case Phase::ShortenAgain:
-        shortening_ = std::make_unique<WayShortening>(level_, result_.solution, limits.maxStates,
-                                                      limits.maxSeconds);
+        shortening = std::make_unique<WayShortening>(level, result.solution, phaseLimits.maxStates,
+                                                     phaseLimits.maxSeconds);
         break;
     case Phase::Shortest:
     case Phase::Done:

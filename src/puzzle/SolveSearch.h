@@ -16,17 +16,17 @@ namespace qv {
 
 class SolveSearch {
 public:
-    // Copies what it needs from `level`: the level may change or go away afterwards.
-    SolveSearch(const Level& level, const SolverLimits& limits,
+    // Copies what it needs from `given`: the level may change or go away afterwards.
+    SolveSearch(const Level& given, const SolverLimits& searchLimits,
                 SolveStrategy strategy = SolveStrategy::Fast);
     ~SolveSearch();
 
     // Searches for at most about `sliceSeconds` (zero: to the end); true once finished. The
     // limits' seconds count only the time spent in here, not the time between slices.
     bool Advance(double sliceSeconds);
-    bool Finished() const { return phase_ == Phase::Done; }
+    bool Finished() const { return phase == Phase::Done; }
     // Complete once Finished().
-    const SolveResult& Result() const { return result_; }
+    const SolveResult& Result() const { return result; }
 
 private:
     // The proof; then, within the way's limits, a way, made shorter, a second way search for a
@@ -35,20 +35,20 @@ private:
 
     // Takes over the finished phase's answer and starts the next phase, if any.
     void EndPhase();
-    // Starts `phase` within what is left of the way's limits, if anything is.
-    void StartWayPhase(Phase phase);
+    // Starts `next` within what is left of the way's limits, if anything is.
+    void StartWayPhase(Phase next);
 
-    Level level_;
-    SolverLimits limits_;
-    Phase phase_ = Phase::Shortest;
+    Level level;
+    SolverLimits limits;
+    Phase phase = Phase::Shortest;
     // One search at a time: the proof, a way search, or the shortening.
-    std::unique_ptr<AStarSearch> shortest_;
-    std::unique_ptr<WaySearch> way_;
-    std::unique_ptr<WayShortening> shortening_;
-    std::size_t wayStates_ = 0;  // what the way's phases took so far
-    double waySeconds_ = 0;
-    bool phaseEnded_ = false;  // a phase has finished, and the next is still to be started
-    SolveResult result_;
+    std::unique_ptr<AStarSearch> shortest;
+    std::unique_ptr<WaySearch> way;
+    std::unique_ptr<WayShortening> shortening;
+    std::size_t wayStates = 0;  // what the way's phases took so far
+    double waySeconds = 0;
+    bool phaseEnded = false;  // a phase has finished, and the next is still to be started
+    SolveResult result;
 };
 
 // Runs a search to its end in one call.

@@ -13,42 +13,42 @@ constexpr uint64_t kSlotMask = 7;
 }  // namespace
 
 StateCodec::StateCodec(const Level& level)
-    : width_(level.Columns()), height_(level.Rows()), start_(level.ShapePositions()) {
-    cellIndex_.fill(-1);
-    for (int x = 0; x < width_; ++x) {
-        for (int y = 0; y < height_; ++y) {
+    : width(level.Columns()), height(level.Rows()), start(level.ShapePositions()) {
+    cellIndex.fill(-1);
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
             if (level.Tile(x, y) == TileColor::Black) continue;
-            cellIndex_[x * kMaxHeight + y] = static_cast<int8_t>(cellCount_);
-            cellPos_[cellCount_] = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
-            cellBit_[cellCount_] = uint64_t{1} << (x * kMaxHeight + y);
-            ++cellCount_;
+            cellIndex[x * kMaxHeight + y] = static_cast<int8_t>(cellCount);
+            cellPos[cellCount] = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+            cellBit[cellCount] = uint64_t{1} << (x * kMaxHeight + y);
+            ++cellCount;
         }
     }
-    for (int i = 0; i < cellCount_; ++i) {
-        const TilePos at = cellPos_[i];
+    for (int i = 0; i < cellCount; ++i) {
+        const TilePos at = cellPos[i];
         const TilePos steps[4] = {{at.x, static_cast<int16_t>(at.y - 1)},
                                   {at.x, static_cast<int16_t>(at.y + 1)},
                                   {static_cast<int16_t>(at.x - 1), at.y},
                                   {static_cast<int16_t>(at.x + 1), at.y}};
-        for (int d = 0; d < 4; ++d) next_[i][d] = static_cast<int8_t>(CellIndex(steps[d].x, steps[d].y));
+        for (int d = 0; d < 4; ++d) next[i][d] = static_cast<int8_t>(CellIndex(steps[d].x, steps[d].y));
     }
-    const int slots = cellCount_ + 2 * kShapeCount;
-    words_ = (slots + kSlotsPerWord - 1) / kSlotsPerWord;
-    const int lastWordBits = kSlotBits * (slots - kSlotsPerWord * (words_ - 1));
-    bytes_ = 8 * (words_ - 1) + (lastWordBits + 7) / 8;
+    const int slots = cellCount + 2 * kShapeCount;
+    words = (slots + kSlotsPerWord - 1) / kSlotsPerWord;
+    const int lastWordBits = kSlotBits * (slots - kSlotsPerWord * (words - 1));
+    bytes = 8 * (words - 1) + (lastWordBits + 7) / 8;
 
-    for (int i = 0; i < cellCount_; ++i) {
-        SetColor(initial_, i, level.Tile(cellPos_[i].x, cellPos_[i].y));
+    for (int i = 0; i < cellCount; ++i) {
+        SetColor(initial, i, level.Tile(cellPos[i].x, cellPos[i].y));
     }
     for (int k = 0; k < kShapeCount; ++k) {
-        const int cell = CellIndex(start_[k].x, start_[k].y);
-        SetShape(initial_, static_cast<ShapeKind>(k), cell < 0 ? static_cast<int>(kAtStart) : cell);
+        const int cell = CellIndex(start[k].x, start[k].y);
+        SetShape(initial, static_cast<ShapeKind>(k), cell < 0 ? static_cast<int>(kAtStart) : cell);
     }
 }
 
 int StateCodec::CellIndex(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
-    return cellIndex_[x * kMaxHeight + y];
+    if (x < 0 || y < 0 || x >= width || y >= height) return -1;
+    return cellIndex[x * kMaxHeight + y];
 }
 
 uint64_t StateCodec::Slot(const PackedState& state, int slot) const {
@@ -75,8 +75,8 @@ std::array<uint64_t, kShapeCount> StateCodec::HoldingMasks(const PackedState& st
     // visited one by one, and most tiles are white.
     constexpr uint64_t kLowBits = 0x1249249249249249ULL & ((uint64_t{1} << (3 * kSlotsPerWord)) - 1);
     std::array<uint64_t, kShapeCount> holding{};
-    for (int word = 0; word * kSlotsPerWord < cellCount_; ++word) {
-        const int cells = std::min(kSlotsPerWord, cellCount_ - word * kSlotsPerWord);
+    for (int word = 0; word * kSlotsPerWord < cellCount; ++word) {
+        const int cells = std::min(kSlotsPerWord, cellCount - word * kSlotsPerWord);
         const uint64_t used = kLowBits & ((uint64_t{1} << (3 * cells)) - 1);
         const uint64_t slots = state[word];
         const uint64_t bits[kShapeCount] = {slots & used, (slots >> 1) & used, (slots >> 2) & used};
@@ -84,7 +84,7 @@ std::array<uint64_t, kShapeCount> StateCodec::HoldingMasks(const PackedState& st
         for (int k = 0; k < kShapeCount; ++k) {
             // Circle, star and triangle add red, yellow and blue.
             for (uint64_t b = bits[k] & ~white; b; b &= b - 1)
-                holding[k] |= cellBit_[word * kSlotsPerWord + __builtin_ctzll(b) / kSlotBits];
+                holding[k] |= cellBit[word * kSlotsPerWord + __builtin_ctzll(b) / kSlotBits];
         }
     }
     return holding;
@@ -103,15 +103,15 @@ void StateCodec::SetHolding(std::array<uint64_t, kShapeCount>& holding, TilePos 
 ShapePositions StateCodec::Shapes(const PackedState& state) const {
     ShapePositions shapes;
     for (int k = 0; k < kShapeCount; ++k) {
-        const int slot = cellCount_ + 2 * k;
+        const int slot = cellCount + 2 * k;
         const uint64_t code = Slot(state, slot) | (Slot(state, slot + 1) << kSlotBits);
-        shapes[k] = code == kAtStart ? start_[k] : cellPos_[code];
+        shapes[k] = code == kAtStart ? start[k] : cellPos[code];
     }
     return shapes;
 }
 
 void StateCodec::SetShape(PackedState& state, ShapeKind kind, int cell) const {
-    const int slot = cellCount_ + 2 * static_cast<int>(kind);
+    const int slot = cellCount + 2 * static_cast<int>(kind);
     const auto code = static_cast<uint64_t>(cell);
     SetSlot(state, slot, code & kSlotMask);
     SetSlot(state, slot + 1, code >> kSlotBits);

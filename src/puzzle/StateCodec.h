@@ -18,21 +18,21 @@ public:
     // shapes start.
     explicit StateCodec(const Level& level);
 
-    int Words() const { return words_; }
+    int Words() const { return words; }
     // The bytes of a PackedState in use, low bytes first: what a stored copy needs to keep.
-    int Bytes() const { return bytes_; }
-    int CellCount() const { return cellCount_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    int Bytes() const { return bytes; }
+    int CellCount() const { return cellCount; }
+    int Width() const { return width; }
+    int Height() const { return height; }
 
     // The packed form of the level's tiles and shapes as they were given (unused words zero).
-    const PackedState& Initial() const { return initial_; }
+    const PackedState& Initial() const { return initial; }
 
     // The index of the open cell (x, y), or -1 for a cell no shape may enter.
     int CellIndex(int x, int y) const;
-    TilePos Position(int cell) const { return cellPos_[cell]; }
+    TilePos Position(int cell) const { return cellPos[cell]; }
     // The open cell one step up, down, left or right (0 to 3) of an open cell, or -1.
-    int Next(int cell, int direction) const { return next_[cell][direction]; }
+    int Next(int cell, int direction) const { return next[cell][direction]; }
 
     TileColor Color(const PackedState& state, int cell) const;
     // For each shape, the open cells whose colour holds its primary (White holds none), as bits
@@ -52,17 +52,17 @@ private:
     uint64_t Slot(const PackedState& state, int slot) const;
     void SetSlot(PackedState& state, int slot, uint64_t value) const;
 
-    int width_;
-    int height_;
-    int cellCount_ = 0;
-    int words_ = 1;
-    int bytes_ = 8;
-    std::array<int8_t, kCellCount> cellIndex_{};  // by x * 7 + y
-    std::array<TilePos, kCellCount> cellPos_{};   // by open-cell index
-    std::array<uint64_t, kCellCount> cellBit_{};  // by open-cell index
-    std::array<std::array<int8_t, 4>, kCellCount> next_{};  // by open-cell index
-    ShapePositions start_;
-    PackedState initial_{};
+    int width;
+    int height;
+    int cellCount = 0;
+    int words = 1;
+    int bytes = 8;
+    std::array<int8_t, kCellCount> cellIndex{};  // by x * 7 + y
+    std::array<TilePos, kCellCount> cellPos{};   // by open-cell index
+    std::array<uint64_t, kCellCount> cellBit{};  // by open-cell index
+    std::array<std::array<int8_t, 4>, kCellCount> next{};  // by open-cell index
+    ShapePositions start;
+    PackedState initial{};
 };
 
 }  // namespace qv

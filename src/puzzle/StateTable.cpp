@@ -21,30 +21,30 @@ std::size_t MostStates(std::size_t slots, bool forLimit) {
 
 }  // namespace
 
-StateTable::StateTable(int bytes, std::size_t expectedStates)
-    : bytes_(bytes),
-      words_((bytes + 7) / 8),
-      expected_(expectedStates),
-      maxSize_(MostStates(kFirstSlots, false)),
-      slots_(kFirstSlots, kEmpty) {}
+StateTable::StateTable(int keyBytes, std::size_t expectedStates)
+    : bytes(keyBytes),
+      words((keyBytes + 7) / 8),
+      expected(expectedStates),
+      maxSize(MostStates(kFirstSlots, false)),
+      slots(kFirstSlots, kEmpty) {}
 
 const uint8_t* StateTable::Key(uint32_t id) const {
-    return keyChunks_[id / kChunkStates].get() + (id % kChunkStates) * bytes_;
+    return keyChunks[id / kChunkStates].get() + (id % kChunkStates) * bytes;
 }
 
 StateTable::Link& StateTable::LinkOf(uint32_t id) {
-    return linkChunks_[id / kChunkStates][id % kChunkStates];
+    return linkChunks[id / kChunkStates][id % kChunkStates];
 }
 
 PackedState StateTable::State(uint32_t id) const {
     PackedState state{};
-    std::memcpy(state.data(), Key(id), static_cast<std::size_t>(bytes_));
+    std::memcpy(state.data(), Key(id), static_cast<std::size_t>(bytes));
     return state;
 }
 
 uint64_t StateTable::Hash(const PackedState& state) const {
     uint64_t hash = 0x9E3779B97F4A7C15ULL;
-    for (int i = 0; i < words_; ++i) {
+    for (int i = 0; i < words; ++i) {
         hash ^= state[i];
         hash *= 0xBF58476D1CE4E5B9ULL;
         hash ^= hash >> 31;
@@ -53,22 +53,22 @@ uint64_t StateTable::Hash(const PackedState& state) const {
 }
 
 void StateTable::GrowForLimit() {
-    if (expected_ > 0 && !sizedForLimit_ && size_ >= kEarlyStates / 2) Grow(true);
+    if (expected > 0 && !sizedForLimit && size >= kEarlyStates / 2) Grow(true);
 }
 
 void StateTable::Grow(bool forLimit) {
-    std::size_t slots = slots_.size() * 2;
-    if (forLimit) slots = std::max(slots, expected_ / 3 * 4 + 4);
-    sizedForLimit_ = sizedForLimit_ || forLimit;
-    std::vector<uint32_t> larger(slots, kEmpty);
-    larger.swap(slots_);
+    std::size_t slotCount = slots.size() * 2;
+    if (forLimit) slotCount = std::max(slotCount, expected / 3 * 4 + 4);
+    sizedForLimit = sizedForLimit || forLimit;
+    std::vector<uint32_t> larger(slotCount, kEmpty);
+    larger.swap(slots);
     for (uint32_t entry : larger) {
         if (entry == kEmpty) continue;
         std::size_t slot = SlotOf(Hash(State(entry & kIdMask)));
-        while (slots_[slot] != kEmpty) slot = slot + 1 == slots ? 0 : slot + 1;
-        slots_[slot] = entry;
+        while (slots[slot] != kEmpty) slot = slot + 1 == slotCount ? 0 : slot + 1;
+        slots[slot] = entry;
     }
-    maxSize_ = MostStates(slots, sizedForLimit_);
+    maxSize = MostStates(slotCount, sizedForLimit);
 }
 
 // The slot of `state`, or the empty slot where it belongs; `tag` gets the hash bits a slot
@@ -76,12 +76,12 @@ void StateTable::Grow(bool forLimit) {
 std::size_t StateTable::Probe(const PackedState& state, uint32_t& tag) const {
     const uint64_t hash = Hash(state);
     tag = static_cast<uint32_t>(hash >> (64 - (32 - kIdBits))) << kIdBits;
-    const std::size_t slots = slots_.size();
+    const std::size_t slotCount = slots.size();
     std::size_t slot = SlotOf(hash);
-    for (; slots_[slot] != kEmpty; slot = slot + 1 == slots ? 0 : slot + 1) {
-        const uint32_t entry = slots_[slot];
+    for (; slots[slot] != kEmpty; slot = slot + 1 == slotCount ? 0 : slot + 1) {
+        const uint32_t entry = slots[slot];
         if ((entry & ~kIdMask) == tag &&
-            std::memcmp(Key(entry & kIdMask), state.data(), static_cast<std::size_t>(bytes_)) == 0)
+            std::memcmp(Key(entry & kIdMask), state.data(), static_cast<std::size_t>(bytes)) == 0)
             break;
     }
     return slot;
@@ -89,25 +89,25 @@ std::size_t StateTable::Probe(const PackedState& state, uint32_t& tag) const {
 
 uint32_t StateTable::Find(const PackedState& state) const {
     uint32_t tag = 0;
-    const uint32_t entry = slots_[Probe(state, tag)];
+    const uint32_t entry = slots[Probe(state, tag)];
     return entry == kEmpty ? kNone : entry & kIdMask;
 }
 
 StateTable::Entry StateTable::Insert(const PackedState& state) {
-    if (size_ + 1 > maxSize_) Grow(expected_ > 0 && size_ >= kEarlyStates);
+    if (size + 1 > maxSize) Grow(expected > 0 && size >= kEarlyStates);
     uint32_t tag = 0;
     const std::size_t slot = Probe(state, tag);
-    if (slots_[slot] != kEmpty) return {slots_[slot] & kIdMask, false};
+    if (slots[slot] != kEmpty) return {slots[slot] & kIdMask, false};
 
-    const auto id = static_cast<uint32_t>(size_);
+    const auto id = static_cast<uint32_t>(size);
     if (id % kChunkStates == 0) {
-        keyChunks_.push_back(std::make_unique<uint8_t[]>(kChunkStates * bytes_));
-        linkChunks_.push_back(std::make_unique<Link[]>(kChunkStates));
+        keyChunks.push_back(std::make_unique<uint8_t[]>(kChunkStates * bytes));
+        linkChunks.push_back(std::make_unique<Link[]>(kChunkStates));
     }
-    std::memcpy(keyChunks_.back().get() + (id % kChunkStates) * bytes_, state.data(),
-                static_cast<std::size_t>(bytes_));
-    slots_[slot] = tag | id;
-    ++size_;
+    std::memcpy(keyChunks.back().get() + (id % kChunkStates) * bytes, state.data(),
+                static_cast<std::size_t>(bytes));
+    slots[slot] = tag | id;
+    ++size;
     return {id, true};
 }
 

@@ -33,27 +33,27 @@ public:
             const uint64_t bits = (parent & kIdMask) | (static_cast<uint64_t>(move & 15) << kIdBits) |
                                   (static_cast<uint64_t>(depth & kMaxDepth) << (kIdBits + 4)) |
                                   (static_cast<uint64_t>(estimate & kMaxEstimate) << (kIdBits + 14));
-            for (int i = 0; i < 6; ++i) bytes_[i] = static_cast<uint8_t>(bits >> (8 * i));
+            for (int i = 0; i < 6; ++i) bytes[i] = static_cast<uint8_t>(bits >> (8 * i));
         }
         void SetEstimate(int estimate) { Set(Parent(), Depth(), Move(), estimate); }
 
     private:
         uint64_t Bits() const {
             uint64_t bits = 0;
-            for (int i = 0; i < 6; ++i) bits |= static_cast<uint64_t>(bytes_[i]) << (8 * i);
+            for (int i = 0; i < 6; ++i) bits |= static_cast<uint64_t>(bytes[i]) << (8 * i);
             return bits;
         }
-        uint8_t bytes_[6] = {};
+        uint8_t bytes[6] = {};
     };
     struct Entry {
         uint32_t id;
         bool added;
     };
 
-    // `bytes`: how many bytes of a PackedState are in use (StateCodec::Bytes), the rest zero.
+    // `keyBytes`: how many bytes of a PackedState are in use (StateCodec::Bytes), the rest zero.
     // `expectedStates`, when a search has such a limit, lets the index take its full size
     // early, in one small step.
-    explicit StateTable(int bytes, std::size_t expectedStates = 0);
+    explicit StateTable(int keyBytes, std::size_t expectedStates = 0);
 
     static constexpr uint32_t kNone = UINT32_MAX;
     // Ids take 26 bits of a slot (the rest tells most other states apart without reading
@@ -66,7 +66,7 @@ public:
     uint32_t Find(const PackedState& state) const;
     // Starts fetching the memory a Find or Insert of `state` will read first.
     void Prefetch(const PackedState& state) const {
-        __builtin_prefetch(&slots_[SlotOf(Hash(state))]);
+        __builtin_prefetch(&slots[SlotOf(Hash(state))]);
     }
     // Once the table has grown long, takes the index straight to the size its limit needs, if
     // it has not yet: a search calls this at the start of a slice, so that the few
@@ -74,7 +74,7 @@ public:
     void GrowForLimit();
     PackedState State(uint32_t id) const;
     Link& LinkOf(uint32_t id);
-    std::size_t Size() const { return size_; }
+    std::size_t Size() const { return size; }
 
 private:
     static constexpr uint32_t kEmpty = kNone;
@@ -92,20 +92,20 @@ private:
     // The low half of the hash picks the slot, the top bits are the tag: the two never agree
     // by more than chance.
     std::size_t SlotOf(uint64_t hash) const {
-        return static_cast<std::size_t>(((hash & UINT32_MAX) * slots_.size()) >> 32);
+        return static_cast<std::size_t>(((hash & UINT32_MAX) * slots.size()) >> 32);
     }
     void Grow(bool forLimit);
 
-    int bytes_;
-    int words_;  // that hold them
-    std::size_t expected_;
-    std::size_t size_ = 0;
-    std::size_t maxSize_;  // before the index grows
-    bool sizedForLimit_ = false;
-    std::vector<std::unique_ptr<uint8_t[]>> keyChunks_;
-    std::vector<std::unique_ptr<Link[]>> linkChunks_;
+    int bytes;
+    int words;  // that hold them
+    std::size_t expected;
+    std::size_t size = 0;
+    std::size_t maxSize;  // before the index grows
+    bool sizedForLimit = false;
+    std::vector<std::unique_ptr<uint8_t[]>> keyChunks;
+    std::vector<std::unique_ptr<Link[]>> linkChunks;
     // Open addressing over ids, each with the top bits of its hash.
-    std::vector<uint32_t> slots_;
+    std::vector<uint32_t> slots;
 };
 
 }  // namespace qv

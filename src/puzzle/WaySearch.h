@@ -27,13 +27,14 @@ public:
     // for home fastest; the shallowest first finds ways that wander less.
     enum class Order { DeepestFirst, ShallowestFirst };
 
-    WaySearch(const Level& level, const SolverLimits& limits, Order order = Order::DeepestFirst);
+    WaySearch(const Level& level, const SolverLimits& searchLimits,
+              Order order = Order::DeepestFirst);
 
     // Searches for at most about `sliceSeconds` (zero: to the end); true once finished.
     bool Advance(double sliceSeconds);
     // Complete once Advance has returned true: Way, Unsolvable when every position within
     // maxMoves has been seen, or Undecided.
-    const SolveResult& Result() const { return result_; }
+    const SolveResult& Result() const { return result; }
 
 private:
     void Queue(uint32_t id, int priority, int depth);
@@ -44,21 +45,21 @@ private:
     // all seen.
     int Novel(const PackedState& state, int estimate);
 
-    SolverLimits limits_;
-    bool shallowFirst_;
-    StateCodec codec_;
-    ShapePositions goals_;
-    MovesLeftBound movesLeft_;
-    StateTable table_;
-    SearchQueue queue_;
-    int cellCount_ = 0;
+    SolverLimits limits;
+    bool shallowFirst;
+    StateCodec codec;
+    ShapePositions goals;
+    MovesLeftBound movesLeft;
+    StateTable table;
+    SearchQueue queue;
+    int cellCount = 0;
     // By estimate: one bit per shape on a cell and per cell in a colour, then one per pair of
     // a shape on a cell with any of those.
-    std::vector<std::vector<uint64_t>> seen_;
-    uint32_t start_ = 0;
-    std::size_t maxStates_;
-    bool finished_ = false;
-    SolveResult result_;
+    std::vector<std::vector<uint64_t>> seen;
+    uint32_t start = 0;
+    std::size_t maxStates;
+    bool finished = false;
+    SolveResult result;
 };
 
 }  // namespace qv

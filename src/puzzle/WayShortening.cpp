@@ -24,104 +24,104 @@ bool Apply(Level& level, const SolverMove& move) {
 
 }  // namespace
 
-WayShortening::WayShortening(const Level& level, std::vector<SolverMove> way,
-                             std::size_t maxStates, double maxSeconds)
-    : level_(level), way_(std::move(way)), maxStates_(maxStates), maxSeconds_(maxSeconds) {
-    level_.ClearHistories();
+WayShortening::WayShortening(const Level& start, std::vector<SolverMove> wayHome,
+                             std::size_t stateBudget, double secondsBudget)
+    : level(start), way(std::move(wayHome)), maxStates(stateBudget), maxSeconds(secondsBudget) {
+    level.ClearHistories();
     Replay(0);
-    if (way_.empty()) stage_ = Stage::Done;
+    if (way.empty()) stage = Stage::Done;
 }
 
 WayShortening::~WayShortening() = default;
 
 void WayShortening::Replay(std::size_t from) {
-    positions_.resize(from + 1, level_);
-    for (std::size_t i = from; i < way_.size(); ++i) {
-        positions_.push_back(positions_[i]);
-        Apply(positions_.back(), way_[i]);
-        positions_.back().ClearHistories();
+    positions.resize(from + 1, level);
+    for (std::size_t i = from; i < way.size(); ++i) {
+        positions.push_back(positions[i]);
+        Apply(positions.back(), way[i]);
+        positions.back().ClearHistories();
     }
 }
 
 void WayShortening::Splice(std::size_t from, std::size_t to, const std::vector<SolverMove>& moves) {
-    std::vector<SolverMove> way(way_.begin(), way_.begin() + static_cast<std::ptrdiff_t>(from));
-    way.insert(way.end(), moves.begin(), moves.end());
-    way.insert(way.end(), way_.begin() + static_cast<std::ptrdiff_t>(to), way_.end());
-    way_.swap(way);
+    std::vector<SolverMove> spliced(way.begin(), way.begin() + static_cast<std::ptrdiff_t>(from));
+    spliced.insert(spliced.end(), moves.begin(), moves.end());
+    spliced.insert(spliced.end(), way.begin() + static_cast<std::ptrdiff_t>(to), way.end());
+    way.swap(spliced);
     Replay(from);
 }
 
-bool WayShortening::LeaveOut(std::size_t at) {
-    Level level = positions_[at];
+bool WayShortening::LeaveOut(std::size_t index) {
+    Level replayed = positions[index];
     std::vector<SolverMove> kept;
-    for (std::size_t i = at + 1; i < way_.size() && !level.IsSolved(); ++i) {
-        if (Apply(level, way_[i])) kept.push_back(way_[i]);
+    for (std::size_t i = index + 1; i < way.size() && !replayed.IsSolved(); ++i) {
+        if (Apply(replayed, way[i])) kept.push_back(way[i]);
     }
-    if (!level.IsSolved()) return false;
-    Splice(at, way_.size(), kept);
+    if (!replayed.IsSolved()) return false;
+    Splice(index, way.size(), kept);
     return true;
 }
 
 void WayShortening::StartRest(int from) {
-    search_.reset();
-    const std::size_t left = maxStates_ > states_ ? maxStates_ - states_ : 0;
-    const double secondsLeft = maxSeconds_ - seconds_;
-    if (from < 0 || left == 0 || (maxSeconds_ > 0 && secondsLeft <= 0)) {
-        stage_ = Stage::Done;
+    search.reset();
+    const std::size_t left = maxStates > states ? maxStates - states : 0;
+    const double secondsLeft = maxSeconds - seconds;
+    if (from < 0 || left == 0 || (maxSeconds > 0 && secondsLeft <= 0)) {
+        stage = Stage::Done;
         return;
     }
-    stage_ = Stage::Rest;
-    at_ = static_cast<std::size_t>(from);
+    stage = Stage::Rest;
+    at = static_cast<std::size_t>(from);
     SolverLimits limits;
-    limits.maxStates = std::min(left, std::max(kLeastSearchStates, maxStates_ / kSearchShare));
-    limits.maxSeconds = maxSeconds_ > 0 ? secondsLeft : 0;
+    limits.maxStates = std::min(left, std::max(kLeastSearchStates, maxStates / kSearchShare));
+    limits.maxSeconds = maxSeconds > 0 ? secondsLeft : 0;
     // Only a rest shorter than the way's own is of use.
-    limits.maxMoves = static_cast<int>(way_.size() - at_) - 1;
-    search_ = std::make_unique<AStarSearch>(positions_[at_], limits);
+    limits.maxMoves = static_cast<int>(way.size() - at) - 1;
+    search = std::make_unique<AStarSearch>(positions[at], limits);
 }
 
 void WayShortening::TakeRest() {
-    const SolveResult& rest = search_->Result();
-    states_ += rest.statesExplored;
-    seconds_ += rest.seconds;
+    const SolveResult& rest = search->Result();
+    states += rest.statesExplored;
+    seconds += rest.seconds;
     // From the start, either answer makes the way a shortest solution.
-    proven_ = at_ == 0 && (rest.outcome == SolveOutcome::Solved ||
-                           rest.outcome == SolveOutcome::Unsolvable);
+    proven = at == 0 && (rest.outcome == SolveOutcome::Solved ||
+                         rest.outcome == SolveOutcome::Unsolvable);
     switch (rest.outcome) {
     case SolveOutcome::Solved:
-        Splice(at_, way_.size(), rest.solution);
-        undecidedInARow_ = 0;
+        Splice(at, way.size(), rest.solution);
+        undecidedInARow = 0;
         break;
     case SolveOutcome::Unsolvable:  // none shorter: the rest from here is a shortest one
-        undecidedInARow_ = 0;
+        undecidedInARow = 0;
         break;
     case SolveOutcome::Undecided:
     case SolveOutcome::Way:
-        if (++undecidedInARow_ >= kUndecidedRuns) {
-            stage_ = Stage::Done;
+        if (++undecidedInARow >= kUndecidedRuns) {
+            stage = Stage::Done;
             return;
         }
         break;
     }
-    StartRest(static_cast<int>(at_) - 1);
+    StartRest(static_cast<int>(at) - 1);
 }
 
 bool WayShortening::Advance(double sliceSeconds) {
     const auto began = std::chrono::steady_clock::now();
-    for (bool first = true; stage_ != Stage::Done; first = false) {
+    for (bool first = true; stage != Stage::Done; first = false) {
         double spent = 0;
         if (sliceSeconds > 0) {
             spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
             if (spent >= sliceSeconds && !first) return false;
         }
-        if (stage_ == Stage::LeaveOut) {
+        if (stage == Stage::LeaveOut) {
             // Tried again at the same place after a success: what follows has changed.
-            if (!LeaveOut(at_) && ++at_ >= way_.size()) StartRest(static_cast<int>(way_.size()) - 2);
-        } else if (search_->Advance(sliceSeconds > 0 ? std::max(sliceSeconds - spent, 1e-9) : 0)) {
+            if (!LeaveOut(at) && ++at >= way.size()) StartRest(static_cast<int>(way.size()) - 2);
+        } else if (search->Advance(sliceSeconds > 0 ? std::max(sliceSeconds - spent, 1e-9) : 0)) {
             TakeRest();
         }
     }
-    search_.reset();
+    search.reset();
     return true;
 }
 

@@ -19,24 +19,24 @@ namespace qv {
 
 class WayShortening {
 public:
-    // `way` must solve `level`. `maxStates` and `maxSeconds` bound all the searches together
-    // (0 seconds: no time limit; states must be given).
-    WayShortening(const Level& level, std::vector<SolverMove> way, std::size_t maxStates,
-                  double maxSeconds);
+    // `wayHome` must solve `start`. `stateBudget` and `secondsBudget` bound all the searches
+    // together (0 seconds: no time limit; states must be given).
+    WayShortening(const Level& start, std::vector<SolverMove> wayHome, std::size_t stateBudget,
+                  double secondsBudget);
     ~WayShortening();
 
     // Works for at most about `sliceSeconds` (zero: to the end); true once finished.
     bool Advance(double sliceSeconds);
-    const std::vector<SolverMove>& Way() const { return way_; }
-    bool ProvenShortest() const { return proven_; }
-    std::size_t States() const { return states_; }
-    double Seconds() const { return seconds_; }
+    const std::vector<SolverMove>& Way() const { return way; }
+    bool ProvenShortest() const { return proven; }
+    std::size_t States() const { return states; }
+    double Seconds() const { return seconds; }
 
 private:
     enum class Stage { LeaveOut, Rest, Done };
 
-    // Tries the way without its move `at`; true when that made it shorter.
-    bool LeaveOut(std::size_t at);
+    // Tries the way without its move `index`; true when that made it shorter.
+    bool LeaveOut(std::size_t index);
     // The positions before each move from `from` on, and after the last, once the way changed
     // there.
     void Replay(std::size_t from);
@@ -47,18 +47,18 @@ private:
     void StartRest(int from);
     void TakeRest();
 
-    Level level_;
-    std::vector<SolverMove> way_;
-    std::size_t maxStates_;
-    double maxSeconds_;
-    std::vector<Level> positions_;  // before each move of the way, and after the last
-    Stage stage_ = Stage::LeaveOut;
-    std::size_t at_ = 0;  // the move to try without, or where the running search starts
-    std::unique_ptr<AStarSearch> search_;
-    int undecidedInARow_ = 0;
-    bool proven_ = false;
-    std::size_t states_ = 0;
-    double seconds_ = 0;
+    Level level;
+    std::vector<SolverMove> way;
+    std::size_t maxStates;
+    double maxSeconds;
+    std::vector<Level> positions;  // before each move of the way, and after the last
+    Stage stage = Stage::LeaveOut;
+    std::size_t at = 0;  // the move to try without, or where the running search starts
+    std::unique_ptr<AStarSearch> search;
+    int undecidedInARow = 0;
+    bool proven = false;
+    std::size_t states = 0;
+    double seconds = 0;
 };
 
 }  // namespace qv

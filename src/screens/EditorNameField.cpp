@@ -10,9 +10,15 @@ constexpr int kNameFieldBottom = 571;
 
 }  // namespace
 
+SDL_Rect NameFieldArea() {
+    return {static_cast<Sint16>(kNameStripX), static_cast<Sint16>(kNameLabelY),
+            static_cast<Uint16>(kNameStripWidth + 1),
+            static_cast<Uint16>(kNameFieldBottom - kNameLabelY + 1)};
+}
+
 bool InNameField(int x, int y) {
-    return x >= kNameStripX && x <= kNameStripX + kNameStripWidth && y >= kNameLabelY &&
-           y <= kNameFieldBottom;
+    const SDL_Rect field = NameFieldArea();
+    return x >= field.x && x < field.x + field.w && y >= field.y && y < field.y + field.h;
 }
 
 bool IsNameCharacter(Uint16 unicode) {

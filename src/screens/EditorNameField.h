@@ -10,7 +10,9 @@ namespace qv {
 // A name stops growing once its label is this wide.
 constexpr int kNameWidthLimit = 170;
 
-// The field's rectangle, edges included: the name strip, one label high.
+// The field's rectangle: the name strip, one label high.
+SDL_Rect NameFieldArea();
+// Inside it, edges included.
 bool InNameField(int x, int y);
 
 // Letters A to Z and a to z, digits and the blank. The whole character code counts, so a

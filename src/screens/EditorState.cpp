@@ -356,6 +356,20 @@ void EditorState::Drop() {
     draggingGoal = false;
 }
 
+PageNote EditorState::NoteForPage() const {
+    PageNote note(ScreenKind::Editor);
+    const SDL_Rect field = NameFieldArea();
+    const float width = static_cast<float>(ctx.settings.screenWidth);
+    const float height = static_cast<float>(ctx.settings.screenHeight);
+    note.fieldX = static_cast<float>(field.x) / width;
+    note.fieldY = static_cast<float>(field.y) / height;
+    note.fieldWidth = static_cast<float>(field.w) / width;
+    note.fieldHeight = static_cast<float>(field.h) / height;
+    note.typing = editingName;
+    note.text = BoardLevel().name;
+    return note;
+}
+
 void EditorState::SetName(std::string name) {
     BoardLevel().name = std::move(name);
     RenderNameLabel();

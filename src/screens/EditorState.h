@@ -55,6 +55,8 @@ public:
     void HandleEvents() override;
     void Draw() override;
     void Rescale(const PictureMoves& moves) override;
+    // The name field, for the on-screen keyboard of a touch screen.
+    PageNote NoteForPage() const override;
 
     // What the player sees of the editor besides its sprites: whether typed keys go to the name
     // (the caret shows), and each button's look.

@@ -10,6 +10,7 @@
 #include "content/LevelLibrary.h"
 #include "content/Settings.h"
 #include "platform/Clock.h"
+#include "platform/Device.h"
 #include "puzzle/Level.h"
 #include "render/GameState.h"
 #include "render/ScreenContext.h"
@@ -40,6 +41,8 @@ struct GameContext : ScreenContext {
     // Builds a screen by name (BuildScreen, screens/ScreenFactory.h). Handed in rather than
     // called, so that no screen's code includes another screen's.
     ScreenFactory buildScreen;
+    // What the player plays with: whether there is anything to quit to, fingers or a mouse.
+    DeviceTraits device;
 
     // Asks the screen manager to switch to the named screen once this pass has ended.
     void SwitchTo(ScreenName name);

@@ -86,6 +86,8 @@ MainMenuState::MainMenuState(GameContext& context) : ctx(context), setPars(conte
     if (GeneratedChosen()) ChooseGeneratedRow(ctx.generated.ChosenRow());
 
     ApplyEditRule();
+    // A page has nothing to quit to: hidden, the button takes neither clicks nor its Escape.
+    if (!ctx.device.canQuit) quitButton.Hide();
     if (ctx.settings.musicVolume > 0) musicButton.SetToggled(true);
     if (ctx.settings.soundVolume > 0) soundButton.SetToggled(true);
 }
@@ -152,6 +154,8 @@ void MainMenuState::Rescale(const PictureMoves& moves) {
 }
 
 void MainMenuState::HandleEvents() {
+    // Its music may arrive after the menu shows (a browser fetches it then).
+    ctx.audio.PlayArrivedMusic();
     const auto handle = [this](const SDL_Event& event) { return HandleEvent(event); };
     if (!setPars.Pending() && !MakingPuzzle()) {
         ctx.events.WaitAndDrain(handle);

@@ -58,6 +58,7 @@ public:
     void HandleEvents() override;
     void Draw() override;
     void Rescale(const PictureMoves& moves) override;
+    PageNote NoteForPage() const override { return PageNote(ScreenKind::Menu); }
 
     // The looks of the buttons that change: Edit shown only for the player's own set, the two
     // switches latched while music or sound is on.

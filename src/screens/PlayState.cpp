@@ -23,9 +23,16 @@ namespace {
 constexpr int kHelpX = 48;  // centred in the background's help panel
 constexpr int kHelpY = 230;
 constexpr int kColorHelpY = 310;
+// A touch screen's "how to move" lines, under the heading of the background's panel.
+constexpr const char kTouchMoveHelpFile[] = "./graphics/howtomove_touch.png";
+constexpr int kTouchMoveHelpX = 47;
+constexpr int kTouchMoveHelpY = 88;
 
 // Less travel than this between press and release still counts as a click.
 constexpr int32_t kClickTravel = 3;
+// A fingertip wobbles more than a mouse: on a touch screen a tap may travel up to this much
+// (a fifth of a tile), and a swipe on a shape must go at least this far to move it.
+constexpr int32_t kTouchTravel = 12;
 // Long enough for the last move to be seen before the level moves on.
 constexpr uint32_t kSolvedPauseMs = 500;
 
@@ -127,6 +134,11 @@ PlayState::PlayState(GameContext& context, PlayMode mode)
     sprites.sprites[kHelpSlot].y = kHelpY;
     sprites.sprites[kColorHelpSlot].x = kHelpX;
     sprites.sprites[kColorHelpSlot].y = kColorHelpY;
+    if (ctx.device.touchFirst) {
+        touchMoveHelp.reset(LoadPicture(kTouchMoveHelpFile, ctx.scale));
+        sprites.sprites[kTouchMoveHelpSlot] = {touchMoveHelp.get(), kTouchMoveHelpX,
+                                               kTouchMoveHelpY};
+    }
     sprites.count = kSlotCount;
     undoButton.LoadButton("./gui/play/undo.button", &sprites.sprites[kUndoSlot], ctx.scale);
     redoButton.LoadButton("./gui/play/redo.button", &sprites.sprites[kRedoSlot], ctx.scale);
@@ -184,6 +196,10 @@ void PlayState::Rescale(const PictureMoves& moves) {
     RescaleBoard(moves);
     for (Button* button : {&undoButton, &redoButton, &restartButton, &exitButton})
         button->Rescale();
+    if (touchMoveHelp) {
+        touchMoveHelp.reset(LoadPicture(kTouchMoveHelpFile, ctx.scale));
+        sprites.sprites[kTouchMoveHelpSlot].picture = touchMoveHelp.get();
+    }
     labelFont = OpenUiFont(ctx.scale.Points(kLabelPoints));
     for (ShadowLabel* label : {&movesLabel, &parLabel, &thinkingLabel, &wayNoteLabel})
         label->Rescale(labelFont.get());
@@ -372,15 +388,18 @@ void PlayState::HandleEvent(const SDL_Event& event) {
         HandleMotion(event.motion);
         break;
     case SDL_MOUSEBUTTONDOWN:
-        pointerX = event.button.x;
-        pointerY = event.button.y;
+        pointerX = pressX = event.button.x;
+        pointerY = pressY = event.button.y;
         dragDistance = 0;
+        dragTriedStep = false;
         if (event.button.button == SDL_BUTTON_LEFT) PickUpShape();
         break;
     case SDL_MOUSEBUTTONUP:
         pointerX = event.button.x;
         pointerY = event.button.y;
-        if (event.button.button == SDL_BUTTON_LEFT) {
+        if (event.button.button == SDL_BUTTON_LEFT && ctx.device.touchFirst) {
+            TouchRelease();
+        } else if (event.button.button == SDL_BUTTON_LEFT) {
             if (dragging) {
                 dragging = false;
                 SnapShapeSprites();
@@ -522,6 +541,7 @@ void PlayState::DragStep() {
     const TilePos from = level.ShapePos(dragShape);
     const TilePos under = TileUnderPointer();
     if (under != from) {
+        dragTriedStep = true;
         // A tile skipped or a pointer off the board is not a neighbour, so the level refuses
         // it like any move against the rules.
         if (steps.Move(level, from, under.x, under.y)) {
@@ -554,6 +574,29 @@ void PlayState::ClickMove() {
     case TileSection::Left: TryMove(tile, -1, 0); break;
     case TileSection::Right: TryMove(tile, 1, 0); break;
     }
+}
+
+void PlayState::TouchRelease() {
+    const bool held = dragging;
+    if (dragging) {
+        dragging = false;
+        SnapShapeSprites();
+    }
+    if (dragDistance < kTouchTravel) {
+        ClickMove();
+        return;
+    }
+    // Only a swipe that stayed on the shape's tile: one that crossed a tile edge has already
+    // been a drag step, allowed or not.
+    if (!held || dragTriedStep) return;
+    const int32_t dx = pointerX - pressX;
+    const int32_t dy = pointerY - pressY;
+    if (std::max(std::abs(dx), std::abs(dy)) < kTouchTravel) return;
+    const TilePos from = BoardLevel().ShapePos(dragShape);
+    if (std::abs(dx) >= std::abs(dy))
+        TryMove(from, dx > 0 ? 1 : -1, 0);
+    else
+        TryMove(from, 0, dy > 0 ? 1 : -1);
 }
 
 void PlayState::SnapShapeSprites() { PlaceShapeSprites(); }

@@ -14,6 +14,7 @@
 #include "render/EventQueue.h"
 #include "render/Button.h"
 #include "render/ShadowLabel.h"
+#include "render/Surface.h"
 #include "render/Text.h"
 #include "screens/GameContext.h"
 #include "screens/PlayHint.h"
@@ -48,6 +49,7 @@ public:
         kWayNoteShadowSlot,   // that hint's second line
         kWayNoteSlot,
         kRedoSlot,  // beside undo
+        kTouchMoveHelpSlot,  // on a touch screen, its own lines over the panel's "how to move"
         kSlotCount
     };
 
@@ -59,6 +61,7 @@ public:
     void HandleEvents() override;
     void Draw() override;
     void Rescale(const PictureMoves& moves) override;
+    PageNote NoteForPage() const override { return PageNote(ScreenKind::Play); }
 
     // What the player has done so far, as tests and the shell may ask: every shape is home and
     // the completion comes on the next pass; a shape is held by the pointer; the shape the arrow
@@ -93,6 +96,9 @@ private:
     ShapeKind dragShape = ShapeKind::Circle;
     std::optional<ShapeKind> selectedShape;  // the shape the arrow keys move
     int32_t dragDistance = 0;  // pointer travel since the last button press
+    int32_t pressX = 0;        // where the last button press was
+    int32_t pressY = 0;
+    bool dragTriedStep = false;  // the drag since that press has asked the level for a step
     bool hintShown = false;    // the arrow slot holds a hint, not the hover arrow
     std::optional<int> par;    // the level's fewest moves, when known
     // Set when every shape got home by play; the completion's box reports it.
@@ -100,6 +106,7 @@ private:
     // The "Set complete" text of a set just finished for the first time, until it is shown.
     std::string setCompleteText;
     FontPtr labelFont;
+    SurfacePtr touchMoveHelp;  // loaded on a touch screen only
     ShadowLabel movesLabel;
     ShadowLabel parLabel;
     int shownMoves = -1;       // the count movesLabel shows
@@ -193,6 +200,8 @@ private:
     // After undo or redo: the board, the shapes and a dragged shape's pointer follow.
     void ShowStepTaken();
     void ClickMove();
+    // A finger's release: a tap is a click, a swipe on a shape that has not stepped moves it.
+    void TouchRelease();
     void PickUpShape();
     void DragStep();
     void SnapShapeSprites();

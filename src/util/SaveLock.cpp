@@ -11,15 +11,15 @@
 namespace qv {
 
 SaveLock::SaveLock(const std::string& path, std::chrono::milliseconds wait) {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    folder_ = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder_ < 0) return;
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    folder = open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return;
     // Polled rather than blocking, so the wait has an end.
     constexpr auto kPoll = std::chrono::milliseconds(10);
     const auto giveUp = std::chrono::steady_clock::now() + wait;
     for (;;) {
-        if (flock(folder_, LOCK_EX | LOCK_NB) == 0) {
-            held_ = true;
+        if (flock(folder, LOCK_EX | LOCK_NB) == 0) {
+            held = true;
             return;
         }
         const bool taken = errno == EWOULDBLOCK || errno == EINTR;
@@ -30,7 +30,7 @@ SaveLock::SaveLock(const std::string& path, std::chrono::milliseconds wait) {
 
 SaveLock::~SaveLock() {
     // Closing the folder releases the lock.
-    if (folder_ >= 0) close(folder_);
+    if (folder >= 0) close(folder);
 }
 
 }  // namespace qv

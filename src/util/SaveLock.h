@@ -23,11 +23,11 @@ public:
     SaveLock(const SaveLock&) = delete;
     SaveLock& operator=(const SaveLock&) = delete;
 
-    bool Held() const { return held_; }
+    bool Held() const { return held; }
 
 private:
-    int folder_ = -1;
-    bool held_ = false;
+    int folder = -1;
+    bool held = false;
 };
 
 }  // namespace qv

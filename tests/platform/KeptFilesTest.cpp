@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "platform/KeptFiles.h"
 #include "support/TempDir.h"
@@ -49,13 +50,14 @@ TEST_F(KeptFilesTest, EverySaveIsCopiedAndAFailedCopyFailsTheSave) {
     EXPECT_EQ(why, "keeping ./progress.save failed: quota exceeded");
 }
 
-TEST_F(KeptFilesTest, RestoringPutsKeptFilesOverTheShippedOnesAndSkipsLeftovers) {
+TEST_F(KeptFilesTest, RestoringPutsKeptFilesOverTheShippedOnesAndLeftoversAreRemoved) {
     dir.Write("work/levels/creative/05.txt", "shipped five");
     dir.Write("work/levels/creative/06.txt", "shipped six");
     dir.Write("kept/levels/creative/05.txt", "players five");
     dir.Write("kept/progress.save", "progress");
     dir.Write("kept/records.save.tmp", "cut off");  // an earlier version's
     dir.Write("kept/.quorvellan-save-x1Y2z3", "cut off");
+    dir.Write("kept/levels/creative/.quorvellan-save-AbC123", "cut off");
 
     EXPECT_EQ(RestoreKeptFiles("kept", "work"), "");
     EXPECT_EQ(dir.Read("work/levels/creative/05.txt"), "players five");
@@ -64,6 +66,14 @@ TEST_F(KeptFilesTest, RestoringPutsKeptFilesOverTheShippedOnesAndSkipsLeftovers)
     EXPECT_FALSE(dir.Exists("work/records.save.tmp"));
     EXPECT_FALSE(dir.Exists("work/.quorvellan-save-x1Y2z3"));
     EXPECT_EQ(RestoreKeptFiles("nothing kept yet", "work"), "");
+
+    const std::vector<std::string> leftOvers = {"kept/.quorvellan-save-x1Y2z3",
+                                                "kept/levels/creative/.quorvellan-save-AbC123",
+                                                "kept/records.save.tmp"};
+    EXPECT_EQ(RemoveLeftOvers("kept"), leftOvers);
+    EXPECT_FALSE(dir.Exists("kept/records.save.tmp"));
+    EXPECT_TRUE(dir.Exists("kept/levels/creative/05.txt"));
+    EXPECT_TRUE(RemoveLeftOvers("kept").empty());
 }
 
 }  // namespace

@@ -195,7 +195,22 @@ TEST_F(MainMenuTest, SwitchesTurnMusicAndSoundOnAndOffAndSaveThem) {
     EXPECT_EQ(static_cast<unsigned char>(dir.Read("progress.save")[1]), 255);
 }
 
-TEST_F(MainMenuTest, QuitButtonStopsTheGame) {
+TEST_F(MainMenuTest, QuitButtonStopsTheGameOnlyWhereThereIsSomethingToQuitTo) {
+    // In a page the button is not shown, and neither a click on its place nor its Escape acts.
+    dir.Write("gui/mainmenu/quit.button",
+              "600 520 100 40 ./button.bmp ./button.bmp ./button.bmp 27\n");
+    Context().device.canQuit = false;
+    OpenMenu();
+    menu = Current<MainMenuState>();
+    EXPECT_EQ(menu->sprites.sprites[MainMenuState::kQuitSlot].picture, nullptr);
+    Click(650, 540);
+    KeyDown(SDLK_ESCAPE);
+    KeyUp(SDLK_ESCAPE);
+    Pass();
+    EXPECT_TRUE(screens.Running());
+
+    Context().device.canQuit = true;
+    OpenMenu();
     Click(650, 540);
     EXPECT_FALSE(screens.Running());
 }

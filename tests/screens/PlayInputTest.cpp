@@ -94,6 +94,31 @@ TEST_F(PlayInputTest, ThreePixelsOfTravelIsNoClick) {
     EXPECT_FALSE(Played(BlockedSound));
 }
 
+TEST_F(PlayInputTest, OnATouchScreenAWobblyTapClicksAndASwipeOnAShapeMovesIt) {
+    Context().device.touchFirst = true;
+    // Eight pixels of wobble in the circle's right-hand section: still a tap, so a click.
+    Press(TileX(0) + 50, MidY(0));
+    Motion(TileX(0) + 54, MidY(0) + 4, true);
+    Release(TileX(0) + 54, MidY(0) + 4);
+    Pass();
+    EXPECT_EQ(circle(), (TilePos{1, 0}));
+    // A short swipe up within the star's tile moves it up, though it ends in the right-hand
+    // section, where a click would have gone.
+    Press(MidX(0), TileY(1) + 50);
+    Motion(MidX(0) + 2, TileY(1) + 32, true);
+    Release(MidX(0) + 2, TileY(1) + 32);
+    Pass();
+    EXPECT_EQ(level().starPos, (TilePos{0, 0}));
+    // A swipe that crossed into the next tile moved the shape there, once.
+    Press(MidX(0), MidY(2));
+    Pass();
+    Motion(MidX(1) + 5, MidY(2), true);
+    Release(MidX(1) + 5, MidY(2));
+    Pass();
+    EXPECT_EQ(level().trianglePos, (TilePos{1, 2}));
+    EXPECT_EQ(level().playHistory.size(), 3u);
+}
+
 TEST_F(PlayInputTest, ClickMovesTowardsTheSectionAndRefusalsSound) {
     // Upper section of the circle: off the board, refused.
     Press(MidX(0), TileY(0) + 5);

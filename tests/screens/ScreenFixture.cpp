@@ -142,7 +142,8 @@ void ScreenTest::WriteProgress(const std::vector<StatusRecord>& records) {
                                                         clock,
                                                         editorBaseline,
                                                         *generated,
-                                                        &BuildScreen});
+                                                        &BuildScreen,
+                                                        DeviceTraits{}});
 }
 
 void ScreenTest::SwitchTo(ScreenName name) {

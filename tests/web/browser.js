@@ -2,7 +2,7 @@
 // player's own command (tools/web.sh --serve), Debian's chromium driven by playwright-core, and
 // the game's 800 by 600 canvas addressed in its own pixels, whatever size the page gives it.
 "use strict";
-const { spawn } = require("node:child_process");
+const { execFileSync, spawn } = require("node:child_process");
 const fs = require("node:fs");
 const net = require("node:net");
 const os = require("node:os");
@@ -10,6 +10,22 @@ const path = require("node:path");
 const { chromium } = require("playwright-core");
 
 const root = path.resolve(__dirname, "../..");
+const solver = process.env.QV_SOLVE || path.join(root, "build/tools/qv-solve");
+
+// The solver's moves for a tutorial level (or the levels `args` name), and where the play screen
+// puts its tiles.
+function tutorialSolution(level, args = ["--tutorial", String(level)]) {
+  const out = execFileSync(solver, ["--board-offset", ...args], { encoding: "utf8" });
+  const [, offsetX, offsetY] = /board offset: (-?\d+) (-?\d+)/.exec(out).map(Number);
+  const moves = [...out.matchAll(/^\s+\d+\. \w+ \((\d+),(\d+)\) (\w+)$/gm)]
+    .map(([, col, row, dir]) => ({ col: Number(col), row: Number(row), dir }));
+  return { offsetX, offsetY, moves };
+}
+// The middle of a tile of the play screen's board.
+const tileMiddle = ({ offsetX, offsetY }, col, row) => [240 + offsetX + 60 * col, 90 + offsetY + 60 * row];
+// A click in the section of the shape's tile that points the way it should go, as the desktop
+// walk (tests/scripts/e2e_play.sh) does, from the tile's middle.
+const kSection = { up: [0, -22], down: [0, 22], left: [-22, 0], right: [22, 0] };
 
 function freePort() {
   return new Promise((resolve, reject) => {
@@ -36,13 +52,15 @@ async function serveSite() {
   throw new Error("the site server did not start");
 }
 
-// A fresh profile each time, so nothing is kept from an earlier run.
-async function launchBrowser() {
+// A fresh profile each time, so nothing is kept from an earlier run. `device` may ask for
+// another screen: a size, pixels per CSS pixel, a phone's touch screen.
+async function launchBrowser(device = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), "qv-chromium-"));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.QV_CHROMIUM || "/usr/bin/chromium",
     headless: true,
     viewport: { width: 1000, height: 790 },
+    ...device,
     args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
            "--disable-background-networking", "--disable-component-update", "--disable-sync"],
   });
@@ -77,12 +95,66 @@ class Game {
     await this.settle();
   }
 
+  // A finger: a tap, and a swipe from (x, y) by (dx, dy), all in the game's own pixels.
+  async tap(x, y) {
+    const at = await this.where(x, y);
+    await this.page.touchscreen.tap(at.x, at.y);
+    await this.settle();
+  }
+
+  async swipe(x, y, dx, dy) {
+    const from = await this.where(x, y);
+    const to = await this.where(x + dx, y + dy);
+    this.cdp = this.cdp || await this.page.context().newCDPSession(this.page);
+    const touch = (type, at) => this.cdp.send("Input.dispatchTouchEvent",
+      { type, touchPoints: type === "touchEnd" ? [] : [{ x: at.x, y: at.y }] });
+    await touch("touchStart", from);
+    await touch("touchMove", { x: (from.x + to.x) / 2, y: (from.y + to.y) / 2 });
+    await touch("touchMove", to);
+    await touch("touchEnd", to);
+    await this.settle();
+  }
+
+  // What the game keeps in IndexedDB (Emscripten's IDBFS): each kept file's path and text.
+  storedFiles() {
+    return this.page.evaluate(() => new Promise((resolve, reject) => {
+      const open = indexedDB.open("/kept");
+      open.onerror = () => reject(open.error);
+      open.onsuccess = () => {
+        const files = {};
+        const walk = open.result.transaction("FILE_DATA").objectStore("FILE_DATA").openCursor();
+        walk.onsuccess = () => {
+          const entry = walk.result;
+          if (!entry) return resolve(files);
+          if (entry.value.contents) files[entry.key] = new TextDecoder().decode(entry.value.contents);
+          entry.continue();
+        };
+      };
+    }));
+  }
+
+  // One of the page's large buttons beside the game, by its label.
+  async button(label) {
+    await this.page.getByRole("button", { name: label, exact: true }).click();
+    await this.settle();
+  }
+
   async key(key) {
     await this.page.keyboard.press(key);
     await this.settle();
   }
 
   settle(ms = 150) { return this.page.waitForTimeout(ms); }
+
+  // The menu shows its set list panel there; the splash, the play screen and the editor don't.
+  async inMenu() {
+    return (await this.pixel(120, 450)).join() === "106,62,19";
+  }
+
+  // A message box is up: its own fill shows where its text goes.
+  async boxShown() {
+    return (await this.pixel(236, 418)).join() === "205,204,147";
+  }
 
   // Red, green and blue of a canvas pixel.
   pixel(x, y) {
@@ -108,4 +180,4 @@ class Game {
   }
 }
 
-module.exports = { root, serveSite, launchBrowser, Game };
+module.exports = { root, solver, serveSite, launchBrowser, Game, tutorialSolution, tileMiddle, kSection };

@@ -12,10 +12,7 @@ const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
 const { after, before, test } = require("node:test");
-const { root, serveSite, launchBrowser, Game } = require("./browser.js");
-
-const solver = process.env.QV_SOLVE || path.join(root, "build/tools/qv-solve");
-const kWellDoneFill = "205,204,147";  // the message box's own fill
+const { solver, serveSite, launchBrowser, Game, tutorialSolution, tileMiddle, kSection } = require("./browser.js");
 
 let site;
 let browser;
@@ -30,20 +27,13 @@ after(async () => {
   site?.stop();
 });
 
-// The menu shows its set list panel there; the splash, the play screen and the editor don't.
-async function inMenu() {
-  return (await game.pixel(120, 450)).join() === "106,62,19";
-}
+const inMenu = () => game.inMenu();
+const boxShown = () => game.boxShown();
 
 // A fresh load of the page: from the page itself a new fragment would only be a jump.
 async function load(fragment = "") {
   await game.page.goto("about:blank");
   await game.page.goto(site.url + fragment);
-}
-
-async function openGame() {
-  await load();
-  await game.waitFor("the menu", inMenu);
 }
 
 // A file the game saved, as IndexedDB keeps it (Emscripten's IDBFS, the kept folder).
@@ -58,19 +48,10 @@ function keptFile(relative) {
   }), relative);
 }
 
-// The solver's moves for a tutorial level (or the levels `args` name), and where the play screen
-// puts its tiles.
-function tutorialSolution(level, args = ["--tutorial", String(level)]) {
-  const out = execFileSync(solver, ["--board-offset", ...args], { encoding: "utf8" });
-  const [, offsetX, offsetY] = /board offset: (-?\d+) (-?\d+)/.exec(out).map(Number);
-  const moves = [...out.matchAll(/^\s+\d+\. \w+ \((\d+),(\d+)\) (\w+)$/gm)]
-    .map(([, col, row, dir]) => ({ col: Number(col), row: Number(row), dir }));
-  return { offsetX, offsetY, moves };
+async function openGame() {
+  await load();
+  await game.waitFor("the menu", inMenu);
 }
-
-// A click in the section of the shape's tile that points the way it should go, as the desktop
-// walk (tests/scripts/e2e_play.sh) does.
-const kSection = { up: [30, 8], down: [30, 52], left: [8, 30], right: [52, 30] };
 
 test("tutorial level 0 solved by clicks stays solved over a reload", async () => {
   await openGame();
@@ -80,6 +61,9 @@ test("tutorial level 0 solved by clicks stays solved over a reload", async () =>
   const preview = [525, 150, 225, 175];
   const first = [await game.region(...emptyRows), await game.region(...preview)];
 
+  // A page has nothing to quit to: Escape in the menu leaves it as it is.
+  await game.key("Escape");
+  assert.ok(await inMenu() && await game.page.locator("#ended").isHidden(), "Escape must not end the game");
   // Level 1 of the tutorial is locked at first: Return leaves the menu where it is.
   await game.key("ArrowDown");
   await game.key("Enter");
@@ -91,17 +75,17 @@ test("tutorial level 0 solved by clicks stays solved over a reload", async () =>
   assert.deepEqual([await game.region(...emptyRows), await game.region(...preview)], first);
 
   await game.key("Enter");  // the play screen, with the level's intro box
-  await game.waitFor("the intro box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  await game.waitFor("the intro box", boxShown);
   await game.key("Enter");
   // A key was pressed, so the browser lets the sound start: Web Audio plays the decoded OGG.
   await game.waitFor("the music", () => game.page.evaluate(() =>
     SDL.audioContext.state === "running" && Boolean(SDL.music.audio && SDL.music.audio.webAudioNode)));
-  const { offsetX, offsetY, moves } = tutorialSolution(0);
-  for (const { col, row, dir } of moves) {
-    const [dx, dy] = kSection[dir];
-    await game.click(210 + offsetX + 60 * col + dx, 60 + offsetY + 60 * row + dy);
+  const solution = tutorialSolution(0);
+  for (const { col, row, dir } of solution.moves) {
+    const [x, y] = tileMiddle(solution, col, row);
+    await game.click(x + kSection[dir][0], y + kSection[dir][1]);
   }
-  await game.waitFor("the \"Well done\" box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  await game.waitFor("the \"Well done\" box", boxShown);
 
   await openGame();
   await game.key("ArrowDown");
@@ -154,16 +138,26 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
   for (let i = 0; i < 20; i++) await game.page.keyboard.press("Backspace");
   await game.page.keyboard.type("Kept In The Browser");
   await game.key("Enter");
+  // Another tab of the game saved a level meanwhile: saving here must keep it.
+  await game.page.evaluate(() => new Promise((resolve) => {
+    indexedDB.open("/kept").onsuccess = (event) => {
+      event.target.result.transaction("FILE_DATA", "readwrite").objectStore("FILE_DATA")
+        .put({ timestamp: new Date(), mode: 33188, contents: new TextEncoder().encode("other tab") },
+             "/kept/levels/creative/other-tab.txt").onsuccess = resolve;
+    };
+  }));
   await game.key("Control+s");
-  await game.waitFor("the saved box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  await game.waitFor("the saved box", boxShown);
   await game.key("Enter");
-  await game.waitFor("the box closed", async () => (await game.pixel(236, 418)).join() !== kWellDoneFill);
+  await game.waitFor("the box closed", async () => !(await boxShown()));
   const typedName = await game.region(...name);
 
-  // The save is in IndexedDB, where Emscripten's IDBFS keeps the kept folder.
-  const kept = await keptFile("levels/creative/13.txt");
-  // The name is the line after the board; the intro and solved texts follow it.
-  assert.match(kept || "", /\nKept In The Browser\n/);
+  // The save is in IndexedDB, where Emscripten's IDBFS keeps the kept folder, and nothing of
+  // the save's own temporary file.
+  const kept = await game.storedFiles();
+  assert.match(kept["/kept/levels/creative/13.txt"] || "", /\nKept In The Browser\n/);
+  assert.deepEqual(Object.keys(kept).filter((key) => key.includes(".quorvellan-save-")), []);
+  assert.equal(kept["/kept/levels/creative/other-tab.txt"], "other tab");
 
   await game.key("Control+l");
   await game.page.locator("#link").waitFor({ state: "visible" });
@@ -209,12 +203,12 @@ test("a level code pasted in the editor opens its level there, to be saved", asy
   }, code);
   await game.page.keyboard.press("v");
   await game.page.keyboard.up("Control");
-  await game.waitFor("the box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  await game.waitFor("the box", boxShown);
   await game.key("Enter");
-  await game.waitFor("the box closed", async () => (await game.pixel(236, 418)).join() !== kWellDoneFill);
+  await game.waitFor("the box closed", async () => !(await boxShown()));
   assert.notDeepEqual(await game.region(...board), before);
   await game.key("Control+s");
-  await game.waitFor("the saved box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+  await game.waitFor("the saved box", boxShown);
   const saved = await keptFile("levels/creative/01.txt");
   assert.match(saved || "", /\nPasted In The Browser$/);
 });
@@ -241,13 +235,14 @@ test("the puzzle of a fixed day is the one qv-solve makes, and its record is kep
     const levelFile = path.join(os.tmpdir(), `qv-daily-${process.pid}.txt`);
     fs.writeFileSync(levelFile, execFileSync(solver, ["--daily", "2026-12-07"],
       { encoding: "utf8", stdio: ["ignore", "pipe", "ignore"] }));
-    const { offsetX, offsetY, moves } = tutorialSolution(0, [levelFile]);
+    const solution = tutorialSolution(0, [levelFile]);
     fs.rmSync(levelFile);
+    const { moves } = solution;
     for (const { col, row, dir } of moves) {
-      const [dx, dy] = kSection[dir];
-      await game.click(210 + offsetX + 60 * col + dx, 60 + offsetY + 60 * row + dy);
+      const [x, y] = tileMiddle(solution, col, row);
+      await game.click(x + kSection[dir][0], y + kSection[dir][1]);
     }
-    await game.waitFor("the \"Well done\" box", async () => (await game.pixel(236, 418)).join() === kWellDoneFill);
+    await game.waitFor("the \"Well done\" box", boxShown);
     assert.match(await keptFile("records.save") || "",
                  new RegExp(`^${moves.length} daily/2026-12-07 [0-9a-f]{8}$`, "m"));
   } finally {

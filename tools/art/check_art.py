@@ -12,7 +12,7 @@ import cairo
 import game_code
 from game_code import CodeError
 from layout import (BOARD, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, MESSAGE_MARGIN, NAME_STRIP,
-                    PREVIEW, SCREEN, SET_LIST, all_buttons, ok_button)
+                    PREVIEW, SCREEN, SET_LIST, TOUCH_MOVE_HELP, all_buttons, ok_button)
 from style import (BOX_FILL, BOX_TEXT, COLOR_NAMES, DATA, LEVEL_LIST_BG, LIST_LOCKED, LIST_OPEN,
                    LIST_SOLVED, NAME_LABEL, SET_LIST_BG, SHAPE_NAMES, pixels, scaled_path)
 from tutorials import (INTRO_TEXTS, MARGIN, PICTURE_STEP, PICTURE_TOP, TUTORIAL_PICTURE,
@@ -265,6 +265,8 @@ def check_shared_numbers():
                  "kNameStripX kNameLabelY kNameStripWidth")
     same_as_code("layout.HELP_SLOTS", HELP_SLOTS[0] + HELP_SLOTS[1], "screens/PlayState.cpp",
                  "kHelpX kHelpY kHelpX kColorHelpY")
+    same_as_code("layout.TOUCH_MOVE_HELP's place", TOUCH_MOVE_HELP[:2], "screens/PlayState.cpp",
+                 "kTouchMoveHelpX kTouchMoveHelpY")
     same_as_code("layout.MESSAGE_BOX", MESSAGE_BOX, box + ".h", "kBoxX kBoxY kBoxWidth kBoxHeight")
     same_as_code("tutorials.PICTURE_TOP and PICTURE_STEP", (PICTURE_TOP, PICTURE_STEP),
                  box + ".cpp", "kPictureTop kPictureStep")

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""The desktop icon in the hicolor theme's sizes, written to packaging/icons/: the three shapes
+"""The desktop icon in the hicolor theme's sizes, written to packaging/icons/, and the web
+edition's at 192 and 512 pixels, written to web/: the three shapes
 on a felt board in a wooden frame, like the window's own icon (graphics/icon.png). From 48
 pixels up the shapes stand on tiles of mixed colours, which is what the game is about; below
 that the shapes alone stay readable.  Run: /usr/bin/python3 tools/art/icons.py"""
@@ -15,6 +16,9 @@ from style import (CIRCLE, FELT, GREEN, ORANGE, PURPLE, ROOT, STAR, TRIANGLE, WH
 
 SIZES = (16, 32, 48, 64, 128, 256)
 FOLDER = os.path.join(ROOT, "packaging", "icons")
+# The web edition's, named in its manifest: what a phone shows for the installed page.
+WEB_SIZES = (192, 512)
+WEB_FOLDER = os.path.join(ROOT, "web")
 
 # Tile colour and shape of each quarter of the board, left to right, top to bottom.
 QUARTERS = ((ORANGE, CIRCLE), (GREEN, STAR), (PURPLE, TRIANGLE), (WHITE, None))
@@ -51,10 +55,11 @@ def draw_icon(size):
 
 def main():
     os.makedirs(FOLDER, exist_ok=True)
-    for size in SIZES:
-        s = draw_icon(size)
-        s.flush()
-        s.write_to_png(os.path.join(FOLDER, "quorvellan-%d.png" % size))
+    for folder, sizes in ((FOLDER, SIZES), (WEB_FOLDER, WEB_SIZES)):
+        for size in sizes:
+            s = draw_icon(size)
+            s.flush()
+            s.write_to_png(os.path.join(folder, "quorvellan-%d.png" % size))
     return 0
 
 

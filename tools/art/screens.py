@@ -2,8 +2,9 @@
 import cairo
 
 from layout import BOARD, HELP_MARGIN, HELP_SIZE, HELP_SLOTS, LEVEL_LIST, MESSAGE_BOX, \
-    MESSAGE_MARGIN, NAME_STRIP, PREVIEW, SCREEN, SET_LIST, all_buttons
-from style import (BOX_FILL, CIRCLE, CREAM, FELT, HONEY, INK, LEVEL_LIST_BG, LIST_LOCKED,
+    MESSAGE_MARGIN, MOVE_PANEL, NAME_STRIP, PREVIEW, SCREEN, SET_LIST, TOUCH_MOVE_HELP, \
+    all_buttons
+from style import (BOX_FILL, CIRCLE, CREAM, DATA, FELT, HONEY, INK, LEVEL_LIST_BG, LIST_LOCKED,
                    LIST_OPEN, LIST_SOLVED, PAPER, SET_LIST_BG, STAR, TRIANGLE, WOOD, WOOD_DEEP,
                    darken, draw_shape, draw_tile, engraved, lighten, moulding, paper_panel,
                    paint_picture, recessed, rgb, rounded_rect, save, surface, text,
@@ -137,12 +138,11 @@ def make_play():
     board(cr)
     name_plate(cr)
     left_column_title(cr)
-    paper_panel(cr, 44, 64, 152, 134, r=8)
+    paper_panel(cr, *MOVE_PANEL, r=8)
     text(cr, "how to move", 120, 82, 12, INK, bold=True, align="centre")
-    hint_lines(cr, ["click a shape's edge to", "move it that way, or drag",
+    move_lines(cr, ["click a shape's edge to", "move it that way, or drag",
                     "it to the next tile.", "C S T or 1 2 3 select,",
-                    "arrow keys move.", "Right click: undo."],
-               120, 99, size=11, step=15, color=rgb(INK), align="centre")
+                    "arrow keys move.", "Right click: undo."])
     heading(cr, "help", 51, HELP_SLOTS[0][1] - 10)
     hx, hy = HELP_SLOTS[0]
     # The same margin all round the two pictures; kept clear of the board frame at x 200.
@@ -154,6 +154,23 @@ def make_play():
     hint_lines(cr, ["point at a shape", "or a tile to see", "what a move does"], hx + 73,
                hy + 24, size=11, color=rgb(darken(PAPER, 0.45)), align="centre")
     save(s, "graphics/play.png")
+
+
+def move_lines(cr, lines):
+    hint_lines(cr, lines, 120, 99, size=11, step=15, color=rgb(INK), align="centre")
+
+
+def make_touch_move_help():
+    """The "how to move" lines for fingers, which the game draws over the panel's own on a touch
+    screen: the same paper under them, so the edges do not show."""
+    x, y, w, h = TOUCH_MOVE_HELP
+    s, cr = surface(w, h, opaque=True)
+    cr.translate(-x, -y)
+    paper_panel(cr, *MOVE_PANEL, r=8)
+    move_lines(cr, ["tap near a shape's edge or", "swipe the shape to move it",
+                    "one tile that way, or drag", "it from tile to tile.",
+                    "Hint, undo, menu: the", "buttons next to the game."])
+    save(s, "graphics/howtomove_touch.png")
 
 
 def make_editor():
@@ -223,6 +240,7 @@ def make_splash():
 def make_all():
     make_menu()
     make_play()
+    make_touch_move_help()
     make_editor()
     make_message()
     make_splash()

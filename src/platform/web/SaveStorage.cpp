@@ -29,12 +29,12 @@ EM_JS(char*, StorageLoadProblem, (), {
     return text;
 });
 
-// Stores these kept paths (folders first, then the file) in IndexedDB in one transaction: the
-// file is stored whole or not at all. Only these entries are written, so files another tab of
-// the game has stored meanwhile stay (a whole-folder sync would delete what this tab lacks).
-// Returns why it failed, or an empty text.
-EM_ASYNC_JS(char*, StoreKeptPaths, (const char* pathList), {
-    const paths = UTF8ToString(pathList).split("\n");
+// Stores the kept paths of `storeList` (folders first, then the file) in IndexedDB and removes
+// those of `removeList`, one a line, in one transaction: a file is stored whole or not at all.
+// Only these entries are touched, so files another tab of the game has stored meanwhile stay (a
+// whole-folder sync would delete what this tab lacks). Returns why it failed, or an empty text.
+EM_ASYNC_JS(char*, UpdateStoredPaths, (const char* storeList, const char* removeList), {
+    const lines = (list) => UTF8ToString(list).split("\n").filter((line) => line !== "");
     const problem = await new Promise((resolve) => {
         const fail = (error) => resolve(String((error && error.message) || error || "unknown error"));
         IDBFS.getDB("/kept", (error, db) => {
@@ -49,12 +49,14 @@ EM_ASYNC_JS(char*, StoreKeptPaths, (const char* pathList), {
             transaction.onabort = () => fail(transaction.error || "the transaction was aborted");
             const store = transaction.objectStore(IDBFS.DB_STORE_NAME);
             const abort = (e) => { fail(e); try { transaction.abort(); } catch (ignored) {} };
-            for (const path of paths) {
+            const done = (error) => { if (error) abort(error); };
+            for (const path of lines(storeList)) {
                 IDBFS.loadLocalEntry(path, (error, entry) => {
                     if (error) return abort(error);
-                    IDBFS.storeRemoteEntry(store, path, entry, (error) => { if (error) abort(error); });
+                    IDBFS.storeRemoteEntry(store, path, entry, done);
                 });
             }
+            for (const path of lines(removeList)) IDBFS.removeRemoteEntry(store, path, done);
         });
     });
     const size = lengthBytesUTF8(problem) + 1;
@@ -83,7 +85,7 @@ bool KeepInStorage(const std::string& path, const std::string& bytes, std::strin
     const std::string kept = KeptCopyPath(kKeptRoot, path);
     if (kept.empty()) return true;
     if (!KeepFileCopy(kKeptRoot, path, bytes, why)) return false;
-    const std::string problem = Taken(StoreKeptPaths(PathsToStore(kept).c_str()));
+    const std::string problem = Taken(UpdateStoredPaths(PathsToStore(kept).c_str(), ""));
     if (problem.empty()) return true;
     if (why) *why = "the browser's storage refused it (" + problem + ")";
     // Said once in a box, whichever save hit it first: only the keeper knows what the failure
@@ -110,6 +112,11 @@ void OpenSaveStorage() {
     }
     const std::string failed = RestoreKeptFiles(kKeptRoot, ".");
     if (!failed.empty()) ReportError("Cannot restore the saved files " + failed + ".");
+    // Only the saved files belong in the storage: what an interrupted save left goes, and if
+    // the storage refuses now, at the next start.
+    std::string leftOvers;
+    for (const std::string& path : RemoveLeftOvers(kKeptRoot)) leftOvers += path + "\n";
+    if (!leftOvers.empty()) Taken(UpdateStoredPaths("", leftOvers.c_str()));
     SetFileKeeper(KeepInStorage);
 }
 
