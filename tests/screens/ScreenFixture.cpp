@@ -135,6 +135,7 @@ void ScreenTest::WriteProgress(const std::vector<StatusRecord>& records) {
     context.reset();
     library = std::make_unique<LevelLibrary>(settings);
     kept = std::make_unique<KeptPlay>();
+    generated = std::make_unique<GeneratedSets>(clock);
     context = std::make_unique<GameContext>(GameContext{{screens, events, frame, pictures, gameDisplay.Scale()},
                                                         *library,
                                                         *kept,
@@ -142,6 +143,7 @@ void ScreenTest::WriteProgress(const std::vector<StatusRecord>& records) {
                                                         audio,
                                                         clock,
                                                         editorBaseline,
+                                                        *generated,
                                                         &BuildScreen,
                                                         DeviceTraits{}});
 }
