@@ -12,7 +12,7 @@ namespace qv {
 ProcessObjects::ProcessObjects()
     : display(pictures, screens, frame, [this](bool on) { KeepFullScreen(on); }),
       context{{screens, events, frame, pictures, display.Scale()},
-              library, kept, settings, audio, clock, editorBaseline, &BuildScreen,
+              library, kept, settings, audio, clock, editorBaseline, generated, &BuildScreen,
               ThisDevice()} {
     // "Fatal" only stops the loop after its pass.
     SetFatalHandler([this] { screens.Quit(); });

@@ -34,6 +34,7 @@ struct ProcessObjects {
     PictureTable pictures;
     AudioSystem audio{settings};
     SdlClock clock;
+    GeneratedSets generated{clock};
     FrameUpdate frame;
     ScreenManager screens{frame};
     Display display;

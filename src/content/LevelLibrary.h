@@ -107,6 +107,10 @@ public:
     // A solve of the current level in `moves`: its record when it beats the one held. True when
     // the record improved.
     bool OfferRecord(int moves);
+    // The same for a level of no set (a generated puzzle), by its key and its board's tag; an
+    // empty tag asks for the record whichever board it was made on (to list it unmade).
+    std::optional<int> RecordOf(const std::string& key, const std::string& tag) const;
+    bool OfferRecordOf(const std::string& key, const std::string& tag, int moves);
     // Par of level `index` of the current set, as far as it is known. Shipped sets and the
     // tutorial take it from the shipped table. The player's own set can be edited, so there the
     // solver works it out, once a run per level (RememberPar): nothing is known before then, nor

@@ -45,6 +45,12 @@ std::optional<int> LevelRecords::Best(const std::string& key, const std::string&
     return found->second.moves;
 }
 
+std::optional<int> LevelRecords::Kept(const std::string& key) const {
+    const auto found = table.find(key);
+    if (found == table.end()) return std::nullopt;
+    return found->second.moves;
+}
+
 bool LevelRecords::Offer(const std::string& key, const std::string& tag, int moves) {
     if (!IsTableKey(key) || !IsBoardTag(tag) || moves < 0 || moves > kMaxTableMoves) return false;
     // Held from the read to the write, so another game's save can't come in between and be lost.

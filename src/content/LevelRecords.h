@@ -30,6 +30,8 @@ public:
     // The record of the level with this key on the board with this tag. A record of another
     // board is none; one written before tags were kept counts as before (until Settle).
     std::optional<int> Best(const std::string& key, const std::string& tag) const;
+    // The level's record, whichever board it was made on.
+    std::optional<int> Kept(const std::string& key) const;
     // Takes `moves` on board `tag` as the level's record when it has none for that board or
     // `moves` beats it, and only then writes the file. True when the record improved (even if
     // the write failed: the record holds for this run, is written with the next save, and the

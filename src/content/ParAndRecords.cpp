@@ -69,6 +69,14 @@ bool LevelLibrary::OfferRecord(int moves) {
                          levelTags[static_cast<std::size_t>(currentLevelIndex)], moves);
 }
 
+std::optional<int> LevelLibrary::RecordOf(const std::string& key, const std::string& tag) const {
+    return tag.empty() ? records.Kept(key) : records.Best(key, tag);
+}
+
+bool LevelLibrary::OfferRecordOf(const std::string& key, const std::string& tag, int moves) {
+    return records.Offer(key, tag, moves);
+}
+
 int32_t LevelLibrary::NextLevelAwaitingPar() const {
     const int32_t count = std::min<int32_t>(CurrentSet().levelCount, kMaxLevelsPerSet);
     for (int32_t i = 0; i < count; ++i) {

@@ -1,8 +1,8 @@
 #pragma once
 // Everything the game's screens use that outlives them, in one object handed to each screen:
-// what every screen has (ScreenContext), the level library and the plays kept beside it, the settings, audio, the clock and
-// the editor's baseline. The shell makes the one the game runs on (app/ProcessObjects.h); tests
-// make their own.
+// what every screen has (ScreenContext), the level library and the plays kept beside it, the
+// settings, audio, the clock, the editor's baseline and the generated puzzles. The shell makes
+// the one the game runs on (app/ProcessObjects.h); tests make their own.
 #include <memory>
 
 #include "audio/AudioSystem.h"
@@ -14,6 +14,7 @@
 #include "puzzle/Level.h"
 #include "render/GameState.h"
 #include "render/ScreenContext.h"
+#include "screens/GeneratedSets.h"
 
 namespace qv {
 
@@ -35,6 +36,8 @@ struct GameContext : ScreenContext {
     // compares the edited level against it to find unsaved changes. It outlives the editor's
     // trips to the play screen.
     Level& editorBaseline;
+    // The menu's sets of generated puzzles, the one in play and the workshop that makes them.
+    GeneratedSets& generated;
     // Builds a screen by name (BuildScreen, screens/ScreenFactory.h). Handed in rather than
     // called, so that no screen's code includes another screen's.
     ScreenFactory buildScreen;

@@ -1,11 +1,17 @@
 #include "screens/LinkedLevel.h"
 
 #include "puzzle/LevelLink.h"
+#include "screens/MenuGenerated.h"
 #include "util/ErrorReport.h"
 
 namespace qv {
 
 void OpenLinkedLevel(GameContext& context, const std::string& fragment) {
+    // A generated puzzle's link names its seed, not a board.
+    if (fragment.rfind('G', 0) == 0) {
+        OpenPuzzleLink(context, fragment);
+        return;
+    }
     std::string why;
     auto level = ReadLevelLink(fragment, &why);
     if (!level) {

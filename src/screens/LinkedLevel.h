@@ -10,7 +10,7 @@
 namespace qv {
 
 // Asks for the play screen on the level; a fragment that holds none is reported and the menu
-// opens instead.
+// opens instead. A generated puzzle's link opens the menu on it (OpenPuzzleLink).
 void OpenLinkedLevel(GameContext& context, const std::string& fragment);
 
 // Puts the working copy back; the play screen calls it as it leaves a linked level.

@@ -7,6 +7,7 @@
 #include "platform/SdlErrorReport.h"
 #include "render/MediaStore.h"
 #include "render/Pointer.h"
+#include "screens/MenuGenerated.h"
 #include "screens/MenuLayout.h"
 #include "screens/PlayKeeping.h"
 #include "util/ErrorReport.h"
@@ -82,6 +83,7 @@ MainMenuState::MainMenuState(GameContext& context) : ctx(context), setPars(conte
     watchLabel.Attach(sprites, kWatchShadowSlot, ctx.scale);
     bestLabel.Attach(sprites, kBestShadowSlot, ctx.scale);
     ShowWatchOffer();
+    if (GeneratedChosen()) ChooseGeneratedRow(ctx.generated.ChosenRow());
 
     ApplyEditRule();
     // A page has nothing to quit to: hidden, the button takes neither clicks nor its Escape.
@@ -91,7 +93,20 @@ MainMenuState::MainMenuState(GameContext& context) : ctx(context), setPars(conte
 }
 
 bool MainMenuState::CurrentLevelLocked() const {
-    return ctx.library.CurrentLevel().status == LevelStatus::Locked;
+    return !GeneratedChosen() && ctx.library.CurrentLevel().status == LevelStatus::Locked;
+}
+
+bool MainMenuState::PlayBlocked() const {
+    return GeneratedChosen() ? !ChosenMade() : CurrentLevelLocked();
+}
+
+void MainMenuState::Play() {
+    if (PlayBlocked()) return;
+    if (const MadePuzzle* made = ChosenMade())
+        PutGeneratedLevel(ctx, *ctx.generated.Chosen(), *made);
+    else
+        ctx.generated.playing.reset();
+    ctx.SwitchTo(ScreenName::Play);
 }
 
 MainMenuState::~MainMenuState() {
@@ -110,10 +125,8 @@ void MainMenuState::Draw() {
     const int32_t drawn = sprites.count;
     Sprite& play = sprites.sprites[kPlaySlot];
     SDL_Surface* playLook = play.picture;
-    if (CurrentLevelLocked()) {
-        sprites.count = drawn + 1;
-        if (playDisabled && playLook) play.picture = playDisabled.get();
-    }
+    if (CurrentLevelLocked()) sprites.count = drawn + 1;
+    if (PlayBlocked() && playDisabled && playLook) play.picture = playDisabled.get();
     sprites.Draw(DisplaySurface(), ctx.frame, ctx.scale);
     sprites.count = drawn;
     play.picture = playLook;
@@ -126,7 +139,10 @@ void MainMenuState::Rescale(const PictureMoves& moves) {
     if (playButton.loaded) playDisabled.reset(LoadPicture(kPlayDisabledFile, ctx.scale));
     font = OpenUiFont(ctx.scale.Points(kListPoints));
     offerFont = OpenUiFont(ctx.scale.Points(kOfferPoints));
-    ShowWatchOffer();
+    if (GeneratedChosen())
+        ShowGeneratedOffer();
+    else
+        ShowWatchOffer();
     for (SurfacePtr* surface : {&setListSurface, &levelListSurface, &previewSurface})
         surface->reset();
     BuildSetList();
@@ -141,12 +157,16 @@ void MainMenuState::HandleEvents() {
     // Its music may arrive after the menu shows (a browser fetches it then).
     ctx.audio.PlayArrivedMusic();
     const auto handle = [this](const SDL_Event& event) { return HandleEvent(event); };
-    if (!setPars.Pending()) {
+    if (!setPars.Pending() && !MakingPuzzle()) {
         ctx.events.WaitAndDrain(handle);
         return;
     }
     if (ctx.events.DrainNow(handle) == EventFlow::Stop) return;
-    if (setPars.Step()) BuildLevelList();
+    if (MakingPuzzle()) {
+        StepWorkshop();
+    } else if (setPars.Step()) {
+        BuildLevelList();
+    }
 }
 
 EventFlow MainMenuState::HandleEvent(const SDL_Event& event) {
@@ -168,8 +188,8 @@ EventFlow MainMenuState::HandleEvent(const SDL_Event& event) {
 }
 
 EventFlow MainMenuState::OfferToButtons(const SDL_Event& event) {
-    if (playButton.HandleEvent(event) && !CurrentLevelLocked()) {
-        ctx.SwitchTo(ScreenName::Play);
+    if (playButton.HandleEvent(event) && !PlayBlocked()) {
+        Play();
         return EventFlow::Stop;
     }
     if (editButton.HandleEvent(event)) {
@@ -205,16 +225,15 @@ void MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
     switch (key.keysym.sym) {
     case SDLK_RETURN:
     case SDLK_KP_ENTER: {
-        if (CurrentLevelLocked()) return;
-        ctx.SwitchTo(ScreenName::Play);
+        if (PlayBlocked()) return;
+        Play();
         // The key's release must not reach the play screen, which acts on releases.
         SDL_Event release;
         WaitForEvent(&release);
         return;
     }
     case SDLK_0:
-        if (CurrentLevelLocked()) return;
-        ctx.SwitchTo(ScreenName::Play);
+        Play();
         return;
     case SDLK_w:
         Watch(ScreenName::WatchShortest);
@@ -223,18 +242,13 @@ void MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
         Watch(ScreenName::WatchBest);
         return;
     case SDLK_UP:
-        if (shift) {
-            library.PreviousSet();
-            BuildSetList();
-        } else {
-            library.PreviousLevel();
-        }
-        RebuildLevelView();
-        break;
     case SDLK_DOWN:
         if (shift) {
-            library.NextSet();
-            BuildSetList();
+            HandleShiftKey(key.keysym.sym);
+        } else if (GeneratedChosen()) {
+            ChooseGeneratedRow(ctx.generated.ChosenRow() + (key.keysym.sym == SDLK_UP ? -1 : 1));
+        } else if (key.keysym.sym == SDLK_UP) {
+            library.PreviousLevel();
             RebuildLevelView();
         } else if (library.CurrentLevelIndex() < library.CurrentSet().levelCount - 1) {
             library.NextLevel();
@@ -244,7 +258,29 @@ void MainMenuState::HandleKeyDown(const SDL_KeyboardEvent& key) {
     default:
         return;
     }
-    if (shift) ApplyEditRule();
+}
+
+void MainMenuState::HandleShiftKey(SDLKey key) {
+    // The generated sets follow the library's last set.
+    LevelLibrary& library = ctx.library;
+    const std::optional<int> generated = ctx.generated.ChosenSet();
+    if (key == SDLK_UP && generated) {
+        ChooseGeneratedSet(*generated > 0 ? std::optional<int>(*generated - 1) : std::nullopt);
+        return;
+    }
+    if (key == SDLK_DOWN && generated) {
+        ChooseGeneratedSet(std::min(*generated + 1, kGeneratedSetCount - 1));
+        return;
+    }
+    const int32_t before = library.CurrentSetIndex();
+    if (key == SDLK_UP) library.PreviousSet(); else library.NextSet();
+    if (key == SDLK_DOWN && library.CurrentSetIndex() == before) {
+        ChooseGeneratedSet(kDailySet);
+        return;
+    }
+    BuildSetList();
+    RebuildLevelView();
+    ApplyEditRule();
 }
 
 void MainMenuState::HandleListClick() {
@@ -259,33 +295,49 @@ void MainMenuState::HandleListClick() {
         Watch(ScreenName::WatchBest);
         return;
     }
-    if (const auto row = ListRowAt(kSetList, x, y)) {
+    const int firstGenerated = FirstGeneratedSetRow(ctx.library);
+    if (const auto row = ListRowAt(kSetList, x, y); row && *row >= firstGenerated) {
+        ChooseGeneratedSet(*row - firstGenerated);
+    } else if (row && (*row < ctx.library.SetCount() || !GeneratedChosen())) {
+        // A row of the library's sets; an empty one leaves a generated set chosen.
+        if (*row >= 0 && *row < kMaxSets && !ctx.library.Set(*row).name.empty())
+            ctx.generated.ChooseSet(std::nullopt);
         ctx.library.SelectSet(*row);
         BuildSetList();
         RebuildLevelView();
     }
     ApplyEditRule();
     if (const auto row = ListRowAt(kLevelList, x, y)) {
-        ctx.library.SelectLevel(*row);
-        RebuildLevelView();
+        if (GeneratedChosen()) {
+            ChooseGeneratedRow(*row);
+        } else {
+            ctx.library.SelectLevel(*row);
+            RebuildLevelView();
+        }
     }
 }
 
 void MainMenuState::ApplyEditRule() {
-    if (ctx.library.CurrentSetIsUsers())
+    if (ctx.library.CurrentSetIsUsers() && !GeneratedChosen())
         editButton.Show();
     else
         editButton.Hide();
 }
 
 void MainMenuState::RebuildLevelView() {
+    if (GeneratedChosen()) {
+        BuildGeneratedList();
+        BuildPreview();
+        ShowGeneratedOffer();
+        return;
+    }
     BuildLevelList();
     BuildPreview();
     ShowWatchOffer();
 }
 
 bool MainMenuState::WatchOffered() const {
-    return ctx.library.CurrentLevel().status == LevelStatus::Solved;
+    return !GeneratedChosen() && ctx.library.CurrentLevel().status == LevelStatus::Solved;
 }
 
 void MainMenuState::ShowWatchOffer() {
@@ -347,8 +399,10 @@ void MainMenuState::BuildSetList() {
     std::vector<ListRow> rows;
     for (int i = 0; i < library.SetCount() && i < kMaxSets; ++i) {
         const LevelSet& set = library.Set(i);
-        rows.push_back({set.name, i == library.CurrentSetIndex(), set.Status()});
+        rows.push_back({set.name, i == library.CurrentSetIndex() && !GeneratedChosen(),
+                        set.Status()});
     }
+    AddGeneratedSetRows(rows);
     BuildList(setListSurface, kSetList, kSetListBackground,
               "Can't create surface for Application.CurrentLevel set list.",
               "Can't set color key for Application.CurrentLevel set list surface.", rows);
@@ -356,6 +410,10 @@ void MainMenuState::BuildSetList() {
 }
 
 void MainMenuState::BuildLevelList() {
+    if (GeneratedChosen()) {
+        BuildGeneratedList();
+        return;
+    }
     const LevelLibrary& library = ctx.library;
     std::vector<ListRow> rows;
     const int count = library.CurrentSet().levelCount;
@@ -371,6 +429,16 @@ void MainMenuState::BuildLevelList() {
 }
 
 void MainMenuState::BuildPreview() {
+    if (!GeneratedChosen()) {
+        DrawPreview(&ctx.library.CurrentLevel());
+    } else if (const MadePuzzle* made = ChosenMade()) {
+        DrawPreview(&made->level);
+    } else {
+        DrawPreview(nullptr);
+    }
+}
+
+void MainMenuState::DrawPreview(const Level* shown) {
     if (!font) return;
     const DisplayScale& scale = ctx.scale;
     if (!EnsureKeyedSurface(previewSurface, kPreviewWidth, kPreviewHeight, scale,
@@ -381,8 +449,9 @@ void MainMenuState::BuildPreview() {
     SDL_Surface* target = previewSurface.get();
     SDL_FillRect(target, nullptr, 0);
     sprites.Refresh(kPreviewSlot);
+    if (!shown) return;
 
-    const Level& level = ctx.library.CurrentLevel();
+    const Level& level = *shown;
     for (int x = 0; x < level.Columns(); ++x) {
         for (int y = 0; y < level.Rows(); ++y) {
             const TileColor color = level.Tile(x, y);

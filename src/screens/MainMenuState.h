@@ -1,7 +1,9 @@
 #pragma once
 // The first screen after the splash: the level sets, the levels of the current set, a preview
 // of the current level, and the Play, Edit and Quit buttons with the music and sound switches.
-// The selection itself lives in the level library; the menu only changes and shows it.
+// The selection itself lives in the level library; the menu only changes and shows it. Below
+// the library's sets come the generated ones (GeneratedSets), whose puzzles the menu has made
+// a slice per pass as they are chosen.
 #include <SDL.h>
 
 #include <string>
@@ -65,6 +67,8 @@ public:
     bool SoundSwitchOn() const { return soundButton.toggled; }
     // The solver is at work on pars of the player's own levels, so the menu does not sleep.
     bool WorkingOutPars() const { return setPars.Pending(); }
+    // A generated puzzle is being made, so the menu does not sleep either.
+    bool MakingPuzzle() const { return ctx.generated.workshop.Working(); }
 
 private:
     GameContext& ctx;
@@ -89,6 +93,8 @@ private:
     void BuildSetList();
     void BuildLevelList();
     void BuildPreview();
+    // Draws `level` in the preview; an empty one without.
+    void DrawPreview(const Level* level);
 
     struct ListRow {
         std::string text;
@@ -103,7 +109,22 @@ private:
     EventFlow OfferToButtons(const SDL_Event& event);
     void HandleKeyDown(const SDL_KeyboardEvent& key);
     bool CurrentLevelLocked() const;
+    // Play can't start: the level is locked, or the generated puzzle is not made.
+    bool PlayBlocked() const;
+    void Play();
     void HandleListClick();
+    void HandleShiftKey(SDLKey key);
+
+    // The generated sets (MenuGenerated.cpp).
+    bool GeneratedChosen() const { return ctx.generated.ChosenSet().has_value(); }
+    // The chosen generated puzzle, when it is made.
+    const MadePuzzle* ChosenMade() const;
+    void ChooseGeneratedSet(std::optional<int> set);
+    void ChooseGeneratedRow(int row);
+    void StepWorkshop();
+    void AddGeneratedSetRows(std::vector<ListRow>& rows) const;
+    void BuildGeneratedList();
+    void ShowGeneratedOffer();
 
     void ApplyEditRule();
     void ShowWatchOffer();

@@ -46,6 +46,8 @@ constexpr int kThinkingX = 51;
 constexpr int kThinkingY = 502;
 constexpr int kLineHeight = 17;
 constexpr char kThinkingText[] = "thinking...";
+constexpr char kMakingNextText[] = "making the next";
+constexpr char kMakingNextText2[] = "puzzle...";
 // What a way being watched shows there, and how its keys go.
 constexpr char kShortestNote[] = "a shortest way";
 constexpr char kBestNote[] = "your best way";
@@ -150,6 +152,7 @@ PlayState::PlayState(GameContext& context, PlayMode mode)
     wayNoteLabel.Attach(sprites, kWayNoteShadowSlot, ctx.scale);
     Restart();
     LookUpPar();
+    WantNextPuzzle();
     // Nothing is kept of a level tried from the editor or opened from a link, and the library's
     // level may be another by the time this screen goes.
     positionKept = level.fromEditor || level.fromLink;
@@ -220,7 +223,10 @@ void PlayState::UpdateThinkingLabel() {
     // or a way being watched says what it is.
     std::string line = "";
     std::string line2 = "";
-    if (Thinking()) {
+    if (waitingForPuzzle) {
+        line = kMakingNextText;
+        line2 = kMakingNextText2;
+    } else if (Thinking()) {
         line = kThinkingText;
     } else if (replay.Active()) {
         line = watchedBest ? kBestNote : kShortestNote;
@@ -242,6 +248,12 @@ void PlayState::LookUpPar() {
     parSearch.Cancel();
     parKey.clear();
     par.reset();
+    if (PlayingGenerated()) {
+        const MadePuzzle* made = ctx.generated.workshop.Find(ctx.generated.playing->puzzle);
+        if (made) par = made->par;
+        ShowPar();
+        return;
+    }
     // A level tried from the editor may differ from its file: only the solver can tell.
     // A level being tried or opened from a link is not the set's level its slot names.
     const bool ownCopy = level.fromEditor || level.fromLink;
@@ -273,6 +285,8 @@ void PlayState::Think() {
         if (parSearch.Step()) TakePar();
     } else if (WaitsForSetPars()) {
         setPars.Step();
+    } else if (MakingPuzzle()) {
+        ctx.generated.workshop.Step();
     }
 }
 
@@ -306,6 +320,10 @@ void PlayState::HandleEvents() {
         RunCompletion();
         return;
     }
+    if (waitingForPuzzle) {
+        WaitForPuzzlePass();
+        return;
+    }
 
     const auto handle = [this](const SDL_Event& event) {
         // A click that leaves the screen is not also a click on the board.
@@ -317,7 +335,7 @@ void PlayState::HandleEvents() {
     // idle screen sleeps. A drag pauses the work: a box with its answer would take the button
     // release the drag waits for.
     EventFlow flow = EventFlow::Continue;
-    if (Thinking() && !dragging)
+    if ((Thinking() || MakingPuzzle()) && !dragging)
         flow = ctx.events.DrainNow(handle);
     else if (shake.Shape())
         flow = ctx.events.WaitAndDrain(handle, ShapeShake::kFrameMs);
@@ -355,6 +373,7 @@ void PlayState::Leave() {
     Restart();
     if (BoardLevel().fromLink) {
         CloseLinkedLevel(ctx.library);
+        ctx.generated.playing.reset();
         ctx.SwitchTo(ScreenName::MainMenu);
     } else if (BoardLevel().fromEditor) {
         ctx.SwitchTo(ScreenName::Editor);
@@ -701,6 +720,10 @@ void PlayState::CheckSolved() {
     // solve waits for them, the screen going on meanwhile (a move off a goal ends the wait).
     if (parSearch.Running() || WaitsForSetPars()) return;
     solved = true;
+    if (PlayingGenerated()) {
+        RecordGeneratedSolve();
+        return;
+    }
     // A linked level stands in for the current one and must not be recorded as it.
     if (level.fromLink) return;
     const bool finishedSet = ctx.library.RecordCurrentSolved();
@@ -738,6 +761,10 @@ void PlayState::RunCompletion() {
     Level& level = BoardLevel();
     solved = false;
     const std::optional<SolveSummary> summary = std::exchange(lastSolve, std::nullopt);
+    if (PlayingGenerated()) {
+        CompleteGenerated(summary);
+        return;
+    }
     if (level.fromLink) {
         const std::string text = "You have solved \"" + level.name + "\".";
         CloseLinkedLevel(library);
@@ -766,9 +793,13 @@ void PlayState::RunCompletion() {
     // The box shows the solved board beneath it. A proven par means a shortest way the solver
     // can show; the box's answer then leads on (GoOnAfterSolve), and the next level's intro
     // follows (after the finished set's box, if any).
+    OpenWellDone(WellDoneText(summary, level.solvedText));
+}
+
+void PlayState::OpenWellDone(const std::string& text) {
     std::vector<std::string> buttons{kOkButtonFile};
     if (par) buttons.push_back(kWatchButtonFile);
-    OpenOfferBox(ctx, kWellDoneTitle, WellDoneText(summary, level.solvedText), buttons,
+    OpenOfferBox(ctx, kWellDoneTitle, text, buttons,
                  [this](int32_t answer) { AnswerWellDone(answer); });
 }
 
@@ -782,6 +813,10 @@ void PlayState::AnswerWellDone(int32_t answer) {
 }
 
 void PlayState::GoOnAfterSolve() {
+    if (PlayingGenerated()) {
+        GoOnToNextPuzzle();
+        return;
+    }
     LevelLibrary& library = ctx.library;
     Restart();
     library.NextLevel();

@@ -133,6 +133,8 @@ private:
     PlayReplay replay;
     bool watchFromMenu = false;
     bool watchedBest = false;  // the player's own way, not a shortest
+    // Solved a generated puzzle of an endless set: the next one is still being made.
+    bool waitingForPuzzle = false;
 
     // Every event goes to the buttons, so clicks faster than the passes are each counted.
     // Stop when the exit button was clicked: the rest of the input is not this screen's.
@@ -159,6 +161,8 @@ private:
     // is taken up where it was left) comes next.
     void GoOnAfterSolve();
     void AnswerWellDone(int32_t answer);
+    // "Well done" with `text`, and Watch when par is known.
+    void OpenWellDone(const std::string& text);
 
     // Watching a way (PlayStateWatch.cpp): where its moves come from, its own pass and input,
     // and leaving it.
@@ -168,6 +172,18 @@ private:
     void ActOnReplay(ReplayAction action);
     void StepWatchSearch();
     void StopWatching();
+
+    // A generated puzzle (PlayGenerated.cpp): recorded under its own key, its par the
+    // generator's; the day's ends with the line to share, an endless set's goes on with the
+    // next puzzle, made while this one is played.
+    bool PlayingGenerated() const;
+    bool MakingPuzzle() const;
+    void WantNextPuzzle();
+    void RecordGeneratedSolve();
+    void CompleteGenerated(const std::optional<SolveSummary>& summary);
+    void GoOnToNextPuzzle();
+    // A pass while the next puzzle is made: only leaving is heard.
+    void WaitForPuzzlePass();
     void CheckSolved();
     // Records the solve and notes a set finished for the first time.
     void RecordSolve();

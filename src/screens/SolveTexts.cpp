@@ -23,6 +23,15 @@ std::string WellDoneText(const std::optional<SolveSummary>& summary, const std::
     return SolveLines(*summary) + "\n\n" + solvedText;
 }
 
+std::string DailyDoneText(const SolveSummary& summary, const std::string& shareLine, bool copied) {
+    return SolveLines(summary) + "\n\nTo share:\n" + shareLine + "\n" +
+           (copied ? "(on the clipboard)" : "(copy it from here)");
+}
+
+std::string EndlessDoneText(const std::optional<SolveSummary>& summary, const std::string& next) {
+    return WellDoneText(summary, "Next comes " + Quoted(next) + ".");
+}
+
 std::string SetCompleteText(const std::string& setName, int inPar, int levelCount, AfterSet after,
                             const std::string& nextSetName) {
     std::string text = "Every level of " + Quoted(setName) + " is solved.\n";

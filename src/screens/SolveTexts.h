@@ -22,6 +22,11 @@ std::string SolveLines(const SolveSummary& summary);
 // then the level's own solved text after an empty line.
 std::string WellDoneText(const std::optional<SolveSummary>& summary, const std::string& solvedText);
 
+// The puzzle of the day solved: the solve's lines, then the line to share and where it is.
+std::string DailyDoneText(const SolveSummary& summary, const std::string& shareLine, bool copied);
+// An endless set's puzzle solved: the solve's lines and the puzzle that comes next.
+std::string EndlessDoneText(const std::optional<SolveSummary>& summary, const std::string& next);
+
 inline constexpr char kWellDoneTitle[] = "Well done";
 inline constexpr char kSetCompleteTitle[] = "Set complete";
 

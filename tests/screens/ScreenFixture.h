@@ -49,11 +49,12 @@ struct StatusRecord {
 constexpr Uint32 kPlayDisabledColor = 0x30A050;
 
 // Real time, except that a pause passes at once: the play screen's half second after a solve
-// costs the tests nothing.
+// costs the tests nothing. The day is Monday 2026-12-07 (noon UTC), whose puzzle is quick to make.
 class TestClock : public Clock {
 public:
     uint32_t Ticks() override { return SDL_GetTicks() + skipped; }
     void Sleep(uint32_t milliseconds) override { skipped += milliseconds; }
+    int64_t UnixSeconds() override { return 1796644800; }
 
 private:
     uint32_t skipped = 0;
@@ -115,6 +116,7 @@ protected:
     Level editorBaseline;
     std::unique_ptr<LevelLibrary> library;  // made anew by WriteProgress
     std::unique_ptr<KeptPlay> kept;         // read anew with it
+    std::unique_ptr<GeneratedSets> generated;  // and so are the generated sets
     PictureTable pictures;
     AudioSystem audio{settings};
     TestClock clock;

@@ -12,9 +12,10 @@ const { chromium } = require("playwright-core");
 const root = path.resolve(__dirname, "../..");
 const solver = process.env.QV_SOLVE || path.join(root, "build/tools/qv-solve");
 
-// The solver's moves for a tutorial level, and where the play screen puts its tiles.
-function tutorialSolution(level) {
-  const out = execFileSync(solver, ["--board-offset", "--tutorial", String(level)], { encoding: "utf8" });
+// The solver's moves for a tutorial level (or the levels `args` name), and where the play screen
+// puts its tiles.
+function tutorialSolution(level, args = ["--tutorial", String(level)]) {
+  const out = execFileSync(solver, ["--board-offset", ...args], { encoding: "utf8" });
   const [, offsetX, offsetY] = /board offset: (-?\d+) (-?\d+)/.exec(out).map(Number);
   const moves = [...out.matchAll(/^\s+\d+\. \w+ \((\d+),(\d+)\) (\w+)$/gm)]
     .map(([, col, row, dir]) => ({ col: Number(col), row: Number(row), dir }));
@@ -195,4 +196,4 @@ class Game {
   }
 }
 
-module.exports = { root, serveSite, launchBrowser, Game, tutorialSolution, tileMiddle, kSection };
+module.exports = { root, solver, serveSite, launchBrowser, Game, tutorialSolution, tileMiddle, kSection };

@@ -2,12 +2,17 @@
 // tutorial level 0 solved by clicks on the canvas, its progress kept over a reload (and where
 // level 1 was left), a level saved in the editor kept over a reload, a new link asking first
 // while edits are unsaved, a link to that level opening it, and a level code pasted in the
-// editor. Needs the built site
+// editor, and the puzzle of a fixed day played by the moves qv-solve finds for it. Needs the
+// built site
 // (tools/web.sh) and qv-solve from a native build (QV_SOLVE, default build/tools/qv-solve).
 "use strict";
 const assert = require("node:assert/strict");
+const { execFileSync } = require("node:child_process");
+const fs = require("node:fs");
+const os = require("node:os");
+const path = require("node:path");
 const { after, before, test } = require("node:test");
-const { serveSite, launchBrowser, Game, tutorialSolution, tileMiddle, kSection } = require("./browser.js");
+const { solver, serveSite, launchBrowser, Game, tutorialSolution, tileMiddle, kSection } = require("./browser.js");
 
 let site;
 let browser;
@@ -31,6 +36,18 @@ const keptFile = async (relative) => (await game.storedFiles())["/kept/" + relat
 async function load(fragment = "") {
   await game.page.goto("about:blank");
   await game.page.goto(site.url + fragment);
+}
+
+// A file the game saved, as IndexedDB keeps it (Emscripten's IDBFS, the kept folder).
+function keptFile(relative) {
+  return game.page.evaluate((file) => new Promise((resolve, reject) => {
+    const open = indexedDB.open("/kept");
+    open.onerror = () => reject(open.error);
+    open.onsuccess = () => {
+      const get = open.result.transaction("FILE_DATA").objectStore("FILE_DATA").get("/kept/" + file);
+      get.onsuccess = () => resolve(get.result ? new TextDecoder().decode(get.result.contents) : null);
+    };
+  }), relative);
 }
 
 async function openGame() {
@@ -58,7 +75,7 @@ test("tutorial level 0 solved by clicks stays solved over a reload", async () =>
   await game.key("Enter");
   assert.ok(await inMenu(), "a locked level must not start");
   await game.key("ArrowUp");
-  for (let i = 0; i < 8; i++) await game.page.keyboard.press("Shift+ArrowDown");  // "be creative"
+  for (let i = 0; i < 8; i++) await game.page.keyboard.press("Shift+ArrowDown");  // on past "be creative"
   for (let i = 0; i < 8; i++) await game.page.keyboard.press("Shift+ArrowUp");
   await game.settle();
   assert.deepEqual([await game.region(...emptyRows), await game.region(...preview)], first);
@@ -96,8 +113,8 @@ test("a level saved in the editor is kept over a reload and its link opens it", 
   const tile = [210 + 60 * 4 + 30, 60 + 30];  // column 4 of row 0: a purple tile, no piece on it
   const name = [368, 548, 223, 20];           // the name strip
   const openEditor = async () => {
-    // The last set is "be creative" however many come before it: Shift+Down stops there.
-    for (let i = 0; i < 8; i++) await game.page.keyboard.press("Shift+ArrowDown");
+    // "be creative" is the fifth set after the tutorial; the generated sets follow it.
+    for (let i = 0; i < 5; i++) await game.page.keyboard.press("Shift+ArrowDown");
     for (let i = 0; i < 12; i++) await game.key("ArrowDown");  // "Purple Field", 13.txt: the full board, no centring
     await game.key("e");
     await game.waitFor("the editor", async () => !(await inMenu()));
@@ -177,7 +194,7 @@ test("a damaged link is reported in the page and the menu opens", async () => {
 
 test("a level code pasted in the editor opens its level there, to be saved", async () => {
   await openGame();
-  for (let i = 0; i < 8; i++) await game.page.keyboard.press("Shift+ArrowDown");  // "be creative"
+  for (let i = 0; i < 5; i++) await game.page.keyboard.press("Shift+ArrowDown");  // "be creative"
   await game.key("e");
   await game.waitFor("the editor", async () => !(await inMenu()));
   const board = [210, 60, 540, 420];
@@ -200,4 +217,42 @@ test("a level code pasted in the editor opens its level there, to be saved", asy
   await game.waitFor("the saved box", boxShown);
   const saved = await keptFile("levels/creative/01.txt");
   assert.match(saved || "", /\nPasted In The Browser$/);
+});
+
+test("the puzzle of a fixed day is the one qv-solve makes, and its record is kept", async () => {
+  // A page whose clock says 2026-12-07 (a Monday: easy, quick to make), time still running.
+  const page = await browser.context.newPage();
+  await page.addInitScript(() => {
+    const realNow = Date.now;
+    const shift = Date.UTC(2026, 11, 7, 12) - realNow();
+    Date.now = () => realNow() + shift;
+  });
+  const shared = game;
+  game = new Game(page);
+  try {
+    await openGame();
+    await game.click(80, 150 + 7 * 18 + 9);  // "puzzle of the day": after the six sets and a gap
+    await game.waitFor("the day's puzzle made", async () => (await game.region(525, 150, 225, 175))
+      .some((value, i) => i % 4 !== 3 && value > 200));  // a white tile in the preview
+    await game.key("Enter");
+    await game.waitFor("the day's puzzle", async () => !(await inMenu()));
+
+    // Solved by the moves the desktop build finds for the level it makes of that day.
+    const levelFile = path.join(os.tmpdir(), `qv-daily-${process.pid}.txt`);
+    fs.writeFileSync(levelFile, execFileSync(solver, ["--daily", "2026-12-07"],
+      { encoding: "utf8", stdio: ["ignore", "pipe", "ignore"] }));
+    const solution = tutorialSolution(0, [levelFile]);
+    fs.rmSync(levelFile);
+    const { moves } = solution;
+    for (const { col, row, dir } of moves) {
+      const [x, y] = tileMiddle(solution, col, row);
+      await game.click(x + kSection[dir][0], y + kSection[dir][1]);
+    }
+    await game.waitFor("the \"Well done\" box", boxShown);
+    assert.match(await keptFile("records.save") || "",
+                 new RegExp(`^${moves.length} daily/2026-12-07 [0-9a-f]{8}$`, "m"));
+  } finally {
+    game = shared;
+    await page.close();
+  }
 });
