@@ -158,32 +158,39 @@ class Game {
   }
 
   // Red, green and blue of the canvas pixel in the middle of the game's unit (x, y).
-  async pixel(x, y) {
-    return (await this.canvasPixels(x, y, 1, 1, true)).slice(0, 3);
+  pixel(x, y) {
+    return this.canvasPixels(x, y, 1, 1, "middle");
   }
 
   // A digest of a rectangle of the game's units as drawn, to compare two moments.
   region(x, y, width, height) {
-    return this.canvasPixels(x, y, width, height, false);
+    return this.canvasPixels(x, y, width, height, "digest");
+  }
+
+  // The largest red, green or blue value in a rectangle of the game's units.
+  brightest(x, y, width, height) {
+    return this.canvasPixels(x, y, width, height, "brightest");
   }
 
   // The canvas's pixels of a rectangle of the game's units, placed as render/DisplayScale places
-  // them at the canvas's size: the middle pixel of its first unit, or a digest of all of them.
-  canvasPixels(x, y, width, height, middle) {
-    return this.page.evaluate(async ([x, y, width, height, middle]) => {
+  // them at the canvas's size, read as `what` asks.
+  canvasPixels(x, y, width, height, what) {
+    return this.page.evaluate(async ([x, y, width, height, what]) => {
       const canvas = document.getElementById("canvas");
       const factor = Math.min(canvas.width / 800, canvas.height / 600);
       const pixels = (length) => Math.round(length * factor);
       const left = Math.trunc((canvas.width - pixels(800)) / 2) + pixels(x);
       const top = Math.trunc((canvas.height - pixels(600)) / 2) + pixels(y);
       const context = canvas.getContext("2d");
-      if (middle) {
-        return Array.from(context.getImageData(left + Math.trunc((pixels(x + 1) - pixels(x)) / 2),
-                                               top + Math.trunc((pixels(y + 1) - pixels(y)) / 2), 1, 1).data);
+      if (what === "middle") {
+        const { data } = context.getImageData(left + Math.trunc((pixels(x + 1) - pixels(x)) / 2),
+                                              top + Math.trunc((pixels(y + 1) - pixels(y)) / 2), 1, 1);
+        return [data[0], data[1], data[2]];
       }
-      const data = context.getImageData(left, top, pixels(x + width) - pixels(x), pixels(y + height) - pixels(y)).data;
+      const { data } = context.getImageData(left, top, pixels(x + width) - pixels(x), pixels(y + height) - pixels(y));
+      if (what === "brightest") return data.reduce((most, value, i) => (i % 4 === 3 ? most : Math.max(most, value)), 0);
       return Array.from(new Uint8Array(await crypto.subtle.digest("SHA-256", data)), (b) => b.toString(16)).join(" ");
-    }, [x, y, width, height, middle]);
+    }, [x, y, width, height, what]);
   }
 
   async waitFor(what, test, timeoutMs = 20000) {
