@@ -177,7 +177,7 @@ case_level_off_board() { level_file '3 3\n7 1 7\n7 7 7\n7 2 7\n-1 0 30000 -30000
 case_creative_off_board() { printf '3 3\n7 1 7\n7 7 7\n7 2 7\n-1 0 30000 -30000 1 9\n2 0 -32768 2 2 1\nOff The Board\n' >levels/creative/01.txt; DRIVE=editor; }
 case_level_black_cells() { level_file '3 3\n7 0 7\n0 7 7\n7 0 0\n1 0 0 1 2 2\n1 2 2 1 0 0\nOn Black Cells\n'; DRIVE=level; }
 
-case_picture_missing() { rm graphics/locked.png; expect_like '^Error \(SDL\): Could not load bitmap \./graphics/locked\.png\. .+\.$'; }
+case_picture_missing() { rm graphics/locked.png graphics/[23]x/locked.png; expect_like '^Error \(SDL\): Could not load bitmap \./graphics/locked\.png\. .+\.$'; }
 # Every picture, or every button file, gone: each is reported as it is wanted, and no screen may
 # stumble over what is missing.
 case_graphics_missing() { rm -r graphics; DRIVE=editor; expect_every '^Error \(SDL\): Could not load bitmap \./graphics/[a-z0-9_]+\.png\. .+\.$'; }
