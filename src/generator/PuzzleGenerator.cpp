@@ -6,6 +6,7 @@
 #include "generator/BoardDraft.h"
 #include "generator/ClimbScore.h"
 #include "generator/PuzzleFilter.h"
+#include "generator/PuzzleKeys.h"
 #include "puzzle/SearchSlice.h"
 
 namespace qv {
@@ -284,7 +285,7 @@ void PuzzleGenerator::Keep(const Level& level, const LevelMeasures& measures) {
     }
     result.found = true;
     result.level = level;
-    result.level.name = GradeTitle(grade) + " " + std::to_string(result.seed);
+    result.level.name = EndlessPuzzleName(PuzzleSeed{grade, result.seed});
     result.level.status = LevelStatus::Open;
     result.measures = measures;
     stage = Stage::Done;

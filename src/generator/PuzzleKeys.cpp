@@ -24,6 +24,10 @@ std::string EndlessRecordKey(const PuzzleSeed& puzzle) {
     return std::string("endless/") + GradeName(puzzle.grade) + "/" + std::to_string(puzzle.seed);
 }
 
+std::string EndlessPuzzleName(const PuzzleSeed& puzzle) {
+    return GradeTitle(puzzle.grade) + " " + std::to_string(puzzle.seed);
+}
+
 std::string DailyShareLine(const CalendarDate& date, int moves, int par) {
     return "Quorvellan " + DateText(date) + ": " + std::to_string(moves) +
            (moves == 1 ? " move" : " moves") + ", par " + std::to_string(par);

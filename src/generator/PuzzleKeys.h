@@ -12,11 +12,12 @@
 
 namespace qv {
 
-
 // "daily/2026-12-08".
 std::string DailyRecordKey(const CalendarDate& date);
 // "endless/medium/17".
 std::string EndlessRecordKey(const PuzzleSeed& puzzle);
+// The level's name: "Medium 17".
+std::string EndlessPuzzleName(const PuzzleSeed& puzzle);
 
 // "Quorvellan 2026-12-08: 23 moves, par 21".
 std::string DailyShareLine(const CalendarDate& date, int moves, int par);

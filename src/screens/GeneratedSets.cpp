@@ -20,7 +20,7 @@ std::string GeneratedPick::RecordKey() const {
 }
 
 std::string GeneratedPick::Name() const {
-    return day ? DailyPuzzleName(*day) : GradeTitle(puzzle.grade) + " " + std::to_string(puzzle.seed);
+    return day ? DailyPuzzleName(*day) : EndlessPuzzleName(puzzle);
 }
 
 std::string GeneratedPick::RowText() const {
